@@ -1,0 +1,30 @@
+# The README's two commands: `make run` and `make test`. Each installs what is
+# missing, configures and builds first, so a fresh Debian machine needs nothing else.
+JOBS ?= $(shell nproc)
+
+.PHONY: run test deps build build-asan clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+build-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+
+run: build
+	@if [ -x build/release/app/quillmar ]; then \
+	  build/release/app/quillmar; \
+	else \
+	  build/release/cli/quillmar-gen examples/worked-example.job; \
+	fi
+
+test: build build-asan
+	QT_QPA_PLATFORM=offscreen ctest --preset release -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS)
+
+clean:
+	rm -rf build

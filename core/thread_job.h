@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quillmar {
+
+// Pi as the generator has always used it: this exact decimal, read as a double.
+// Changing it to the full-precision constant would move truncated numbers.
+inline constexpr double kAnglePi = 3.141592653589;
+
+inline constexpr int kPointCapacity = 2001;
+
+// The one record of the current threading job: the dialog's inputs, the quantities
+// derived from them, the profile points and the output state that carries over from
+// one program output to the next.
+struct ThreadJob {
+    // Inputs, in the order the program output command reads them.
+    std::int16_t side = 0; // +1 outer diameter, -1 inner diameter
+    double noseRadius = 0;
+    double pitch = 0;
+    double width = 0;
+    double d1 = 0;
+    double d2 = 0;
+    double d3 = 0;
+    double a1 = 0;
+    double a2 = 0;
+    double r1 = 0;
+    double r2 = 0;
+    double r3 = 0;
+    double r4 = 0;
+    double stockDiameter = 0;
+    double finishAllowance = 0;
+    double zStart = 0;
+    double zEnd = 0;
+    double taperAngle = 0;
+    double xRetract = 0;
+    // Elements 0..7 come from FEED(0)..FEED(7); 8..10 are never written.
+    std::array<float, 11> zSteps{};
+
+    // Before the first output every input field is unset: it counts as 0 in
+    // arithmetic and refills the dialog as empty text.
+    bool inputsSet = false;
+
+    // Derived by the pass schedule.
+    double passLength = 0;
+    double depth1 = 0;
+    double depth2 = 0;
+    float currentStep = 0;
+    double taperEndX = 0;
+
+    // Profile points 0..lastPoint of the last run; entries above keep older values.
+    std::array<double, kPointCapacity> pointOffset{};
+    std::array<double, kPointCapacity> pointDiameter{};
+    std::array<float, kPointCapacity> pointZ{};
+    int lastPoint = -1; // n; -1 before any schedule was computed
+
+    // Output state shared with other commands.
+    std::string outputText; // CR LF line ends
+    float sequenceCounter = 1;
+};
+
+} // namespace quillmar
