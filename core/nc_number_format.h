@@ -11,10 +11,10 @@ namespace quillmar {
 std::string formatOspNumber(double& value);
 
 // The fixed display patterns. A negative value keeps its minus sign.
-std::string formatFixed3(double value);     // "####0.000": exactly three decimals
-std::string formatUpTo3(double value);      // "####0.0##": one to three decimals
-std::string formatUpTo4(double value);      // "####0.0###": one to four decimals
-std::string formatSequence3(double value);  // "000 ": three digits, leading zeros, a blank
-std::string formatSequence(double value);   // "####": integer without leading zeros
+std::string formatFixed3(double value);    // "####0.000": exactly three decimals
+std::string formatUpTo3(double value);     // "####0.0##": one to three decimals
+std::string formatUpTo4(double value);     // "####0.0###": one to four decimals
+std::string formatSequence3(double value); // "000 ": three digits, leading zeros, a blank
+std::string formatSequence(double value);  // "####": integer without leading zeros
 
 } // namespace quillmar

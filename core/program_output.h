@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
-#include <string>
-
 #include "core/output_choices.h"
 #include "core/thread_job.h"
+
+#include <array>
+#include <string>
 
 namespace quillmar {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "core/thread_job.h"
 #include "graphics/drawing_surface.h"
 #include "nc/nc_line_reader.h"
+
+#include <string>
+#include <string_view>
 
 namespace quillmar {
 
@@ -17,8 +17,8 @@ bool drawPointGraphic(const ThreadJob& job, std::u16string_view paneText, NcLine
 
 // The cutting graphic of pane B (the standard program) over a millimetre grid.
 // Same result convention; a passLength of 0 or less draws nothing and returns false.
-bool drawCuttingGraphic(const ThreadJob& job, std::u16string_view paneText,
-                        NcLineReader& reader, DrawingSurface& surface);
+bool drawCuttingGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,
+                        DrawingSurface& surface);
 
 // The cursor read-out: "  X" + (-2y) + "  Z" + x, both as "###0.000".
 std::string readoutText(float x, float y);
