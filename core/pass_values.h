@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/nc_number_format.h"
+#include "core/thread_job.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillmar {
+
+// Program X of pass i: the inner diameter less the finishing allowance, or for an
+// outer thread the point moved up by the groove depth plus the allowance.
+inline double programX(const ThreadJob& job, int i) {
+    const double diameter = job.pointDiameter[static_cast<std::size_t>(i)];
+    if (job.side == 1) {
+        return ((job.d1 - job.d2) + diameter) + job.finishAllowance;
+    }
+    return diameter - job.finishAllowance;
+}
+
+// Program Z of pass i, from the fields as they are now (an OSP number text may have
+// truncated the pitch earlier in the same run).
+inline double programZ(const ThreadJob& job, int i) {
+    return (job.zStart + job.pitch) - static_cast<double>(job.pointZ[static_cast<std::size_t>(i)]);
+}
+
+// Only passes that start inside the stock are written.
+inline bool insideStock(const ThreadJob& job, double x) {
+    return job.side == 1 ? x < job.stockDiameter : x > job.stockDiameter;
+}
+
+inline constexpr const char* kLineEnd = "\r\n";
+
+// Appends the pieces of one line in order. Each piece is formatted before the call,
+// so callers format fields that truncate in place in separate statements when the
+// order matters.
+template <typename... Pieces> void appendLine(std::string& out, const Pieces&... pieces) {
+    (out.append(std::string_view(pieces)), ...);
+    out.append(kLineEnd);
+}
+
+// "N" and the counter as three digits and a blank, when sequence numbers are on.
+inline std::string sequenceWord(float counter, bool numbered) {
+    std::string word;
+    if (numbered) {
+        word = "N";
+        word += formatSequence3(counter);
+    }
+    return word;
+}
+
+// The comment that opens each block with this run's floor diameter; the difference is
+// formed in a temporary so that no field is truncated.
+inline std::string headingLine(const ThreadJob& job) {
+    double floorDiameter = job.d1 - job.finishAllowance;
+    std::string line;
+    appendLine(line, "(-----< D", formatOspNumber(floorDiameter), " >-----)");
+    return line;
+}
+
+} // namespace quillmar
