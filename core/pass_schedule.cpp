@@ -12,29 +12,10 @@ double square(double value) {
     return checkedFinite(value * value);
 }
 
-// The nose-centre outline of one groove: radii widened (convex crest corners) or
-// narrowed (concave floor corners) by the nose radius, and the z values where the
-// eight segments meet.
-struct Outline {
-    double a1 = 0;
-    double a2 = 0;
-    double r1 = 0;
-    double r2 = 0;
-    double r3 = 0;
-    double r4 = 0;
-    double h1 = 0;
-    double h2 = 0;
-    double z1 = 0;
-    double zB = 0;
-    double z2 = 0;
-    double zC = 0;
-    double z5 = 0;
-    double zD = 0;
-    double z6 = 0;
-};
+} // namespace
 
-Outline outlineOf(ThreadJob& job) {
-    Outline o;
+GrooveOutline grooveOutline(ThreadJob& job) {
+    GrooveOutline o;
     // Flank angles are converted as (angle x pi) / 180, in this order.
     o.a1 = checkedFinite((job.a1 * kAnglePi) / 180);
     o.a2 = checkedFinite((job.a2 * kAnglePi) / 180);
@@ -67,8 +48,10 @@ Outline outlineOf(ThreadJob& job) {
     return o;
 }
 
+namespace {
+
 // Radial offset of the point at z on segment k, before the sign of the side.
-double segmentOffset(const Outline& o, int k, double z) {
+double segmentOffset(const GrooveOutline& o, int k, double z) {
     switch (k) {
     case 0:
         return checkedSqrt(square(o.r1) - square(z)) - o.r1;
@@ -89,7 +72,7 @@ double segmentOffset(const Outline& o, int k, double z) {
     }
 }
 
-bool segmentContinues(const Outline& o, int k, float z, float step, double pitch) {
+bool segmentContinues(const GrooveOutline& o, int k, float z, float step, double pitch) {
     switch (k) {
     case 0:
         return z < o.z1;
@@ -116,7 +99,7 @@ bool segmentContinues(const Outline& o, int k, float z, float step, double pitch
 
 void computePassSchedule(ThreadJob& job) {
     job.passLength = checkedFinite((job.zStart - job.zEnd) + job.pitch);
-    const Outline outline = outlineOf(job);
+    const GrooveOutline outline = grooveOutline(job);
 
     // The running z is single precision on purpose: every sum is rounded to a float,
     // and that rounding is visible in the third decimal of the program Z.

@@ -4,6 +4,31 @@
 
 namespace quillmar {
 
+// The nose-centre outline of one groove: flank angles in radians (a2 possibly
+// steepened for a second crest diameter), corner radii widened (convex crest
+// corners) or narrowed (concave floor corners) by the nose radius, the two depths,
+// and the z values where the eight segments meet.
+struct GrooveOutline {
+    double a1 = 0;
+    double a2 = 0;
+    double r1 = 0;
+    double r2 = 0;
+    double r3 = 0;
+    double r4 = 0;
+    double h1 = 0;
+    double h2 = 0;
+    double z1 = 0;
+    double zB = 0;
+    double z2 = 0;
+    double zC = 0;
+    double z5 = 0;
+    double zD = 0;
+    double z6 = 0;
+};
+
+// Computes the outline and stores depth1 and depth2 into the job. Throws DataError.
+GrooveOutline grooveOutline(ThreadJob& job);
+
 // Walks the groove outline of the tool's nose centre in eight segments and stores the
 // profile points 0..n into the job, with passLength, depth1, depth2 and currentStep.
 // Throws DataError on a division by zero, a negative square root, a non-finite value

@@ -1,0 +1,161 @@
+#include "core/program_output.h"
+#include "worked_example.h"
+
+#include <gtest/gtest.h>
+
+namespace quillmar {
+namespace {
+
+using testing::TextPanes;
+using testing::workedExampleDialog;
+
+std::size_t count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+struct ErrorCase {
+    const char* name;
+    void (*change)(DialogSnapshot&);
+};
+
+class DataErrorTest : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(DataErrorTest, LeavesPanesAndCounterAsTheyWere) {
+    ThreadJob job;
+    job.sequenceCounter = 7;
+    TextPanes panes;
+    panes.a = "kept A\r\n";
+    panes.b = "kept B\r\n";
+    auto dialog = workedExampleDialog();
+    GetParam().change(dialog);
+    const auto result = runProgramOutput(job, dialog, panes);
+    EXPECT_EQ(result.status, OutputStatus::DataError) << GetParam().name;
+    EXPECT_EQ(panes.a, "kept A\r\n");
+    EXPECT_EQ(panes.b, "kept B\r\n");
+    EXPECT_EQ(panes.settings, 0);
+    EXPECT_EQ(job.sequenceCounter, 7);
+    EXPECT_TRUE(job.inputsSet); // every input field was read before the failure
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, DataErrorTest,
+                         ::testing::Values(ErrorCase{"all fields empty",
+                                                     [](DialogSnapshot& d) {
+                                                         d.texts.fill("");
+                                                         d.feeds.fill("");
+                                                     }},
+                                           ErrorCase{"a zero step that must repeat",
+                                                     [](DialogSnapshot& d) { d.feeds[3] = ""; }},
+                                           ErrorCase{"r2 equal to the nose radius",
+                                                     [](DialogSnapshot& d) { d.texts[8] = "0.4"; }},
+                                           ErrorCase{"a step beyond single precision",
+                                                     [](DialogSnapshot& d) {
+                                                         d.feeds[7] = std::string(50, '9');
+                                                     }}));
+
+TEST(ProgramOutput, TwoRunsContinueTheNumbering) {
+    ThreadJob job;
+    TextPanes panes;
+    auto dialog = workedExampleDialog();
+    dialog.texts[12] = "0.2"; // roughing with an allowance
+    ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
+    const float afterFirst = job.sequenceCounter;
+    EXPECT_GT(afterFirst, 1);
+    dialog.texts[12] = "0"; // then finishing
+    ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
+
+    EXPECT_EQ(count(panes.a, "MODIN"), 1u);
+    EXPECT_EQ(count(panes.a, "MODOUT"), 1u);
+    EXPECT_EQ(panes.a.find("N000 MODIN"), 0u);
+    EXPECT_EQ(panes.a.substr(panes.a.size() - 15), "N000 MODOUT\r\n\r\n");
+    EXPECT_NE(panes.a.find("(-----< D33.8 >-----)"), std::string::npos);
+    EXPECT_NE(panes.a.find("(-----< D34 >-----)"), std::string::npos);
+    EXPECT_EQ(count(panes.a, "\r\n\r\n"), 2u); // each block followed by one empty line
+    EXPECT_EQ(count(panes.b, "\r\n\r\n"), 2u);
+    // The second block's first pass continues the first block's numbers.
+    std::string firstOfSecond = "N0";
+    firstOfSecond += std::to_string(static_cast<int>(afterFirst));
+    firstOfSecond += " G00";
+    EXPECT_NE(panes.b.find(firstOfSecond), std::string::npos) << firstOfSecond;
+    EXPECT_EQ(job.sequenceCounter, afterFirst + 17);
+}
+
+TEST(ProgramOutput, OspTruncationIsVisibleInTheJob) {
+    ThreadJob job;
+    TextPanes panes;
+    auto dialog = workedExampleDialog();
+    dialog.texts[1] = "1.2345";
+    dialog.feeds.fill("0.1");
+    ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
+    EXPECT_EQ(job.pitch, 1.234);
+    EXPECT_EQ(dialogTextsFromJob(job).text(2), "1.234");
+}
+
+TEST(ProgramOutput, FanucWithoutModinLeavesTheFieldsAlone) {
+    ThreadJob job;
+    TextPanes panes;
+    auto dialog = workedExampleDialog();
+    dialog.texts[1] = "1.2345";
+    dialog.feeds.fill("0.1");
+    dialog.choices.control = ControlFamily::Fanuc;
+    dialog.choices.modin = false;
+    ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
+    EXPECT_EQ(job.pitch, 1.2345);
+    EXPECT_EQ(dialogTextsFromJob(job).text(2), "1.2345");
+    EXPECT_NE(panes.b.find(" F1.2345\r\n"), std::string::npos);
+}
+
+TEST(ProgramOutput, EachPaneIsSetOnceAFirstThenB) {
+    struct OrderPanes : TextPanes {
+        std::vector<Pane> order;
+        void setPaneText(Pane pane, const std::string& text) override {
+            order.push_back(pane);
+            TextPanes::setPaneText(pane, text);
+        }
+    } panes;
+    ThreadJob job;
+    ASSERT_TRUE(runProgramOutput(job, workedExampleDialog(), panes).ok());
+    EXPECT_EQ(panes.order, (std::vector<Pane>{Pane::MacroA, Pane::StandardB}));
+}
+
+TEST(DialogRefill, BeforeTheFirstOutputEverythingIsEmpty) {
+    const auto dialog = dialogTextsFromJob(ThreadJob{});
+    for (const auto& text : dialog.texts) {
+        EXPECT_EQ(text, "");
+    }
+    for (const auto& feed : dialog.feeds) {
+        EXPECT_EQ(feed, "");
+    }
+    EXPECT_FALSE(dialog.choices.outer);
+}
+
+TEST(DialogRefill, ShowsTheStoredNumbers) {
+    ThreadJob job;
+    TextPanes panes;
+    auto dialog = workedExampleDialog();
+    dialog.texts[2] = "3.50"; // width
+    dialog.texts[12] = "";    // allowance left empty
+    dialog.feeds[7] = "0.250";
+    dialog.choices.outer = true;
+    dialog.texts[11] = "34";
+    ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
+    auto refill = dialogTextsFromJob(job);
+    EXPECT_EQ(refill.text(3), "3.5");
+    EXPECT_EQ(refill.text(13), "0");
+    EXPECT_EQ(refill.text(18), "30");
+    EXPECT_EQ(refill.feeds[7], "0.25");
+    EXPECT_TRUE(refill.choices.outer);
+
+    dialog.texts[2] = "abc";
+    dialog.feeds[6] = "0";
+    ASSERT_FALSE(runProgramOutput(job, dialog, panes).ok()); // floor of width 0 is fine,
+    refill = dialogTextsFromJob(job);                        // but the 0 step repeats
+    EXPECT_EQ(refill.text(3), "0");
+    EXPECT_EQ(refill.feeds[6], "");
+}
+
+} // namespace
+} // namespace quillmar

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/program_output.h"
+
+namespace quillmar::testing {
+
+// The worked example job: an inner thread, nose radius 0.4, pitch 6, floor 1,
+// D1 34, D2 = D3 30, both flanks 60 degrees, every corner 0.5, every step 0.25,
+// Z from 5 to -30, retract to X28, stock 30, no allowance, no taper.
+inline DialogSnapshot workedExampleDialog() {
+    DialogSnapshot dialog;
+    const char* texts[18] = {"0.4", "6",   "1",  "34", "30", "60",  "60", "0.5", "0.5",
+                             "0.5", "0.5", "30", "0",  "5",  "-30", "0",  "28",  "30"};
+    for (std::size_t i = 0; i < 18; ++i) {
+        dialog.texts[i] = texts[i];
+    }
+    dialog.feeds.fill("0.25");
+    return dialog;
+}
+
+// Two plain text holders standing in for the window's panes; they count the settings.
+struct TextPanes : OutputPanes {
+    std::string a;
+    std::string b;
+    int settings = 0;
+    std::string paneText(Pane pane) const override { return pane == Pane::MacroA ? a : b; }
+    void setPaneText(Pane pane, const std::string& text) override {
+        (pane == Pane::MacroA ? a : b) = text;
+        ++settings;
+    }
+};
+
+} // namespace quillmar::testing
