@@ -5,23 +5,74 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace quillmar {
 
 namespace {
 
-// value rounded to `decimals` places, written in fixed notation with at least
-// `minDecimals` of them (trailing zeros beyond that are dropped). A value that
-// rounds to zero is written without a minus sign: a machine reads "-0.0" and "0.0"
-// alike, and the plain form is what a programmer expects to see.
-std::string fixedPattern(double value, int decimals, int minDecimals) {
-    checkedFinite(value);
-    // Fixed notation of a double never needs more than 309 integer digits.
-    char buffer[400];
-    auto result =
+// n / 10^decimals with the point put back: at least one digit before the point, at
+// least minDecimals decimals (trailing zeros beyond them dropped), and no point when
+// no decimal is left.
+std::string scaledIntegerText(std::int64_t n, int decimals, int minDecimals) {
+    const auto magnitude =
+        n < 0 ? 0ULL - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+    char digits[24];
+    const int count =
+        static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
+
+    std::string text;
+    text.reserve(static_cast<std::size_t>(count + 4));
+    if (n < 0) {
+        text += '-';
+    }
+    if (count > decimals) {
+        text.append(digits, static_cast<std::size_t>(count - decimals));
+    } else {
+        text += '0';
+    }
+    char fraction[8];
+    const int padding = decimals > count ? decimals - count : 0;
+    for (int i = 0; i < decimals; ++i) {
+        fraction[i] = i < padding ? '0' : digits[count - decimals + i];
+    }
+    int keep = decimals;
+    while (keep > minDecimals && fraction[keep - 1] == '0') {
+        --keep;
+    }
+    if (keep > 0) {
+        text += '.';
+        text.append(fraction, static_cast<std::size_t>(keep));
+    }
+    return text;
+}
+
+// v x 10^decimals rounded to an integer, when the rounding is certain: the
+// product's own rounding error cannot move a value across a half unless it lies
+// this close to one, and those rare values go to the exact conversion instead.
+bool roundedScaled(double value, int decimals, std::int64_t& n) {
+    const double scaled = value * (decimals == 3 ? 1e3 : 1e4);
+    if (!(std::fabs(scaled) < 1e15)) {
+        return false;
+    }
+    const double fraction = scaled - std::floor(scaled);
+    if (std::fabs(fraction - 0.5) <= 1e-6) {
+        return false;
+    }
+    n = static_cast<std::int64_t>(std::llround(scaled));
+    return true;
+}
+
+// The exact conversion, for values the fast path leaves alone.
+std::string exactFixedPattern(double value, int decimals, int minDecimals) {
+    char buffer[400]; // fixed notation of a double never needs more than 309 digits
+    const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     std::string text(buffer, result.ptr);
     const auto point = text.find('.');
+    if (point == std::string::npos) {
+        return text;
+    }
     std::size_t keep = text.size();
     while (keep > point + 1 + static_cast<std::size_t>(minDecimals) && text[keep - 1] == '0') {
         --keep;
@@ -33,25 +84,49 @@ std::string fixedPattern(double value, int decimals, int minDecimals) {
     return text;
 }
 
+// value rounded at `decimals` places, with at least `minDecimals` of them. A value
+// that rounds to zero is written without a minus sign: a machine reads "-0.0" and
+// "0.0" alike, and the plain form is what a programmer expects to see.
+std::string fixedPattern(double value, int decimals, int minDecimals) {
+    checkedFinite(value);
+    std::int64_t n = 0;
+    if (roundedScaled(value, decimals, n)) {
+        return scaledIntegerText(n, decimals, minDecimals);
+    }
+    return exactFixedPattern(value, decimals, minDecimals);
+}
+
 std::string integerText(double value, int minDigits) {
     checkedFinite(value);
     const double rounded = std::nearbyint(value);
-    char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(rounded),
-                                std::chars_format::fixed, 0);
-    std::string digits(buffer, result.ptr);
+    std::string digits;
+    if (std::fabs(rounded) < 1e18) {
+        digits = scaledIntegerText(static_cast<std::int64_t>(std::fabs(rounded)), 0, 0);
+    } else {
+        digits = exactFixedPattern(std::fabs(rounded), 0, 0);
+    }
     if (digits.size() < static_cast<std::size_t>(minDigits)) {
         digits.insert(0, static_cast<std::size_t>(minDigits) - digits.size(), '0');
     }
-    return (rounded < 0 ? "-" : "") + digits;
+    if (rounded < 0) {
+        digits.insert(0, 1, '-');
+    }
+    return digits;
 }
 
 } // namespace
 
 std::string formatOspNumber(double& value) {
-    value = checkedFinite(std::floor(checkedFinite(value * 1000.0)) / 1000.0);
+    const double thousandths = std::floor(checkedFinite(value * 1000.0));
+    value = checkedFinite(thousandths / 1000.0);
     if (value == 0) {
         return "0";
+    }
+    // Below 10^15 thousandths the truncated value has at most 15 significant digits,
+    // so its shortest decimal is exactly the count of thousandths with the point put
+    // back: written directly, without a general conversion.
+    if (std::fabs(thousandths) < 1e15) {
+        return scaledIntegerText(static_cast<std::int64_t>(thousandths), 3, 0);
     }
     return plainNumberText(value);
 }
