@@ -51,13 +51,19 @@ std::string scaledIntegerText(std::int64_t n, int decimals, int minDecimals) {
 // product's own rounding error cannot move a value across a half unless it lies
 // this close to one, and those rare values go to the exact conversion instead.
 bool roundedScaled(double value, int decimals, std::int64_t& n) {
-    const double scaled = value * (decimals == 3 ? 1e3 : 1e4);
+    const double factor = decimals == 3 ? 1e3 : 1e4;
+    const double scaled = value * factor;
     if (!(std::fabs(scaled) < 1e15)) {
         return false;
     }
     const double fraction = scaled - std::floor(scaled);
     if (std::fabs(fraction - 0.5) <= 1e-6) {
-        return false;
+        // An exact half (the product itself exact) rounds away from zero, as people
+        // round by hand; anything merely close goes to the exact conversion.
+        const bool exactHalf = fraction == 0.5 && std::fma(value, factor, -scaled) == 0;
+        if (!exactHalf) {
+            return false;
+        }
     }
     n = static_cast<std::int64_t>(std::llround(scaled));
     return true;

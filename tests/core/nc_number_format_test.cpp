@@ -67,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
         PatternCase{formatUpTo4, 12.7, "12.7"}, PatternCase{formatSequence3, 1, "001 "},
         PatternCase{formatSequence3, 17, "017 "}, PatternCase{formatSequence3, 1000, "1000 "},
         PatternCase{formatSequence, 1, "1"}, PatternCase{formatSequence, 17, "17"},
-        PatternCase{formatSequence, 12345, "12345"}));
+        PatternCase{formatSequence, 12345, "12345"},
+        PatternCase{formatSequence, 1e19, "10000000000000000000"},
+        PatternCase{formatFixed3, -2.5e15, "-2500000000000000.000"},
+        PatternCase{formatUpTo4, 1e16, "10000000000000000.0"},
+        PatternCase{formatUpTo3, 2.0004, "2.0"}, PatternCase{formatFixed3, 0.0625, "0.063"}));
 
 } // namespace
 } // namespace quillmar
