@@ -1,0 +1,20 @@
+#pragma once
+
+#include "graphics/recording_surface.h"
+
+#include <QSize>
+#include <QString>
+
+namespace quillmar {
+
+// Largest picture side a file may have: beyond it the image would not fit in memory.
+inline constexpr int kMaxPictureSide = 16384;
+
+// Saves what a recording shows as a picture of `size` pixels: PNG or SVG by the
+// file's extension (.png, .svg, in any case). An existing file is replaced only by a
+// complete new one. On failure returns false and, when error is given, says why.
+// Needs a QGuiApplication (text is drawn with the desktop's fonts).
+bool savePicture(const RecordingSurface& recording, const QString& path, QSize size,
+                 QString* error);
+
+} // namespace quillmar
