@@ -1,0 +1,268 @@
+#include "cli/job_file.h"
+
+#include <cstdint>
+
+namespace quillmar {
+namespace {
+
+enum class KeyKind { Text, Feed, Side, Control, SequenceNumbers, Modin };
+
+struct KeyDef {
+    std::string_view name;
+    KeyKind kind;
+    int index; // Text<index> or FEED(index)
+};
+
+// The field keys name the job values; the index is the dialog box the text goes into.
+constexpr std::array<KeyDef, 30> kKeys{{
+    {"side", KeyKind::Side, 0},
+    {"control", KeyKind::Control, 0},
+    {"sequenceNumbers", KeyKind::SequenceNumbers, 0},
+    {"modin", KeyKind::Modin, 0},
+    {"noseRadius", KeyKind::Text, 1},
+    {"pitch", KeyKind::Text, 2},
+    {"width", KeyKind::Text, 3},
+    {"d1", KeyKind::Text, 4},
+    {"d2", KeyKind::Text, 5},
+    {"d3", KeyKind::Text, 18},
+    {"a1", KeyKind::Text, 6},
+    {"a2", KeyKind::Text, 7},
+    {"r1", KeyKind::Text, 8},
+    {"r2", KeyKind::Text, 9},
+    {"r3", KeyKind::Text, 10},
+    {"r4", KeyKind::Text, 11},
+    {"stockDiameter", KeyKind::Text, 12},
+    {"finishAllowance", KeyKind::Text, 13},
+    {"zStart", KeyKind::Text, 14},
+    {"zEnd", KeyKind::Text, 15},
+    {"taperAngle", KeyKind::Text, 16},
+    {"xRetract", KeyKind::Text, 17},
+    {"stepR1", KeyKind::Feed, 0},
+    {"stepA1", KeyKind::Feed, 1},
+    {"stepR2", KeyKind::Feed, 2},
+    {"stepD1", KeyKind::Feed, 3},
+    {"stepR3", KeyKind::Feed, 4},
+    {"stepA2", KeyKind::Feed, 5},
+    {"stepR4", KeyKind::Feed, 6},
+    {"stepD2", KeyKind::Feed, 7},
+}};
+
+const KeyDef* findKey(std::string_view name) {
+    for (const KeyDef& key : kKeys) {
+        if (key.name == name) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF. A job file
+// saved in a legacy code page is refused rather than read as something else.
+bool isUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<std::uint8_t>(text[i]);
+        int length = 0;
+        std::uint32_t min = 0;
+        std::uint32_t code = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2, min = 0x80, code = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3, min = 0x800, code = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4, min = 0x10000, code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (text.size() - i < static_cast<std::size_t>(length)) {
+            return false;
+        }
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<std::uint8_t>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string quoted(std::string_view text) {
+    std::string out(1, '"');
+    out += text;
+    out += '"';
+    return out;
+}
+
+struct ChoiceValue {
+    std::string_view word;
+    bool flag;
+};
+
+// Looks a choice word up in a two-word table; nullopt when it is neither.
+std::optional<bool> chooseWord(std::string_view value, ChoiceValue yes, ChoiceValue no) {
+    if (value == yes.word) {
+        return yes.flag;
+    }
+    if (value == no.word) {
+        return no.flag;
+    }
+    return std::nullopt;
+}
+
+std::string choiceError(std::string_view key, std::string_view value, std::string_view a,
+                        std::string_view b) {
+    return "unknown value " + quoted(value) + " for " + std::string(key) + " (use " +
+           std::string(a) + " or " + std::string(b) + ")";
+}
+
+// Stores one key's value into the run; returns a message when the value is refused.
+std::optional<std::string> applyKey(JobRun& run, const KeyDef& key, std::string_view value) {
+    std::optional<bool> flag;
+    switch (key.kind) {
+    case KeyKind::Text:
+        run.texts[key.index - 1] = std::string(value);
+        return std::nullopt;
+    case KeyKind::Feed:
+        run.feeds[key.index] = std::string(value);
+        return std::nullopt;
+    case KeyKind::Side:
+        if (!(flag = chooseWord(value, {"outer", true}, {"inner", false}))) {
+            return choiceError(key.name, value, "outer", "inner");
+        }
+        run.outer = flag;
+        return std::nullopt;
+    case KeyKind::Control:
+        if (!(flag = chooseWord(value, {"osp", true}, {"fanuc", false}))) {
+            return choiceError(key.name, value, "osp", "fanuc");
+        }
+        run.control = *flag ? ControlFamily::Osp : ControlFamily::Fanuc;
+        return std::nullopt;
+    case KeyKind::SequenceNumbers:
+    case KeyKind::Modin:
+        if (!(flag = chooseWord(value, {"on", true}, {"off", false}))) {
+            return choiceError(key.name, value, "on", "off");
+        }
+        (key.kind == KeyKind::Modin ? run.modin : run.sequenceNumbers) = flag;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+class Parser {
+public:
+    JobFile result;
+
+    // Returns false when the line is refused; result.error then says why.
+    bool line(std::string_view text, int number) {
+        if (!isUtf8(text)) {
+            return fail(number, "not UTF-8 text (save the job file as UTF-8)");
+        }
+        const std::string_view content = trimBlanks(text);
+        if (content.empty() || content.front() == '#') {
+            return true;
+        }
+        if (content == "[run]") {
+            // Key lines before the first [run] already form a run of their own, so every
+            // [run] starts a new one, even when no key line follows it.
+            openRun(number);
+            return true;
+        }
+        return keyLine(content, number);
+    }
+
+    void finish() {
+        if (!result.error && result.runs.empty()) {
+            result.error = JobFileError{0, "holds no run: no key line and no [run] line"};
+        }
+    }
+
+private:
+    void openRun(int number) {
+        result.runs.emplace_back();
+        result.runs.back().firstLine = number;
+    }
+
+    bool keyLine(std::string_view content, int number) {
+        const auto equals = content.find('=');
+        if (equals == std::string_view::npos) {
+            return fail(number, "line without \"=\": expected \"key = value\" or \"[run]\"");
+        }
+        const std::string_view name = trimBlanks(content.substr(0, equals));
+        if (name.empty()) {
+            return fail(number, "no key before \"=\"");
+        }
+        const KeyDef* key = findKey(name);
+        if (key == nullptr) {
+            return fail(number, "unknown key " + quoted(name));
+        }
+        if (result.runs.empty()) {
+            openRun(number);
+        }
+        const auto refused =
+            applyKey(result.runs.back(), *key, trimBlanks(content.substr(equals + 1)));
+        if (refused) {
+            return fail(number, *refused);
+        }
+        return true;
+    }
+
+    bool fail(int number, std::string message) {
+        result.error = JobFileError{number, std::move(message)};
+        return false;
+    }
+};
+
+} // namespace
+
+JobFile parseJobFile(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    Parser parser;
+    int number = 0;
+    while (!text.empty()) {
+        ++number;
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (!parser.line(line, number)) {
+            return std::move(parser.result);
+        }
+    }
+    parser.finish();
+    return std::move(parser.result);
+}
+
+std::string describeJobFileError(std::string_view fileName, const JobFileError& error) {
+    std::string text(fileName);
+    if (error.line > 0) {
+        text += ':';
+        text += std::to_string(error.line);
+    }
+    return text + ": " + error.message;
+}
+
+} // namespace quillmar

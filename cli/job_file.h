@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/output_choices.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillmar {
+
+// What one run of a job file sets: one press of "プログラム出力". Anything left out is
+// empty here; the runner then uses what the reopened dialog would show.
+struct JobRun {
+    int firstLine = 0; // the line that opened the run, for messages
+    std::optional<bool> outer;
+    std::optional<ControlFamily> control;
+    std::optional<bool> sequenceNumbers;
+    std::optional<bool> modin;
+    std::array<std::optional<std::string>, 18> texts; // Text1..Text18 as [0]..[17]
+    std::array<std::optional<std::string>, 8> feeds;  // FEED(0)..FEED(7)
+};
+
+struct JobFileError {
+    int line = 0; // 1-based; 0 when the fault is the file as a whole
+    std::string message;
+};
+
+struct JobFile {
+    std::vector<JobRun> runs;
+    std::optional<JobFileError> error; // set: the file is unusable, runs are incomplete
+    bool ok() const { return !error; }
+};
+
+// Reads the text of a job file (UTF-8, LF or CR LF line ends, an optional byte order
+// mark). Pure: no I/O, no globals, so that a fuzzer can drive it with any bytes.
+JobFile parseJobFile(std::string_view text);
+
+// "FILE:LINE: message", or "FILE: message" for a fault of the whole file.
+std::string describeJobFileError(std::string_view fileName, const JobFileError& error);
+
+} // namespace quillmar

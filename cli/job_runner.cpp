@@ -1,0 +1,70 @@
+#include "cli/job_runner.h"
+
+#include "core/pass_values.h"
+#include "core/program_output.h"
+#include "core/thread_job.h"
+
+namespace quillmar {
+namespace {
+
+// The two panes without a window: nothing to redraw.
+class StringPanes : public OutputPanes {
+public:
+    std::string paneText(Pane pane) const override {
+        return pane == Pane::MacroA ? macro : standard;
+    }
+    void setPaneText(Pane pane, const std::string& text) override {
+        (pane == Pane::MacroA ? macro : standard) = text;
+    }
+
+    std::string macro;
+    std::string standard;
+};
+
+// The dialog as the window shows it when it is opened for this run: texts refilled
+// from the job (empty before the first output), choices as the user left them.
+DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const JobRun& run) {
+    DialogSnapshot dialog = dialogTextsFromJob(job);
+    choices.outer = run.outer.value_or(choices.outer);
+    choices.control = run.control.value_or(choices.control);
+    choices.sequenceNumbers = run.sequenceNumbers.value_or(choices.sequenceNumbers);
+    choices.modin = run.modin.value_or(choices.modin);
+    dialog.choices = choices;
+    for (std::size_t i = 0; i < run.texts.size(); ++i) {
+        if (run.texts[i]) {
+            dialog.texts[i] = *run.texts[i];
+        }
+    }
+    for (std::size_t k = 0; k < run.feeds.size(); ++k) {
+        if (run.feeds[k]) {
+            dialog.feeds[k] = *run.feeds[k];
+        }
+    }
+    return dialog;
+}
+
+} // namespace
+
+JobOutcome runJob(const std::vector<JobRun>& runs) {
+    ThreadJob job;
+    OutputChoices choices; // the dialog's first showing: inner, OSP, both boxes checked
+    StringPanes panes;
+    JobOutcome outcome;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const DialogSnapshot dialog = dialogForRun(job, choices, runs[i]);
+        if (!runProgramOutput(job, dialog, panes).ok()) {
+            outcome.failedRun = static_cast<int>(i) + 1;
+            outcome.failedRunLine = runs[i].firstLine;
+            return outcome;
+        }
+    }
+    outcome.macroText = std::move(panes.macro);
+    outcome.standardText = std::move(panes.standard);
+    return outcome;
+}
+
+std::string savedBytes(const std::string& paneText) {
+    return paneText + kLineEnd;
+}
+
+} // namespace quillmar

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cli/job_file.h"
+
+#include <string>
+#include <vector>
+
+namespace quillmar {
+
+struct JobOutcome {
+    int failedRun = 0;        // 1-based number of the run that stopped; 0 when all ran
+    int failedRunLine = 0;    // the line that opened that run
+    std::string macroText;    // txtDataA after the runs
+    std::string standardText; // txtDataB after the runs
+    bool ok() const { return failedRun == 0; }
+};
+
+// Presses "プログラム出力" once per run, in order, starting from empty panes and a fresh
+// job (sequenceCounter 1), exactly as the window does after start-up. Each run's dialog
+// holds what the reopened dialog would show, overlaid with what the run sets. Stops at
+// the first run that fails.
+JobOutcome runJob(const std::vector<JobRun>& runs);
+
+// What Save writes from a pane: its text followed by one CR LF.
+std::string savedBytes(const std::string& paneText);
+
+} // namespace quillmar

@@ -1,0 +1,160 @@
+#include "cli/job_file.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace quillmar {
+namespace {
+
+// One run as a short line: "@LINE T<n>=text F<k>=text side=... control=... sn=... modin=...",
+// only what the run sets, so that a table row can state a whole parse at once.
+std::string summary(const JobRun& run) {
+    std::string text = "@" + std::to_string(run.firstLine);
+    for (std::size_t i = 0; i < run.texts.size(); ++i) {
+        if (run.texts[i]) {
+            text += " T" + std::to_string(i + 1) + "=" + *run.texts[i];
+        }
+    }
+    for (std::size_t i = 0; i < run.feeds.size(); ++i) {
+        if (run.feeds[i]) {
+            text += " F" + std::to_string(i) + "=" + *run.feeds[i];
+        }
+    }
+    if (run.outer) {
+        text += *run.outer ? " side=outer" : " side=inner";
+    }
+    if (run.control) {
+        text += *run.control == ControlFamily::Osp ? " control=osp" : " control=fanuc";
+    }
+    if (run.sequenceNumbers) {
+        text += *run.sequenceNumbers ? " sn=on" : " sn=off";
+    }
+    if (run.modin) {
+        text += *run.modin ? " modin=on" : " modin=off";
+    }
+    return text;
+}
+
+struct ParseCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> runs;
+};
+
+class JobFileParse : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(JobFileParse, GivesTheRunsInOrder) {
+    const ParseCase& c = GetParam();
+    const JobFile job = parseJobFile(c.text);
+    ASSERT_TRUE(job.ok()) << job.error->line << ": " << job.error->message;
+    std::vector<std::string> runs;
+    for (const JobRun& run : job.runs) {
+        runs.push_back(summary(run));
+    }
+    EXPECT_EQ(runs, c.runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, JobFileParse,
+    ::testing::Values(
+        ParseCase{"BlankAndCommentLinesAreSkipped",
+                  "\n# a comment\n   # indented comment\n\t\npitch = 6\n",
+                  {"@5 T2=6"}},
+        ParseCase{"KeyLinesWithoutRunLineFormOneRun", "pitch = 6\nd1 = 34\n", {"@1 T2=6 T4=34"}},
+        ParseCase{"RunLineBeforeAnyKeyOpensTheFirstRun", "# job\n[run]\npitch = 6\n", {"@2 T2=6"}},
+        ParseCase{"KeyLinesBeforeTheFirstRunLineAreTheFirstRun",
+                  "pitch = 6\n[run]\npitch = 5\n",
+                  {"@1 T2=6", "@2 T2=5"}},
+        ParseCase{"LaterRunLineWithoutKeysIsARunOfItsOwn",
+                  "[run]\npitch = 6\n[run]\n[run]\n# nothing\n",
+                  {"@1 T2=6", "@3", "@4"}},
+        ParseCase{"TwoRunLinesAtTheStartAreTwoRuns", "[run]\n[run]\n", {"@1", "@2"}},
+        ParseCase{"KeyGivenTwiceTakesItsLastValue",
+                  "pitch = 6\nwidth = 1\npitch = 4\n",
+                  {"@1 T2=4 T3=1"}},
+        ParseCase{"TwiceInDifferentRunsIsNotOverwritten",
+                  "pitch = 6\n[run]\npitch = 4\n",
+                  {"@1 T2=6", "@2 T2=4"}},
+        ParseCase{"ValueIsEverythingAfterTheFirstEqualsTrimmed",
+                  "zEnd =  -30 = x \t\nwidth=1.5mm\n",
+                  {"@1 T3=1.5mm T15=-30 = x"}},
+        ParseCase{"EmptyValueIsAnEmptyText", "pitch =\nstepR1 =   \n", {"@1 T2= F0="}},
+        ParseCase{"CrLfLineEndsAndByteOrderMark",
+                  "\xEF\xBB\xBFpitch = 6\r\n[run]\r\nd1 = 34\r\n",
+                  {"@1 T2=6", "@2 T4=34"}},
+        ParseCase{"RunLineMayStandBetweenBlanks", "  [run]\t\npitch=6", {"@1 T2=6"}},
+        ParseCase{"JapaneseTextInCommentsAndValues", "# 内径ねじ\nwidth = 1 幅\n", {"@2 T3=1 幅"}},
+        ParseCase{"ChoiceKeys",
+                  "side = outer\ncontrol = fanuc\nsequenceNumbers = off\nmodin = on\n"
+                  "[run]\nside = inner\ncontrol = osp\nsequenceNumbers = on\nmodin = off\n",
+                  {"@1 side=outer control=fanuc sn=off modin=on",
+                   "@5 side=inner control=osp sn=on modin=off"}},
+        ParseCase{"EveryFieldKeyFillsItsDialogBox",
+                  "noseRadius=a\npitch=b\nwidth=c\nd1=d\nd2=e\nd3=f\na1=g\na2=h\nr1=i\n"
+                  "r2=j\nr3=k\nr4=l\nstockDiameter=m\nfinishAllowance=n\nzStart=o\n"
+                  "zEnd=p\ntaperAngle=q\nxRetract=r\nstepR1=s\nstepA1=t\nstepR2=u\n"
+                  "stepD1=v\nstepR3=w\nstepA2=x\nstepR4=y\nstepD2=z\n",
+                  {"@1 T1=a T2=b T3=c T4=d T5=e T6=g T7=h T8=i T9=j T10=k T11=l T12=m "
+                   "T13=n T14=o T15=p T16=q T17=r T18=f F0=s F1=t F2=u F3=v F4=w F5=x "
+                   "F6=y F7=z"}},
+        ParseCase{"LastLineWithoutLineEnd", "[run]\npitch = 6", {"@1 T2=6"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ErrorCase {
+    const char* name;
+    std::string text;
+    int line;
+    std::string message;
+};
+
+class JobFileRefuses : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(JobFileRefuses, NamesTheLineAndTheFault) {
+    const ErrorCase& c = GetParam();
+    const JobFile job = parseJobFile(c.text);
+    ASSERT_FALSE(job.ok());
+    EXPECT_EQ(job.error->line, c.line);
+    EXPECT_EQ(job.error->message, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, JobFileRefuses,
+    ::testing::Values(ErrorCase{"UnknownKey", "pitch = 6\n\nfoo = 1\n", 3, "unknown key \"foo\""},
+                      ErrorCase{"KeysAreCaseSensitive", "Pitch = 6\n", 1, "unknown key \"Pitch\""},
+                      ErrorCase{"UnknownKeyInALaterRun", "pitch = 6\n[run]\nstepD3 = 1\n", 3,
+                                "unknown key \"stepD3\""},
+                      ErrorCase{"LineWithoutEquals", "# job\npitch 6\n", 2,
+                                "line without \"=\": expected \"key = value\" or \"[run]\""},
+                      ErrorCase{"SectionOtherThanRun", "[runs]\n", 1,
+                                "line without \"=\": expected \"key = value\" or \"[run]\""},
+                      ErrorCase{"NoKeyBeforeEquals", "  = 5\n", 1, "no key before \"=\""},
+                      ErrorCase{"UnknownSide", "side = outside\n", 1,
+                                "unknown value \"outside\" for side (use outer or inner)"},
+                      ErrorCase{"UnknownControlIsCaseSensitive", "control = OSP\n", 1,
+                                "unknown value \"OSP\" for control (use osp or fanuc)"},
+                      ErrorCase{"UnknownSequenceNumbers", "[run]\nsequenceNumbers = yes\n", 2,
+                                "unknown value \"yes\" for sequenceNumbers (use on or off)"},
+                      ErrorCase{"EmptyChoiceValue", "modin =\n", 1,
+                                "unknown value \"\" for modin (use on or off)"},
+                      ErrorCase{"NotUtf8", "pitch = 6\n# \x82\xa0 Shift-JIS\n", 2,
+                                "not UTF-8 text (save the job file as UTF-8)"},
+                      ErrorCase{"OverlongUtf8", "width = \xC0\xB1\n", 1,
+                                "not UTF-8 text (save the job file as UTF-8)"},
+                      ErrorCase{"Utf8Surrogate", "width = \xED\xA0\x80\n", 1,
+                                "not UTF-8 text (save the job file as UTF-8)"},
+                      ErrorCase{"TruncatedUtf8AtTheEnd", "width = \xE5\xB9", 1,
+                                "not UTF-8 text (save the job file as UTF-8)"},
+                      ErrorCase{"EmptyFile", "", 0, "holds no run: no key line and no [run] line"},
+                      ErrorCase{"OnlyComments", "# nothing\n\n", 0,
+                                "holds no run: no key line and no [run] line"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(JobFileError, IsDescribedAsFileColonLine) {
+    EXPECT_EQ(describeJobFileError("jobs/a.job", {7, "unknown key \"foo\""}),
+              "jobs/a.job:7: unknown key \"foo\"");
+    EXPECT_EQ(describeJobFileError("a.job", {0, "holds no run"}), "a.job: holds no run");
+}
+
+} // namespace
+} // namespace quillmar
