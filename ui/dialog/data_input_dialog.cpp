@@ -1,0 +1,247 @@
+#include "ui/dialog/data_input_dialog.h"
+
+#include "ui/dialog/chain_field.h"
+#include "ui/dialog/dialog_fonts.h"
+#include "ui/dialog/field_chain.h"
+#include "ui/dialog/form_layout.h"
+#include "ui/dialog/profile_diagram.h"
+#include "ui/dialog/twips.h"
+#include "ui/dialog/utf8_text.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <exception>
+#include <string>
+
+namespace quillmar {
+
+namespace {
+
+QRect rectOf(const TwipsRect& r) {
+    return twipsRect(r.left, r.top, r.width, r.height);
+}
+
+template <typename Widget>
+Widget* placed(Widget* widget, std::string_view name, const TwipsRect& r) {
+    widget->setObjectName(qtText(name));
+    widget->setGeometry(rectOf(r));
+    return widget;
+}
+
+template <typename Widget> Widget* placed(Widget* widget, const ControlSpec& spec) {
+    return placed(widget, spec.name, spec.rect);
+}
+
+// Option buttons are designed 180 twips high, less than the indicator and the
+// caption need here; they grow about their centre line so nothing is cut off.
+template <typename Widget> Widget* grownToFit(Widget* widget) {
+    const QRect designed = widget->geometry();
+    const int needed = widget->sizeHint().height();
+    if (needed > designed.height()) {
+        widget->setGeometry(designed.x(), designed.center().y() - (needed - 1) / 2,
+                            designed.width(), needed);
+    }
+    return widget;
+}
+
+std::string textName(int n) {
+    return "Text" + std::to_string(n);
+}
+std::string feedName(int index) {
+    return "FEED" + std::to_string(index);
+}
+
+} // namespace
+
+DataInputDialog::DataInputDialog(ThreadJob& job, DialogHost& host, MessageBoxes& messages,
+                                 QWidget* parent)
+    : QDialog(parent), job_(job), host_(host), messages_(messages) {
+    setObjectName(QStringLiteral("DataInput1"));
+    setWindowTitle(QStringLiteral("データ入力"));
+    // A fixed drawing to fill in: no minimise or maximise, no resizing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(rectOf(kDialogClient).size());
+    setFont(dialogDefaultFont());
+
+    placed(new ProfileDiagram(this), "Diagram", kDiagramArea);
+    buildChoices();
+    buildFields();
+    buildButtons();
+    chainTabOrder();
+    field("Text2")->setFocus();
+}
+
+void DataInputDialog::buildFields() {
+    // Captions first, so that a box overlapping its caption by a pixel stays on top.
+    for (const FieldSpec& spec : kFields) {
+        auto* label = placed(new QLabel(qtText(spec.caption), this), spec.label, labelRect(spec));
+        label->setFont(spec.font == CaptionFont::Gothic ? gothicCaptionFont() : latinCaptionFont());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        auto* box = placed(new ChainField(this), kFields[i].name, kFields[i].box);
+        box->setFont(fieldFont());
+        connect(box, &ChainField::enterPressed, this, [this, box] { enterPressedIn(box); });
+        fields_[i] = box;
+    }
+}
+
+void DataInputDialog::buildChoices() {
+    auto* frame1 = placed(new QGroupBox(qtText(kFrame1.caption), this), kFrame1);
+    frame1->setFont(gothicCaptionFont());
+    option2_ = grownToFit(placed(new QRadioButton(qtText(kOption2.caption), frame1), kOption2));
+    option1_ = grownToFit(placed(new QRadioButton(qtText(kOption1.caption), frame1), kOption1));
+    option2_->setChecked(true);
+
+    auto* frame2 = placed(new QGroupBox(qtText(kFrame2.caption), this), kFrame2);
+    frame2->setFont(gothicCaptionFont());
+    osp_ = grownToFit(placed(new QRadioButton(qtText(kOsp.caption), frame2), kOsp));
+    fanuc_ = grownToFit(placed(new QRadioButton(qtText(kFanuc.caption), frame2), kFanuc));
+    osp_->setChecked(true);
+
+    checkSn_ = placed(new QCheckBox(qtText(kCheckSn.caption), this), kCheckSn);
+    checkModin_ = placed(new QCheckBox(qtText(kCheckModin.caption), this), kCheckModin);
+    for (QCheckBox* box : {checkSn_, checkModin_}) {
+        box->setFont(gothicCaptionFont());
+        box->setChecked(true);
+        grownToFit(box);
+    }
+}
+
+void DataInputDialog::buildButtons() {
+    command1_ = placed(new QPushButton(qtText(kCommand1.caption), this), kCommand1);
+    command2_ = placed(new QPushButton(qtText(kCommand2.caption), this), kCommand2);
+    for (QPushButton* button : {command1_, command2_}) {
+        button->setFont(gothicCaptionFont());
+        // No default button: Enter in a field walks the chain, and on an option
+        // button or a check box it presses nothing. A focused button is pressed by
+        // Enter (keyPressEvent) or Space.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(command1_, &QPushButton::clicked, this, &DataInputDialog::runProgramOutputCommand);
+    connect(command2_, &QPushButton::clicked, this, &DataInputDialog::reject);
+}
+
+void DataInputDialog::chainTabOrder() {
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    };
+    for (ChainField* box : fields_) {
+        chain(box);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             command1_, command2_, option2_, option1_, osp_, fanuc_, checkSn_, checkModin_}) {
+        chain(control);
+    }
+}
+
+ChainField* DataInputDialog::field(std::string_view name) const {
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (kFields[i].name == name) {
+            return fields_[i];
+        }
+    }
+    return nullptr;
+}
+
+void DataInputDialog::enterPressedIn(ChainField* source) {
+    const ChainLink* link = chainLinkOf(source->objectName().toStdString());
+    if (link == nullptr) {
+        return;
+    }
+    for (std::string_view target : link->copyTo) {
+        field(target)->setFieldText(source->text());
+    }
+    QWidget* next =
+        link->next == kCommand1.name ? static_cast<QWidget*>(command1_) : field(link->next);
+    next->setFocus(Qt::TabFocusReason);
+}
+
+void DataInputDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && button != nullptr && (button == command1_ || button == command2_)) {
+        event->accept();
+        button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+int DataInputDialog::openModal() {
+    refillFromJob();
+    return exec();
+}
+
+void DataInputDialog::refillFromJob() {
+    const DialogSnapshot values = dialogTextsFromJob(job_);
+    (values.choices.outer ? option1_ : option2_)->setChecked(true);
+    for (int n = 1; n <= 18; ++n) {
+        field(textName(n))->setFieldText(QString::fromStdString(values.text(n)));
+    }
+    for (int index = 0; index < 8; ++index) {
+        field(feedName(index))
+            ->setFieldText(
+                QString::fromStdString(values.feeds.at(static_cast<std::size_t>(index))));
+    }
+    // The field that will hold the focus was given new text: offer it for typing over.
+    if (auto* focused = qobject_cast<ChainField*>(focusWidget())) {
+        focused->selectAll();
+    }
+}
+
+DialogSnapshot DataInputDialog::snapshot() const {
+    DialogSnapshot values;
+    values.choices.outer = option1_->isChecked();
+    values.choices.control = fanuc_->isChecked() ? ControlFamily::Fanuc : ControlFamily::Osp;
+    values.choices.sequenceNumbers = checkSn_->isChecked();
+    values.choices.modin = checkModin_->isChecked();
+    for (int n = 1; n <= 18; ++n) {
+        values.texts.at(static_cast<std::size_t>(n - 1)) = field(textName(n))->text().toStdString();
+    }
+    for (int index = 0; index < 8; ++index) {
+        values.feeds.at(static_cast<std::size_t>(index)) =
+            field(feedName(index))->text().toStdString();
+    }
+    return values;
+}
+
+void DataInputDialog::runProgramOutputCommand() {
+    bool succeeded = false;
+    try {
+        succeeded = runProgramOutput(job_, snapshot(), host_.outputPanes()).ok();
+    } catch (const std::exception&) {
+        // Out of memory on a huge pane, say: the same answer as bad data, and the
+        // form stays as the user typed it.
+        succeeded = false;
+    }
+    if (succeeded) {
+        accept();
+        return;
+    }
+    messages_.show(this, QStringLiteral("Error"), QStringLiteral("データエラー "),
+                   MessageIcon::Warning);
+}
+
+void DataInputDialog::reject() {
+    QDialog::reject();
+    OutputPanes& panes = host_.outputPanes();
+    if (!panes.paneText(Pane::MacroA).empty()) {
+        host_.redrawPointGraphic();
+    }
+    if (!panes.paneText(Pane::StandardB).empty()) {
+        host_.redrawCuttingGraphic();
+    }
+}
+
+} // namespace quillmar

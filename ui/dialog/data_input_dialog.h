@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/program_output.h"
+#include "core/thread_job.h"
+#include "ui/dialog/dialog_host.h"
+#include "ui/seams/message_boxes.h"
+
+#include <QDialog>
+#include <array>
+#include <string_view>
+
+class QCheckBox;
+class QPushButton;
+class QRadioButton;
+
+namespace quillmar {
+
+class ChainField;
+
+// "データ入力": the form in which one thread job is described. Created once and then
+// only shown and hidden, so the output type and the two check boxes keep the user's
+// last setting for the run of the program; the side and the 26 fields are refilled
+// from the job record before every showing.
+class DataInputDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    DataInputDialog(ThreadJob& job, DialogHost& host, MessageBoxes& messages,
+                    QWidget* parent = nullptr);
+
+    // The data input command: refill from the job, show modally and return once the
+    // dialog is hidden again, by a successful "プログラム出力" (Accepted) or by
+    // "閉じる", Esc or the close box (Rejected).
+    int openModal();
+
+    // Puts the job's side and values into the form. Setting the texts runs no copy
+    // rule: those belong to the Enter key alone.
+    void refillFromJob();
+
+    // Everything "プログラム出力" reads, as the form holds it now.
+    DialogSnapshot snapshot() const;
+
+public slots:
+    // "閉じる": hide without reading the form, then redraw the graphics whose pane
+    // holds text. Esc and the title bar's close button end up here too.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildFields();
+    void buildChoices();
+    void buildButtons();
+    void chainTabOrder();
+    void runProgramOutputCommand();
+    void enterPressedIn(ChainField* field);
+    ChainField* field(std::string_view name) const;
+
+    ThreadJob& job_;
+    DialogHost& host_;
+    MessageBoxes& messages_;
+    std::array<ChainField*, 26> fields_{}; // in tab order
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QRadioButton* osp_ = nullptr;
+    QRadioButton* fanuc_ = nullptr;
+    QCheckBox* checkSn_ = nullptr;
+    QCheckBox* checkModin_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+};
+
+} // namespace quillmar
