@@ -33,10 +33,6 @@ bool clipEdge(double p, double q, double& t0, double& t1) {
 
 } // namespace
 
-int pixelIndex(double devicePosition) {
-    return static_cast<int>(std::floor(devicePosition + 0.5));
-}
-
 DeviceMapping::DeviceMapping(UserScale scale, QSize pixels)
     : left_(scale.left), top_(scale.top), pixels_(pixels) {
     // An empty picture still maps without dividing by zero; nothing on it shows.

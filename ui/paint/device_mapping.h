@@ -5,6 +5,7 @@
 #include <QLine>
 #include <QPoint>
 #include <QSize>
+#include <cmath>
 #include <optional>
 
 namespace quillmar {
@@ -44,6 +45,8 @@ private:
 };
 
 // Rounds a device position to its pixel (half-way positions go to the higher pixel).
-int pixelIndex(double devicePosition);
+inline int pixelIndex(double devicePosition) {
+    return static_cast<int>(std::floor(devicePosition + 0.5));
+}
 
 } // namespace quillmar

@@ -3,15 +3,11 @@
 #include "graphics/recording_surface.h"
 #include "ui/paint/system_colours.h"
 
-#include <QPointF>
 #include <QRgb>
 #include <QSize>
 #include <QString>
 #include <cstdint>
 #include <vector>
-
-class QFont;
-class QPainter;
 
 namespace quillmar {
 
@@ -44,27 +40,16 @@ public:
     static PaintPlan build(const std::vector<DrawCommand>& commands, QSize pixels,
                            const SystemColours& system);
 
-    // Fills the picture with the background and draws the shapes in order. Text takes
-    // the family of baseFont at the recorded size. A vector target hands in an offset
-    // of half a pixel so that its one-pixel lines cover whole pixels, as on a screen.
-    void paint(QPainter& painter, const QFont& baseFont, QPointF shapeOffset = QPointF()) const;
-
     QSize pixels() const { return pixels_; }
     QRgb background() const { return background_; }
     const std::vector<Shape>& shapes() const { return shapes_; }
     const std::vector<Text>& texts() const { return texts_; }
 
 private:
-    void dropHiddenRepeats();
-
     QSize pixels_;
     QRgb background_ = 0;
     std::vector<Shape> shapes_;
     std::vector<Text> texts_;
 };
-
-// Paints a recording onto a picture of `pixels` size in one go.
-void paintRecording(const RecordingSurface& recording, QPainter& painter, QSize pixels,
-                    const SystemColours& system, const QFont& baseFont);
 
 } // namespace quillmar

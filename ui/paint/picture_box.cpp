@@ -1,6 +1,7 @@
 #include "ui/paint/picture_box.h"
 
 #include "ui/paint/device_mapping.h"
+#include "ui/paint/plan_painting.h"
 #include "ui/paint/system_colours.h"
 
 #include <QEvent>
@@ -102,7 +103,7 @@ const RecordingSurface& PictureBox::recording() const {
 }
 
 void PictureBox::pictureChanged() {
-    plan_.reset();
+    picture_ = QImage();
     update();
 }
 
@@ -129,11 +130,21 @@ QPointF PictureBox::userPosition(QPointF widgetPosition) const {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    if (!plan_ || plan_->pixels() != size()) {
-        plan_ = PaintPlan::build(recording_.commands(), size(), systemColoursFrom(palette()));
+    // Drawn in device pixels, so that lines stay one pixel thin on a high-density
+    // screen and the text is sharp there.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (picture_.size() != pixels) {
+        picture_ = renderPicture(recording_.commands(), pixels, systemColoursFrom(palette()),
+                                 font(), logicalDpiY() * ratio);
+        picture_.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);
-    plan_->paint(painter, font());
+    if (picture_.isNull()) {
+        painter.fillRect(rect(), palette().color(QPalette::Button));
+        return;
+    }
+    painter.drawImage(QPoint(0, 0), picture_);
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "graphics/recording_surface.h"
-#include "ui/paint/paint_plan.h"
 
+#include <QImage>
 #include <QWidget>
 #include <memory>
-#include <optional>
 
 namespace quillmar {
 
@@ -52,8 +51,8 @@ private:
 
     RecordingSurface recording_;
     std::unique_ptr<Surface> surface_;
-    // What the last paint drew, reused until the picture, its size or palette change.
-    std::optional<PaintPlan> plan_;
+    // What the last paint showed, reused until the picture, its size or palette change.
+    QImage picture_;
     bool userScaleSet_ = false;
 };
 

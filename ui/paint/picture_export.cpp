@@ -1,6 +1,7 @@
 #include "ui/paint/picture_export.h"
 
 #include "ui/paint/paint_plan.h"
+#include "ui/paint/plan_painting.h"
 #include "ui/paint/system_colours.h"
 
 #include <QBuffer>
@@ -17,10 +18,6 @@
 namespace quillmar {
 
 namespace {
-
-// Files are drawn at the screen resolution the graphics' font sizes assume.
-constexpr int kDotsPerInch = 96;
-constexpr double kMetresPerInch = 0.0254;
 
 enum class PictureFormat { Png, Svg };
 
@@ -39,24 +36,14 @@ std::optional<PictureFormat> formatOf(const QString& path) {
     return std::nullopt;
 }
 
-PaintPlan planFor(const RecordingSurface& recording, QSize size) {
-    return PaintPlan::build(recording.commands(), size, classicSystemColours());
-}
-
 bool renderPng(const RecordingSurface& recording, QSize size, QByteArray& bytes, QString& error) {
-    QImage image(size, QImage::Format_RGB32);
+    const QImage image =
+        renderPicture(recording.commands(), size, classicSystemColours(), QGuiApplication::font());
     if (image.isNull()) {
         error = tr("Not enough memory for a picture of %1 x %2 pixels.")
                     .arg(size.width())
                     .arg(size.height());
         return false;
-    }
-    const int dotsPerMetre = qRound(kDotsPerInch / kMetresPerInch);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    {
-        QPainter painter(&image);
-        planFor(recording, size).paint(painter, QGuiApplication::font());
     }
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
@@ -73,14 +60,15 @@ bool renderSvg(const RecordingSurface& recording, QSize size, QByteArray& bytes,
     generator.setOutputDevice(&buffer);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(kDotsPerInch);
+    generator.setResolution(int(kPictureDotsPerInch));
     generator.setTitle(QStringLiteral("Quillmar"));
     QPainter painter;
     if (!painter.begin(&generator)) {
         error = tr("The picture could not be drawn as SVG.");
         return false;
     }
-    planFor(recording, size).paint(painter, QGuiApplication::font(), QPointF(0.5, 0.5));
+    const PaintPlan plan = PaintPlan::build(recording.commands(), size, classicSystemColours());
+    paintPlan(plan, painter, QGuiApplication::font(), QPointF(0.5, 0.5));
     if (!painter.end()) {
         error = tr("The picture could not be drawn as SVG.");
         return false;

@@ -2,6 +2,7 @@
 #include "picture_test_support.h"
 #include "ui/paint/device_mapping.h"
 #include "ui/paint/paint_plan.h"
+#include "ui/paint/plan_painting.h"
 #include "ui/paint/system_colours.h"
 
 #include <QFont>
@@ -19,10 +20,15 @@ using namespace quillmar::test;
 
 QImage render(const std::vector<DrawCommand>& commands, QSize size = kPictureSize,
               const SystemColours& system = classicSystemColours()) {
-    QImage image(size, QImage::Format_RGB32);
+    return renderPicture(commands, size, system, QFont());
+}
+
+// The same picture through Qt's paint engine, as vector targets draw it.
+QImage paintThroughQt(const std::vector<DrawCommand>& commands) {
+    QImage image(kPictureSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintPlan::build(commands, size, system).paint(painter, QFont());
+    paintPlan(PaintPlan::build(commands, kPictureSize, classicSystemColours()), painter, QFont());
     return image;
 }
 
@@ -93,6 +99,42 @@ TEST(PaintPlan, BackgroundGridAndMovesLandOnTheirPixels) {
     EXPECT_EQ(pixelColour(image, pixelOf(6, -14)), QColor(255, 255, 0));
     // The rapid move is drawn after the grid line it crosses.
     EXPECT_EQ(pixelColour(image, pixelOf(5, -16)), QColor(128, 0, 128));
+}
+
+// Whether `image` has `colour` at `pixel` or at one of its eight neighbours.
+bool nearby(const QImage& image, QPoint pixel, QRgb colour) {
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint at = pixel + QPoint(dx, dy);
+            if (image.rect().contains(at) && image.pixel(at) == colour) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(PaintPlan, QtPaintEngineDrawsTheSameShapes) {
+    RecordingSurface surface;
+    drawSamplePicture(surface);
+    surface.line(-4, -19, 14, -11, kFeed);
+    surface.point(-3, -19, kMark);
+    surface.circle(10, -17, 1, kMark);
+    const QImage ours = render(surface);
+    const QImage qts = paintThroughQt(surface.commands());
+    int exact = 0;
+    int drawn = 0;
+    // Diagonal lines and circles may round a half pixel the other way.
+    for (int y = 0; y < kPictureSize.height(); ++y) {
+        for (int x = 0; x < kPictureSize.width(); ++x) {
+            EXPECT_TRUE(nearby(qts, {x, y}, ours.pixel(x, y))) << x << "," << y;
+            EXPECT_TRUE(nearby(ours, {x, y}, qts.pixel(x, y))) << x << "," << y;
+            drawn += ours.pixel(x, y) != qRgb(8, 0, 0);
+            exact += ours.pixel(x, y) == qts.pixel(x, y);
+        }
+    }
+    EXPECT_GT(drawn, 500);
+    EXPECT_GT(exact, kPictureSize.width() * kPictureSize.height() - 200);
 }
 
 TEST(PaintPlan, LaterShapeCoversEarlierOne) {

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "graphics/recording_surface.h"
+#include "ui/paint/paint_plan.h"
+#include "ui/paint/system_colours.h"
+
+#include <QImage>
+#include <QPointF>
+#include <vector>
+
+class QFont;
+class QPainter;
+
+namespace quillmar {
+
+// Screen and file resolution that the graphics' font sizes assume.
+inline constexpr double kPictureDotsPerInch = 96;
+
+// Paints a plan through a QPainter, for vector targets (SVG). Text takes the family of
+// baseFont at the recorded size. The offset puts one-pixel lines on pixel centres
+// (0.5, 0.5) so that they cover whole pixels, as on a screen.
+void paintPlan(const PaintPlan& plan, QPainter& painter, const QFont& baseFont,
+               QPointF shapeOffset = QPointF());
+
+// Draws a plan into a 32-bit image of the plan's size, pixel by pixel; text goes
+// through a painter at the image's resolution.
+void rasterizePlan(const PaintPlan& plan, QImage& image, const QFont& baseFont);
+
+// A picture of the display list as an RGB32 image of `pixels` size, text sized for
+// `dotsPerInch`. A null image when there is not enough memory for it.
+QImage renderPicture(const std::vector<DrawCommand>& commands, QSize pixels,
+                     const SystemColours& system, const QFont& baseFont,
+                     double dotsPerInch = kPictureDotsPerInch);
+
+} // namespace quillmar
