@@ -2,7 +2,7 @@
 # missing, configures and builds first, so a fresh Debian machine needs nothing else.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan clean
+.PHONY: run test package deps build build-asan clean
 
 deps:
 	@scripts/install-deps
@@ -25,6 +25,12 @@ run: build
 test: build build-asan
 	QT_QPA_PLATFORM=offscreen ctest --preset release -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS)
+
+# A Debian package of the release build (CPack, dependencies from the binaries):
+# build/release/quillmar_<version>-1_<arch>.deb.
+package: build
+	cmake --build --preset release --target package
+	@ls build/release/quillmar_*.deb
 
 clean:
 	rm -rf build
