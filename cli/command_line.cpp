@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "cli/join_text.h"
+
 #include <string_view>
 
 namespace quillmar {
@@ -48,7 +50,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             const std::string name = word.substr(0, equals);
             auto* option = fileOption(line, name);
             if (option == nullptr) {
-                return badUsage("unknown option '" + name + "'");
+                return badUsage(joinText({"unknown option '", name, "'"}));
             }
             std::string value;
             if (equals != std::string::npos) {
@@ -56,10 +58,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             } else if (i + 1 < arguments.size()) {
                 value = arguments[++i];
             } else {
-                return badUsage("option '" + name + "' needs a file name");
+                return badUsage(joinText({"option '", name, "' needs a file name"}));
             }
             if (value.empty()) {
-                return badUsage("option '" + name + "' needs a file name");
+                return badUsage(joinText({"option '", name, "' needs a file name"}));
             }
             *option = value;
         }
@@ -68,7 +70,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         return badUsage("no job file given");
     }
     if (jobFiles.size() > 1) {
-        return badUsage("more than one job file given ('" + jobFiles[1] + "')");
+        return badUsage(joinText({"more than one job file given ('", jobFiles[1], "')"}));
     }
     line.jobFile = jobFiles.front();
     if (line.jobFile.empty()) {

@@ -1,5 +1,7 @@
 #include "cli/job_file.h"
 
+#include "cli/join_text.h"
+
 #include <cstdint>
 
 namespace quillmar {
@@ -106,10 +108,7 @@ bool isUtf8(std::string_view text) {
 }
 
 std::string quoted(std::string_view text) {
-    std::string out(1, '"');
-    out += text;
-    out += '"';
-    return out;
+    return joinText({"\"", text, "\""});
 }
 
 struct ChoiceValue {
@@ -130,8 +129,7 @@ std::optional<bool> chooseWord(std::string_view value, ChoiceValue yes, ChoiceVa
 
 std::string choiceError(std::string_view key, std::string_view value, std::string_view a,
                         std::string_view b) {
-    return "unknown value " + quoted(value) + " for " + std::string(key) + " (use " +
-           std::string(a) + " or " + std::string(b) + ")";
+    return joinText({"unknown value ", quoted(value), " for ", key, " (use ", a, " or ", b, ")"});
 }
 
 // Stores one key's value into the run; returns a message when the value is refused.
@@ -212,7 +210,7 @@ private:
         }
         const KeyDef* key = findKey(name);
         if (key == nullptr) {
-            return fail(number, "unknown key " + quoted(name));
+            return fail(number, joinText({"unknown key ", quoted(name)}));
         }
         if (result.runs.empty()) {
             openRun(number);
@@ -257,12 +255,8 @@ JobFile parseJobFile(std::string_view text) {
 }
 
 std::string describeJobFileError(std::string_view fileName, const JobFileError& error) {
-    std::string text(fileName);
-    if (error.line > 0) {
-        text += ':';
-        text += std::to_string(error.line);
-    }
-    return text + ": " + error.message;
+    const std::string line = error.line > 0 ? joinText({":", std::to_string(error.line)}) : "";
+    return joinText({fileName, line, ": ", error.message});
 }
 
 } // namespace quillmar

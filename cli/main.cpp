@@ -4,6 +4,7 @@
 #include "cli/file_io.h"
 #include "cli/job_file.h"
 #include "cli/job_runner.h"
+#include "cli/join_text.h"
 
 #include <iostream>
 #include <string>
@@ -46,7 +47,8 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome) {
 
 int generate(const CommandLine& line) {
     if (line.macroFile && line.standardFile && namesSameFile(*line.macroFile, *line.standardFile)) {
-        return badUsage("--macro and --standard name the same file '" + *line.macroFile + "'");
+        return badUsage(
+            joinText({"--macro and --standard name the same file '", *line.macroFile, "'"}));
     }
     auto read = readWholeFile(line.jobFile);
     if (const auto* fault = std::get_if<IoFailure>(&read)) {

@@ -1,6 +1,7 @@
 // Runs the built quillmar-gen as a user's script would and checks bytes, messages and
 // exit statuses.
 
+#include "cli/join_text.h"
 #include "temp_folder.h"
 
 #include <cstdlib>
@@ -94,7 +95,7 @@ TEST(QuillmarGen, EveryExampleJobRuns) {
          {"worked-example.job", "inner-trapezoidal-three-runs.job", "outer-taper-thread.job"}) {
         TempFolder folder;
         const Finished run =
-            runGenerator(folder, {QUILLMAR_SOURCE_DIR "/examples/" + std::string(name)});
+            runGenerator(folder, {joinText({QUILLMAR_SOURCE_DIR "/examples/", name})});
         EXPECT_EQ(run.status, 0) << name << ": " << run.err;
         EXPECT_NE(run.out.find("(-----< D"), std::string::npos) << name;
     }
@@ -147,11 +148,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"RunFailsOnItsData",
                     {"--macro", "kept.MIN", "--standard", "kept.NC", kRunTwoFails},
                     1,
-                    "データエラー run 2 (" + kRunTwoFails + ":34)\n"},
+                    joinText({"データエラー run 2 (", kRunTwoFails, ":34)\n"})},
         FailureCase{"RunFailureWritesNoStandardOutput",
                     {kRunTwoFails},
                     1,
-                    "データエラー run 2 (" + kRunTwoFails + ":34)\n"},
+                    joinText({"データエラー run 2 (", kRunTwoFails, ":34)\n"})},
         FailureCase{"UnknownKey",
                     {"--standard", "kept.NC", kUnknownKey},
                     2,

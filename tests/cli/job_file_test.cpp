@@ -1,4 +1,5 @@
 #include "cli/job_file.h"
+#include "cli/join_text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,15 +11,15 @@ namespace {
 // One run as a short line: "@LINE T<n>=text F<k>=text side=... control=... sn=... modin=...",
 // only what the run sets, so that a table row can state a whole parse at once.
 std::string summary(const JobRun& run) {
-    std::string text = "@" + std::to_string(run.firstLine);
+    std::string text = joinText({"@", std::to_string(run.firstLine)});
     for (std::size_t i = 0; i < run.texts.size(); ++i) {
         if (run.texts[i]) {
-            text += " T" + std::to_string(i + 1) + "=" + *run.texts[i];
+            text += joinText({" T", std::to_string(i + 1), "=", *run.texts[i]});
         }
     }
     for (std::size_t i = 0; i < run.feeds.size(); ++i) {
         if (run.feeds[i]) {
-            text += " F" + std::to_string(i) + "=" + *run.feeds[i];
+            text += joinText({" F", std::to_string(i), "=", *run.feeds[i]});
         }
     }
     if (run.outer) {
