@@ -1,4 +1,5 @@
 #include "nc/nc_line_reader.h"
+#include "tests/nc/sample_programs.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -131,26 +132,8 @@ TEST(TextWalk, ReadingFailureEndsTheWalkWithFalse) {
 }
 
 TEST(TextWalk, FanucSampleGivesItsMoves) {
-    const std::u16string text = u"O0001( FANUC THREAD )%\r\n"
-                                u"G28 U0 W0\r\n"
-                                u"T0101\r\n"
-                                u"G00 X28. Z50. S700 M4\r\n"
-                                u"G00 X32. Z17.7 M8\r\n"
-                                u"G32 Z-80. F12.7\r\n"
-                                u"G00 X28.\r\n"
-                                u"G00 Z17.7\r\n"
-                                u"G00 X32. Z17.5\r\n"
-                                u"G32 Z-80. F12.7\r\n"
-                                u"G00 X28.\r\n"
-                                u"G00 Z17.5\r\n"
-                                u". \r\n"
-                                u". \r\n"
-                                u"G00 Z50. M9\r\n"
-                                u"G28 U0 W0 M5\r\n"
-                                u"M30\r\n"
-                                u"\r\n";
     NcLineReader reader;
-    const auto moves = walk(reader, text);
+    const auto moves = walk(reader, samples::kFanucProgram);
     const std::vector<SeenMove> expected{
         {{0, 0, 28, 50}, true, 0},        {{28, 50, 32, 17.7}, false, 0},
         {{32, 17.7, 32, -80}, false, 32}, {{32, -80, 28, -80}, false, 0},
