@@ -157,12 +157,15 @@ TEST_F(OpeningAndClosing, AbandonedTextsAndSideAreReplacedButChoicesAreKept) {
 TEST_F(OpeningAndClosing, ClosingReadsNothingFromTheForm) {
     openModalAndRun([this] {
         typeWorkedExample();
+        QTest::mouseClick(control<QRadioButton>("Option1"), Qt::LeftButton);
         clickButton("Command2");
     });
     EXPECT_FALSE(job.inputsSet);
     EXPECT_EQ(job.pitch, 0.0);
+    EXPECT_EQ(job.side, 0);
     dialog->refillFromJob();
     EXPECT_EQ(field("Text2")->text(), "");
+    EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
 }
 
 TEST_F(OpeningAndClosing, RefillCopiesNothingBetweenFields) {
