@@ -71,6 +71,12 @@ std::optional<QLine> DeviceMapping::visibleLine(double x1, double y1, double x2,
     const double minY = -kClipMargin;
     const double maxX = pixels_.width() - 1 + kClipMargin;
     const double maxY = pixels_.height() - 1 + kClipMargin;
+    const auto inside = [&](double x, double y) {
+        return x >= minX && x <= maxX && y >= minY && y <= maxY;
+    };
+    if (inside(ax, ay) && inside(bx, by)) {
+        return QLine(pixelIndex(ax), pixelIndex(ay), pixelIndex(bx), pixelIndex(by));
+    }
     double t0 = 0;
     double t1 = 1;
     if (!clipEdge(-dx, ax - minX, t0, t1) || !clipEdge(dx, maxX - ax, t0, t1) ||

@@ -1,7 +1,7 @@
 #include "ui/paint/picture_box.h"
 
 #include "ui/paint/device_mapping.h"
-#include "ui/paint/plan_painting.h"
+#include "ui/paint/picture_painting.h"
 #include "ui/paint/system_colours.h"
 
 #include <QEvent>

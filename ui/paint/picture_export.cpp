@@ -1,7 +1,7 @@
 #include "ui/paint/picture_export.h"
 
 #include "ui/paint/paint_plan.h"
-#include "ui/paint/plan_painting.h"
+#include "ui/paint/picture_painting.h"
 #include "ui/paint/system_colours.h"
 
 #include <QBuffer>

@@ -17,12 +17,6 @@ PixelRaster::PixelRaster(QImage& image)
     Q_ASSERT(image.depth() == 32);
 }
 
-void PixelRaster::point(int x, int y, QRgb colour) {
-    if (unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_)) {
-        pixels_[y * stride_ + x] = colour | 0xff000000u;
-    }
-}
-
 void PixelRaster::horizontalSpan(int y, int x1, int x2, QRgb colour) {
     if (unsigned(y) >= unsigned(height_)) {
         return;
@@ -83,17 +77,35 @@ void PixelRaster::line(QLine line, QRgb colour, bool dotted) {
 }
 
 void PixelRaster::circle(int x, int y, int radius, QRgb colour) {
+    // The many small pitch marks lie inside the picture: no test per pixel for them.
+    if (x >= radius && y >= radius && x < width_ - radius && y < height_ - radius) {
+        circleOutline<false>(x, y, radius, colour | 0xff000000u);
+    } else {
+        circleOutline<true>(x, y, radius, colour);
+    }
+}
+
+template <bool checked> void PixelRaster::circleOutline(int x, int y, int radius, QRgb colour) {
+    const auto plot = [&](int px, int py) {
+        if constexpr (checked) {
+            point(px, py, colour);
+        } else {
+            pixels_[py * stride_ + px] = colour;
+        }
+    };
     // Midpoint circle: one octant computed, the other seven mirrored.
     int dx = radius;
     int dy = 0;
     int error = 1 - radius;
     while (dx >= dy) {
-        for (const auto& [ox, oy] : {std::pair{dx, dy}, std::pair{dy, dx}}) {
-            point(x + ox, y + oy, colour);
-            point(x - ox, y + oy, colour);
-            point(x + ox, y - oy, colour);
-            point(x - ox, y - oy, colour);
-        }
+        plot(x + dx, y + dy);
+        plot(x - dx, y + dy);
+        plot(x + dx, y - dy);
+        plot(x - dx, y - dy);
+        plot(x + dy, y + dx);
+        plot(x - dy, y + dx);
+        plot(x + dy, y - dx);
+        plot(x - dy, y - dx);
         ++dy;
         if (error < 0) {
             error += 2 * dy + 1;

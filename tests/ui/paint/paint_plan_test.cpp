@@ -2,7 +2,7 @@
 #include "picture_test_support.h"
 #include "ui/paint/device_mapping.h"
 #include "ui/paint/paint_plan.h"
-#include "ui/paint/plan_painting.h"
+#include "ui/paint/picture_painting.h"
 #include "ui/paint/system_colours.h"
 
 #include <QFont>

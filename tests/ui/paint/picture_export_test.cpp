@@ -1,4 +1,7 @@
+#include "core/thread_job.h"
+#include "graphics/graphics.h"
 #include "graphics/recording_surface.h"
+#include "nc/nc_line_reader.h"
 #include "picture_test_support.h"
 #include "ui/paint/picture_export.h"
 
@@ -6,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cmath>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -77,6 +81,74 @@ TEST_F(PictureExport, ReplacesAnExistingFile) {
     writeFile(path, "old picture");
     ASSERT_TRUE(savePicture(surface_, path, kPictureSize, nullptr));
     EXPECT_EQ(QImage(path).size(), kPictureSize);
+}
+
+// The cutting graphic of the start of the FANUC sample program, on a 1200 x 600
+// picture: Z from -91.04 over 132.48 mm, radius from 17.7 down over 5.6 mm.
+class CuttingGraphicExport : public PictureExport {
+protected:
+    void SetUp() override {
+        PictureExport::SetUp();
+        ThreadJob job;
+        job.pitch = 12.7;
+        job.zStart = 17.7;
+        job.zEnd = -80;
+        job.passLength = job.pitch + job.zStart - job.zEnd;
+        job.d1 = 32;
+        job.d2 = 28;
+        job.stockDiameter = 33;
+        cutting_.setPixelHeight(kSize.height());
+        NcLineReader reader;
+        ASSERT_TRUE(drawCuttingGraphic(job,
+                                       u"G00 X28. Z50. S700 M4\r\nG00 X32. Z17.7 M8\r\n"
+                                       u"G32 Z-80. F12.7\r\nG00 X28.\r\n",
+                                       reader, cutting_));
+    }
+
+    // The pixel of (z, diameter), worked out here from the scale the graphic sets.
+    static QPoint pixelAt(double z, double diameter) {
+        return QPoint(int(std::lround((z + 91.04) * kSize.width() / 132.48)),
+                      int(std::lround((17.7 - diameter / 2) * kSize.height() / 5.6)));
+    }
+
+    static constexpr QSize kSize{1200, 600};
+    RecordingSurface cutting_;
+};
+
+TEST_F(CuttingGraphicExport, PngShowsGridMovesAndMarks) {
+    const QString path = pathOf("cutting.png");
+    QString error;
+    ASSERT_TRUE(savePicture(cutting_, path, kSize, &error)) << error.toStdString();
+    const QImage image(path);
+    ASSERT_EQ(image.size(), kSize);
+    const auto near = [&](QPoint pixel, QColor colour) {
+        for (const QPoint step :
+             {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            if (pixelColour(image, pixel + step) == colour) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_EQ(pixelColour(image, {0, 0}), QColor(8, 0, 0));
+    EXPECT_TRUE(near(pixelAt(-52.5, 33), QColor(0, 128, 0)));    // grid line X33
+    EXPECT_TRUE(near(pixelAt(-50, 27.5), QColor(0, 128, 0)));    // grid line Z-50
+    EXPECT_TRUE(near(pixelAt(0, 27.5), QColor(128, 128, 128)));  // Z0 in the button shadow
+    EXPECT_TRUE(near(pixelAt(-32, 32), QColor(255, 255, 0)));    // thread move
+    EXPECT_TRUE(near(pixelAt(-80, 30), QColor(128, 0, 128)));    // retract
+    EXPECT_TRUE(near(pixelAt(30, 30.476), QColor(128, 0, 128))); // approach
+    EXPECT_TRUE(near(pixelAt(5, 32), QColor(0, 255, 255)));      // pitch mark
+    EXPECT_EQ(pixelColour(image, pixelAt(-52.5, 31.25)), QColor(8, 0, 0));
+}
+
+TEST_F(CuttingGraphicExport, SvgHoldsEveryColourOfThePicture) {
+    const QString path = pathOf("cutting.svg");
+    ASSERT_TRUE(savePicture(cutting_, path, kSize, nullptr));
+    const QByteArray svg = contentsOf(path);
+    for (const char* colour :
+         {"#080000", "#008000", "#808080", "#0000ff", "#c0c0c0", "#ffff00", "#800080", "#00ffff"}) {
+        EXPECT_TRUE(svg.contains(colour)) << colour;
+    }
 }
 
 class RefusedName : public PictureExport, public ::testing::WithParamInterface<const char*> {};

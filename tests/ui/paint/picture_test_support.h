@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/graphic_colours.h"
 #include "graphics/recording_surface.h"
 
 #include <QColor>
@@ -9,13 +10,13 @@
 
 namespace quillmar::test {
 
-inline constexpr Colour kBackground = Colour::rgb(8, 0, 0);
-inline constexpr Colour kGrid = Colour::rgb(0, 128, 0);
-inline constexpr Colour kRapid = Colour::rgb(128, 0, 128);
-inline constexpr Colour kFeed = Colour::rgb(255, 255, 0);
-inline constexpr Colour kStock = Colour::rgb(0, 0, 255);
-inline constexpr Colour kMark = Colour::rgb(0, 255, 255);
-inline constexpr Colour kLabel = Colour::rgb(192, 192, 192);
+inline constexpr Colour kBackground = kGraphicBackground;
+inline constexpr Colour kGrid = kGridGreen;
+inline constexpr Colour kRapid = kRapidPurple;
+inline constexpr Colour kFeed = kPathYellow;
+inline constexpr Colour kStock = kStockBlue;
+inline constexpr Colour kMark = kPitchMarkCyan;
+inline constexpr Colour kLabel = kLabelGrey;
 
 // A picture 200 x 100 pixels over a user scale of 20 x 10 units with y growing
 // downward from -20: one unit is ten pixels both ways, so user (x, y) lies on

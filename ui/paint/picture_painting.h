@@ -22,12 +22,10 @@ inline constexpr double kPictureDotsPerInch = 96;
 void paintPlan(const PaintPlan& plan, QPainter& painter, const QFont& baseFont,
                QPointF shapeOffset = QPointF());
 
-// Draws a plan into a 32-bit image of the plan's size, pixel by pixel; text goes
-// through a painter at the image's resolution.
-void rasterizePlan(const PaintPlan& plan, QImage& image, const QFont& baseFont);
-
 // A picture of the display list as an RGB32 image of `pixels` size, text sized for
-// `dotsPerInch`. A null image when there is not enough memory for it.
+// `dotsPerInch`; a null image when there is not enough memory for it. The commands
+// are drawn in order straight into the pixels, each pixel a shape touches taking its
+// colour, so the time goes with the pixels drawn, not with paint-engine calls.
 QImage renderPicture(const std::vector<DrawCommand>& commands, QSize pixels,
                      const SystemColours& system, const QFont& baseFont,
                      double dotsPerInch = kPictureDotsPerInch);

@@ -1,6 +1,7 @@
-#include "ui/paint/plan_painting.h"
+#include "ui/paint/picture_painting.h"
 
 #include "ui/paint/pixel_raster.h"
+#include "ui/paint/shape_maker.h"
 
 #include <QColor>
 #include <QFont>
@@ -8,6 +9,8 @@
 #include <QPainter>
 #include <QPen>
 #include <cmath>
+#include <optional>
+#include <variant>
 
 namespace quillmar {
 
@@ -35,21 +38,16 @@ std::size_t runEnd(const std::vector<Shape>& shapes, std::size_t begin) {
     return end;
 }
 
-// Prints the texts of a run with their top left corner at their position, not their
-// baseline, as a picture box prints.
-void drawTexts(const PaintPlan& plan, std::size_t begin, std::size_t end, QPainter& painter,
-               QFont& font) {
-    const std::vector<Shape>& shapes = plan.shapes();
-    painter.setPen(QColor(shapes[begin].colour));
-    for (std::size_t i = begin; i < end; ++i) {
-        const PaintPlan::Text& text = plan.texts()[std::size_t(shapes[i].d)];
-        if (font.pointSizeF() != text.points) {
-            font.setPointSizeF(text.points);
-        }
-        painter.setFont(font);
-        const int ascent = QFontMetrics(font, painter.device()).ascent();
-        painter.drawText(QPoint(shapes[i].a, shapes[i].b + ascent), text.text);
+// Prints a text with its top left corner at its position, not its baseline, as a
+// picture box prints.
+void drawText(QPainter& painter, const PaintPlan::Text& text, const Shape& shape, QFont& font) {
+    if (font.pointSizeF() != text.points) {
+        font.setPointSizeF(text.points);
     }
+    painter.setFont(font);
+    painter.setPen(QColor(shape.colour));
+    const int ascent = QFontMetrics(font, painter.device()).ascent();
+    painter.drawText(QPoint(shape.a, shape.b + ascent), text.text);
 }
 
 void paintRun(const PaintPlan& plan, std::size_t begin, std::size_t end, QPainter& painter,
@@ -86,28 +84,67 @@ void paintRun(const PaintPlan& plan, std::size_t begin, std::size_t end, QPainte
         }
         break;
     case Kind::Text:
-        drawTexts(plan, begin, end, painter, font);
+        for (std::size_t i = begin; i < end; ++i) {
+            drawText(painter, plan.texts()[std::size_t(shapes[i].d)], shapes[i], font);
+        }
         break;
     }
 }
 
-void rasterizeShape(const Shape& shape, PixelRaster& raster) {
-    switch (shape.kind) {
-    case Kind::Line:
-    case Kind::DottedLine:
-        raster.line(QLine(shape.a, shape.b, shape.c, shape.d), shape.colour,
-                    shape.kind == Kind::DottedLine);
-        break;
-    case Kind::Point:
-        raster.point(shape.a, shape.b, shape.colour);
-        break;
-    case Kind::Circle:
-        raster.circle(shape.a, shape.b, shape.c, shape.colour);
-        break;
-    case Kind::Text:
-        break;
+// Draws the commands into a raster as they come; texts go through a painter, opened
+// only for a run of them so that the raster and the painter never write at once.
+class CommandRasterizer {
+public:
+    CommandRasterizer(QImage& image, const SystemColours& system, const QFont& baseFont)
+        : image_(image), raster_(image), maker_(image.size(), system, texts_), font_(baseFont) {
+        image_.fill(maker_.rgb(Colour::named(SystemColour::ButtonFace)));
     }
-}
+
+    void operator()(const DrawCommand& command) {
+        if (const auto* clear = std::get_if<ClearCommand>(&command)) {
+            painter_.reset();
+            image_.fill(maker_.rgb(clear->background));
+            maker_.setScale(clear->scale);
+        } else if (const auto* scale = std::get_if<ScaleCommand>(&command)) {
+            maker_.setScale(scale->scale);
+        } else if (const auto shape = std::visit(maker_, command)) {
+            draw(*shape);
+        }
+    }
+
+private:
+    void draw(const Shape& shape) {
+        switch (shape.kind) {
+        case Kind::Line:
+        case Kind::DottedLine:
+            painter_.reset();
+            raster_.line(QLine(shape.a, shape.b, shape.c, shape.d), shape.colour,
+                         shape.kind == Kind::DottedLine);
+            break;
+        case Kind::Point:
+            painter_.reset();
+            raster_.point(shape.a, shape.b, shape.colour);
+            break;
+        case Kind::Circle:
+            painter_.reset();
+            raster_.circle(shape.a, shape.b, shape.c, shape.colour);
+            break;
+        case Kind::Text:
+            if (!painter_) {
+                painter_.emplace(&image_);
+            }
+            drawText(*painter_, texts_[std::size_t(shape.d)], shape, font_);
+            break;
+        }
+    }
+
+    QImage& image_;
+    PixelRaster raster_;
+    std::vector<PaintPlan::Text> texts_;
+    ShapeMaker maker_;
+    QFont font_;
+    std::optional<QPainter> painter_;
+};
 
 } // namespace
 
@@ -127,25 +164,6 @@ void paintPlan(const PaintPlan& plan, QPainter& painter, const QFont& baseFont,
     painter.restore();
 }
 
-void rasterizePlan(const PaintPlan& plan, QImage& image, const QFont& baseFont) {
-    image.fill(plan.background());
-    PixelRaster raster(image);
-    QFont font = baseFont;
-    const std::vector<Shape>& shapes = plan.shapes();
-    for (std::size_t begin = 0; begin < shapes.size();) {
-        const std::size_t end = runEnd(shapes, begin);
-        if (shapes[begin].kind == Kind::Text) {
-            QPainter painter(&image);
-            drawTexts(plan, begin, end, painter, font);
-        } else {
-            for (std::size_t i = begin; i < end; ++i) {
-                rasterizeShape(shapes[i], raster);
-            }
-        }
-        begin = end;
-    }
-}
-
 QImage renderPicture(const std::vector<DrawCommand>& commands, QSize pixels,
                      const SystemColours& system, const QFont& baseFont, double dotsPerInch) {
     QImage image(pixels, QImage::Format_RGB32);
@@ -155,7 +173,10 @@ QImage renderPicture(const std::vector<DrawCommand>& commands, QSize pixels,
     const int dotsPerMetre = int(std::lround(dotsPerInch / kMetresPerInch));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
-    rasterizePlan(PaintPlan::build(commands, pixels, system), image, baseFont);
+    CommandRasterizer rasterizer(image, system, baseFont);
+    for (const DrawCommand& command : commands) {
+        rasterizer(command);
+    }
     return image;
 }
 
