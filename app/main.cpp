@@ -1,0 +1,29 @@
+#include "ui/main/main_window.h"
+#include "ui/main/save_file_dialog.h"
+#include "ui/main/settings_store.h"
+#include "ui/main/single_instance.h"
+#include "ui/main/startup.h"
+#include "ui/main/system_info_registry.h"
+#include "ui/seams/message_boxes.h"
+
+#include <QApplication>
+#include <QSettings>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+
+    quillmar::QtMessageBoxes messages;
+    quillmar::QtSaveFileDialog saveDialog;
+    quillmar::NoRegistry registry; // this platform has no system registry
+    quillmar::QtProgramStarter starter;
+    quillmar::InstanceLock lock;
+    const std::unique_ptr<QSettings> settings = quillmar::openSettingsStore();
+
+    const auto window =
+        quillmar::startMainWindow(lock, {messages, saveDialog, registry, starter}, *settings);
+    if (!window) {
+        return 0;
+    }
+    window->show();
+    return QApplication::exec();
+}

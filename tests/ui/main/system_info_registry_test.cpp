@@ -1,0 +1,113 @@
+#include "ui/main/system_info_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <utility>
+
+namespace quillmar {
+namespace {
+
+const QString kInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString kLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+
+class FakeRegistry : public RegistryReader {
+public:
+    std::optional<RegistryValue> machineValue(const QString& keyPath,
+                                              const QString& valueName) const override {
+        const auto found = values.find({keyPath, valueName});
+        if (found == values.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    std::map<std::pair<QString, QString>, RegistryValue> values;
+};
+
+class RecordingStarter : public ProgramStarter {
+public:
+    bool startDetached(const QString& path) override {
+        started.push_back(path);
+        return starts;
+    }
+    std::vector<QString> started;
+    bool starts = true;
+};
+
+TEST(RegistryText, CutsAPlainStringAtItsFirstNul) {
+    FakeRegistry registry;
+    registry.values[{kInfoKey, "PATH"}] = {QByteArray("C:\\tool.exe\0junk", 16), true};
+    const RegistryText text = readRegistryText(registry, kInfoKey, QStringLiteral("PATH"));
+    EXPECT_TRUE(text.found);
+    EXPECT_EQ(text.text, QStringLiteral("C:\\tool.exe"));
+}
+
+TEST(RegistryText, AnotherTypeIsFoundButHoldsNoPath) {
+    FakeRegistry registry;
+    registry.values[{kInfoKey, "PATH"}] = {QByteArray("C:\\tool.exe"), false};
+    const RegistryText text = readRegistryText(registry, kInfoKey, QStringLiteral("PATH"));
+    EXPECT_TRUE(text.found);
+    EXPECT_TRUE(text.text.isEmpty());
+}
+
+TEST(RegistryText, DataLargerThanTheBufferIsNotFound) {
+    FakeRegistry registry;
+    registry.values[{kInfoKey, "PATH"}] = {QByteArray(1024, 'a'), true};
+    EXPECT_TRUE(readRegistryText(registry, kInfoKey, QStringLiteral("PATH")).found);
+    registry.values[{kInfoKey, "PATH"}] = {QByteArray(1025, 'a'), true};
+    EXPECT_FALSE(readRegistryText(registry, kInfoKey, QStringLiteral("PATH")).found);
+}
+
+TEST(SystemInformationTool, StartsThePathOfTheFirstLocation) {
+    FakeRegistry registry;
+    registry.values[{kInfoKey, "PATH"}] = {QByteArray("C:\\Tools\\msinfo32.exe"), true};
+    registry.values[{kLocationKey, "MSINFO"}] = {QByteArray("C:\\Other"), true};
+    RecordingStarter starter;
+    EXPECT_TRUE(startSystemInformationTool(registry, starter));
+    EXPECT_EQ(starter.started, std::vector<QString>{QStringLiteral("C:\\Tools\\msinfo32.exe")});
+}
+
+TEST(SystemInformationTool, AFoundFirstLocationWithoutAPathIsNotFollowedByTheSecond) {
+    QTemporaryDir folder;
+    QFile tool(folder.path() + QStringLiteral("\\MSINFO32.EXE"));
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    FakeRegistry registry;
+    registry.values[{kInfoKey, "PATH"}] = {QByteArray("\0", 1), true};
+    registry.values[{kLocationKey, "MSINFO"}] = {folder.path().toLocal8Bit(), true};
+    RecordingStarter starter;
+    EXPECT_FALSE(startSystemInformationTool(registry, starter));
+    EXPECT_TRUE(starter.started.empty());
+}
+
+TEST(SystemInformationTool, TheSecondLocationNamesAFolderWhoseToolMustExist) {
+    QTemporaryDir folder;
+    FakeRegistry registry;
+    registry.values[{kLocationKey, "MSINFO"}] = {folder.path().toLocal8Bit(), true};
+    RecordingStarter starter;
+    EXPECT_FALSE(startSystemInformationTool(registry, starter)); // no such file yet
+
+    const QString toolPath = folder.path() + QStringLiteral("\\MSINFO32.EXE");
+    QFile tool(toolPath);
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(startSystemInformationTool(registry, starter));
+    EXPECT_EQ(starter.started, std::vector<QString>{toolPath});
+}
+
+TEST(SystemInformationTool, AProgramThatDoesNotStartIsAFailure) {
+    FakeRegistry registry;
+    registry.values[{kInfoKey, "PATH"}] = {QByteArray("C:\\Tools\\msinfo32.exe"), true};
+    RecordingStarter starter;
+    starter.starts = false;
+    EXPECT_FALSE(startSystemInformationTool(registry, starter));
+}
+
+TEST(SystemInformationTool, ThisPlatformsRegistryFindsNothing) {
+    RecordingStarter starter;
+    EXPECT_FALSE(startSystemInformationTool(NoRegistry(), starter));
+    EXPECT_TRUE(starter.started.empty());
+}
+
+} // namespace
+} // namespace quillmar

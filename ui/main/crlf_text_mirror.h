@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <climits>
+
+class QTextDocument;
+
+namespace quillmar {
+
+// Program text uses CR LF between lines, a text document keeps paragraphs. The mirror
+// holds the document's text with every paragraph break written as CR LF, kept up to
+// date edit by edit: each keystroke touches only what changed, so a pane of 100,000
+// lines does not copy its whole text again on every key.
+//
+// Line-end rule of the panes: CR LF, a lone CR and a lone LF that enter a pane each
+// become one paragraph break, which reads back as one CR LF. Nothing is lost and
+// nothing doubled; a text whose breaks are all CR LF reads back byte for byte.
+class CrLfTextMirror {
+public:
+    explicit CrLfTextMirror(QTextDocument& document);
+
+    // Forwarded from the document's contentsChange signal.
+    void noteChange(int position, int charsRemoved, int charsAdded);
+    // Applies the noted changes; falls back to a full rebuild when the noted ranges do
+    // not add up to the document as it now is.
+    void sync();
+
+    // The text with CR LF line ends, no line end after the last line.
+    QStringView text() const;
+
+    // How often the whole text was converted again instead of only the edited part.
+    int rebuildCount() const { return rebuilds_; }
+
+    // The same text built from scratch, for the fallback and for checking the mirror.
+    static QString buildFrom(const QTextDocument& document);
+    // Raw document text (paragraph separators U+2029) with CR LF line ends instead.
+    static QString withCrLf(QStringView documentText);
+
+private:
+    void rebuild();
+    int separatorsBefore(int position) const;
+    QString documentRange(int from, int to) const;
+
+    QTextDocument& document_;
+    QString mirror_;       // every document character, the closing paragraph break included
+    int syncedLength_ = 0; // the document's characterCount() at the last sync
+    // Pending changes: the document length they lead to, and how much of the start and
+    // of the end of the document they left untouched.
+    int pendingLength_ = 0;
+    int untouchedPrefix_ = INT_MAX;
+    int untouchedSuffix_ = INT_MAX;
+    bool pending_ = false;
+    bool inconsistent_ = false;
+    int rebuilds_ = 0;
+};
+
+} // namespace quillmar

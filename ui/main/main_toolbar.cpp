@@ -1,0 +1,82 @@
+#include "ui/main/main_toolbar.h"
+
+#include "ui/main/program_icons.h"
+
+#include <QAction>
+#include <QToolBar>
+#include <array>
+#include <utility>
+
+namespace quillmar {
+
+namespace {
+
+struct ButtonDesign {
+    const char* key; // nullptr: a separator
+    const char* tooltip;
+};
+
+const std::array<ButtonDesign, 11> kButtons = {{
+    {"New", "全データ消去"},
+    {"Square", "データ入力"},
+    {"Save", "保存"},
+    {nullptr, nullptr},
+    {"Undo", "元に戻す"},
+    {"Cut", "切り取り"},
+    {"Copy", "コピー"},
+    {"CopyAll", "全コピー"},
+    {"Paste", "貼り付け"},
+    {nullptr, nullptr},
+    {"Exit", "終了"},
+}};
+
+const std::array<std::pair<const char*, ToolbarCommand>, 9> kDispatchOrder = {{
+    {"New", ToolbarCommand::New},
+    {"Square", ToolbarCommand::Square},
+    {"Save", ToolbarCommand::Save},
+    {"Undo", ToolbarCommand::Undo},
+    {"Cut", ToolbarCommand::Cut},
+    {"Copy", ToolbarCommand::Copy},
+    {"CopyAll", ToolbarCommand::CopyAll},
+    {"Paste", ToolbarCommand::Paste},
+    {"Exit", ToolbarCommand::Exit},
+}};
+
+} // namespace
+
+std::optional<ToolbarCommand> toolbarCommandForKey(const QString& key) {
+    for (const auto& [known, command] : kDispatchOrder) {
+        if (key == QLatin1String(known)) {
+            return command;
+        }
+    }
+    return std::nullopt;
+}
+
+QString toolbarKey(const QAction* action) {
+    return action->data().toString();
+}
+
+QToolBar* buildMainToolbar(QWidget* parent) {
+    auto* toolbar = new QToolBar(parent);
+    toolbar->setObjectName(QStringLiteral("tbToolBar"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(32, 32));
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar->setFocusPolicy(Qt::NoFocus);
+    for (const ButtonDesign& button : kButtons) {
+        if (button.key == nullptr) {
+            toolbar->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromLatin1(button.key);
+        QAction* action = toolbar->addAction(toolbarIcon(key), QString());
+        action->setObjectName(QStringLiteral("tbToolBar_") + key);
+        action->setData(key);
+        action->setToolTip(QString::fromUtf8(button.tooltip));
+    }
+    return toolbar;
+}
+
+} // namespace quillmar

@@ -1,0 +1,255 @@
+#include "ui/main/main_window.h"
+
+#include "graphics/graphics.h"
+#include "ui/dialog/data_input_dialog.h"
+#include "ui/dialog/twips.h"
+#include "ui/main/main_toolbar.h"
+#include "ui/main/output_pane.h"
+#include "ui/main/pane_texts.h"
+#include "ui/main/program_icons.h"
+#include "ui/main/settings_store.h"
+#include "ui/main/status_panels.h"
+#include "ui/main/window_placement.h"
+#include "ui/paint/picture_box.h"
+#include "ui/paint/readout_box.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QToolBar>
+#include <cmath>
+
+namespace quillmar {
+
+namespace {
+
+QRect pixelsOf(const TwipsPlacement& r) {
+    return twipsRect(static_cast<int>(std::lround(r.left)), static_cast<int>(std::lround(r.top)),
+                     static_cast<int>(std::lround(r.width)),
+                     static_cast<int>(std::lround(r.height)));
+}
+
+float twipsOf(int pixels) {
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
+
+TwipsPlacement twipsOf(const QRect& r) {
+    return {twipsOf(r.left()), twipsOf(r.top()), twipsOf(r.width()), twipsOf(r.height())};
+}
+
+void place(QWidget* widget, const std::optional<TwipsPlacement>& placement) {
+    if (placement) {
+        widget->setGeometry(pixelsOf(*placement));
+    }
+}
+
+QFrame* ruleLine(QWidget* parent, const char* name, QPalette::ColorRole systemColour) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setFrameShape(QFrame::NoFrame);
+    line->setAutoFillBackground(true);
+    line->setBackgroundRole(systemColour);
+    return line;
+}
+
+QList<QRect> screenAreas() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas.append(screen->geometry());
+    }
+    return areas;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, QWidget* parent)
+    : QMainWindow(parent), services_(services), settings_(settings) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillmar  Ver. 1.12"));
+    setWindowIcon(programIcon());
+    menus_ = buildMainMenus(*menuBar());
+    buildClientArea();
+    connectMenus();
+    connectPanes();
+    connectPictures();
+    setTabOrder();
+
+    const StoredSettings stored = readStoredSettings(settings_);
+    restoreWindowRectangle(stored.window);
+    openPathName_ = stored.openPathName;
+    job_.sequenceCounter = 1;
+    picture1_->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildClientArea() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+
+    toolbar_ = buildMainToolbar(client_);
+    line1_ = ruleLine(client_, "Line1", QPalette::Dark);
+    line2_ = ruleLine(client_, "Line2", QPalette::Light);
+    txtDataA_ = new OutputPane(client_);
+    txtDataA_->setObjectName(QStringLiteral("txtDataA"));
+    txtDataB_ = new OutputPane(client_);
+    txtDataB_->setObjectName(QStringLiteral("txtDataB"));
+    picture1_ = new PictureBox(client_);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture2_ = new PictureBox(client_);
+    picture2_->setObjectName(QStringLiteral("Picture2"));
+    picture3_ = new ReadoutBox(toolbar_);
+    picture3_->setObjectName(QStringLiteral("Picture3"));
+    picture3_->setFocusPolicy(Qt::TabFocus);
+    picture3_->hide();
+    statusBar_ = new StatusPanels(client_);
+    paneTexts_ = std::make_unique<PaneTexts>(*txtDataA_, *txtDataB_);
+}
+
+void MainWindow::connectMenus() {
+    connect(menus_.fileNew, &QAction::triggered, this, &MainWindow::newCommand);
+    connect(menus_.square, &QAction::triggered, this, &MainWindow::dataInputCommand);
+    connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::saveCommand);
+    connect(menus_.fileExit, &QAction::triggered, this, &MainWindow::exitCommand);
+    connect(menus_.editUndo, &QAction::triggered, this, &MainWindow::undoCommand);
+    connect(menus_.editCut, &QAction::triggered, this, &MainWindow::cutCommand);
+    connect(menus_.editCopy, &QAction::triggered, this, &MainWindow::copyCommand);
+    connect(menus_.editCopyAll, &QAction::triggered, this, &MainWindow::copyAllCommand);
+    connect(menus_.editPaste, &QAction::triggered, this, &MainWindow::pasteCommand);
+    connect(menus_.exampleOspMacro, &QAction::triggered, this, &MainWindow::exampleOspMacroCommand);
+    connect(menus_.exampleOspStandard, &QAction::triggered, this,
+            &MainWindow::exampleOspStandardCommand);
+    connect(menus_.exampleFanucStandard, &QAction::triggered, this,
+            &MainWindow::exampleFanucStandardCommand);
+    connect(menus_.helpAbout, &QAction::triggered, this, &MainWindow::aboutCommand);
+    connect(toolbar_, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { toolbarButtonClicked(toolbarKey(action)); });
+}
+
+void MainWindow::connectPanes() {
+    connect(txtDataA_, &OutputPane::programTextChanged, this, &MainWindow::redrawPointGraphic);
+    connect(txtDataB_, &OutputPane::programTextChanged, this, &MainWindow::redrawCuttingGraphic);
+    connect(txtDataA_, &OutputPane::focusEntered, this,
+            [this] { statusBar_->setStatusText(QStringLiteral("Point data for Macro program")); });
+    connect(txtDataB_, &OutputPane::focusEntered, this,
+            [this] { statusBar_->setStatusText(QStringLiteral("Standard program")); });
+    for (OutputPane* pane : {txtDataA_, txtDataB_}) {
+        connect(pane, &OutputPane::rightButtonPressed, this,
+                [this](const QPoint& at) { menus_.edit->popup(at); });
+        connect(pane, &OutputPane::overwriteToggleRequested, this,
+                &MainWindow::toggleOverwriteMode);
+    }
+}
+
+void MainWindow::connectPictures() {
+    connect(picture1_, &PictureBox::gotFocus, this,
+            [this] { statusBar_->setStatusText(QStringLiteral("Point Graphic")); });
+    connect(picture2_, &PictureBox::gotFocus, this,
+            [this] { statusBar_->setStatusText(QStringLiteral("Cutting Graphic")); });
+    const auto showReadout = [this](float x, float y) {
+        picture3_->setText(QString::fromStdString(readoutText(x, y)));
+    };
+    connect(picture1_, &PictureBox::pointerMoved, this, showReadout);
+    connect(picture2_, &PictureBox::pointerMoved, this, showReadout);
+}
+
+void MainWindow::toggleOverwriteMode() {
+    // Like the keyboard's Insert state, one mode holds for both panes.
+    overwriteMode_ = !overwriteMode_;
+    txtDataA_->setOverwriteMode(overwriteMode_);
+    txtDataB_->setOverwriteMode(overwriteMode_);
+    statusBar_->setOverwriteMode(overwriteMode_);
+}
+
+void MainWindow::setTabOrder() {
+    QWidget::setTabOrder(picture1_, picture2_);
+    QWidget::setTabOrder(picture2_, picture3_);
+    QWidget::setTabOrder(picture3_, txtDataB_);
+    QWidget::setTabOrder(txtDataB_, txtDataA_);
+}
+
+void MainWindow::restoreWindowRectangle(const TwipsPlacement& outer) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect wanted = keepReachable(pixelsOf(outer), screenAreas(),
+                                       primary != nullptr ? primary->availableGeometry() : QRect());
+    // move() places the outer frame; the size asked for is the outer size, so the
+    // frame is taken off once the window system has told how wide it is.
+    move(wanted.topLeft());
+    resize(wanted.size());
+    pendingOuterSize_ = wanted.size();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    applyPendingOuterSize();
+}
+
+void MainWindow::applyPendingOuterSize() {
+    const QSize frame = frameGeometry().size() - size();
+    if (!pendingOuterSize_ || frame == QSize(0, 0)) {
+        return;
+    }
+    resize(*pendingOuterSize_ - frame);
+    pendingOuterSize_.reset();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        applyLayout();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::applyLayout() {
+    const QSize clientSize = client_->size();
+    // The toolbar and the status bar keep their design heights at the two edges.
+    toolbar_->setGeometry(pixelsOf({0, 0, twipsOf(clientSize.width()), kToolbarHeightTwips}));
+    const QRect statusRect = pixelsOf({0, twipsOf(clientSize.height()) - kStatusBarHeightTwips,
+                                       twipsOf(clientSize.width()), kStatusBarHeightTwips});
+    statusBar_->setGeometry(statusRect);
+    statusBar_->raise();
+
+    const MainWindowLayout layout =
+        computeMainWindowLayout({twipsOf(clientSize.height()), twipsOf(clientSize.width()),
+                                 twipsOf(frameGeometry().width())});
+    place(txtDataA_, layout.txtDataA);
+    place(txtDataB_, layout.txtDataB);
+    place(picture1_, layout.picture1);
+    place(picture2_, layout.picture2);
+    place(picture3_, layout.picture3);
+    picture3_->raise();
+    line1_->setGeometry(pixelsOf({0, kLine1TopTwips, layout.line1Right, 15}));
+    line2_->setGeometry(pixelsOf({0, kLine2TopTwips, layout.line2Right, 15}));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (dataInput_ != nullptr) {
+        dataInput_->hide();
+        delete dataInput_;
+        dataInput_ = nullptr;
+    }
+    saveSettings();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::saveSettings() {
+    if (!isMinimized()) {
+        // A maximised window stores the rectangle it goes back to, so the next start
+        // opens a normal window of the user's chosen size.
+        const QRect inner = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+        const QMargins frame(geometry().left() - frameGeometry().left(),
+                             geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        writeWindowRectangle(settings_, twipsOf(inner.marginsAdded(frame)));
+    }
+    writeOpenPathName(settings_, openPathName_);
+    settings_.sync();
+}
+
+} // namespace quillmar

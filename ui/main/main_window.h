@@ -1,0 +1,117 @@
+#pragma once
+
+#include "core/thread_job.h"
+#include "nc/nc_line_reader.h"
+#include "ui/dialog/dialog_host.h"
+#include "ui/main/main_menus.h"
+#include "ui/main/window_layout.h"
+
+#include <QMainWindow>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+
+class QFrame;
+class QSettings;
+class QToolBar;
+
+namespace quillmar {
+
+class DataInputDialog;
+class MessageBoxes;
+class OutputPane;
+class PaneTexts;
+class PictureBox;
+class ProgramStarter;
+class ReadoutBox;
+class RegistryReader;
+class SaveFileDialog;
+class StatusPanels;
+
+// Whatever the window reaches outside itself that would wait for a person or touch
+// the system.
+struct MainWindowServices {
+    MessageBoxes& messages;
+    SaveFileDialog& saveDialog;
+    const RegistryReader& registry;
+    ProgramStarter& programStarter;
+};
+
+// frmMain: the two program panes with their graphics, the menus, the toolbar and the
+// status bar. It owns the job record and the NC reader both graphics share.
+class MainWindow : public QMainWindow, public DialogHost {
+    Q_OBJECT
+public:
+    // Restores the window rectangle and the save folder from the store; the store is
+    // written again only when the window closes.
+    MainWindow(const MainWindowServices& services, QSettings& settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    OutputPanes& outputPanes() override;
+    void redrawPointGraphic() override;
+    void redrawCuttingGraphic() override;
+
+    ThreadJob& job() { return job_; }
+    const QString& openPathName() const { return openPathName_; }
+
+    // The commands of the menus and the toolbar.
+    void newCommand();
+    void dataInputCommand();
+    void saveCommand();
+    void exitCommand();
+    void undoCommand();
+    void cutCommand();
+    void copyCommand();
+    void copyAllCommand();
+    void pasteCommand();
+    void exampleOspMacroCommand();
+    void exampleOspStandardCommand();
+    void exampleFanucStandardCommand();
+    void aboutCommand();
+    void toolbarButtonClicked(const QString& key);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void buildClientArea();
+    void connectMenus();
+    void connectPanes();
+    void connectPictures();
+    void setTabOrder();
+    void restoreWindowRectangle(const TwipsPlacement& outer);
+    void applyLayout();
+    void applyPendingOuterSize();
+    void saveSettings();
+    void toggleOverwriteMode();
+    OutputPane* focusedPane() const;
+    void clearPicture(PictureBox& picture);
+    void showSample(OutputPane& pane, std::span<const std::string_view> lines);
+
+    MainWindowServices services_;
+    QSettings& settings_;
+    ThreadJob job_;
+    NcLineReader reader_;
+    QString openPathName_;
+    bool overwriteMode_ = false;
+    std::optional<QSize> pendingOuterSize_;
+
+    MainMenus menus_;
+    QWidget* client_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QFrame* line1_ = nullptr;
+    QFrame* line2_ = nullptr;
+    OutputPane* txtDataA_ = nullptr;
+    OutputPane* txtDataB_ = nullptr;
+    PictureBox* picture1_ = nullptr;
+    PictureBox* picture2_ = nullptr;
+    ReadoutBox* picture3_ = nullptr;
+    StatusPanels* statusBar_ = nullptr;
+    DataInputDialog* dataInput_ = nullptr;
+    std::unique_ptr<PaneTexts> paneTexts_;
+};
+
+} // namespace quillmar

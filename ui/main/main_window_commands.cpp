@@ -1,0 +1,163 @@
+#include "graphics/graphics.h"
+#include "ui/dialog/data_input_dialog.h"
+#include "ui/main/about_box.h"
+#include "ui/main/edit_commands.h"
+#include "ui/main/example_programs.h"
+#include "ui/main/main_toolbar.h"
+#include "ui/main/main_window.h"
+#include "ui/main/output_pane.h"
+#include "ui/main/pane_texts.h"
+#include "ui/main/save_command.h"
+#include "ui/paint/picture_box.h"
+#include "ui/paint/readout_box.h"
+
+namespace quillmar {
+
+OutputPanes& MainWindow::outputPanes() {
+    return *paneTexts_;
+}
+
+void MainWindow::redrawPointGraphic() {
+    if (drawPointGraphic(job_, txtDataA_->programTextView(), reader_, picture1_->surface())) {
+        picture3_->show();
+    }
+}
+
+void MainWindow::redrawCuttingGraphic() {
+    if (drawCuttingGraphic(job_, txtDataB_->programTextView(), reader_, picture2_->surface())) {
+        picture3_->show();
+    }
+}
+
+OutputPane* MainWindow::focusedPane() const {
+    QWidget* focused = focusWidget();
+    if (focused == txtDataA_ || focused == txtDataB_) {
+        return static_cast<OutputPane*>(focused);
+    }
+    return nullptr;
+}
+
+void MainWindow::clearPicture(PictureBox& picture) {
+    picture.surface().setBackground(Colour::named(SystemColour::ButtonFace));
+    picture.surface().clear();
+}
+
+void MainWindow::newCommand() {
+    job_.sequenceCounter = 1;
+    txtDataA_->setProgramText(QString());
+    txtDataB_->setProgramText(QString());
+    clearPicture(*picture1_);
+    clearPicture(*picture2_);
+}
+
+void MainWindow::dataInputCommand() {
+    if (dataInput_ == nullptr) {
+        dataInput_ = new DataInputDialog(job_, *this, services_.messages, this);
+    }
+    dataInput_->openModal();
+}
+
+void MainWindow::saveCommand() {
+    const OutputPane* pane = focusedPane();
+    runSaveCommand({pane != nullptr ? std::optional(pane->programText()) : std::nullopt,
+                    openPathName_, services_.saveDialog, services_.messages, this});
+}
+
+void MainWindow::exitCommand() {
+    close();
+}
+
+void MainWindow::undoCommand() {
+    if (OutputPane* pane = focusedPane()) {
+        undoLastEdit(*pane);
+    }
+}
+
+void MainWindow::cutCommand() {
+    if (OutputPane* pane = focusedPane()) {
+        cutSelection(*pane);
+    }
+}
+
+void MainWindow::copyCommand() {
+    if (OutputPane* pane = focusedPane()) {
+        copySelection(*pane);
+    }
+}
+
+void MainWindow::copyAllCommand() {
+    if (OutputPane* pane = focusedPane()) {
+        copyAll(*pane);
+    }
+}
+
+void MainWindow::pasteCommand() {
+    if (OutputPane* pane = focusedPane()) {
+        pasteClipboard(*pane);
+    }
+}
+
+void MainWindow::showSample(OutputPane& pane, std::span<const std::string_view> lines) {
+    buildSampleText(job_.outputText, lines);
+    pane.setProgramText(QString::fromStdString(job_.outputText));
+}
+
+void MainWindow::exampleOspMacroCommand() {
+    showSample(*txtDataA_, ospMacroMainProgramLines());
+    clearPicture(*picture1_);
+    showSample(*txtDataB_, ospSystemSubprogramLines());
+}
+
+void MainWindow::exampleOspStandardCommand() {
+    showSample(*txtDataB_, ospStandardProgramLines());
+    txtDataA_->setProgramText(QString());
+    clearPicture(*picture1_);
+}
+
+void MainWindow::exampleFanucStandardCommand() {
+    showSample(*txtDataB_, fanucProgramLines());
+    txtDataA_->setProgramText(QString());
+    clearPicture(*picture1_);
+}
+
+void MainWindow::aboutCommand() {
+    {
+        AboutBox about(services_.messages, services_.registry, services_.programStarter, this);
+        about.exec();
+    }
+    if (txtDataA_->hasProgramText()) {
+        redrawPointGraphic();
+    }
+    if (txtDataB_->hasProgramText()) {
+        redrawCuttingGraphic();
+    }
+}
+
+void MainWindow::toolbarButtonClicked(const QString& key) {
+    const std::optional<ToolbarCommand> command = toolbarCommandForKey(key);
+    if (!command) {
+        return;
+    }
+    switch (*command) {
+    case ToolbarCommand::New:
+        return newCommand();
+    case ToolbarCommand::Square:
+        return dataInputCommand();
+    case ToolbarCommand::Save:
+        return saveCommand();
+    case ToolbarCommand::Undo:
+        return undoCommand();
+    case ToolbarCommand::Cut:
+        return cutCommand();
+    case ToolbarCommand::Copy:
+        return copyCommand();
+    case ToolbarCommand::CopyAll:
+        return copyAllCommand();
+    case ToolbarCommand::Paste:
+        return pasteCommand();
+    case ToolbarCommand::Exit:
+        return exitCommand();
+    }
+}
+
+} // namespace quillmar

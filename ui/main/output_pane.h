@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ui/main/crlf_text_mirror.h"
+
+#include <QPlainTextEdit>
+#include <string_view>
+
+namespace quillmar {
+
+// One of the two program panes. What the program reads from and sets into a pane is
+// program text with CR LF line ends (see CrLfTextMirror for the line-end rule); the
+// platform's own clipboard keys carry the same text. The pane looks like an edit field
+// only while it has the focus.
+class OutputPane : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit OutputPane(QWidget* parent = nullptr);
+
+    // Valid until the next change of the pane's text.
+    QStringView programText() const { return mirror_.text(); }
+    std::u16string_view programTextView() const;
+    bool hasProgramText() const { return !programText().isEmpty(); }
+    // Replaces the whole text; the change notification runs before this returns.
+    // Text set by the program is not undoable.
+    void setProgramText(const QString& text);
+
+    // The selection as program text (CR LF line ends).
+    QString selectedProgramText() const;
+    // Replaces the selection by the text, as typing it would (undoable).
+    void replaceSelection(const QString& text);
+
+    static QFont programFont();
+
+signals:
+    // Once per change of the text, typed or set, after programText() is current.
+    void programTextChanged();
+    void focusEntered();
+    void rightButtonPressed(const QPoint& globalPosition);
+    void overwriteToggleRequested();
+
+protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    // Copy, Cut and the platform's clipboard keys all carry CR LF text.
+    QMimeData* createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void setBackground(QPalette::ColorRole systemColour);
+
+    CrLfTextMirror mirror_;
+};
+
+} // namespace quillmar

@@ -1,0 +1,103 @@
+#include "ui/main/save_command.h"
+
+#include "ui/main/save_file_dialog.h"
+#include "ui/main/shift_jis_text.h"
+#include "ui/seams/message_boxes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace quillmar {
+
+namespace {
+
+const QString kSaveErrorTitle = QStringLiteral("Save error");
+
+void showSaveError(const SaveRequest& request, const QString& text) {
+    request.messages.show(request.parent, kSaveErrorTitle, text, MessageIcon::Warning);
+}
+
+std::optional<QByteArray> encodeOrExplain(const SaveRequest& request, const QString& path,
+                                          QStringView text) {
+    auto encoded = encodeShiftJis(text);
+    if (auto* bytes = std::get_if<QByteArray>(&encoded)) {
+        return std::move(*bytes);
+    }
+    if (auto* bad = std::get_if<UnencodableCharacter>(&encoded)) {
+        showSaveError(request, QStringLiteral("Line %1 holds the character \"%2\", which "
+                                              "Shift-JIS cannot hold.\n%3 was not written.")
+                                   .arg(bad->lineNumber)
+                                   .arg(bad->character, QDir::toNativeSeparators(path)));
+    } else {
+        showSaveError(request, QStringLiteral("This system has no Shift-JIS converter.\n"
+                                              "%1 was not written.")
+                                   .arg(QDir::toNativeSeparators(path)));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> writeFileCompletely(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    // Unbuffered, so that a short write shows here and not in a buffer flushed when
+    // the file closes, where QSaveFile would not notice it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return file.errorString();
+    }
+    // A short write (a full disk, a size limit) is followed by another, which then
+    // fails with the system's reason.
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        done += written;
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+QString saveDialogFolder(const QString& openPathName) {
+    if (openPathName.isEmpty() || openPathName == QStringLiteral("\\") ||
+        !QFileInfo(openPathName).isDir()) {
+        return QDir::homePath();
+    }
+    return openPathName;
+}
+
+void runSaveCommand(const SaveRequest& request) {
+    if (!request.focusedPaneText) {
+        showSaveError(request, QStringLiteral("Please select Text box. "));
+        return;
+    }
+    const QStringView text = *request.focusedPaneText;
+    if (text.isEmpty()) {
+        showSaveError(request, QStringLiteral("No data !! "));
+        return;
+    }
+    const QString path =
+        request.dialog.askFileName(request.parent, saveDialogFolder(request.openPathName));
+    if (path.isEmpty()) {
+        return;
+    }
+    request.openPathName = QFileInfo(path).absolutePath();
+
+    const QString fileText = text.toString() + QStringLiteral("\r\n");
+    const std::optional<QByteArray> bytes = encodeOrExplain(request, path, fileText);
+    if (!bytes) {
+        return;
+    }
+    if (const auto reason = writeFileCompletely(path, *bytes)) {
+        showSaveError(request, QStringLiteral("%1 could not be saved: %2\n"
+                                              "Any file of that name was left as it was.")
+                                   .arg(QDir::toNativeSeparators(path), *reason));
+    }
+}
+
+} // namespace quillmar

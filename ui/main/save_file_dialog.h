@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace quillmar {
+
+// The save dialog of the Save command. Tests hand in an answer instead of a person.
+class SaveFileDialog {
+public:
+    virtual ~SaveFileDialog() = default;
+    // Offers "Main Files(*.MIN)" (preselected), "NC Files(*.NC)" and "All Files(*.*)",
+    // asks before replacing an existing file, adds no extension. Returns the chosen
+    // path exactly as given, or the empty text when cancelled.
+    virtual QString askFileName(QWidget* parent, const QString& folder) = 0;
+};
+
+class QtSaveFileDialog final : public SaveFileDialog {
+public:
+    QString askFileName(QWidget* parent, const QString& folder) override;
+};
+
+} // namespace quillmar

@@ -1,0 +1,60 @@
+#include "ui/main/settings_store.h"
+
+#include "core/plain_number_text.h"
+
+#include <QSettings>
+#include <cmath>
+
+namespace quillmar {
+
+namespace {
+
+const QString kGroup = QStringLiteral("Settings");
+
+float readNumber(QSettings& store, const QString& key, float fallback) {
+    bool ok = false;
+    const float value = store.value(key).toString().trimmed().toFloat(&ok);
+    return ok && std::isfinite(value) ? value : fallback;
+}
+
+void writeNumber(QSettings& store, const QString& key, float value) {
+    store.setValue(key, QString::fromStdString(plainNumberText(value)));
+}
+
+} // namespace
+
+std::unique_ptr<QSettings> openSettingsStore() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Quillmar"), QStringLiteral("Quillmar"));
+}
+
+StoredSettings readStoredSettings(QSettings& store) {
+    StoredSettings settings;
+    store.beginGroup(kGroup);
+    TwipsPlacement& window = settings.window;
+    window.left = readNumber(store, QStringLiteral("MainLeft"), window.left);
+    window.top = readNumber(store, QStringLiteral("MainTop"), window.top);
+    window.width = readNumber(store, QStringLiteral("MainWidth"), window.width);
+    window.height = readNumber(store, QStringLiteral("MainHeight"), window.height);
+    settings.openPathName =
+        store.value(QStringLiteral("OpenPathName"), settings.openPathName).toString();
+    store.endGroup();
+    return settings;
+}
+
+void writeWindowRectangle(QSettings& store, const TwipsPlacement& window) {
+    store.beginGroup(kGroup);
+    writeNumber(store, QStringLiteral("MainLeft"), window.left);
+    writeNumber(store, QStringLiteral("MainTop"), window.top);
+    writeNumber(store, QStringLiteral("MainWidth"), window.width);
+    writeNumber(store, QStringLiteral("MainHeight"), window.height);
+    store.endGroup();
+}
+
+void writeOpenPathName(QSettings& store, const QString& openPathName) {
+    store.beginGroup(kGroup);
+    store.setValue(QStringLiteral("OpenPathName"), openPathName);
+    store.endGroup();
+}
+
+} // namespace quillmar

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/main/window_layout.h"
+
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+namespace quillmar {
+
+// What the program keeps between runs: the main window's outer rectangle in twips
+// and the folder the save dialog last used.
+struct StoredSettings {
+    TwipsPlacement window{1000, 1000, 12000, 8000};
+    QString openPathName = QStringLiteral("\\");
+};
+
+// The per-user store: application "Quillmar", group "Settings", every value a text.
+std::unique_ptr<QSettings> openSettingsStore();
+
+// A missing key, or one that does not read as a number, gives the key's default.
+StoredSettings readStoredSettings(QSettings& store);
+
+// Each number is written as its decimal text in single precision.
+void writeWindowRectangle(QSettings& store, const TwipsPlacement& window);
+void writeOpenPathName(QSettings& store, const QString& openPathName);
+
+} // namespace quillmar

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <variant>
+
+namespace quillmar {
+
+// A character the Shift-JIS code page has no code for, and where it stands.
+struct UnencodableCharacter {
+    int lineNumber = 0; // from 1
+    QString character;  // one character (a surrogate pair stays whole)
+};
+
+// This Qt was built without the Shift-JIS converter.
+struct ShiftJisUnavailable {};
+
+// Program files go to Japanese controls and transfer software, which read Shift-JIS
+// as Windows writes it (code page 932) whatever the writing machine's locale is. A
+// character that Shift-JIS cannot hold is reported instead of being written as "?".
+// The seven JIS characters that code page 932 knows under other code points (wave
+// dash, double vertical line, minus sign, em dash, cent, pound, not) get the same bytes
+// a JIS encoder gives them.
+std::variant<QByteArray, UnencodableCharacter, ShiftJisUnavailable>
+encodeShiftJis(QStringView text);
+
+} // namespace quillmar

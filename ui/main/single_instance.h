@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+namespace quillmar {
+
+// Tells a second running copy of the program from the first. The lock lives in the
+// user's runtime folder and names the process that holds it, so a copy that crashed
+// or was killed does not block the next start.
+class InstanceLock {
+public:
+    enum class Result { Acquired, HeldByRunningCopy, Unavailable };
+
+    explicit InstanceLock(const QString& lockFilePath = defaultLockFilePath());
+
+    // Unavailable: the lock file could not be made at all (no runtime folder, no
+    // rights); the program then starts rather than refuse to work.
+    Result acquire();
+
+    static QString defaultLockFilePath();
+
+private:
+    QLockFile lock_;
+};
+
+} // namespace quillmar
