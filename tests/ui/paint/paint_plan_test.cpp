@@ -167,6 +167,29 @@ TEST(PaintPlan, RepeatedShapeIsPaintedOnceAtItsLastPlace) {
     EXPECT_EQ(pixelColour(render(surface), pixelOf(-2, -15)), QColor(255, 255, 0));
 }
 
+TEST(PaintPlan, LineLeavingThePictureIsDrawnToItsEdge) {
+    RecordingSurface surface;
+    surface.setBackground(kBackground);
+    surface.clear();
+    surface.setScale(-5, -20, 20, 10);
+    surface.line(-1e6, -15, 0, -15, kFeed);
+    surface.line(10, -1e6 - 18, 10, -18, kRapid);
+    surface.line(5, -15, 5 + 1e6, -15 + 1e6, kMark);
+    const QImage image = render(surface);
+    for (int x = 0; x <= pixelOf(0, -15).x(); ++x) {
+        ASSERT_EQ(pixelColour(image, {x, pixelOf(0, -15).y()}), QColor(255, 255, 0)) << x;
+    }
+    EXPECT_EQ(pixelColour(image, pixelOf(0, -15) + QPoint(1, 0)), QColor(8, 0, 0));
+    for (int y = 0; y <= pixelOf(10, -18).y(); ++y) {
+        ASSERT_EQ(pixelColour(image, {pixelOf(10, -18).x(), y}), QColor(128, 0, 128)) << y;
+    }
+    EXPECT_EQ(pixelColour(image, pixelOf(10, -18) + QPoint(0, 1)), QColor(8, 0, 0));
+    for (int step = 0; pixelOf(5, -15).y() + step < kPictureSize.height(); ++step) {
+        ASSERT_EQ(pixelColour(image, pixelOf(5, -15) + QPoint(step, step)), QColor(0, 255, 255))
+            << step;
+    }
+}
+
 TEST(PaintPlan, PointIsOnePixel) {
     RecordingSurface surface;
     surface.setBackground(kBackground);
