@@ -46,7 +46,11 @@ std::optional<ShortDecimal> shortDecimalValue(std::u16string_view text) {
     if (fractionDigits > kMaxFractionDigits) {
         return std::nullopt;
     }
-    return ShortDecimal{double(mantissa) / kPowersOfTen[std::size_t(fractionDigits)], significant};
+    const double whole = double(mantissa);
+    if (fractionDigits == 0) {
+        return ShortDecimal{whole, significant}; // G00, Z-80, X28: no division
+    }
+    return ShortDecimal{whole / kPowersOfTen[std::size_t(fractionDigits)], significant};
 }
 
 } // namespace quillmar
