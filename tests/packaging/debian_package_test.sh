@@ -77,6 +77,11 @@ for size in 32 48 256; do
 done
 expect_file usr/share/man/man1/quillmar-gen.1.gz
 expect_file usr/share/doc/quillmar/copyright
+for program in "$root"/usr/bin/*; do
+    if ldd "$program" | grep -q "not found"; then
+        fail "$(basename "$program") lacks libraries: $(ldd "$program" | grep "not found")"
+    fi
+done
 examples=("$root"/usr/share/quillmar/examples/*.job)
 [ ${#examples[@]} -gt 0 ] || fail "no example job under /usr/share/quillmar/examples"
 
