@@ -1,5 +1,7 @@
 #include "core/leading_number.h"
 
+#include "core/short_decimal.h"
+
 #include <charconv>
 #include <limits>
 #include <string>
@@ -65,14 +67,23 @@ double valueOfPrefix(const std::string& prefix) {
     return negative ? -magnitude : magnitude;
 }
 
-} // namespace
-
-double leadingNumberValue(std::string_view text) {
+// Most texts are plain short decimals ("17.7", "80", "0.25"): those take the exact
+// fast path, everything else the general one.
+template <typename CharT> double valueOf(std::basic_string_view<CharT> text) {
+    if (const auto decimal = shortDecimalValue(text)) {
+        return decimal->value;
+    }
     return valueOfPrefix(numberPrefix(text));
 }
 
+} // namespace
+
+double leadingNumberValue(std::string_view text) {
+    return valueOf(text);
+}
+
 double leadingNumberValue(std::u16string_view text) {
-    return valueOfPrefix(numberPrefix(text));
+    return valueOf(text);
 }
 
 } // namespace quillmar

@@ -1,5 +1,5 @@
 #include "core/leading_number.h"
-#include "nc/short_decimal.h"
+#include "core/short_decimal.h"
 
 #include <gtest/gtest.h>
 #include <random>

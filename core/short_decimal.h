@@ -17,5 +17,6 @@ struct ShortDecimal {
 // number and its power of ten are exact doubles, so one division gives the
 // correctly rounded value, as the full parser does, at a fraction of its cost.
 std::optional<ShortDecimal> shortDecimalValue(std::u16string_view text);
+std::optional<ShortDecimal> shortDecimalValue(std::string_view text);
 
 } // namespace quillmar

@@ -1,4 +1,4 @@
-#include "nc/short_decimal.h"
+#include "core/short_decimal.h"
 
 #include <array>
 #include <cstdint>
@@ -14,31 +14,30 @@ constexpr std::array<double, kMaxFractionDigits + 1> kPowersOfTen = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-} // namespace
-
-std::optional<ShortDecimal> shortDecimalValue(std::u16string_view text) {
+template <typename CharT>
+std::optional<ShortDecimal> shortDecimalOf(std::basic_string_view<CharT> text) {
     std::uint64_t mantissa = 0;
     int digits = 0;      // counted from the first digit other than 0
     int significant = 0; // up to the last digit other than 0
     int fractionDigits = 0;
     bool pointSeen = false;
-    for (const char16_t c : text) {
-        if (c == u'.' && !pointSeen) {
+    for (const CharT c : text) {
+        if (c == CharT('.') && !pointSeen) {
             pointSeen = true;
             continue;
         }
-        if (c < u'0' || c > u'9') {
+        if (c < CharT('0') || c > CharT('9')) {
             return std::nullopt;
         }
         if (pointSeen) {
             ++fractionDigits;
         }
-        if (digits > 0 || c != u'0') {
+        if (digits > 0 || c != CharT('0')) {
             if (++digits > kMaxDigits) {
                 return std::nullopt;
             }
-            mantissa = mantissa * 10 + std::uint64_t(c - u'0');
-            if (c != u'0') {
+            mantissa = mantissa * 10 + std::uint64_t(c - CharT('0'));
+            if (c != CharT('0')) {
                 significant = digits;
             }
         }
@@ -51,6 +50,16 @@ std::optional<ShortDecimal> shortDecimalValue(std::u16string_view text) {
         return ShortDecimal{whole, significant}; // G00, Z-80, X28: no division
     }
     return ShortDecimal{whole / kPowersOfTen[std::size_t(fractionDigits)], significant};
+}
+
+} // namespace
+
+std::optional<ShortDecimal> shortDecimalValue(std::u16string_view text) {
+    return shortDecimalOf(text);
+}
+
+std::optional<ShortDecimal> shortDecimalValue(std::string_view text) {
+    return shortDecimalOf(text);
 }
 
 } // namespace quillmar
