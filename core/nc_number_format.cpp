@@ -123,7 +123,15 @@ std::string integerText(double value, int minDigits) {
 } // namespace
 
 std::string formatOspNumber(double& value) {
-    const double thousandths = std::floor(checkedFinite(value * 1000.0));
+    double thousandths = std::floor(checkedFinite(value * 1000.0));
+    // 2.006 is held as 2.00599999999999978..., and its product with 1000 rounds below
+    // 2006: a value at or above the double that stands for the next thousandth means
+    // that thousandth. Without this, a typed 2.006 would be written 2.005, and a field
+    // truncated once (2.0065 to 2.006) would lose another thousandth the second time
+    // it is written (FD=2.006 in the macro call, F2.005 in the standard program).
+    if (checkedFinite((thousandths + 1) / 1000.0) <= value) {
+        thousandths += 1;
+    }
     value = checkedFinite(thousandths / 1000.0);
     if (value == 0) {
         return "0";
