@@ -2,7 +2,7 @@
 # missing, configures and builds first, so a fresh Debian machine needs nothing else.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test package deps build build-asan clean
+.PHONY: run test package deps build build-asan clean memcheck fuzz bench
 
 deps:
 	@scripts/install-deps
@@ -25,12 +25,25 @@ run: build
 test: build build-asan
 	QT_QPA_PLATFORM=offscreen ctest --preset release -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS)
+	scripts/fuzz 10
 
 # A Debian package of the release build (CPack, dependencies from the binaries):
 # build/release/quillmar_<version>-1_<arch>.deb.
 package: build
 	cmake --build --preset release --target package
 	@ls build/release/quillmar_*.deb
+
+# Valgrind memcheck over the Qt-free tests and quillmar-gen on every example job.
+memcheck: build
+	scripts/memcheck build/release
+
+# Each libFuzzer target for 60 s (clang build in build/fuzz); see scripts/fuzz.
+fuzz: deps
+	scripts/fuzz 60
+
+# The speed measurements, as a table of figure against target.
+bench: build
+	scripts/bench-table build/release
 
 clean:
 	rm -rf build
