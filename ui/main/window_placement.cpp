@@ -4,7 +4,16 @@
 
 namespace quillmar {
 
-QRect keepReachable(const QRect& window, const QList<QRect>& screens, const QRect& primaryArea) {
+namespace {
+
+// A stored width or height of 0 (or one that was no sensible number at all) would open
+// a window that never shows; this much is enough to see it and take hold of it.
+constexpr QSize kSmallestWindow(240, 160);
+
+} // namespace
+
+QRect keepReachable(const QRect& stored, const QList<QRect>& screens, const QRect& primaryArea) {
+    const QRect window(stored.topLeft(), stored.size().expandedTo(kSmallestWindow));
     const bool onSomeScreen = std::any_of(screens.begin(), screens.end(),
                                           [&](const QRect& s) { return s.intersects(window); });
     if (onSomeScreen || primaryArea.isEmpty()) {
