@@ -1,0 +1,54 @@
+#pragma once
+
+#include "tests/ui/dialog/dialog_test_support.h"
+#include "ui/main/main_window.h"
+#include "ui/main/save_file_dialog.h"
+#include "ui/main/single_instance.h"
+#include "ui/main/startup.h"
+#include "ui/main/system_info_registry.h"
+
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace quillmar::testing {
+
+class AnsweringSaveDialog : public SaveFileDialog {
+public:
+    QString askFileName(QWidget*, const QString&) override { return answer; }
+    QString answer;
+};
+
+class NoProgramStarter : public ProgramStarter {
+public:
+    bool startDetached(const QString&) override { return false; }
+};
+
+// A main window started as the program starts it, over a settings file and a lock
+// file in a folder of the test's own, with every seam that would wait for a person
+// answered by the test.
+class StressWindowTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // The settings store of the program, as an INI file at the given path.
+    std::unique_ptr<QSettings> settingsAt(const QString& file) const;
+    // startMainWindow as the program calls it; shows the window and waits until it
+    // is exposed. Null when the start refused (a running copy holds the lock).
+    std::unique_ptr<MainWindow> start(QSettings& settings, InstanceLock& lock);
+    // The same with a lock of the test's own and the given settings file.
+    std::unique_ptr<MainWindow> start(const QString& settingsFile = QString());
+    // Closes the window as its close box does, and destroys it.
+    static void closeAndDestroy(std::unique_ptr<MainWindow>& window);
+
+    QTemporaryDir folder;
+    RecordingMessageBoxes messages;
+    AnsweringSaveDialog saveDialog;
+    NoRegistry registry;
+    NoProgramStarter starter;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<InstanceLock> lock;
+};
+
+} // namespace quillmar::testing
