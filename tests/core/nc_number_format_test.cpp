@@ -33,7 +33,12 @@ INSTANTIATE_TEST_SUITE_P(
                       OspCase{0.001, "0.001", 0.001}, OspCase{-0.5, "-0.5", -0.5},
                       OspCase{-0.05, "-0.05", -0.05}, OspCase{-80, "-80", -80},
                       OspCase{-17.7, "-17.7", -17.7}, OspCase{1.2345, "1.234", 1.234},
-                      OspCase{30.070838, "30.07", 30.07}));
+                      OspCase{30.070838, "30.07", 30.07},
+                      // Decimals whose double lies just below them keep their thousandth:
+                      // 2.006 x 1000 is 2005.9999999999998 in double precision.
+                      OspCase{2.006, "2.006", 2.006}, OspCase{2.005, "2.005", 2.005},
+                      OspCase{-2.006, "-2.006", -2.006}, OspCase{0.3, "0.3", 0.3},
+                      OspCase{10.699999988079071, "10.699", 10.699}));
 
 TEST(OspNumber, OverflowIsADataError) {
     double value = 1e306;
