@@ -28,6 +28,8 @@ OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent), mirror_(*docum
     setFont(programFont());
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    // Tab walks the window's controls; NC programs hold no tab characters.
+    setTabChangesFocus(true);
     setBackground(QPalette::Button);
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int position, int removed, int added) {

@@ -1,4 +1,5 @@
 #include "tests/ui/dialog/dialog_test_support.h"
+#include "tests/ui/main/main_test_fakes.h"
 #include "ui/main/save_command.h"
 #include "ui/main/save_file_dialog.h"
 #include "ui/main/shift_jis_text.h"
@@ -13,20 +14,8 @@
 namespace quillmar {
 namespace {
 
+using testing::AnsweringSaveDialog;
 using testing::RecordingMessageBoxes;
-
-// Answers the save dialog with a prepared name and remembers the folder it opened in.
-class AnsweringSaveDialog : public SaveFileDialog {
-public:
-    QString askFileName(QWidget*, const QString& folder) override {
-        ++asked;
-        openedIn = folder;
-        return answer;
-    }
-    QString answer;
-    QString openedIn;
-    int asked = 0;
-};
 
 QByteArray fileBytes(const QString& path) {
     QFile file(path);

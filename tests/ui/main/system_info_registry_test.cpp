@@ -1,3 +1,4 @@
+#include "tests/ui/main/main_test_fakes.h"
 #include "ui/main/system_info_registry.h"
 
 #include <QDir>
@@ -26,15 +27,7 @@ public:
     std::map<std::pair<QString, QString>, RegistryValue> values;
 };
 
-class RecordingStarter : public ProgramStarter {
-public:
-    bool startDetached(const QString& path) override {
-        started.push_back(path);
-        return starts;
-    }
-    std::vector<QString> started;
-    bool starts = true;
-};
+using testing::RecordingStarter;
 
 TEST(RegistryText, CutsAPlainStringAtItsFirstNul) {
     FakeRegistry registry;
