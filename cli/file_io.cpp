@@ -196,14 +196,26 @@ std::optional<IoFailure> writeStandardOutput(std::string_view bytes) {
 }
 
 bool namesSameFile(const std::string& a, const std::string& b) {
-    std::error_code errorA;
-    std::error_code errorB;
-    const fs::path pathA = fs::weakly_canonical(a, errorA);
-    const fs::path pathB = fs::weakly_canonical(b, errorB);
-    if (errorA || errorB) {
+    // Made absolute first: a relative name of which nothing exists yet would otherwise
+    // stay relative, and "t.NC" and "./t.NC" would seem to be two files.
+    const auto resolved = [](const std::string& path) -> std::optional<fs::path> {
+        std::error_code error;
+        const fs::path absolute = fs::absolute(path, error);
+        if (error) {
+            return std::nullopt;
+        }
+        fs::path canonical = fs::weakly_canonical(absolute, error);
+        if (error) {
+            return std::nullopt;
+        }
+        return canonical;
+    };
+    const auto pathA = resolved(a);
+    const auto pathB = resolved(b);
+    if (!pathA || !pathB) {
         return a == b;
     }
-    return pathA == pathB;
+    return *pathA == *pathB;
 }
 
 } // namespace quillmar

@@ -104,5 +104,15 @@ TEST(NamesSameFile, SeesThroughDifferentSpellings) {
     EXPECT_FALSE(namesSameFile(a, folder.file("b.NC")));
 }
 
+// Two spellings of a file that is still to be written, relative to the current folder:
+// the second output would replace the first.
+TEST(NamesSameFile, SeesThroughRelativeNamesOfNewFiles) {
+    const std::string name = "quillmar-no-such-output-file.NC";
+    ASSERT_FALSE(std::filesystem::exists(name));
+    EXPECT_TRUE(namesSameFile(name, "./" + name));
+    EXPECT_TRUE(namesSameFile(name, "no-such-folder/../" + name));
+    EXPECT_FALSE(namesSameFile(name, "other-" + name));
+}
+
 } // namespace
 } // namespace quillmar
