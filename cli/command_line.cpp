@@ -22,7 +22,63 @@ std::optional<std::string>* fileOption(CommandLine& line, std::string_view name)
     if (name == "--standard") {
         return &line.standardFile;
     }
+    if (name == "--points-picture") {
+        return &line.pointsPicture;
+    }
+    if (name == "--cutting-picture") {
+        return &line.cuttingPicture;
+    }
     return nullptr;
+}
+
+constexpr std::string_view kSizeOption = "--size";
+
+bool takesValue(CommandLine& line, std::string_view name) {
+    return name == kSizeOption || fileOption(line, name) != nullptr;
+}
+
+// Empty when the value is taken, else what is wrong with it.
+std::string setOption(CommandLine& line, const std::string& name, const std::string& value) {
+    if (name == kSizeOption) {
+        const auto size = parsePictureSize(value);
+        if (!size) {
+            return joinText({"invalid size '", value,
+                             "' for '--size': give WIDTHxHEIGHT in pixels, ", "each side 1 to ",
+                             std::to_string(kLargestPictureSide)});
+        }
+        line.pictureSize = *size;
+        return {};
+    }
+    if (value.empty()) {
+        return joinText({"option '", name, "' needs a file name"});
+    }
+    *fileOption(line, name) = value;
+    return {};
+}
+
+// Lower-case ASCII only: file name extensions are ASCII.
+bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
+    if (text.size() < ending.size()) {
+        return false;
+    }
+    text.remove_prefix(text.size() - ending.size());
+    for (std::size_t i = 0; i < ending.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != ending[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The picture's format follows its extension, so a name without one of the two is
+// refused before anything runs.
+std::string pictureNameProblem(const char* option, const std::optional<std::string>& path) {
+    if (!path || endsWithIgnoringCase(*path, ".png") || endsWithIgnoringCase(*path, ".svg")) {
+        return {};
+    }
+    return joinText(
+        {"option '", option, "' needs a file name ending in .png or .svg ('", *path, "')"});
 }
 
 } // namespace
@@ -48,8 +104,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         } else {
             const auto equals = word.find('=');
             const std::string name = word.substr(0, equals);
-            auto* option = fileOption(line, name);
-            if (option == nullptr) {
+            if (!takesValue(line, name)) {
                 return badUsage(joinText({"unknown option '", name, "'"}));
             }
             std::string value;
@@ -58,12 +113,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             } else if (i + 1 < arguments.size()) {
                 value = arguments[++i];
             } else {
-                return badUsage(joinText({"option '", name, "' needs a file name"}));
+                return badUsage(joinText({"option '", name, "' needs ",
+                                          name == kSizeOption ? "a size" : "a file name"}));
             }
-            if (value.empty()) {
-                return badUsage(joinText({"option '", name, "' needs a file name"}));
+            if (std::string problem = setOption(line, name, value); !problem.empty()) {
+                return badUsage(std::move(problem));
             }
-            *option = value;
+        }
+    }
+    for (const auto& problem : {pictureNameProblem("--points-picture", line.pointsPicture),
+                                pictureNameProblem("--cutting-picture", line.cuttingPicture)}) {
+        if (!problem.empty()) {
+            return badUsage(problem);
         }
     }
     if (jobFiles.empty()) {
@@ -79,8 +140,39 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     return line;
 }
 
+std::optional<PictureSize> parsePictureSize(const std::string& text) {
+    const auto side = [](std::string_view digits) -> std::optional<int> {
+        // Five digits hold every allowed side; more cannot be one, whatever they say.
+        if (digits.empty() || digits.size() > 5) {
+            return std::nullopt;
+        }
+        int value = 0;
+        for (const char c : digits) {
+            if (c < '0' || c > '9') {
+                return std::nullopt;
+            }
+            value = value * 10 + (c - '0');
+        }
+        if (value < 1 || value > kLargestPictureSide) {
+            return std::nullopt;
+        }
+        return value;
+    };
+    const std::string_view whole(text);
+    const auto cross = whole.find_first_of("xX");
+    if (cross == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto width = side(whole.substr(0, cross));
+    const auto height = side(whole.substr(cross + 1));
+    if (!width || !height) {
+        return std::nullopt;
+    }
+    return PictureSize{*width, *height};
+}
+
 std::string usageLine() {
-    return "Usage: quillmar-gen [--macro FILE] [--standard FILE] JOBFILE\n";
+    return "Usage: quillmar-gen [OPTION]... JOBFILE\n";
 }
 
 std::string helpText() {
@@ -89,14 +181,19 @@ std::string helpText() {
            "Each run of the job file is one press of \"プログラム出力\" in the data input\n"
            "dialog; runs append to the two programs and continue their sequence numbers.\n"
            "\n"
-           "  --macro FILE     write the OSP macro point data to FILE\n"
-           "  --standard FILE  write the standard program (OSP G34 or FANUC G32) to FILE\n"
-           "      --help       display this help and exit\n"
-           "      --version    output version information and exit\n"
+           "  --macro FILE            write the OSP macro point data to FILE\n"
+           "  --standard FILE         write the standard program (OSP G34 or FANUC G32) to FILE\n"
+           "  --points-picture FILE   draw the point graphic into FILE (.png or .svg)\n"
+           "  --cutting-picture FILE  draw the cutting graphic into FILE (.png or .svg)\n"
+           "  --size WIDTHxHEIGHT     the pictures' size in pixels (default 800x400)\n"
+           "      --help              display this help and exit\n"
+           "      --version           output version information and exit\n"
            "\n"
-           "Without --macro and --standard the standard program goes to standard output.\n"
-           "With JOBFILE -, the job is read from standard input. Files are written whole:\n"
-           "an existing file is replaced only when every byte of the new one is on disk.\n"
+           "Without any of the four file options the standard program goes to standard\n"
+           "output. With JOBFILE -, the job is read from standard input. The pictures show\n"
+           "the two graphics as the window shows them after the job's runs. Files are\n"
+           "written whole and together: an existing file is replaced only when every byte\n"
+           "of every new one is on disk.\n"
            "\n"
            "Job file: UTF-8 text of \"key = value\" lines; \"[run]\" starts the next run;\n"
            "blank lines and lines starting with # are skipped. See the examples folder.\n"
@@ -106,8 +203,10 @@ std::string helpText() {
            " 1  if a run stopped on its data (\"データエラー \" and the run's number),\n"
            " 2  if the job file, an option or an output file was at fault.\n"
            "\n"
-           "Example:\n"
-           "  quillmar-gen --macro thread.MIN --standard thread.NC worked-example.job\n";
+           "Examples:\n"
+           "  quillmar-gen --macro thread.MIN --standard thread.NC worked-example.job\n"
+           "  quillmar-gen --points-picture points.png --cutting-picture cutting.svg \\\n"
+           "      --size 1200x600 worked-example.job\n";
 }
 
 std::string versionText() {

@@ -7,18 +7,28 @@
 namespace quillmar {
 namespace {
 
-// The two panes without a window: nothing to redraw.
+// The two panes without a window; whoever watches them redraws.
 class StringPanes : public OutputPanes {
 public:
+    StringPanes(const ThreadJob& job, const PaneChanged& onChanged)
+        : job_(job), onChanged_(onChanged) {}
+
     std::string paneText(Pane pane) const override {
         return pane == Pane::MacroA ? macro : standard;
     }
     void setPaneText(Pane pane, const std::string& text) override {
         (pane == Pane::MacroA ? macro : standard) = text;
+        if (onChanged_) {
+            onChanged_(pane, text, job_);
+        }
     }
 
     std::string macro;
     std::string standard;
+
+private:
+    const ThreadJob& job_;
+    const PaneChanged& onChanged_;
 };
 
 // The dialog as the window shows it when it is opened for this run: texts refilled
@@ -45,10 +55,10 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
 
 } // namespace
 
-JobOutcome runJob(const std::vector<JobRun>& runs) {
+JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged) {
     ThreadJob job;
     OutputChoices choices; // the dialog's first showing: inner, OSP, both boxes checked
-    StringPanes panes;
+    StringPanes panes(job, onPaneChanged);
     JobOutcome outcome;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const DialogSnapshot dialog = dialogForRun(job, choices, runs[i]);
@@ -60,6 +70,7 @@ JobOutcome runJob(const std::vector<JobRun>& runs) {
     }
     outcome.macroText = std::move(panes.macro);
     outcome.standardText = std::move(panes.standard);
+    outcome.job = std::move(job);
     return outcome;
 }
 

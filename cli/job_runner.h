@@ -1,7 +1,10 @@
 #pragma once
 
 #include "cli/job_file.h"
+#include "core/program_output.h"
+#include "core/thread_job.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,7 @@ struct JobOutcome {
     int failedRunLine = 0;    // the line that opened that run
     std::string macroText;    // txtDataA after the runs
     std::string standardText; // txtDataB after the runs
+    ThreadJob job;            // the job record after the runs
     bool ok() const { return failedRun == 0; }
 };
 
@@ -19,7 +23,11 @@ struct JobOutcome {
 // job (sequenceCounter 1), exactly as the window does after start-up. Each run's dialog
 // holds what the reopened dialog would show, overlaid with what the run sets. Stops at
 // the first run that fails.
-JobOutcome runJob(const std::vector<JobRun>& runs);
+//
+// onPaneChanged, when given, is called each time a run sets a pane's text, with the
+// job as it stands at that moment: where the window redraws that pane's graphic.
+using PaneChanged = std::function<void(Pane pane, const std::string& text, const ThreadJob& job)>;
+JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {});
 
 // What Save writes from a pane: its text followed by one CR LF.
 std::string savedBytes(const std::string& paneText);

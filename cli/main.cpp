@@ -1,13 +1,18 @@
-// quillmar-gen: the headless generator. Same job texts, same programs as the window.
+// quillmar-gen: the headless generator. Same job texts, same programs and the same
+// graphics as the window.
 
 #include "cli/command_line.h"
 #include "cli/file_io.h"
 #include "cli/job_file.h"
 #include "cli/job_runner.h"
 #include "cli/join_text.h"
+#include "cli/pane_pictures.h"
+#include "cli/picture_encoding.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -29,8 +34,58 @@ int badUsage(const std::string& problem) {
     return kExitBadInput;
 }
 
-int writeOutputs(const CommandLine& line, const JobOutcome& outcome) {
-    if (!line.macroFile && !line.standardFile) {
+// The output files the options name, each with its option, in the order of the help.
+std::vector<std::pair<const char*, std::string>> namedOutputs(const CommandLine& line) {
+    std::vector<std::pair<const char*, std::string>> outputs;
+    const std::pair<const char*, const std::optional<std::string>*> options[] = {
+        {"--macro", &line.macroFile},
+        {"--standard", &line.standardFile},
+        {"--points-picture", &line.pointsPicture},
+        {"--cutting-picture", &line.cuttingPicture}};
+    for (const auto& [option, path] : options) {
+        if (*path) {
+            outputs.emplace_back(option, **path);
+        }
+    }
+    return outputs;
+}
+
+// Two outputs into one file would leave only the one renamed last.
+std::optional<std::string> sameFileProblem(const CommandLine& line) {
+    const auto outputs = namedOutputs(line);
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        for (std::size_t k = i + 1; k < outputs.size(); ++k) {
+            if (namesSameFile(outputs[i].second, outputs[k].second)) {
+                return joinText({outputs[i].first, " and ", outputs[k].first,
+                                 " name the same file '", outputs[i].second, "'"});
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The picture files' bytes, or the first that cannot be drawn.
+std::optional<IoFailure> addPictures(const CommandLine& line, const PanePictures& pictures,
+                                     std::vector<FileContent>& files) {
+    PictureEncoder encoder;
+    const std::pair<const std::optional<std::string>*, const RecordingSurface*> wanted[] = {
+        {&line.pointsPicture, &pictures.points()}, {&line.cuttingPicture, &pictures.cutting()}};
+    for (const auto& [path, recording] : wanted) {
+        if (!*path) {
+            continue;
+        }
+        auto encoded = encoder.encode(*recording, **path, line.pictureSize);
+        if (auto* fault = std::get_if<IoFailure>(&encoded)) {
+            return *fault;
+        }
+        files.push_back({**path, std::get<std::string>(std::move(encoded))});
+    }
+    return std::nullopt;
+}
+
+int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
+                 const std::optional<PanePictures>& pictures) {
+    if (!line.writesFiles()) {
         const auto fault = writeStandardOutput(savedBytes(outcome.standardText));
         return fault ? reportIoFailure(*fault, "write") : 0;
     }
@@ -41,14 +96,21 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome) {
     if (line.standardFile) {
         files.push_back({*line.standardFile, savedBytes(outcome.standardText)});
     }
+    if (pictures) {
+        if (const auto fault = addPictures(line, *pictures, files)) {
+            return reportIoFailure(*fault, "draw");
+        }
+    }
     const auto fault = replaceFiles(files);
     return fault ? reportIoFailure(*fault, "write") : 0;
 }
 
 int generate(const CommandLine& line) {
-    if (line.macroFile && line.standardFile && namesSameFile(*line.macroFile, *line.standardFile)) {
-        return badUsage(
-            joinText({"--macro and --standard name the same file '", *line.macroFile, "'"}));
+    if (const auto problem = sameFileProblem(line)) {
+        return badUsage(*problem);
+    }
+    if (line.wantsPictures() && !PictureEncoder::available()) {
+        return badUsage("this quillmar-gen was built without Qt GUI and draws no pictures");
     }
     auto read = readWholeFile(line.jobFile);
     if (const auto* fault = std::get_if<IoFailure>(&read)) {
@@ -60,13 +122,21 @@ int generate(const CommandLine& line) {
         std::cerr << describeJobFileError(shownName, *job.error) << "\n";
         return kExitBadInput;
     }
-    const JobOutcome outcome = runJob(job.runs);
+    std::optional<PanePictures> pictures;
+    PaneChanged redraw;
+    if (line.wantsPictures()) {
+        pictures.emplace(line.pictureSize);
+        redraw = [&pictures](Pane pane, const std::string& text, const ThreadJob& job) {
+            pictures->paneChanged(pane, text, job);
+        };
+    }
+    const JobOutcome outcome = runJob(job.runs, redraw);
     if (!outcome.ok()) {
         std::cerr << "データエラー run " << outcome.failedRun << " (" << shownName << ":"
                   << outcome.failedRunLine << ")\n";
         return kExitRunFailed;
     }
-    return writeOutputs(line, outcome);
+    return writeOutputs(line, outcome, pictures);
 }
 
 } // namespace

@@ -2,66 +2,30 @@
 // exit statuses.
 
 #include "cli/join_text.h"
-#include "temp_folder.h"
+#include "gen_runner.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace quillmar {
 namespace {
 
+using test::fileNames;
+using test::Finished;
+using test::inFolder;
+using test::kRunTwoFails;
+using test::kWorkedExampleJob;
 using test::readBytes;
+using test::runGenerator;
 using test::TempFolder;
 using test::writeBytes;
 
-const std::string kGenerator = QUILLMAR_GEN_PATH;
-const std::string kWorkedExampleJob = QUILLMAR_SOURCE_DIR "/examples/worked-example.job";
 const std::string kGoldenStandard = QUILLMAR_TEST_DATA_DIR "/worked-example.NC";
 const std::string kGoldenMacro = QUILLMAR_TEST_DATA_DIR "/worked-example.MIN";
-const std::string kRunTwoFails = QUILLMAR_TEST_DATA_DIR "/run-two-fails.job";
 const std::string kUnknownKey = QUILLMAR_TEST_DATA_DIR "/unknown-key.job";
-
-struct Finished {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& word) {
-    std::string quoted(1, '\'');
-    for (const char c : word) {
-        quoted.append(c == '\'' ? "'\\''" : std::string(1, c));
-    }
-    quoted.push_back('\'');
-    return quoted;
-}
-
-// Runs the generator in the folder; `input` is fed to its standard input.
-Finished runGenerator(const TempFolder& folder, const std::vector<std::string>& arguments,
-                      const std::string& input = "", const std::string& stdoutPath = "") {
-    writeBytes(folder.file(".stdin"), input);
-    const std::string out = stdoutPath.empty() ? folder.file(".stdout") : stdoutPath;
-    std::string command = "cd ";
-    for (const std::string& word :
-         {quote(folder.path().string()), std::string("&&"), quote(kGenerator)}) {
-        command.append(word).append(" ");
-    }
-    for (const std::string& word : arguments) {
-        command.append(quote(word)).append(" ");
-    }
-    command.append("<").append(quote(folder.file(".stdin")));
-    command.append(" >").append(quote(out));
-    command.append(" 2>").append(quote(folder.file(".stderr")));
-    const int raw = std::system(command.c_str());
-    Finished finished;
-    finished.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    finished.out = stdoutPath.empty() ? readBytes(folder.file(".stdout")) : "";
-    finished.err = readBytes(folder.file(".stderr"));
-    return finished;
-}
+const std::string kUsage = "Usage: quillmar-gen [OPTION]... JOBFILE\n"
+                           "Try 'quillmar-gen --help' for more information.\n";
 
 TEST(QuillmarGen, WorkedExampleStandardProgramGoesToStandardOutput) {
     TempFolder folder;
@@ -85,7 +49,7 @@ TEST(QuillmarGen, WorkedExampleFilesHoldWhatSaveWrites) {
 
 TEST(QuillmarGen, JobFromStandardInput) {
     TempFolder folder;
-    const Finished run = runGenerator(folder, {"-"}, readBytes(kWorkedExampleJob));
+    const Finished run = runGenerator(folder, {"-"}, {.input = readBytes(kWorkedExampleJob)});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, readBytes(kGoldenStandard));
 }
@@ -108,14 +72,6 @@ struct FailureCase {
     std::string err; // "@" stands for the folder
 };
 
-std::string inFolder(std::string text, const TempFolder& folder) {
-    for (std::size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
-        text.replace(at, 1, folder.path().string());
-        at += folder.path().string().size();
-    }
-    return text;
-}
-
 class QuillmarGenFails : public ::testing::TestWithParam<FailureCase> {};
 
 // Whatever goes wrong, nothing is written: an existing output keeps its bytes, no
@@ -123,23 +79,13 @@ class QuillmarGenFails : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(QuillmarGenFails, WithItsStatusAndMessageAndWritesNothing) {
     const FailureCase& c = GetParam();
     TempFolder folder;
-    writeBytes(folder.file("kept.MIN"), "old macro\r\n");
-    writeBytes(folder.file("kept.NC"), "old program\r\n");
-    std::vector<std::string> arguments;
-    for (const std::string& word : c.arguments) {
-        arguments.push_back(inFolder(word, folder));
-    }
-    const Finished run = runGenerator(folder, arguments);
+    const test::FileBytes kept = {{"kept.MIN", "old macro\r\n"}, {"kept.NC", "old program\r\n"}};
+    test::writeFiles(folder, kept);
+    const Finished run = runGenerator(folder, inFolder(c.arguments, folder));
     EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(run.err, inFolder(c.err, folder));
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(readBytes(folder.file("kept.MIN")), "old macro\r\n");
-    EXPECT_EQ(readBytes(folder.file("kept.NC")), "old program\r\n");
-    std::size_t files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        files += entry.path().filename().string().front() == '.' ? 0 : 1;
-    }
-    EXPECT_EQ(files, 2u) << "a temporary or a new file was left behind";
+    test::expectFilesKept(folder, kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -176,35 +122,61 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"SameFileTwice",
                     {"--macro", "kept.NC", "--standard", "./kept.NC", kWorkedExampleJob},
                     2,
-                    "quillmar-gen: --macro and --standard name the same file 'kept.NC'\n"
-                    "Usage: quillmar-gen [--macro FILE] [--standard FILE] JOBFILE\n"
-                    "Try 'quillmar-gen --help' for more information.\n"},
+                    joinText({"quillmar-gen: --macro and --standard name the same file 'kept.NC'\n",
+                              kUsage})},
         FailureCase{"UnknownOption",
                     {"--fanuc", kWorkedExampleJob},
                     2,
-                    "quillmar-gen: unknown option '--fanuc'\n"
-                    "Usage: quillmar-gen [--macro FILE] [--standard FILE] JOBFILE\n"
-                    "Try 'quillmar-gen --help' for more information.\n"},
+                    joinText({"quillmar-gen: unknown option '--fanuc'\n", kUsage})},
+        FailureCase{"BadPictureSize",
+                    {"--points-picture", "p.png", "--size", "800x0", kWorkedExampleJob},
+                    2,
+                    joinText({"quillmar-gen: invalid size '800x0' for '--size': give WIDTHxHEIGHT "
+                              "in pixels, each side 1 to 16384\n",
+                              kUsage})},
+        FailureCase{"PictureNeitherPngNorSvg",
+                    {"--macro", "kept.MIN", "--cutting-picture", "c.jpg", kWorkedExampleJob},
+                    2,
+                    joinText({"quillmar-gen: option '--cutting-picture' needs a file name ending "
+                              "in .png or .svg ('c.jpg')\n",
+                              kUsage})},
+        FailureCase{
+            "BothPicturesOneFile",
+            {"--points-picture", "a.png", "--cutting-picture", "./a.png", kWorkedExampleJob},
+            2,
+            joinText({"quillmar-gen: --points-picture and --cutting-picture name the same "
+                      "file 'a.png'\n",
+                      kUsage})},
         FailureCase{"MissingJobFile",
                     {"--standard", "kept.NC"},
                     2,
-                    "quillmar-gen: no job file given\n"
-                    "Usage: quillmar-gen [--macro FILE] [--standard FILE] JOBFILE\n"
-                    "Try 'quillmar-gen --help' for more information.\n"}),
+                    joinText({"quillmar-gen: no job file given\n", kUsage})}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QuillmarGen, FullStandardOutputIsAnError) {
     TempFolder folder;
-    const Finished run = runGenerator(folder, {kWorkedExampleJob}, "", "/dev/full");
+    const Finished run = runGenerator(folder, {kWorkedExampleJob}, {.stdoutPath = "/dev/full"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "quillmar-gen: cannot write standard output: No space left on device\n");
+}
+
+// Qt is started only for pictures: a platform that cannot start is no matter for the
+// programs.
+TEST(QuillmarGen, ProgramsNeedNoQtPlatform) {
+    TempFolder folder;
+    const Finished run = runGenerator(folder, {"--standard", "thread.NC", kWorkedExampleJob},
+                                      {.environment = {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
+                                                       "QT_QPA_PLATFORM=no-such-platform"}});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readBytes(folder.file("thread.NC")), readBytes(kGoldenStandard));
 }
 
 TEST(QuillmarGen, HelpAndVersion) {
     TempFolder folder;
     const Finished help = runGenerator(folder, {"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.find("Usage: quillmar-gen [--macro FILE] [--standard FILE] JOBFILE\n"), 0u);
+    EXPECT_EQ(help.out.find("Usage: quillmar-gen [OPTION]... JOBFILE\n"), 0u);
     EXPECT_EQ(help.err, "");
     const Finished version = runGenerator(folder, {"--version"});
     EXPECT_EQ(version.status, 0);
