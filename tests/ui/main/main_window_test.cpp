@@ -2,6 +2,7 @@
 #include "ui/dialog/twips.h"
 #include "ui/main/output_pane.h"
 #include "ui/main/settings_store.h"
+#include "ui/main/status_panels.h"
 #include "ui/paint/picture_box.h"
 
 #include <QApplication>
@@ -178,6 +179,15 @@ TEST_F(MainWindowTest, TheInsertKeyTogglesOverwriteForBothPanesAndTheStatusPanel
     EXPECT_EQ(pane("txtDataA")->programText(), QStringLiteral("XB"));
     QTest::keyClick(pane("txtDataA"), Qt::Key_Insert);
     EXPECT_EQ(panel->text(), QStringLiteral("INS"));
+}
+
+TEST(StatusPanelsNumLock, ShownWhereTheKeyEventsCarryIt) {
+    EXPECT_EQ(StatusPanels::numLockFromKeyEvent(QStringLiteral("xcb"), 0x10), true);
+    EXPECT_EQ(StatusPanels::numLockFromKeyEvent(QStringLiteral("xcb"), 0x01), false);
+    EXPECT_EQ(StatusPanels::numLockFromKeyEvent(QStringLiteral("offscreen"), 0x10), std::nullopt);
+    EXPECT_EQ(StatusPanels::numLockText(true), QStringLiteral("NUM"));
+    EXPECT_EQ(StatusPanels::numLockText(false), QString());
+    EXPECT_EQ(StatusPanels::numLockText(std::nullopt), QString());
 }
 
 TEST_F(MainWindowTest, TheDateAndTimePanelsShowTheClock) {

@@ -1,6 +1,7 @@
 #include "ui/main/settings_store.h"
 #include "ui/main/window_placement.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -46,6 +47,25 @@ TEST_F(SettingsStore, AValueThatIsNoNumberFallsBackToItsDefaultAlone) {
     settings.setValue(QStringLiteral("Settings/MainWidth"), QStringLiteral("inf"));
     const StoredSettings read = readStoredSettings(settings);
     EXPECT_EQ(read.window, (TwipsPlacement{1000, -300, 12000, 8000}));
+}
+
+TEST(SettingsStoreLocation, TheStoreIsTheUsersQuillmarFileWithASettingsGroup) {
+    QTemporaryDir configuration;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configuration.path());
+    {
+        const auto store = openSettingsStore();
+        EXPECT_EQ(readStoredSettings(*store).window, (TwipsPlacement{1000, 1000, 12000, 8000}));
+        writeOpenPathName(*store, QStringLiteral("/srv/nc"));
+        writeWindowRectangle(*store, {1005, 1005, 12000, 7995});
+    }
+    QFile file(configuration.filePath(QStringLiteral("Quillmar/Quillmar.conf")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("[Settings]"));
+    EXPECT_TRUE(text.contains("MainLeft=1005"));
+    EXPECT_TRUE(text.contains("MainHeight=7995"));
+    EXPECT_TRUE(text.contains("OpenPathName=/srv/nc"));
+    EXPECT_EQ(readStoredSettings(*openSettingsStore()).openPathName, QStringLiteral("/srv/nc"));
 }
 
 const QRect kPrimary(0, 0, 1920, 1040);
