@@ -7,8 +7,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 namespace quillmar::testing {
@@ -33,7 +35,26 @@ TEST_F(FileCommands, NewEmptiesPanesAndPicturesAndRestartsNumberingOnly) {
     EXPECT_TRUE(pane("txtDataB")->programText().isEmpty());
     EXPECT_TRUE(isBlankButtonFace(*picture("Picture1")));
     EXPECT_TRUE(isBlankButtonFace(*picture("Picture2")));
-    EXPECT_EQ(window->job().pitch, pitch); // the dialog reopens with the last values
+    EXPECT_EQ(window->job().pitch, pitch);
+
+    // The data input dialog still offers the last values.
+    QString pitchShown;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto* dialog = window->findChild<QDialog*>(QStringLiteral("DataInput1"));
+        ASSERT_NE(dialog, nullptr);
+        pitchShown = dialog->findChild<QLineEdit*>(QStringLiteral("Text2"))->text();
+        dialog->hide();
+    });
+    trigger("mnuSquare");
+    EXPECT_EQ(pitchShown, QStringLiteral("6"));
+}
+
+TEST_F(FileCommands, AGeneratedBlockReadsBackByteForByteThroughTheCommandsView) {
+    const std::string block = "(標準用メインプログラム)\r\nN001 G00 X30.07 Z10.75\r\n\r\n";
+    window->outputPanes().setPaneText(Pane::StandardB, block);
+    window->outputPanes().setPaneText(Pane::StandardB, block + block);
+    EXPECT_EQ(window->outputPanes().paneText(Pane::StandardB), block + block);
+    EXPECT_EQ(window->outputPanes().paneText(Pane::MacroA), std::string());
 }
 
 TEST_F(FileCommands, SaveRightAfterStartAsksForAPane) {
