@@ -11,6 +11,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmar.Quillmar"));
 
     quillmar::QtMessageBoxes messages;
     quillmar::QtSaveFileDialog saveDialog;
