@@ -103,8 +103,15 @@ const RecordingSurface& PictureBox::recording() const {
 }
 
 void PictureBox::pictureChanged() {
-    picture_ = QImage();
-    update();
+    // A drawing makes hundreds of thousands of calls; one request for a paint is
+    // enough for all of them, and asking again each time cost more than the drawing.
+    if (!picture_.isNull()) {
+        picture_ = QImage();
+    }
+    if (!repaintRequested_) {
+        repaintRequested_ = true;
+        update();
+    }
 }
 
 void PictureBox::applyMousePointer(MousePointer pointer) {
@@ -130,6 +137,7 @@ QPointF PictureBox::userPosition(QPointF widgetPosition) const {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    repaintRequested_ = false;
     // Drawn in device pixels, so that lines stay one pixel thin on a high-density
     // screen and the text is sharp there.
     const qreal ratio = devicePixelRatioF();

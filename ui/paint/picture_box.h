@@ -54,6 +54,7 @@ private:
     // What the last paint showed, reused until the picture, its size or palette change.
     QImage picture_;
     bool userScaleSet_ = false;
+    bool repaintRequested_ = false; // update() asked for, paintEvent not yet run
 };
 
 } // namespace quillmar
