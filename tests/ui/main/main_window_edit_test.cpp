@@ -139,7 +139,7 @@ TEST_F(EditCommands, ARightClickOpensTheEditMenuForTheClickedPane) {
     clickInto(b);
     QTest::mouseClick(a->viewport(), Qt::RightButton, {}, QPoint(10, 10));
     auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuEdit"));
-    QTRY_VERIFY(menu->isVisible());
+    ASSERT_TRUE(waitUntil([menu] { return menu->isVisible(); }));
     EXPECT_EQ(focusName(), QStringLiteral("txtDataA"));
     window->findChild<QAction*>(QStringLiteral("mnuEditCopyAll"))->trigger();
     menu->close();

@@ -228,9 +228,11 @@ TEST_F(MainWindowTest, MovingThePointerOverEitherGraphicReadsOutDiameterAndZ) {
         PictureBox* graphic = picture(name);
         const QPoint at(graphic->width() / 3, graphic->height() / 4);
         QTest::mouseMove(graphic, at);
-        QTRY_VERIFY(!readout()->text().isEmpty());
         const QPointF user = graphic->userPosition(QPointF(at));
-        QTRY_COMPARE(readout()->text(), expectedReadout(user.x(), user.y()));
+        const QString expected = expectedReadout(user.x(), user.y());
+        EXPECT_TRUE(waitUntil([&] { return readout()->text() == expected; }))
+            << name << ": " << readout()->text().toStdString() << " instead of "
+            << expected.toStdString();
         EXPECT_TRUE(readout()->text().contains(QStringLiteral("  X")));
     }
 }

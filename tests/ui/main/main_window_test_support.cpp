@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
 #include <QToolBar>
@@ -26,6 +27,18 @@ DialogSnapshot workedExampleSnapshot() {
         }
     }
     return snapshot;
+}
+
+bool waitUntil(const std::function<bool()>& condition) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > 5000) {
+            return false;
+        }
+        QTest::qWait(10);
+    }
+    return true;
 }
 
 bool isBlankButtonFace(const PictureBox& picture) {

@@ -8,6 +8,7 @@
 
 #include <QSettings>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -22,6 +23,9 @@ namespace quillmar::testing {
 
 // The worked example as the dialog holds it when "プログラム出力" is pressed.
 DialogSnapshot workedExampleSnapshot();
+
+// Processes events until the condition holds or five seconds have passed; says which.
+bool waitUntil(const std::function<bool()>& condition);
 
 // True when the picture holds nothing but a clear to the button-face colour.
 bool isBlankButtonFace(const PictureBox& picture);
