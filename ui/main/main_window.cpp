@@ -84,7 +84,14 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
     picture1_->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // QWidget deletes the children after this class's members are gone: nothing they
+    // signal while going away may reach the half-destroyed window.
+    for (QObject* child :
+         std::initializer_list<QObject*>{txtDataA_, txtDataB_, picture1_, picture2_, statusBar_}) {
+        child->blockSignals(true);
+    }
+}
 
 void MainWindow::buildClientArea() {
     client_ = new QWidget(this);
