@@ -22,8 +22,11 @@ run: build
 	  build/release/cli/quillmar-gen examples/worked-example.job; \
 	fi
 
-test: build build-asan
+# The release suite first, then the same suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a short run of every fuzz target on its corpus.
+test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset release -j $(JOBS)
+	$(MAKE) --no-print-directory build-asan
 	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS)
 	scripts/fuzz 10
 
