@@ -82,12 +82,15 @@ void checkOspNumber(double value) {
         return;
     }
     // The thousandth k/1000 at or below the value, k/1000 and (k+1)/1000 taken as the
-    // doubles that stand for them: the next thousandth lies above the value. Beyond
-    // 2^53 thousandths a double holds no fraction of a millimetre and nothing is cut.
+    // doubles that stand for them: the next thousandth lies above the value. From 10^11
+    // mm on a double holds thousandths only roughly (from 2^42 not at all); there the
+    // truncated value lies within a thousandth below the value, give or take its
+    // rounding.
     const double k = std::nearbyint(truncated * 1000.0);
-    const bool whole = std::fabs(k) >= 0x1p53;
-    require(whole ? std::fabs(truncated - value) <= std::fabs(value) * 2 * DBL_EPSILON
-                  : truncated == k / 1000.0 && (k + 1) / 1000.0 > value,
+    const bool huge = std::fabs(value) >= 1e11;
+    const double roundoff = std::fabs(value) * 2 * DBL_EPSILON;
+    require(huge ? truncated <= value + roundoff && value - truncated <= 0.001 + roundoff
+                 : truncated == k / 1000.0 && (k + 1) / 1000.0 > value,
             "the value is truncated to thousandths in place", describe(value));
     requirePlainDecimal(text, truncated);
     require(decimalsOf(text) != 0 && decimalsOf(text) <= 3, "at most three decimals", text);
