@@ -36,7 +36,8 @@ package: build
 	cmake --build --preset release --target package
 	@ls build/release/quillmar_*.deb
 
-# Valgrind memcheck over the Qt-free tests and quillmar-gen on every example job.
+# Valgrind memcheck over the test programs without widgets and quillmar-gen on every
+# example job.
 memcheck: build
 	scripts/memcheck build/release
 
