@@ -1,5 +1,7 @@
 #include "dialog_test_support.h"
 
+#include "tests/ui/modal_dialog_runner.h"
+
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QPushButton>
@@ -95,14 +97,12 @@ void DialogTest::clickButton(const char* name) {
 
 int DialogTest::openModalAndRun(const std::function<void()>& whileOpen) {
     bool ran = false;
-    QTimer::singleShot(0, dialog, [this, &ran, &whileOpen] {
+    whenModalDialogShown(dialog, [this, &ran, &whileOpen](QDialog& shown) {
         ran = true;
+        EXPECT_EQ(&shown, dialog);
         QApplication::setActiveWindow(dialog);
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
         whileOpen();
-        if (dialog->isVisible()) {
-            dialog->hide();
-        }
     });
     const int result = dialog->openModal();
     EXPECT_TRUE(ran);

@@ -1,4 +1,5 @@
 #include "tests/ui/main/main_window_test_support.h"
+#include "tests/ui/modal_dialog_runner.h"
 #include "ui/main/about_box.h"
 #include "ui/main/output_pane.h"
 #include "ui/paint/picture_box.h"
@@ -18,9 +19,9 @@ protected:
     // Opens the About box from the Help menu and runs whileOpen inside its modal loop.
     void openAboutAndRun(const std::function<void(QDialog&)>& whileOpen) {
         bool ran = false;
-        QTimer::singleShot(0, window.get(), [&] {
-            auto* about = window->findChild<QDialog*>(QStringLiteral("frmAbout"));
-            ASSERT_NE(about, nullptr);
+        whenModalDialogShown(window.get(), [&](QDialog& shown) {
+            auto* about = &shown;
+            ASSERT_EQ(about->objectName(), QStringLiteral("frmAbout"));
             ran = true;
             QApplication::setActiveWindow(about);
             EXPECT_TRUE(QTest::qWaitForWindowActive(about));

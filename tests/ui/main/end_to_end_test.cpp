@@ -2,6 +2,7 @@
 // saved from both panes, and compared with what the headless generator writes for the
 // same texts.
 #include "tests/ui/main/main_window_test_support.h"
+#include "tests/ui/modal_dialog_runner.h"
 #include "ui/main/output_pane.h"
 
 #include <QApplication>
@@ -70,9 +71,9 @@ protected:
 
     void generateThroughTheDialog() {
         bool typed = false;
-        QTimer::singleShot(0, window.get(), [&] {
-            auto* dialog = window->findChild<QDialog*>(QStringLiteral("DataInput1"));
-            ASSERT_NE(dialog, nullptr);
+        whenModalDialogShown(window.get(), [&](QDialog& shown) {
+            auto* dialog = &shown;
+            ASSERT_EQ(dialog->objectName(), QStringLiteral("DataInput1"));
             QApplication::setActiveWindow(dialog);
             ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
             typed = true;

@@ -1,4 +1,5 @@
 #include "tests/ui/main/main_window_test_support.h"
+#include "tests/ui/modal_dialog_runner.h"
 #include "ui/main/example_programs.h"
 #include "ui/main/output_pane.h"
 #include "ui/main/settings_store.h"
@@ -39,11 +40,10 @@ TEST_F(FileCommands, NewEmptiesPanesAndPicturesAndRestartsNumberingOnly) {
 
     // The data input dialog still offers the last values.
     QString pitchShown;
-    QTimer::singleShot(0, window.get(), [&] {
-        auto* dialog = window->findChild<QDialog*>(QStringLiteral("DataInput1"));
-        ASSERT_NE(dialog, nullptr);
-        pitchShown = dialog->findChild<QLineEdit*>(QStringLiteral("Text2"))->text();
-        dialog->hide();
+    testing::whenModalDialogShown(window.get(), [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("DataInput1"));
+        pitchShown = dialog.findChild<QLineEdit*>(QStringLiteral("Text2"))->text();
+        dialog.hide();
     });
     trigger("mnuSquare");
     EXPECT_EQ(pitchShown, QStringLiteral("6"));

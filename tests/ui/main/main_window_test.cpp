@@ -1,4 +1,5 @@
 #include "tests/ui/main/main_window_test_support.h"
+#include "tests/ui/modal_dialog_runner.h"
 #include "ui/dialog/twips.h"
 #include "ui/main/output_pane.h"
 #include "ui/main/settings_store.h"
@@ -83,8 +84,9 @@ TEST_F(MainWindowStart, ARectangleOnAMissingMonitorOpensOnThePrimaryScreen) {
 }
 
 TEST_F(MainWindowStart, ClosingDiscardsTheDataInputDialog) {
-    QTimer::singleShot(0, window.get(), [this] {
-        window->findChild<QDialog*>(QStringLiteral("DataInput1"))->hide();
+    testing::whenModalDialogShown(window.get(), [](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("DataInput1"));
+        dialog.hide();
     });
     window->dataInputCommand();
     EXPECT_NE(window->findChild<QDialog*>(QStringLiteral("DataInput1")), nullptr); // kept
