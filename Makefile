@@ -22,17 +22,18 @@ run: build
 	  build/release/cli/quillmar-gen examples/worked-example.job; \
 	fi
 
-# The release suite first, then the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then a short run of every fuzz target on its corpus.
+# The release suite first, then a short run of every fuzz target on its corpus, then
+# the same suite under AddressSanitizer and UndefinedBehaviorSanitizer (its summary
+# closes the output).
 # A failed test is run once more (and reported as failed in the log either way), so a
 # widget test upset by a busy machine does not hide the result of the whole suite; a
 # real fault fails twice.
 CTEST_FLAGS = -j $(JOBS) --repeat until-pass:2
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset release $(CTEST_FLAGS)
+	scripts/fuzz 10
 	$(MAKE) --no-print-directory build-asan
 	QT_QPA_PLATFORM=offscreen ctest --preset asan $(CTEST_FLAGS)
-	scripts/fuzz 10
 
 # A Debian package of the release build (CPack, dependencies from the binaries):
 # build/release/quillmar_<version>-1_<arch>.deb.
