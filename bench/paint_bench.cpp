@@ -4,6 +4,7 @@
 #include "graphics/graphics.h"
 #include "graphics/recording_surface.h"
 #include "nc/nc_line_reader.h"
+#include "qt_benchmark_main.h"
 #include "ui/paint/paint_plan.h"
 #include "ui/paint/picture_painting.h"
 #include "ui/paint/system_colours.h"
@@ -108,16 +109,5 @@ BENCHMARK(drawAndPaintCuttingGraphic)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    // Text needs a GUI application; no window is shown, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quillmar::bench::runQtBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // a 100,000-line program, until the cutting graphic is painted again: the pane's text
 // mirror, the walk, the display list and the paint, as the user waits for them.
 #include "graphics/recording_surface.h"
+#include "qt_benchmark_main.h"
 #include "standard_program_text.h"
 #include "tests/graphics/display_list.h"
 #include "ui/main/main_window.h"
@@ -75,15 +76,5 @@ BENCHMARK(typeOneCharacter)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quillmar::bench::runQtBenchmarks<QApplication>(argc, argv);
 }
