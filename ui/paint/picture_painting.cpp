@@ -1,7 +1,6 @@
 #include "ui/paint/picture_painting.h"
 
-#include "ui/paint/pixel_raster.h"
-#include "ui/paint/shape_maker.h"
+#include "ui/paint/command_rasterizer.h"
 
 #include <QColor>
 #include <QFont>
@@ -15,8 +14,6 @@
 namespace quillmar {
 
 namespace {
-
-constexpr double kMetresPerInch = 0.0254;
 
 using Shape = PaintPlan::Shape;
 using Kind = PaintPlan::Kind;
@@ -36,18 +33,6 @@ std::size_t runEnd(const std::vector<Shape>& shapes, std::size_t begin) {
         ++end;
     }
     return end;
-}
-
-// Prints a text with its top left corner at its position, not its baseline, as a
-// picture box prints.
-void drawText(QPainter& painter, const PaintPlan::Text& text, const Shape& shape, QFont& font) {
-    if (font.pointSizeF() != text.points) {
-        font.setPointSizeF(text.points);
-    }
-    painter.setFont(font);
-    painter.setPen(QColor(shape.colour));
-    const int ascent = QFontMetrics(font, painter.device()).ascent();
-    painter.drawText(QPoint(shape.a, shape.b + ascent), text.text);
 }
 
 void paintRun(const PaintPlan& plan, std::size_t begin, std::size_t end, QPainter& painter,
@@ -85,66 +70,11 @@ void paintRun(const PaintPlan& plan, std::size_t begin, std::size_t end, QPainte
         break;
     case Kind::Text:
         for (std::size_t i = begin; i < end; ++i) {
-            drawText(painter, plan.texts()[std::size_t(shapes[i].d)], shapes[i], font);
+            drawPictureText(painter, plan.texts()[std::size_t(shapes[i].d)], shapes[i], font);
         }
         break;
     }
 }
-
-// Draws the commands into a raster as they come; texts go through a painter, opened
-// only for a run of them so that the raster and the painter never write at once.
-class CommandRasterizer {
-public:
-    CommandRasterizer(QImage& image, const SystemColours& system, const QFont& baseFont)
-        : image_(image), raster_(image), maker_(image.size(), system, texts_), font_(baseFont) {
-        image_.fill(maker_.rgb(Colour::named(SystemColour::ButtonFace)));
-    }
-
-    void operator()(const DrawCommand& command) {
-        if (const auto* clear = std::get_if<ClearCommand>(&command)) {
-            painter_.reset();
-            image_.fill(maker_.rgb(clear->background));
-            maker_.setScale(clear->scale);
-        } else if (const auto* scale = std::get_if<ScaleCommand>(&command)) {
-            maker_.setScale(scale->scale);
-        } else if (const auto shape = std::visit(maker_, command)) {
-            draw(*shape);
-        }
-    }
-
-private:
-    void draw(const Shape& shape) {
-        switch (shape.kind) {
-        case Kind::Line:
-        case Kind::DottedLine:
-            painter_.reset();
-            raster_.line(QLine(shape.a, shape.b, shape.c, shape.d), shape.colour,
-                         shape.kind == Kind::DottedLine);
-            break;
-        case Kind::Point:
-            painter_.reset();
-            raster_.point(shape.a, shape.b, shape.colour);
-            break;
-        case Kind::Circle:
-            painter_.reset();
-            raster_.circle(shape.a, shape.b, shape.c, shape.colour);
-            break;
-        case Kind::Text:
-            if (!painter_) {
-                painter_.emplace(&image_);
-            }
-            drawText(*painter_, texts_[std::size_t(shape.d)], shape, font_);
-            break;
-        }
-    }
-
-    QImage& image_;
-    PixelRaster raster_;
-    std::vector<PaintPlan::Text> texts_;
-    ShapeMaker maker_;
-    QFont font_;
-    std::optional<QPainter> painter_;
-};
 
 } // namespace
 
@@ -162,22 +92,6 @@ void paintPlan(const PaintPlan& plan, QPainter& painter, const QFont& baseFont,
         begin = end;
     }
     painter.restore();
-}
-
-QImage renderPicture(const std::vector<DrawCommand>& commands, QSize pixels,
-                     const SystemColours& system, const QFont& baseFont, double dotsPerInch) {
-    QImage image(pixels, QImage::Format_RGB32);
-    if (image.isNull()) {
-        return image;
-    }
-    const int dotsPerMetre = int(std::lround(dotsPerInch / kMetresPerInch));
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    CommandRasterizer rasterizer(image, system, baseFont);
-    for (const DrawCommand& command : commands) {
-        rasterizer(command);
-    }
-    return image;
 }
 
 } // namespace quillmar
