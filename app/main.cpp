@@ -1,4 +1,5 @@
 #include "ui/main/main_window.h"
+#include "ui/main/program_style.h"
 #include "ui/main/save_file_dialog.h"
 #include "ui/main/settings_store.h"
 #include "ui/main/single_instance.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new quillmar::ProgramStyle); // the application owns it
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmar.Quillmar"));
 

@@ -1,6 +1,7 @@
 // Start-up of the desktop program to its first shown window, and its peak memory,
-// side by side with a bare Qt window program: each start is a new process, with a
-// settings folder and runtime folder of its own.
+// side by side with a bare Qt window program and with that window showing one line of
+// text: each start is a new process, with a settings folder and runtime folder of its
+// own.
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -139,11 +140,22 @@ BENCHMARK_CAPTURE(startup, bareQtWindow_xcb, QUILLMAR_BARE_QT_WINDOW, "bare Qt w
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
+BENCHMARK_CAPTURE(startup, textQtWindow_xcb, QUILLMAR_TEXT_QT_WINDOW, "Qt window with a text",
+                  "xcb")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 BENCHMARK_CAPTURE(startup, quillmar_offscreen, QUILLMAR_PROGRAM, "Quillmar  Ver. 1.12", "offscreen")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
 BENCHMARK_CAPTURE(startup, bareQtWindow_offscreen, QUILLMAR_BARE_QT_WINDOW, "bare Qt window",
+                  "offscreen")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+
+BENCHMARK_CAPTURE(startup, textQtWindow_offscreen, QUILLMAR_TEXT_QT_WINDOW, "Qt window with a text",
                   "offscreen")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
