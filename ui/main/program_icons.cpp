@@ -1,46 +1,32 @@
 #include "ui/main/program_icons.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
+#include "ui/main/baked_icons.h"
 
-// The icons are compiled into this static library; a static library's resources
-// register only when asked to.
-static void registerIconResources() {
-    Q_INIT_RESOURCE(quillmar_main);
-}
+#include <QImage>
+#include <QPixmap>
+#include <QStringList>
 
 namespace quillmar {
 
 namespace {
 
-QPixmap rendered(QSvgRenderer& renderer, int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
-
-// Drawn from the SVG at the toolbar's size and at twice it for dense screens, so
-// neither depends on an icon-engine plug-in being installed.
-QIcon iconFromResource(const QString& name) {
-    static const bool registered = (registerIconResources(), true);
-    (void)registered;
-    QSvgRenderer renderer(QStringLiteral(":/quillmar/icons/%1.svg").arg(name));
-    if (!renderer.isValid()) {
-        return {};
-    }
+// The icon of that name at every size it was drawn in while building.
+QIcon bakedIcon(const QString& name) {
     QIcon icon;
-    icon.addPixmap(rendered(renderer, 32));
-    icon.addPixmap(rendered(renderer, 64));
+    for (const BakedIcon& baked : bakedIcons()) {
+        if (name == QLatin1String(baked.name.data(), qsizetype(baked.name.size()))) {
+            const QImage image(reinterpret_cast<const uchar*>(baked.pixels), baked.size, baked.size,
+                               baked.size * 4, QImage::Format_ARGB32_Premultiplied);
+            icon.addPixmap(QPixmap::fromImage(image)); // a copy: the pixels stay read-only
+        }
+    }
     return icon;
 }
 
 } // namespace
 
 QIcon programIcon() {
-    return iconFromResource(QStringLiteral("quillmar"));
+    return bakedIcon(QStringLiteral("quillmar"));
 }
 
 QIcon toolbarIcon(const QString& key) {
@@ -51,7 +37,7 @@ QIcon toolbarIcon(const QString& key) {
     if (!known.contains(key)) {
         return {};
     }
-    return iconFromResource(key.toLower());
+    return bakedIcon(key.toLower());
 }
 
 } // namespace quillmar
