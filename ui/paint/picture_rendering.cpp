@@ -17,6 +17,9 @@ constexpr double kMetresPerInch = 0.0254;
 
 // Below this many commands in each half, a second thread costs more than it saves.
 constexpr std::size_t kMinCommandsPerThread = 16384;
+// The second thread's layer is as large as the picture; beyond this many pixels (a
+// 16 MB layer) the picture is drawn by one thread rather than take twice the memory.
+constexpr qint64 kMaxLayerPixels = 4 * 1024 * 1024;
 
 // Commands that need every pixel drawn before them: a clear fills the whole picture
 // and a text is blended into what lies under it.
@@ -120,6 +123,9 @@ private:
 
     // False, with nothing drawn, when no thread or layer can be had.
     bool drawInTwoHalves(Span run) {
+        if (qint64(image_.width()) * image_.height() > kMaxLayerPixels) {
+            return false;
+        }
         if (!layer_) {
             layer_.emplace(image_.size(), QImage::Format_ARGB32);
         }
