@@ -4,12 +4,8 @@
 
 #include <QColor>
 #include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
-#include <cmath>
-#include <optional>
-#include <variant>
 
 namespace quillmar {
 
