@@ -21,10 +21,13 @@ struct FileContent {
     std::string bytes;
 };
 
-// Writes each file to a temporary beside it, flushed to disk, and only then renames the
-// temporaries over the targets, so that a target is either replaced whole or left as it
-// was. A fault before the renames leaves every target untouched and removes the
-// temporaries. A symbolic link keeps pointing where it did: its target is replaced.
+// Replaces the files all together or not at all. Every target is checked first: one that
+// a rename cannot replace (a folder, a device or pipe, a symbolic link to one, an
+// immutable or append-only file) is refused before anything is written. Then each file
+// is written to a temporary beside it and flushed to disk, and only then are the
+// temporaries renamed over the targets; should a rename still fail, the ones before it
+// are taken back where the system keeps the old file (Linux) or the target was new. A
+// symbolic link keeps pointing where it did: its target is replaced.
 std::optional<IoFailure> replaceFiles(const std::vector<FileContent>& files);
 
 // Writes all bytes to standard output and flushes it.

@@ -119,6 +119,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--macro", "kept.MIN", "--standard", "@", kWorkedExampleJob},
                     2,
                     "quillmar-gen: cannot write @: Is a directory\n"},
+        FailureCase{"StandardIsAFullDevice",
+                    {"--macro", "kept.MIN", "--standard", "/dev/full", kWorkedExampleJob},
+                    2,
+                    "quillmar-gen: cannot write /dev/full: not a regular file; outputs are "
+                    "replaced whole, which only a regular file can be\n"},
         FailureCase{"SameFileTwice",
                     {"--macro", "kept.NC", "--standard", "./kept.NC", kWorkedExampleJob},
                     2,

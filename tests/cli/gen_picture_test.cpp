@@ -214,12 +214,13 @@ TEST_P(QuillmarGenPictureFails, WriteNothing) {
     const test::FileBytes kept = {{"kept.NC", "old program\r\n"}, {"kept.png", "old picture"}};
     test::writeFiles(folder, kept);
     std::filesystem::create_directory(folder.file("folder.svg"));
+    std::filesystem::create_symlink("/dev/full", folder.file("full.png"));
     const Finished run = runGenerator(folder, test::inFolder(c.arguments, folder),
                                       {.environment = test::inFolder(c.environment, folder)});
     EXPECT_EQ(run.status, c.status);
     EXPECT_NE(run.err.find(test::inFolder(c.errPart, folder)), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
-    test::expectFilesKept(folder, kept, 1);
+    test::expectFilesKept(folder, kept, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -243,6 +244,12 @@ INSTANTIATE_TEST_SUITE_P(
             {},
             2,
             "quillmar-gen: cannot write folder.svg: Is a directory\n"},
+        PictureFailureCase{
+            "PictureLinksToAFullDevice",
+            {"--standard", "kept.NC", "--cutting-picture", "full.png", kWorkedExampleJob},
+            {},
+            2,
+            "quillmar-gen: cannot write full.png: not a regular file"},
         PictureFailureCase{
             "NoTemporaryFolder",
             {"--standard", "kept.NC", "--points-picture", "kept.png", kWorkedExampleJob},

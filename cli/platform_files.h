@@ -1,0 +1,53 @@
+#pragma once
+
+// The steps of writing files whole that differ between POSIX systems and Windows. Paths
+// are UTF-8 on both; file_io.cpp puts the steps together.
+
+#include "cli/file_io.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace quillmar::platform {
+
+// One output on its way into place.
+struct Replacement {
+    std::string shownName; // the name the user gave, for messages
+    std::string target;    // where the bytes go: through a symbolic link to its file
+    std::string temporary; // beside the target; empty until written
+    bool existed = false;  // the target was there when the temporary was put in place
+    bool oldKept = false;  // the old file now lies under the temporary's name
+};
+
+// Where the bytes of `path` go, when that file can be replaced whole by a rename;
+// otherwise why not (a folder, a device or pipe, an immutable file). Writes nothing.
+std::variant<Replacement, IoFailure> replaceableTarget(const std::string& path);
+
+// Writes the bytes to a new temporary beside the target and makes them durable.
+std::optional<IoFailure> writeTemporary(Replacement& output, std::string_view bytes);
+
+// Renames the temporary over the target. Where the system can, the old file is kept
+// under the temporary's name until commit, so that the step can be undone.
+std::optional<IoFailure> putInPlace(Replacement& output);
+
+// Puts back what putInPlace replaced, as far as the system allows: the old file where
+// it was kept, nothing where the target was new.
+void undoPutInPlace(Replacement& output);
+
+// Removes the temporary's name, whatever it holds now; no fault is reported.
+void removeTemporary(const Replacement& output);
+
+// Makes the renames in the target's folder durable.
+void syncFolder(const Replacement& output);
+
+// The whole content of a file or, for "-", of standard input, refused beyond
+// `limit` bytes before more than limit + 1 bytes are read.
+std::variant<std::string, IoFailure> readFileUpTo(const std::string& path, std::size_t limit);
+
+// Standard output and standard input carry bytes as they are (no line-end translation).
+void useBinaryStandardStreams();
+
+} // namespace quillmar::platform
