@@ -12,6 +12,9 @@ struct DiscardingPanes : OutputPanes {
     void setPaneText(Pane, const std::string& text) override {
         benchmark::DoNotOptimize(text.data());
     }
+    void appendToPane(Pane, std::string_view block) override {
+        benchmark::DoNotOptimize(block.data());
+    }
 };
 
 // The worked example's groove with steps so fine that the schedule holds 2001 points,

@@ -13,20 +13,28 @@ public:
     StringPanes(const ThreadJob& job, const PaneChanged& onChanged)
         : job_(job), onChanged_(onChanged) {}
 
-    std::string paneText(Pane pane) const override {
-        return pane == Pane::MacroA ? macro : standard;
-    }
+    std::string paneText(Pane pane) const override { return textOf(pane); }
     void setPaneText(Pane pane, const std::string& text) override {
-        (pane == Pane::MacroA ? macro : standard) = text;
-        if (onChanged_) {
-            onChanged_(pane, text, job_);
-        }
+        textOf(pane) = text;
+        changed(pane);
+    }
+    void appendToPane(Pane pane, std::string_view block) override {
+        textOf(pane) += block;
+        changed(pane);
     }
 
     std::string macro;
     std::string standard;
 
 private:
+    std::string& textOf(Pane pane) { return pane == Pane::MacroA ? macro : standard; }
+    const std::string& textOf(Pane pane) const { return pane == Pane::MacroA ? macro : standard; }
+    void changed(Pane pane) {
+        if (onChanged_) {
+            onChanged_(pane, textOf(pane), job_);
+        }
+    }
+
     const ThreadJob& job_;
     const PaneChanged& onChanged_;
 };

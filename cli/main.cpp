@@ -123,18 +123,21 @@ int generate(const CommandLine& line) {
         return kExitBadInput;
     }
     std::optional<PanePictures> pictures;
-    PaneChanged redraw;
+    PaneChanged noteChange;
     if (line.wantsPictures()) {
         pictures.emplace(line.pictureSize);
-        redraw = [&pictures](Pane pane, const std::string& text, const ThreadJob& job) {
+        noteChange = [&pictures](Pane pane, const std::string& text, const ThreadJob& job) {
             pictures->paneChanged(pane, text, job);
         };
     }
-    const JobOutcome outcome = runJob(job.runs, redraw);
+    const JobOutcome outcome = runJob(job.runs, noteChange);
     if (!outcome.ok()) {
         std::cerr << "データエラー run " << outcome.failedRun << " (" << shownName << ":"
                   << outcome.failedRunLine << ")\n";
         return kExitRunFailed;
+    }
+    if (pictures) {
+        pictures->draw(outcome.macroText, outcome.standardText);
     }
     return writeOutputs(line, outcome, pictures);
 }

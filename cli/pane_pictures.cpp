@@ -2,6 +2,9 @@
 
 #include "cli/utf16_text.h"
 #include "graphics/graphics.h"
+#include "nc/nc_line_reader.h"
+
+#include <string_view>
 
 namespace quillmar {
 
@@ -12,13 +15,29 @@ PanePictures::PanePictures(PictureSize size) {
 }
 
 void PanePictures::paneChanged(Pane pane, const std::string& text, const ThreadJob& job) {
-    const std::u16string paneText = utf16FromUtf8(text);
-    // A drawing that stops early keeps what it drew, as the picture box does; the
-    // result only decides whether the window shows its read-out box.
-    if (pane == Pane::MacroA) {
-        drawPointGraphic(job, paneText, reader_, points_);
-    } else {
-        drawCuttingGraphic(job, paneText, reader_, cutting_);
+    // A cutting graphic with no passes to draw leaves the picture as it was.
+    if (pane == Pane::StandardB && !cuttingGraphicDraws(job)) {
+        return;
+    }
+    LastDrawing& last = last_[pane == Pane::MacroA ? 0 : 1];
+    last.due = true;
+    last.textLength = text.size();
+    last.job = job;
+}
+
+void PanePictures::draw(const std::string& macroText, const std::string& standardText) {
+    // One reader for both, as in the window. Generated text leaves no comment open in
+    // it, and every move line of a standard program names its G word, so what the
+    // window's earlier drawings left in the reader changes nothing here.
+    NcLineReader reader;
+    // A drawing that stops early keeps what it drew, as the picture box does.
+    if (last_[0].due) {
+        const std::string_view text(macroText.data(), last_[0].textLength);
+        drawPointGraphic(last_[0].job, utf16FromUtf8(text), reader, points_);
+    }
+    if (last_[1].due) {
+        const std::string_view text(standardText.data(), last_[1].textLength);
+        drawCuttingGraphic(last_[1].job, utf16FromUtf8(text), reader, cutting_);
     }
 }
 

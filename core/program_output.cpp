@@ -51,12 +51,13 @@ void readDialog(ThreadJob& job, const DialogSnapshot& dialog) {
     }
 }
 
+// Each block is followed by one empty line in its pane.
 void appendBlock(OutputPanes& panes, Pane pane, const std::string& block) {
-    std::string text = panes.paneText(pane);
-    text.reserve(text.size() + block.size() + 2);
-    text += block;
-    text += kLineEnd;
-    panes.setPaneText(pane, text);
+    std::string piece;
+    piece.reserve(block.size() + 2);
+    piece += block;
+    piece += kLineEnd;
+    panes.appendToPane(pane, piece);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace quillmar {
 
@@ -19,12 +20,14 @@ struct DialogSnapshot {
 enum class Pane { MacroA, StandardB }; // txtDataA, txtDataB
 
 // The two output panes as the command sees them. Pane text has CR LF line ends.
-// setPaneText runs the pane's redraw before it returns.
+// appendToPane and setPaneText run the pane's redraw before they return. The command
+// only appends: a run costs time for its own block, however much the panes hold.
 class OutputPanes {
 public:
     virtual ~OutputPanes() = default;
     virtual std::string paneText(Pane pane) const = 0;
     virtual void setPaneText(Pane pane, const std::string& text) = 0;
+    virtual void appendToPane(Pane pane, std::string_view block) = 0;
 };
 
 enum class OutputStatus { Success, DataError };

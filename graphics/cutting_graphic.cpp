@@ -100,10 +100,14 @@ private:
 
 } // namespace
 
+bool cuttingGraphicDraws(const ThreadJob& job) {
+    return job.passLength > 0;
+}
+
 bool drawCuttingGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,
                         DrawingSurface& surface) {
     const double length = job.passLength;
-    if (!(length > 0)) {
+    if (!cuttingGraphicDraws(job)) {
         return false; // no program output yet: the picture keeps what it shows
     }
     return runGraphic(surface, [&] {

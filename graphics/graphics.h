@@ -16,7 +16,9 @@ bool drawPointGraphic(const ThreadJob& job, std::u16string_view paneText, NcLine
                       DrawingSurface& surface);
 
 // The cutting graphic of pane B (the standard program) over a millimetre grid.
-// Same result convention; a passLength of 0 or less draws nothing and returns false.
+// Same result convention; without cuttingGraphicDraws it draws nothing and returns
+// false, and the picture keeps what it shows.
+bool cuttingGraphicDraws(const ThreadJob& job); // a positive passLength
 bool drawCuttingGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,
                         DrawingSurface& surface);
 

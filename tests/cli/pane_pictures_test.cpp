@@ -38,8 +38,27 @@ Recorded recordJob(const std::string& jobText) {
         runJob(runsOf(jobText), [&](Pane pane, const std::string& text, const ThreadJob& job) {
             pictures.paneChanged(pane, text, job);
         });
+    pictures.draw(recorded.outcome.macroText, recorded.outcome.standardText);
     recorded.points = pictures.points();
     recorded.cutting = pictures.cutting();
+    return recorded;
+}
+
+// The window's way: each change draws that pane's graphic again from its whole text,
+// one reader shared by both.
+Recorded redrawnAtEveryChange(const std::string& jobText) {
+    Recorded recorded;
+    recorded.points.setPixelHeight(kSize.height);
+    recorded.cutting.setPixelHeight(kSize.height);
+    NcLineReader reader;
+    recorded.outcome =
+        runJob(runsOf(jobText), [&](Pane pane, const std::string& text, const ThreadJob& job) {
+            if (pane == Pane::MacroA) {
+                drawPointGraphic(job, utf16FromUtf8(text), reader, recorded.points);
+            } else {
+                drawCuttingGraphic(job, utf16FromUtf8(text), reader, recorded.cutting);
+            }
+        });
     return recorded;
 }
 
@@ -51,8 +70,6 @@ template <typename Command> std::size_t countOf(const RecordingSurface& surface)
     return count;
 }
 
-class ExamplePictures : public ::testing::TestWithParam<const char*> {};
-
 // The commands of the last drawing after its clear. The clear itself carries the scale
 // and text settings the drawing before left, which nothing after it shows.
 std::vector<DrawCommand> afterTheClear(const RecordingSurface& surface) {
@@ -62,32 +79,41 @@ std::vector<DrawCommand> afterTheClear(const RecordingSurface& surface) {
     return {commands.begin() + (commands.empty() ? 0 : 1), commands.end()};
 }
 
-// Drawn again at every pane change, the pictures end as one drawing of the final texts
-// with the last job would draw them: each drawing starts by clearing, and generated
-// text leaves the shared reader in no state that changes the next drawing.
-TEST_P(ExamplePictures, EndAsTheFinalTextsDraw) {
-    const Recorded recorded = recordJob(test::readBytes(kExamples + GetParam()));
-    ASSERT_TRUE(recorded.outcome.ok());
-    NcLineReader reader;
-    RecordingSurface points;
-    RecordingSurface cutting;
-    points.setPixelHeight(kSize.height);
-    cutting.setPixelHeight(kSize.height);
-    EXPECT_TRUE(drawPointGraphic(recorded.outcome.job, utf16FromUtf8(recorded.outcome.macroText),
-                                 reader, points));
-    EXPECT_TRUE(drawCuttingGraphic(recorded.outcome.job,
-                                   utf16FromUtf8(recorded.outcome.standardText), reader, cutting));
-    EXPECT_EQ(afterTheClear(recorded.points), afterTheClear(points));
-    EXPECT_EQ(afterTheClear(recorded.cutting), afterTheClear(cutting));
+struct PictureJob {
+    const char* name;
+    std::string text;
+};
+
+class FinalPictures : public ::testing::TestWithParam<PictureJob> {};
+
+// Drawn once after the last run, the pictures show what the window shows after drawing
+// again at every change.
+TEST_P(FinalPictures, AreTheWindowsLastDrawings) {
+    const Recorded once = recordJob(GetParam().text);
+    const Recorded window = redrawnAtEveryChange(GetParam().text);
+    ASSERT_TRUE(once.outcome.ok());
+    EXPECT_EQ(afterTheClear(once.points), afterTheClear(window.points));
+    EXPECT_EQ(afterTheClear(once.cutting), afterTheClear(window.cutting));
+    EXPECT_EQ(once.points.background(), window.points.background());
+    EXPECT_EQ(once.cutting.background(), window.cutting.background());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, FinalPictures,
+    ::testing::Values(
+        PictureJob{"WorkedExample", workedExample()},
+        PictureJob{"ThreeRuns", test::readBytes(kExamples + "inner-trapezoidal-three-runs.job")},
+        PictureJob{"OuterTaper", test::readBytes(kExamples + "outer-taper-thread.job")},
+        // The last run's passes end before they start: its cutting graphic draws nothing.
+        PictureJob{"LastCuttingDrawsNothing", workedExample() + "[run]\nzStart = -40\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PanePictures, ExamplesDrawTheirPassesAndPitchMarks) {
+    const Recorded recorded = recordJob(workedExample());
     EXPECT_EQ(recorded.points.background(), Colour::rgb(8, 0, 0));
-    EXPECT_EQ(recorded.cutting.background(), Colour::rgb(8, 0, 0));
     EXPECT_GT(countOf<LineCommand>(recorded.points), 20u);
     EXPECT_GT(countOf<CircleCommand>(recorded.cutting), 20u) << "pitch marks";
 }
-
-INSTANTIATE_TEST_SUITE_P(Examples, ExamplePictures,
-                         ::testing::Values("worked-example.job", "inner-trapezoidal-three-runs.job",
-                                           "outer-taper-thread.job"));
 
 TEST(PanePictures, EachPaneChangeComesWithTheJobOfItsRun) {
     std::vector<std::pair<Pane, double>> changes;
@@ -111,20 +137,6 @@ TEST(PanePictures, CuttingGraphicThatDrawsNothingKeepsTheLastPicture) {
     ASSERT_LT(both.outcome.job.passLength, 0);
     EXPECT_EQ(both.cutting.commands(), first.cutting.commands());
     EXPECT_NE(both.points.commands(), first.points.commands()) << "the point graphic is redrawn";
-}
-
-// A pitch of 0 gives the point graphic no width: it stops after clearing, and the
-// picture shows the cleared background, as the window does.
-TEST(PanePictures, PointGraphicThatStopsKeepsWhatItDrew) {
-    std::string job = workedExample();
-    job.replace(job.find("\npitch = 6\n"), 11, "\npitch = 0\n");
-    const Recorded recorded = recordJob(job);
-    ASSERT_TRUE(recorded.outcome.ok());
-    EXPECT_EQ(countOf<ClearCommand>(recorded.points), 1u);
-    EXPECT_EQ(countOf<LineCommand>(recorded.points), 0u);
-    EXPECT_EQ(recorded.points.background(), Colour::rgb(8, 0, 0));
-    EXPECT_GT(countOf<LineCommand>(recorded.cutting), 20u);
-    EXPECT_EQ(countOf<CircleCommand>(recorded.cutting), 0u) << "no pitch, no pitch marks";
 }
 
 } // namespace

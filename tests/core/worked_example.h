@@ -28,6 +28,10 @@ struct TextPanes : OutputPanes {
         (pane == Pane::MacroA ? a : b) = text;
         ++settings;
     }
+    void appendToPane(Pane pane, std::string_view block) override {
+        (pane == Pane::MacroA ? a : b) += block;
+        ++settings;
+    }
 };
 
 } // namespace quillmar::testing

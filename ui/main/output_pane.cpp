@@ -62,16 +62,26 @@ std::u16string_view OutputPane::programTextView() const {
 void OutputPane::setProgramText(const QString& text) {
     const QString normalised = withoutLineSeparators(text);
     const QStringView current = programText();
-    document()->setUndoRedoEnabled(false);
     if (!current.isEmpty() && normalised.size() > current.size() &&
         QStringView(normalised).startsWith(current)) {
-        // Appending a generated block: only the new block goes into the document.
-        QTextCursor cursor(document());
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(normalised.sliced(current.size()));
-    } else {
-        setPlainText(normalised);
+        appendProgramText(normalised.sliced(current.size()));
+        return;
     }
+    document()->setUndoRedoEnabled(false);
+    setPlainText(normalised);
+    document()->setUndoRedoEnabled(true);
+}
+
+void OutputPane::appendProgramText(const QString& text) {
+    if (programText().isEmpty()) {
+        setProgramText(text);
+        return;
+    }
+    // Only the new block goes into the document.
+    document()->setUndoRedoEnabled(false);
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(withoutLineSeparators(text));
     document()->setUndoRedoEnabled(true);
 }
 

@@ -23,6 +23,9 @@ public:
     // Replaces the whole text; the change notification runs before this returns.
     // Text set by the program is not undoable.
     void setProgramText(const QString& text);
+    // Adds the text at the end, as setProgramText(programText() + text) would, without
+    // going over the text already there.
+    void appendProgramText(const QString& text);
 
     // The selection as program text (CR LF line ends).
     QString selectedProgramText() const;

@@ -12,4 +12,9 @@ void PaneTexts::setPaneText(Pane pane, const std::string& text) {
     paneFor(pane).setProgramText(QString::fromStdString(text));
 }
 
+void PaneTexts::appendToPane(Pane pane, std::string_view block) {
+    paneFor(pane).appendProgramText(
+        QString::fromUtf8(block.data(), static_cast<qsizetype>(block.size())));
+}
+
 } // namespace quillmar

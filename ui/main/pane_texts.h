@@ -14,6 +14,7 @@ public:
 
     std::string paneText(Pane pane) const override;
     void setPaneText(Pane pane, const std::string& text) override;
+    void appendToPane(Pane pane, std::string_view block) override;
 
 private:
     OutputPane& paneFor(Pane pane) const { return pane == Pane::MacroA ? macro_ : standard_; }

@@ -24,6 +24,10 @@ public:
         (pane == Pane::MacroA ? a : b) = text;
         ++settings;
     }
+    void appendToPane(Pane pane, std::string_view block) override {
+        (pane == Pane::MacroA ? a : b) += block;
+        ++settings;
+    }
 
     std::string a;
     std::string b;

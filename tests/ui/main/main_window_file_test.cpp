@@ -53,7 +53,8 @@ TEST_F(FileCommands, AGeneratedBlockReadsBackByteForByteThroughTheCommandsView) 
     const std::string block = "(標準用メインプログラム)\r\nN001 G00 X30.07 Z10.75\r\n\r\n";
     window->outputPanes().setPaneText(Pane::StandardB, block);
     window->outputPanes().setPaneText(Pane::StandardB, block + block);
-    EXPECT_EQ(window->outputPanes().paneText(Pane::StandardB), block + block);
+    window->outputPanes().appendToPane(Pane::StandardB, block);
+    EXPECT_EQ(window->outputPanes().paneText(Pane::StandardB), block + block + block);
     EXPECT_EQ(window->outputPanes().paneText(Pane::MacroA), std::string());
 }
 

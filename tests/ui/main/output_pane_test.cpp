@@ -56,10 +56,13 @@ TEST_F(OutputPaneTest, EachSettingNotifiesOnceWithTheNewTextAlreadyReadable) {
 
 TEST_F(OutputPaneTest, AnAppendedBlockReadsBackExactly) {
     const QString first = QStringLiteral("N001 X32 Z17.7\r\nN002 X32 Z17.5\r\n\r\n");
-    const QString both = first + QStringLiteral("N003 X32 Z17.3\r\n\r\n");
+    const QString second = QStringLiteral("N003 X32 Z17.3\r\n\r\n");
     pane.setProgramText(first);
-    pane.setProgramText(both);
-    EXPECT_EQ(text(), both);
+    pane.setProgramText(first + second);
+    EXPECT_EQ(text(), first + second);
+    expectMirrorCurrent();
+    pane.appendProgramText(second);
+    EXPECT_EQ(text(), first + second + second);
     expectMirrorCurrent();
 }
 
