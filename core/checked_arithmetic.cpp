@@ -1,5 +1,6 @@
 #include "core/checked_arithmetic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,6 +25,26 @@ double checkedFinite(double value) {
         throw DataError("arithmetic overflow");
     }
     return value;
+}
+
+const std::string& checkedPositionText(const std::string& text) {
+    // The texts are plain decimals: six digits before the point make 100,000 or more.
+    const std::size_t start = !text.empty() && text.front() == '-' ? 1 : 0;
+    const std::size_t point = std::min(text.find('.'), text.size());
+    static_assert(kPositionLimit == 100000);
+    if (point > start + 5) {
+        throw DataError("position beyond 100,000 mm");
+    }
+    return text;
+}
+
+const std::string& checkedFeedText(const std::string& text) {
+    const bool positive = !text.empty() && text.front() != '-' &&
+                          text.find_first_of("123456789") != std::string::npos;
+    if (!positive) {
+        throw DataError("feed not positive");
+    }
+    return text;
 }
 
 float toSingle(double value) {

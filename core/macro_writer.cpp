@@ -15,9 +15,9 @@ void writeMacroBlock(ThreadJob& job, const OutputChoices& choices) {
     // opens with the modal call. Its fields are truncated in place on purpose, so the
     // rest of the run uses the values the control will use.
     if (choices.modin && job.sequenceCounter == 1) {
-        const std::string xText = formatOspNumber(job.xRetract);
-        const std::string zText = formatOspNumber(job.zEnd);
-        const std::string fText = formatOspNumber(job.pitch);
+        const std::string xText = checkedPositionText(formatOspNumber(job.xRetract));
+        const std::string zText = checkedPositionText(formatOspNumber(job.zEnd));
+        const std::string fText = checkedFeedText(formatOspNumber(job.pitch));
         appendLine(out, choices.sequenceNumbers ? "N000 MODIN OG34 XP=" : "MODIN OG34 XP=", xText,
                    " ZP=", zText, " FD=", fText);
     }
@@ -30,8 +30,8 @@ void writeMacroBlock(ThreadJob& job, const OutputChoices& choices) {
             continue;
         }
         const std::string number = sequenceWord(counter, choices.sequenceNumbers);
-        appendLine(out, number, "X", formatFixed3(x), " Z",
-                   formatFixed3(checkedFinite(programZ(job, i))));
+        appendLine(out, number, "X", checkedPositionText(formatFixed3(x)), " Z",
+                   checkedPositionText(formatFixed3(checkedFinite(programZ(job, i)))));
         counter = toSingle(static_cast<double>(counter) + 1.0);
     }
 

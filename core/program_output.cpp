@@ -8,6 +8,8 @@
 #include "core/plain_number_text.h"
 #include "core/standard_writer.h"
 
+#include <utility>
+
 namespace quillmar {
 
 namespace {
@@ -69,8 +71,14 @@ ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialo
         computePassSchedule(job);
         job.outputText.clear();
         writeMacroBlock(job, dialog.choices);
-        appendBlock(panes, Pane::MacroA, job.outputText);
+        // Both blocks are written before either pane changes, so a number that cannot
+        // be written leaves both panes as they were. Pane A is drawn with the job as
+        // the macro writer left it, pane B as the standard writer left it.
+        ThreadJob afterMacro = job;
         writeStandardBlock(job, dialog.choices);
+        std::swap(job, afterMacro);
+        appendBlock(panes, Pane::MacroA, job.outputText);
+        std::swap(job, afterMacro);
         appendBlock(panes, Pane::StandardB, job.outputText);
     } catch (const DataError& error) {
         return {OutputStatus::DataError, error.what()};

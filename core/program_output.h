@@ -41,8 +41,9 @@ struct ProgramOutputResult {
 // One press of "プログラム出力": reads the snapshot into the job, computes the pass
 // schedule, appends the point data block to pane A and the standard program block to
 // pane B, and carries the sequence numbering forward. A failure never escapes: it is
-// returned as a data error, and a failure in the pass schedule leaves both panes and
-// sequenceCounter as they were.
+// returned as a data error, and leaves both panes and sequenceCounter as they were.
+// Besides the failures of the pass schedule, a pass whose feed is not positive or whose
+// written X or Z lies at or beyond 100,000 mm is a data error.
 ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialog,
                                      OutputPanes& panes);
 

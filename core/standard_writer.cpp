@@ -27,21 +27,27 @@ void writeOspPass(ThreadJob& job, int i, double x, float counter, bool numbered,
 
     double startX = x;
     double startZ = checkedFinite(programZ(job, i));
-    const std::string startXText = formatOspNumber(startX);
-    appendLine(out, first, "G00 X", startXText, " Z", formatOspNumber(startZ));
+    const std::string startXText = checkedPositionText(formatOspNumber(startX));
+    appendLine(out, first, "G00 X", startXText, " Z", checkedPositionText(formatOspNumber(startZ)));
 
     if (job.taperAngle == 0) {
-        const std::string zText = formatOspNumber(job.zEnd);
-        appendLine(out, prefix, "G34 Z", zText, " F", formatOspNumber(job.pitch));
+        const std::string zText = checkedPositionText(formatOspNumber(job.zEnd));
+        appendLine(out, prefix, "G34 Z", zText, " F", checkedFeedText(formatOspNumber(job.pitch)));
     } else {
         taperEnd(job, x, checkedFinite(programZ(job, i)), taper);
-        const std::string xText = formatOspNumber(job.taperEndX);
-        const std::string zText = formatOspNumber(job.zEnd);
-        appendLine(out, prefix, "G34 X", xText, " Z", zText, " F", formatOspNumber(job.pitch));
+        const std::string xText = checkedPositionText(formatOspNumber(job.taperEndX));
+        const std::string zText = checkedPositionText(formatOspNumber(job.zEnd));
+        appendLine(out, prefix, "G34 X", xText, " Z", zText, " F",
+                   checkedFeedText(formatOspNumber(job.pitch)));
     }
-    appendLine(out, prefix, "G00 X", formatOspNumber(job.xRetract));
+    appendLine(out, prefix, "G00 X", checkedPositionText(formatOspNumber(job.xRetract)));
     double returnZ = checkedFinite(programZ(job, i));
-    appendLine(out, prefix, "    Z", formatOspNumber(returnZ));
+    appendLine(out, prefix, "    Z", checkedPositionText(formatOspNumber(returnZ)));
+}
+
+// FANUC X and Z, rounded to the thousandth.
+std::string fanucPosition(double value) {
+    return checkedPositionText(formatUpTo3(value));
 }
 
 void writeFanucPass(ThreadJob& job, int i, double x, float counter, bool numbered, double taper,
@@ -50,15 +56,16 @@ void writeFanucPass(ThreadJob& job, int i, double x, float counter, bool numbere
         appendLine(out, "N", formatSequence(counter));
     }
     const double startZ = checkedFinite(programZ(job, i));
-    appendLine(out, "G00 X", formatUpTo3(x), " Z", formatUpTo3(startZ));
+    appendLine(out, "G00 X", fanucPosition(x), " Z", fanucPosition(startZ));
+    const std::string feedText = checkedFeedText(formatUpTo4(job.pitch));
     if (job.taperAngle == 0) {
-        appendLine(out, "G32 Z", formatUpTo3(job.zEnd), " F", formatUpTo4(job.pitch));
+        appendLine(out, "G32 Z", fanucPosition(job.zEnd), " F", feedText);
     } else {
-        const std::string xText = formatUpTo3(taperEnd(job, x, startZ, taper));
-        appendLine(out, "G32 X", xText, " Z", formatUpTo3(job.zEnd), " F", formatUpTo4(job.pitch));
+        const std::string xText = fanucPosition(taperEnd(job, x, startZ, taper));
+        appendLine(out, "G32 X", xText, " Z", fanucPosition(job.zEnd), " F", feedText);
     }
-    appendLine(out, "G00 X", formatUpTo3(job.xRetract));
-    appendLine(out, "G00 Z", formatUpTo3(checkedFinite(programZ(job, i))));
+    appendLine(out, "G00 X", fanucPosition(job.xRetract));
+    appendLine(out, "G00 Z", fanucPosition(checkedFinite(programZ(job, i))));
 }
 
 } // namespace

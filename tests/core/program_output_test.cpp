@@ -41,20 +41,46 @@ TEST_P(DataErrorTest, LeavesPanesAndCounterAsTheyWere) {
     EXPECT_TRUE(job.inputsSet); // every input field was read before the failure
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, DataErrorTest,
-                         ::testing::Values(ErrorCase{"all fields empty",
-                                                     [](DialogSnapshot& d) {
-                                                         d.texts.fill("");
-                                                         d.feeds.fill("");
-                                                     }},
-                                           ErrorCase{"a zero step that must repeat",
-                                                     [](DialogSnapshot& d) { d.feeds[3] = ""; }},
-                                           ErrorCase{"r2 equal to the nose radius",
-                                                     [](DialogSnapshot& d) { d.texts[8] = "0.4"; }},
-                                           ErrorCase{"a step beyond single precision",
-                                                     [](DialogSnapshot& d) {
-                                                         d.feeds[7] = std::string(50, '9');
-                                                     }}));
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, DataErrorTest,
+    ::testing::Values(
+        ErrorCase{"all fields empty",
+                  [](DialogSnapshot& d) {
+                      d.texts.fill("");
+                      d.feeds.fill("");
+                  }},
+        ErrorCase{"a zero step that must repeat", [](DialogSnapshot& d) { d.feeds[3] = ""; }},
+        ErrorCase{"r2 equal to the nose radius", [](DialogSnapshot& d) { d.texts[8] = "0.4"; }},
+        ErrorCase{"a step beyond single precision",
+                  [](DialogSnapshot& d) { d.feeds[7] = std::string(50, '9'); }},
+        // Numbers no control accepts.
+        ErrorCase{"a pitch of 0", [](DialogSnapshot& d) { d.texts[1] = "0"; }},
+        ErrorCase{"a negative pitch", [](DialogSnapshot& d) { d.texts[1] = "-1"; }},
+        ErrorCase{"an OSP pitch truncated to 0", [](DialogSnapshot& d) { d.texts[1] = "0.0009"; }},
+        ErrorCase{"a FANUC pitch rounded to 0",
+                  [](DialogSnapshot& d) {
+                      d.texts[1] = "0.00004";
+                      d.choices.control = ControlFamily::Fanuc;
+                  }},
+        ErrorCase{"a taper of 90 degrees", [](DialogSnapshot& d) { d.texts[15] = "90"; }},
+        ErrorCase{"Z end at -100,000", [](DialogSnapshot& d) { d.texts[14] = "-100000"; }},
+        ErrorCase{"Z start writing Z beyond 100,000",
+                  [](DialogSnapshot& d) { d.texts[13] = "99995"; }},
+        ErrorCase{"a FANUC X retract rounded to 100,000", [](DialogSnapshot& d) {
+                      d.texts[16] = "99999.9996";
+                      d.choices.control = ControlFamily::Fanuc;
+                  }}));
+
+// The largest numbers a control takes are still written.
+TEST(ProgramOutput, PositionsJustBelow100000AreWritten) {
+    ThreadJob job;
+    TextPanes panes;
+    auto dialog = workedExampleDialog();
+    dialog.texts[16] = "99999.9994";
+    dialog.choices.control = ControlFamily::Fanuc;
+    ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
+    EXPECT_NE(panes.b.find("G00 X99999.999\r\n"), std::string::npos);
+}
 
 TEST(ProgramOutput, TwoRunsContinueTheNumbering) {
     ThreadJob job;
