@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/join_text.h"
+#include "quillmar_version.h"
 
 #include <string_view>
 
