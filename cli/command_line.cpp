@@ -4,6 +4,7 @@
 #include "quillmar_version.h"
 
 #include <string_view>
+#include <utility>
 
 namespace quillmar {
 namespace {
@@ -38,8 +39,14 @@ bool takesValue(CommandLine& line, std::string_view name) {
     return name == kSizeOption || fileOption(line, name) != nullptr;
 }
 
-// Empty when the value is taken, else what is wrong with it.
-std::string setOption(CommandLine& line, const std::string& name, const std::string& value) {
+// Empty when the value is taken, else what is wrong with it. An option given twice is
+// refused: which of two output files was meant cannot be guessed.
+std::string setOption(CommandLine& line, const std::string& name, const std::string& value,
+                      bool& sizeGiven) {
+    if (name == kSizeOption ? std::exchange(sizeGiven, true)
+                            : fileOption(line, name)->has_value()) {
+        return joinText({"option '", name, "' given twice"});
+    }
     if (name == kSizeOption) {
         const auto size = parsePictureSize(value);
         if (!size) {
@@ -88,6 +95,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     std::vector<std::string> jobFiles;
     bool optionsEnded = false;
+    bool sizeGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
         if (optionsEnded || word == "-" || word.empty() || word.front() != '-') {
@@ -117,7 +125,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                 return badUsage(joinText({"option '", name, "' needs ",
                                           name == kSizeOption ? "a size" : "a file name"}));
             }
-            if (std::string problem = setOption(line, name, value); !problem.empty()) {
+            if (std::string problem = setOption(line, name, value, sizeGiven); !problem.empty()) {
                 return badUsage(std::move(problem));
             }
         }
@@ -191,7 +199,8 @@ std::string helpText() {
            "      --version           output version information and exit\n"
            "\n"
            "Without any of the four file options the standard program goes to standard\n"
-           "output. With JOBFILE -, the job is read from standard input. The pictures show\n"
+           "output, and --macro - or --standard - writes that program there. With\n"
+           "JOBFILE -, the job is read from standard input. The pictures show\n"
            "the two graphics as the window shows them after the job's runs. Files are\n"
            "written whole and together: an existing file is replaced only when every byte\n"
            "of every new one is on disk.\n"

@@ -32,7 +32,8 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program name, GNU style: "--macro FILE" or
-// "--macro=FILE", "--" ends the options, a later option of the same name wins.
+// "--macro=FILE", "--" ends the options; an option given twice is refused. A FILE of
+// "-" is standard output.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // "WIDTHxHEIGHT" in pixels, each side 1 to kLargestPictureSide; nothing else.

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <limits>
 
 namespace quillmar {
 namespace {
@@ -29,8 +28,8 @@ void rollBack(std::vector<platform::Replacement>& outputs, std::size_t placed) {
 
 } // namespace
 
-std::variant<std::string, IoFailure> readWholeFile(const std::string& path) {
-    return platform::readFileUpTo(path, std::numeric_limits<std::size_t>::max());
+std::variant<std::string, IoFailure> readJobFile(const std::string& path) {
+    return platform::readFileUpTo(path, kLargestJobFile);
 }
 
 // Three passes: every target is checked before anything is written, every temporary is
@@ -78,7 +77,7 @@ bool namesSameFile(const std::string& a, const std::string& b) {
     // stay relative, and "t.NC" and "./t.NC" would seem to be two files.
     const auto resolved = [](const std::string& path) -> std::optional<fs::path> {
         std::error_code error;
-        const fs::path absolute = fs::absolute(path, error);
+        const fs::path absolute = fs::absolute(std::u8string(path.begin(), path.end()), error);
         if (error) {
             return std::nullopt;
         }

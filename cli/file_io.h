@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,8 +14,12 @@ struct IoFailure {
     std::string reason; // the system's words for the fault
 };
 
-// The whole content of a file; "-" reads standard input.
-std::variant<std::string, IoFailure> readWholeFile(const std::string& path);
+// A job file is refused beyond this size before it is read whole: no job needs it, and
+// /dev/zero or an endless pipe would otherwise be read until memory runs out.
+inline constexpr std::size_t kLargestJobFile = std::size_t(64) << 20;
+
+// The whole content of a job file; "-" reads standard input.
+std::variant<std::string, IoFailure> readJobFile(const std::string& path);
 
 struct FileContent {
     std::string path;

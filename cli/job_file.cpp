@@ -80,8 +80,32 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
+// A piece of the job file as a message shows it: in quotes, control characters written
+// as \xNN (a NUL or an escape sequence in a key would otherwise hide in the terminal), and no more
+// than kQuotedCharacters characters of it, so that a huge key cannot flood the message.
+constexpr std::size_t kQuotedCharacters = 80;
+
 std::string quoted(std::string_view text) {
-    return joinText({"\"", text, "\""});
+    std::string shown = "\"";
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(text[i]);
+        const bool startsCharacter = (byte & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == kQuotedCharacters) {
+            shown += "\"... (";
+            shown += std::to_string(text.size());
+            shown += " bytes)";
+            return shown;
+        }
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr char kHex[] = "0123456789abcdef";
+            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+        } else {
+            shown += text[i];
+        }
+    }
+    shown += '"';
+    return shown;
 }
 
 struct ChoiceValue {
@@ -212,12 +236,15 @@ JobFile parseJobFile(std::string_view text) {
     int number = 0;
     while (!text.empty()) {
         ++number;
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+        // A line ends in LF, CR LF or a lone CR: job files come from every kind of editor.
+        const auto end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
+        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end != std::string_view::npos && text[end] == '\r' && next < text.size() &&
+            text[next] == '\n') {
+            ++next;
         }
+        text.remove_prefix(next);
         if (!parser.line(line, number)) {
             return std::move(parser.result);
         }

@@ -33,7 +33,7 @@ struct JobFile {
     bool ok() const { return !error; }
 };
 
-// Reads the text of a job file (UTF-8, LF or CR LF line ends, an optional byte order
+// Reads the text of a job file (UTF-8, LF, CR LF or CR line ends, an optional byte order
 // mark). Pure: no I/O, no globals, so that a fuzzer can drive it with any bytes.
 JobFile parseJobFile(std::string_view text);
 

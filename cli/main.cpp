@@ -8,10 +8,13 @@
 #include "cli/join_text.h"
 #include "cli/pane_pictures.h"
 #include "cli/picture_encoding.h"
+#include "cli/platform_console.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -50,15 +53,26 @@ std::vector<std::pair<const char*, std::string>> namedOutputs(const CommandLine&
     return outputs;
 }
 
-// Two outputs into one file would leave only the one renamed last.
+constexpr std::string_view kStandardStream = "-";
+
+// Two outputs into one file would leave only the one renamed last, and an output over
+// the job file would destroy the job it was made from.
 std::optional<std::string> sameFileProblem(const CommandLine& line) {
     const auto outputs = namedOutputs(line);
     for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const auto& [option, path] = outputs[i];
         for (std::size_t k = i + 1; k < outputs.size(); ++k) {
-            if (namesSameFile(outputs[i].second, outputs[k].second)) {
-                return joinText({outputs[i].first, " and ", outputs[k].first,
-                                 " name the same file '", outputs[i].second, "'"});
+            if (path == kStandardStream && outputs[k].second == kStandardStream) {
+                return joinText({option, " and ", outputs[k].first, " both name standard output"});
             }
+            if (path != kStandardStream && namesSameFile(path, outputs[k].second)) {
+                return joinText(
+                    {option, " and ", outputs[k].first, " name the same file '", path, "'"});
+            }
+        }
+        if (path != kStandardStream && line.jobFile != kStandardStream &&
+            namesSameFile(path, line.jobFile)) {
+            return joinText({option, " names the job file '", path, "'"});
         }
     }
     return std::nullopt;
@@ -101,6 +115,17 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
             return reportIoFailure(*fault, "draw");
         }
     }
+    // A program for standard output ("-") goes first: should that fail, no file has
+    // been replaced yet.
+    const auto toStream = std::find_if(files.begin(), files.end(), [](const FileContent& file) {
+        return file.path == kStandardStream;
+    });
+    if (toStream != files.end()) {
+        if (const auto fault = writeStandardOutput(toStream->bytes)) {
+            return reportIoFailure(*fault, "write");
+        }
+        files.erase(toStream);
+    }
     const auto fault = replaceFiles(files);
     return fault ? reportIoFailure(*fault, "write") : 0;
 }
@@ -112,7 +137,7 @@ int generate(const CommandLine& line) {
     if (line.wantsPictures() && !PictureEncoder::available()) {
         return badUsage("this quillmar-gen was built without Qt GUI and draws no pictures");
     }
-    auto read = readWholeFile(line.jobFile);
+    auto read = readJobFile(line.jobFile);
     if (const auto* fault = std::get_if<IoFailure>(&read)) {
         return reportIoFailure(*fault, "read");
     }
@@ -145,8 +170,8 @@ int generate(const CommandLine& line) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const CommandLine line = parseCommandLine(arguments);
+    platform::prepareConsole();
+    const CommandLine line = parseCommandLine(platform::commandArguments(argc, argv));
     switch (line.action) {
     case CommandLine::Action::Help:
         std::cout << helpText() << std::flush;

@@ -43,11 +43,14 @@ void removeTemporary(const Replacement& output);
 // Makes the renames in the target's folder durable.
 void syncFolder(const Replacement& output);
 
-// The whole content of a file or, for "-", of standard input, refused beyond
-// `limit` bytes before more than limit + 1 bytes are read.
+// The whole content of a file or, for "-", of standard input, refused beyond `limit`
+// bytes: a regular file before a byte is read, anything else (/dev/zero, a pipe) as soon
+// as more came.
 std::variant<std::string, IoFailure> readFileUpTo(const std::string& path, std::size_t limit);
 
-// Standard output and standard input carry bytes as they are (no line-end translation).
-void useBinaryStandardStreams();
+// The reason given for such a refusal: "larger than 64 MB".
+inline std::string tooLargeReason(std::size_t limit) {
+    return "larger than " + std::to_string(limit >> 20) + " MB";
+}
 
 } // namespace quillmar::platform

@@ -234,12 +234,13 @@ std::variant<std::string, IoFailure> readFileUpTo(const std::string& path, std::
     if (!standardInput) {
         ::close(fd);
     }
+    if (error == EFBIG) {
+        return IoFailure{shown, tooLargeReason(limit)};
+    }
     if (error != 0) {
         return failure(shown, error);
     }
     return text;
 }
-
-void useBinaryStandardStreams() {}
 
 } // namespace quillmar::platform

@@ -3,13 +3,15 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <dlfcn.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string_view>
-#include <sys/stat.h>
 #include <tuple>
+#include <vector>
+#ifndef _WIN32
+#include <dlfcn.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Renames onto a file named refuses-rename... fail as an interrupted one would, after
@@ -23,6 +25,7 @@ extern "C" int rename(const char* from, const char* to) {
     static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
     return real(from, to);
 }
+#endif
 
 namespace quillmar {
 namespace {
@@ -31,6 +34,11 @@ namespace fs = std::filesystem;
 using test::readBytes;
 using test::TempFolder;
 using test::writeBytes;
+
+std::string utf8Path(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
 
 std::size_t entries(const fs::path& folder) {
     return static_cast<std::size_t>(
@@ -47,6 +55,23 @@ TEST(ReplaceFiles, WritesEveryByteAndLeavesNoTemporary) {
     EXPECT_EQ(entries(folder.path()), 2u);
 }
 
+// Paths with Japanese characters: UTF-8 in the program, wide characters at the system.
+TEST(ReplaceFiles, JapaneseFolderAndFileNames) {
+    TempFolder folder;
+    const fs::path japanese = folder.path() / fs::path(u8"ねじ加工");
+    fs::create_directory(japanese);
+    writeBytes(japanese / fs::path(u8"内径ねじ.job"), "pitch = 6\r\n");
+    EXPECT_EQ(std::get<std::string>(readJobFile(utf8Path(japanese / fs::path(u8"内径ねじ.job")))),
+              "pitch = 6\r\n");
+    const std::string program = utf8Path(japanese / fs::path(u8"プログラム.NC"));
+    EXPECT_FALSE(replaceFiles({{program, "N001\r\n"}}));
+    EXPECT_TRUE(namesSameFile(
+        program, utf8Path(japanese / ".." / fs::path(u8"ねじ加工") / fs::path(u8"プログラム.NC"))));
+    EXPECT_EQ(readBytes(japanese / fs::path(u8"プログラム.NC")), "N001\r\n");
+    EXPECT_EQ(entries(japanese), 2u);
+}
+
+#ifndef _WIN32
 TEST(ReplaceFiles, ReplacedFileKeepsItsMode) {
     TempFolder folder;
     const std::string path = folder.file("kept.NC");
@@ -66,6 +91,7 @@ TEST(ReplaceFiles, SymbolicLinkStaysAndItsFileIsReplaced) {
     EXPECT_TRUE(fs::is_symlink(folder.file("link.NC")));
     EXPECT_EQ(readBytes(folder.file("real.NC")), "new");
 }
+#endif
 
 // A target that cannot be written or cannot be replaced by a rename, made in the folder;
 // its path, or nothing when this system or user cannot make it.
@@ -75,6 +101,15 @@ struct BadTarget {
     std::string reason;
 };
 
+#ifdef _WIN32
+std::optional<std::string> readOnlyFile(const TempFolder& folder) {
+    const std::string path = folder.file("locked.NC");
+    writeBytes(path, "old");
+    fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    return path;
+}
+#else
 std::optional<std::string> immutableFile(const TempFolder& folder) {
     const std::string path = folder.file("locked.NC");
     writeBytes(path, "old");
@@ -89,19 +124,26 @@ std::optional<std::string> linkToFullDevice(const TempFolder& folder) {
     fs::create_symlink("/dev/full", folder.file("link.png"));
     return folder.file("link.png");
 }
+#endif
+
+const std::string kNotRegular =
+    "not a regular file; outputs are replaced whole, which only a regular file can be";
 
 const BadTarget kBadTargets[] = {
     {"MissingFolder", [](const TempFolder& f) { return std::optional(f.file("missing/out.NC")); },
      "No such file or directory"},
-    {"FolderOfAFile", [](const TempFolder& f) { return std::optional(f.file("plain/out.NC")); },
-     "Not a directory"},
     {"TargetIsAFolder", [](const TempFolder& f) { return std::optional(f.file("folder")); },
      "Is a directory"},
+#ifdef _WIN32
+    {"ReadOnlyFile", readOnlyFile, "the file is read-only"},
+#else
+    {"FolderOfAFile", [](const TempFolder& f) { return std::optional(f.file("plain/out.NC")); },
+     "Not a directory"},
     {"FullDevice", [](const TempFolder&) { return std::optional<std::string>("/dev/full"); },
-     "not a regular file; outputs are replaced whole, which only a regular file can be"},
-    {"LinkToFullDevice", linkToFullDevice,
-     "not a regular file; outputs are replaced whole, which only a regular file can be"},
+     kNotRegular},
+    {"LinkToFullDevice", linkToFullDevice, kNotRegular},
     {"ImmutableFile", immutableFile, "the file is immutable or append-only"},
+#endif
 };
 
 class ReplaceFilesFault : public ::testing::TestWithParam<std::tuple<BadTarget, bool>> {};
@@ -124,7 +166,13 @@ TEST_P(ReplaceFilesFault, LeavesEveryTargetAsItWas) {
     }
 
     const auto fault = replaceFiles(files);
+#ifdef _WIN32
+    std::error_code ignoredError;
+    fs::permissions(folder.file("locked.NC"), fs::perms::owner_write, fs::perm_options::add,
+                    ignoredError);
+#else
     std::system(("chattr -i '" + folder.file("locked.NC") + "' 2>/dev/null").c_str());
+#endif
     ASSERT_TRUE(fault);
     EXPECT_EQ(fault->fileName, *badPath);
     EXPECT_EQ(fault->reason, bad.reason);
@@ -140,6 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReplaceFilesFault,
                                     (std::get<1>(info.param) ? "First" : "Second");
                          });
 
+#ifndef _WIN32
 // A rename that fails although every check passed takes back the renames before it: the
 // replaced file gets its old bytes again and a new file goes away.
 TEST(ReplaceFiles, FailedRenameTakesBackTheOnesBefore) {
@@ -154,19 +203,33 @@ TEST(ReplaceFiles, FailedRenameTakesBackTheOnesBefore) {
     EXPECT_FALSE(fs::exists(folder.file("new.NC")));
     EXPECT_EQ(entries(folder.path()), 1u) << "a temporary was left behind";
 }
+#endif
 
 TEST(ReadWholeFile, GivesTheBytesOrTheSystemsReason) {
     TempFolder folder;
     writeBytes(folder.file("a.job"), "pitch = 6\r\n");
-    EXPECT_EQ(std::get<std::string>(readWholeFile(folder.file("a.job"))), "pitch = 6\r\n");
+    EXPECT_EQ(std::get<std::string>(readJobFile(folder.file("a.job"))), "pitch = 6\r\n");
 
-    const auto missing = readWholeFile(folder.file("none.job"));
+    const auto missing = readJobFile(folder.file("none.job"));
     ASSERT_TRUE(std::holds_alternative<IoFailure>(missing));
     EXPECT_EQ(std::get<IoFailure>(missing).reason, "No such file or directory");
 
-    const auto isFolder = readWholeFile(folder.path().string());
+    const auto isFolder = readJobFile(folder.path().string());
     ASSERT_TRUE(std::holds_alternative<IoFailure>(isFolder));
     EXPECT_EQ(std::get<IoFailure>(isFolder).reason, "Is a directory");
+}
+
+// A huge job file is refused before a byte of it is read.
+TEST(ReadJobFile, RefusesAFileOver64Megabytes) {
+    TempFolder folder;
+    const std::string path = folder.file("huge.job");
+    writeBytes(path, "");
+    fs::resize_file(path, kLargestJobFile + 1); // sparse: no disk used
+    const auto huge = readJobFile(path);
+    ASSERT_TRUE(std::holds_alternative<IoFailure>(huge));
+    EXPECT_EQ(std::get<IoFailure>(huge).reason, "larger than 64 MB");
+    fs::resize_file(path, 100);
+    EXPECT_EQ(std::get<std::string>(readJobFile(path)).size(), 100u);
 }
 
 TEST(NamesSameFile, SeesThroughDifferentSpellings) {

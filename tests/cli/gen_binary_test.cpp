@@ -113,6 +113,24 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     "quillmar-gen: cannot write /dev/full: not a regular file; outputs are "
                     "replaced whole, which only a regular file can be\n"},
+        FailureCase{"JobFileEndless",
+                    {"--standard", "kept.NC", "/dev/zero"},
+                    2,
+                    "quillmar-gen: cannot read /dev/zero: larger than 64 MB\n"},
+        FailureCase{
+            "OutputIsTheJobFile",
+            {"--standard", "./kept.NC", "kept.NC"},
+            2,
+            joinText({"quillmar-gen: --standard names the job file './kept.NC'\n", kUsage})},
+        FailureCase{"OptionGivenTwice",
+                    {"--standard", "kept.NC", "--standard", "other.NC", kWorkedExampleJob},
+                    2,
+                    joinText({"quillmar-gen: option '--standard' given twice\n", kUsage})},
+        FailureCase{
+            "BothToStandardOutput",
+            {"--macro", "-", "--standard", "-", kWorkedExampleJob},
+            2,
+            joinText({"quillmar-gen: --macro and --standard both name standard output\n", kUsage})},
         FailureCase{"SameFileTwice",
                     {"--macro", "kept.NC", "--standard", "./kept.NC", kWorkedExampleJob},
                     2,
@@ -147,11 +165,44 @@ INSTANTIATE_TEST_SUITE_P(
                     joinText({"quillmar-gen: no job file given\n", kUsage})}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// "-" as an output file is standard output, as GNU programs take it.
+TEST(QuillmarGen, DashWritesAProgramToStandardOutput) {
+    TempFolder folder;
+    const Finished run =
+        runGenerator(folder, {"--macro", "-", "--standard", "thread.NC", kWorkedExampleJob});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, readBytes(kGoldenMacro));
+    EXPECT_EQ(readBytes(folder.file("thread.NC")), readBytes(kGoldenStandard));
+    EXPECT_EQ(fileNames(folder).size(), 1u) << "no file named -";
+}
+
+// Standard output is written before any file is replaced: when it fails, none is.
 TEST(QuillmarGen, FullStandardOutputIsAnError) {
     TempFolder folder;
+    const std::string message =
+        "quillmar-gen: cannot write standard output: No space left on device\n";
     const Finished run = runGenerator(folder, {kWorkedExampleJob}, {.stdoutPath = "/dev/full"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "quillmar-gen: cannot write standard output: No space left on device\n");
+    EXPECT_EQ(run.err, message);
+    writeBytes(folder.file("kept.MIN"), "old macro\r\n");
+    const Finished withFile =
+        runGenerator(folder, {"--standard", "-", "--macro", "kept.MIN", kWorkedExampleJob},
+                     {.stdoutPath = "/dev/full"});
+    EXPECT_EQ(withFile.status, 2);
+    EXPECT_EQ(withFile.err, message);
+    EXPECT_EQ(readBytes(folder.file("kept.MIN")), "old macro\r\n");
+}
+
+// A line ending in CR alone reads as one ending in CR LF.
+TEST(QuillmarGen, JobWithLoneCrLineEnds) {
+    TempFolder folder;
+    std::string job = readBytes(kWorkedExampleJob);
+    for (std::size_t at = job.find('\n'); at != std::string::npos; at = job.find('\n', at)) {
+        job[at] = '\r';
+    }
+    const Finished run = runGenerator(folder, {"-"}, {.input = job});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, readBytes(kGoldenStandard));
 }
 
 // Qt is started only for pictures: a platform that cannot start is no matter for the

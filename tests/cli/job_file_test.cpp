@@ -81,6 +81,10 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"CrLfLineEndsAndByteOrderMark",
                   "\xEF\xBB\xBFpitch = 6\r\n[run]\r\nd1 = 34\r\n",
                   {"@1 Text2=6", "@2 Text4=34"}},
+        ParseCase{"LoneCrLineEnds", "pitch = 6\r[run]\r\rd1 = 34\r", {"@1 Text2=6", "@2 Text4=34"}},
+        ParseCase{"MixedLineEnds",
+                  "pitch = 6\r\n[run]\nd1 = 34\r[run]",
+                  {"@1 Text2=6", "@2 Text4=34", "@4"}},
         ParseCase{"RunLineMayStandBetweenBlanks", "  [run]\t\npitch=6", {"@1 Text2=6"}},
         ParseCase{
             "JapaneseTextInCommentsAndValues", "# 内径ねじ\nwidth = 1 幅\n", {"@2 Text3=1 幅"}},
@@ -146,6 +150,27 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"TruncatedUtf8AtTheEnd", "width = \xE5\xB9", 1,
                                 "not UTF-8 text (save the job file as UTF-8)"},
                       ErrorCase{"EmptyFile", "", 0, "holds no run: no key line and no [run] line"},
+                      // What a message quotes: control characters shown, 80 characters at most.
+                      ErrorCase{"ControlCharacterInAKey", "pi\x1b[2Jtch = 6\n", 1,
+                                "unknown key \"pi\\x1b[2Jtch\""},
+                      ErrorCase{"NulInAValue", std::string("side = out\0er\n", 15), 1,
+                                "unknown value \"out\\x00er\" for side (use outer or inner)"},
+                      ErrorCase{"HugeKey", std::string(100000, 'k') + " = 1\n", 1,
+                                "unknown key \"" + std::string(80, 'k') + "\"... (100000 bytes)"},
+                      ErrorCase{"LongJapaneseKey",
+                                [] {
+                                    std::string key;
+                                    for (int i = 0; i < 81; ++i)
+                                        key += "幅";
+                                    return key + " = 1";
+                                }(),
+                                1,
+                                [] {
+                                    std::string shown = "unknown key \"";
+                                    for (int i = 0; i < 80; ++i)
+                                        shown += "幅";
+                                    return shown + "\"... (243 bytes)";
+                                }()},
                       ErrorCase{"OnlyComments", "# nothing\n\n", 0,
                                 "holds no run: no key line and no [run] line"}),
     [](const auto& info) { return std::string(info.param.name); });

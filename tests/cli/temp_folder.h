@@ -1,10 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <stdlib.h>
 #include <string>
 
 namespace quillmar::test {
@@ -13,12 +14,17 @@ namespace quillmar::test {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quillmar-cli-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
+        std::random_device seed;
+        std::mt19937_64 random(
+            seed() ^ std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path_ = std::filesystem::temp_directory_path() /
+                    ("quillmar-cli-" + std::to_string(random() % 1000000000));
+            if (std::filesystem::create_directory(path_)) {
+                return;
+            }
         }
-        path_ = pattern;
+        throw std::runtime_error("cannot create a temporary folder");
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -34,12 +40,12 @@ private:
     std::filesystem::path path_;
 };
 
-inline std::string readBytes(const std::string& path) {
+inline std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void writeBytes(const std::string& path, const std::string& bytes) {
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
