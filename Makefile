@@ -2,7 +2,7 @@
 # missing, configures and builds first, so a fresh Debian machine needs nothing else.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test package deps build build-asan clean memcheck fuzz bench format
+.PHONY: windows-check run test package deps build build-asan clean memcheck fuzz bench format
 
 deps:
 	@scripts/install-deps
@@ -23,15 +23,23 @@ run: build
 	fi
 
 # The format check, the release suite, then a short run of every fuzz target on its
-# corpus, then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer (its
-# summary closes the output). Every test runs once: a failed test fails.
+# corpus, the Windows build under Wine (windows-check), then the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer (its summary closes the output). Every
+# test runs once: a failed test fails.
 CTEST_FLAGS = -j $(JOBS)
 test: build
 	scripts/check-format
 	QT_QPA_PLATFORM=offscreen ctest --preset release $(CTEST_FLAGS)
 	scripts/fuzz 10
+	JOBS=$(JOBS) scripts/windows-check
 	$(MAKE) --no-print-directory build-asan
 	QT_QPA_PLATFORM=offscreen ctest --preset asan $(CTEST_FLAGS)
+
+# The Qt-free layers, their tests and quillmar-gen built for Windows (MinGW-w64) and run
+# under Wine; the Windows quillmar-gen must write the Linux build's bytes for every
+# example job. See scripts/windows-check.
+windows-check: build
+	JOBS=$(JOBS) scripts/windows-check
 
 # A Debian package of the release build (CPack, dependencies from the binaries):
 # build/release/quillmar_<version>-1_<arch>.deb.
