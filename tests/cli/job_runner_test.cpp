@@ -1,6 +1,6 @@
 #include "cli/job_runner.h"
 #include "cli/join_text.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

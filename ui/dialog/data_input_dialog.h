@@ -20,7 +20,7 @@ class ChainField;
 
 // "データ入力": the form in which one thread job is described. Created once and then
 // only shown and hidden, so the output type and the two check boxes keep the user's
-// last setting for the run of the program; the side and the 26 fields are refilled
+// last setting for the run of the program; the side and the 27 fields are refilled
 // from the job record before every showing.
 class DataInputDialog : public QDialog {
     Q_OBJECT

@@ -38,7 +38,7 @@ struct MainWindowServices {
     ProgramStarter& programStarter;
 };
 
-// frmMain: the two program panes with their graphics, the menus, the toolbar and the
+// The program's window: the two program panes with their graphics, the menus, the toolbar and the
 // status bar. It owns the job record and the NC reader both graphics share.
 class MainWindow : public QMainWindow, public DialogHost {
     Q_OBJECT

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "graphics/recording_surface.h"
-#include "ui/paint/device_mapping.h"
-#include "ui/paint/paint_plan.h"
-#include "ui/paint/system_colours.h"
+#include "render/device_mapping.h"
+#include "render/paint_plan.h"
+#include "render/system_colours.h"
 
 #include <algorithm>
 #include <array>

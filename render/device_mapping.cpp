@@ -1,4 +1,4 @@
-#include "ui/paint/device_mapping.h"
+#include "render/device_mapping.h"
 
 #include <algorithm>
 #include <cmath>

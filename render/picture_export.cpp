@@ -1,8 +1,8 @@
-#include "ui/paint/picture_export.h"
+#include "render/picture_export.h"
 
-#include "ui/paint/paint_plan.h"
-#include "ui/paint/picture_painting.h"
-#include "ui/paint/system_colours.h"
+#include "render/paint_plan.h"
+#include "render/picture_painting.h"
+#include "render/system_colours.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -127,14 +127,13 @@ bool savePictureOrSay(const RecordingSurface& recording, const QString& path, QS
 
 } // namespace
 
-bool savePicture(const RecordingSurface& recording, const QString& path, QSize size,
-                 QString* error) {
+Expected<void, QString> savePicture(const RecordingSurface& recording, const QString& path,
+                                    QSize size) {
     QString message;
-    const bool saved = savePictureOrSay(recording, path, size, message);
-    if (!saved && error) {
-        *error = message;
+    if (!savePictureOrSay(recording, path, size, message)) {
+        return unexpected(std::move(message));
     }
-    return saved;
+    return {};
 }
 
 } // namespace quillmar

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphics/recording_surface.h"
-#include "ui/paint/system_colours.h"
+#include "render/system_colours.h"
 
 #include <QRgb>
 #include <QSize>

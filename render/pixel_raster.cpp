@@ -1,4 +1,4 @@
-#include "ui/paint/pixel_raster.h"
+#include "render/pixel_raster.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/program_output.h"
-#include "tests/ui/dialog/dialog_test_support.h"
-#include "tests/ui/main/main_test_fakes.h"
+#include "tests/support/dialog_test_support.h"
+#include "tests/support/fakes.h"
 #include "ui/main/main_window.h"
 #include "ui/main/system_info_registry.h"
 

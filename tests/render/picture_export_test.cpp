@@ -2,22 +2,27 @@
 #include "graphics/graphics.h"
 #include "graphics/recording_surface.h"
 #include "nc/nc_line_reader.h"
-#include "picture_test_support.h"
-#include "ui/paint/picture_export.h"
+#include "render/picture_export.h"
+#include "tests/render/picture_test_support.h"
+#include "tests/support/file_size_limit.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <cmath>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace quillmar {
 namespace {
 
 using namespace quillmar::test;
+using testing::FileSizeLimit;
+
+// The reason a save gives, empty when it saved.
+QString failureOf(const Expected<void, QString>& saved) {
+    return saved ? QString() : saved.error();
+}
 
 class PictureExport : public ::testing::Test {
 protected:
@@ -45,8 +50,8 @@ protected:
 
 TEST_F(PictureExport, PngShowsTheRecordedColours) {
     const QString path = pathOf("cutting.PNG");
-    QString error;
-    ASSERT_TRUE(savePicture(surface_, path, kPictureSize, &error)) << error.toStdString();
+    const auto saved = savePicture(surface_, path, kPictureSize);
+    ASSERT_TRUE(saved) << failureOf(saved).toStdString();
     const QImage image(path);
     ASSERT_EQ(image.size(), kPictureSize);
     EXPECT_EQ(pixelColour(image, {0, 0}), QColor(8, 0, 0));
@@ -57,7 +62,7 @@ TEST_F(PictureExport, PngShowsTheRecordedColours) {
 
 TEST_F(PictureExport, PngFollowsTheRequestedSize) {
     const QString path = pathOf("large.png");
-    ASSERT_TRUE(savePicture(surface_, path, kPictureSize * 2, nullptr));
+    ASSERT_TRUE(savePicture(surface_, path, kPictureSize * 2));
     const QImage image(path);
     ASSERT_EQ(image.size(), kPictureSize * 2);
     EXPECT_EQ(pixelColour(image, pixelOf(5, -15) * 2), QColor(128, 0, 128));
@@ -66,8 +71,8 @@ TEST_F(PictureExport, PngFollowsTheRequestedSize) {
 
 TEST_F(PictureExport, SvgHoldsTheRecordedColours) {
     const QString path = pathOf("cutting.Svg");
-    QString error;
-    ASSERT_TRUE(savePicture(surface_, path, kPictureSize, &error)) << error.toStdString();
+    const auto saved = savePicture(surface_, path, kPictureSize);
+    ASSERT_TRUE(saved) << failureOf(saved).toStdString();
     const QByteArray svg = contentsOf(path);
     EXPECT_TRUE(svg.startsWith("<?xml"));
     EXPECT_TRUE(svg.contains("</svg>"));
@@ -79,7 +84,7 @@ TEST_F(PictureExport, SvgHoldsTheRecordedColours) {
 TEST_F(PictureExport, ReplacesAnExistingFile) {
     const QString path = pathOf("again.png");
     writeFile(path, "old picture");
-    ASSERT_TRUE(savePicture(surface_, path, kPictureSize, nullptr));
+    ASSERT_TRUE(savePicture(surface_, path, kPictureSize));
     EXPECT_EQ(QImage(path).size(), kPictureSize);
 }
 
@@ -117,8 +122,8 @@ protected:
 
 TEST_F(CuttingGraphicExport, PngShowsGridMovesAndMarks) {
     const QString path = pathOf("cutting.png");
-    QString error;
-    ASSERT_TRUE(savePicture(cutting_, path, kSize, &error)) << error.toStdString();
+    const auto saved = savePicture(cutting_, path, kSize);
+    ASSERT_TRUE(saved) << failureOf(saved).toStdString();
     const QImage image(path);
     ASSERT_EQ(image.size(), kSize);
     const auto near = [&](QPoint pixel, QColor colour) {
@@ -143,7 +148,7 @@ TEST_F(CuttingGraphicExport, PngShowsGridMovesAndMarks) {
 
 TEST_F(CuttingGraphicExport, SvgHoldsEveryColourOfThePicture) {
     const QString path = pathOf("cutting.svg");
-    ASSERT_TRUE(savePicture(cutting_, path, kSize, nullptr));
+    ASSERT_TRUE(savePicture(cutting_, path, kSize));
     const QByteArray svg = contentsOf(path);
     for (const char* colour :
          {"#080000", "#008000", "#808080", "#0000ff", "#c0c0c0", "#ffff00", "#800080", "#00ffff"}) {
@@ -155,8 +160,9 @@ class RefusedName : public PictureExport, public ::testing::WithParamInterface<c
 
 TEST_P(RefusedName, IsRefusedWithAMessageAndNothingWritten) {
     const QString path = pathOf(GetParam());
-    QString error;
-    EXPECT_FALSE(savePicture(surface_, path, kPictureSize, &error));
+    const auto saved = savePicture(surface_, path, kPictureSize);
+    EXPECT_FALSE(saved);
+    const QString error = failureOf(saved);
     EXPECT_TRUE(error.contains(".png")) << error.toStdString();
     EXPECT_TRUE(error.contains(".svg")) << error.toStdString();
     EXPECT_FALSE(QFile::exists(path));
@@ -168,16 +174,18 @@ INSTANTIATE_TEST_SUITE_P(Extensions, RefusedName,
 
 TEST_F(PictureExport, MissingFolderIsReportedAndNotMade) {
     const QString path = pathOf("missing/picture.png");
-    QString error;
-    EXPECT_FALSE(savePicture(surface_, path, kPictureSize, &error));
+    const auto saved = savePicture(surface_, path, kPictureSize);
+    EXPECT_FALSE(saved);
+    const QString error = failureOf(saved);
     EXPECT_TRUE(error.contains("picture.png")) << error.toStdString();
     EXPECT_FALSE(QFile::exists(pathOf("missing")));
 }
 
 TEST_F(PictureExport, FileInPlaceOfAFolderIsReported) {
     writeFile(pathOf("plain"), "text");
-    QString error;
-    EXPECT_FALSE(savePicture(surface_, pathOf("plain/picture.svg"), kPictureSize, &error));
+    const auto saved = savePicture(surface_, pathOf("plain/picture.svg"), kPictureSize);
+    EXPECT_FALSE(saved);
+    const QString error = failureOf(saved);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(contentsOf(pathOf("plain")), QByteArray("text"));
 }
@@ -186,47 +194,25 @@ TEST_F(PictureExport, SizesOutsideTheRangeAreRefusedAndTheFileKept) {
     const QString path = pathOf("kept.png");
     writeFile(path, "old picture");
     for (const QSize size : {QSize(0, 100), QSize(100, -1), QSize(kMaxPictureSide + 1, 10)}) {
-        QString error;
-        EXPECT_FALSE(savePicture(surface_, path, size, &error));
+        const auto saved = savePicture(surface_, path, size);
+        EXPECT_FALSE(saved);
+        const QString error = failureOf(saved);
         EXPECT_FALSE(error.isEmpty());
     }
     EXPECT_EQ(contentsOf(path), QByteArray("old picture"));
 }
-
-// Lets a file grow only to a few bytes while it lives, so that a write fails part way
-// as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST_F(PictureExport, ExistingFileIsKeptWhenTheWriteFails) {
     for (const char* name : {"kept.png", "kept.svg"}) {
         const QString path = pathOf(name);
         writeFile(path, "old picture");
         QString error;
-        bool saved = true;
         {
             const FileSizeLimit limit(64);
-            saved = savePicture(surface_, path, kPictureSize, &error);
+            const auto saved = savePicture(surface_, path, kPictureSize);
+            EXPECT_FALSE(saved) << name;
+            error = failureOf(saved);
         }
-        EXPECT_FALSE(saved) << name;
         EXPECT_FALSE(error.isEmpty()) << name;
         EXPECT_EQ(contentsOf(path), QByteArray("old picture")) << name;
         EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 1) << name;

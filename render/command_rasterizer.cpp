@@ -1,4 +1,4 @@
-#include "ui/paint/command_rasterizer.h"
+#include "render/command_rasterizer.h"
 
 #include <QColor>
 #include <QFontMetrics>

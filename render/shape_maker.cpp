@@ -1,4 +1,4 @@
-#include "ui/paint/shape_maker.h"
+#include "render/shape_maker.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "graphics/recording_surface.h"
-#include "ui/paint/paint_plan.h"
-#include "ui/paint/pixel_raster.h"
-#include "ui/paint/shape_maker.h"
-#include "ui/paint/system_colours.h"
+#include "render/paint_plan.h"
+#include "render/pixel_raster.h"
+#include "render/shape_maker.h"
+#include "render/system_colours.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,9 +1,9 @@
 #include "graphics/recording_surface.h"
-#include "picture_test_support.h"
-#include "ui/paint/device_mapping.h"
-#include "ui/paint/paint_plan.h"
-#include "ui/paint/picture_painting.h"
-#include "ui/paint/system_colours.h"
+#include "render/device_mapping.h"
+#include "render/paint_plan.h"
+#include "render/picture_painting.h"
+#include "render/system_colours.h"
+#include "tests/render/picture_test_support.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "graphics/recording_surface.h"
-#include "ui/paint/paint_plan.h"
-#include "ui/paint/system_colours.h"
+#include "render/paint_plan.h"
+#include "render/system_colours.h"
 
 #include <QImage>
 #include <QPointF>

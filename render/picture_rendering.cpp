@@ -1,5 +1,5 @@
-#include "ui/paint/command_rasterizer.h"
-#include "ui/paint/picture_painting.h"
+#include "render/command_rasterizer.h"
+#include "render/picture_painting.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tests/ui/main/main_window_test_support.h"
+#include "tests/support/main_window_test_support.h"
 
 #include "graphics/recording_surface.h"
 #include "ui/main/output_pane.h"

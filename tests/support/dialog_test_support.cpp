@@ -1,6 +1,6 @@
-#include "dialog_test_support.h"
+#include "tests/support/dialog_test_support.h"
 
-#include "tests/ui/modal_dialog_runner.h"
+#include "tests/support/modal_dialog_runner.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "ui/paint/system_colours.h"
+#include "render/system_colours.h"
 
 #include <QPalette>
 

@@ -1,6 +1,6 @@
-#include "ui/paint/paint_plan.h"
+#include "render/paint_plan.h"
 
-#include "ui/paint/shape_maker.h"
+#include "render/shape_maker.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "ui/paint/picture_painting.h"
+#include "render/picture_painting.h"
 
-#include "ui/paint/command_rasterizer.h"
+#include "render/command_rasterizer.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,8 +1,8 @@
 #include "graphics/recording_surface.h"
-#include "picture_test_support.h"
-#include "ui/paint/command_rasterizer.h"
-#include "ui/paint/picture_painting.h"
-#include "ui/paint/system_colours.h"
+#include "render/command_rasterizer.h"
+#include "render/picture_painting.h"
+#include "render/system_colours.h"
+#include "tests/render/picture_test_support.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "tests/ui/dialog/dialog_test_support.h"
+#include "tests/support/dialog_test_support.h"
+#include "tests/support/fakes.h"
 #include "ui/main/main_window.h"
 #include "ui/main/save_file_dialog.h"
 #include "ui/main/single_instance.h"
@@ -15,22 +16,12 @@
 
 namespace quillmar::testing {
 
-class AnsweringSaveDialog : public SaveFileDialog {
-public:
-    QString askFileName(QWidget*, const QString&) override { return answer; }
-    QString answer;
-};
-
-class NoProgramStarter : public ProgramStarter {
-public:
-    bool startDetached(const QString&) override { return false; }
-};
-
 // A main window started as the program starts it, over a settings file and a lock
 // file in a folder of the test's own, with every seam that would wait for a person
 // answered by the test.
 class StressWindowTest : public ::testing::Test {
 protected:
+    StressWindowTest() { starter.starts = false; }
     QString path(const QString& name) const { return folder.filePath(name); }
     // The settings store of the program, as an INI file at the given path.
     std::unique_ptr<QSettings> settingsAt(const QString& file) const;
@@ -46,7 +37,7 @@ protected:
     RecordingMessageBoxes messages;
     AnsweringSaveDialog saveDialog;
     NoRegistry registry;
-    NoProgramStarter starter;
+    RecordingStarter starter; // starts nothing: see the constructor
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<InstanceLock> lock;
 };
