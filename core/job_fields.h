@@ -40,9 +40,10 @@ enum class JobField : std::size_t {
     StepA2,
     StepR4,
     StepD2,
+    Starts,
 };
 
-inline constexpr std::size_t kJobFieldCount = static_cast<std::size_t>(JobField::StepD2) + 1;
+inline constexpr std::size_t kJobFieldCount = static_cast<std::size_t>(JobField::Starts) + 1;
 
 constexpr std::size_t fieldIndex(JobField field) {
     return static_cast<std::size_t>(field);
@@ -87,6 +88,7 @@ inline constexpr std::array<JobFieldInfo, kJobFieldCount> kJobFields{{
     {JobField::StepA2, "stepA2", "FEED5", "A2-F", nullptr, 5},
     {JobField::StepR4, "stepR4", "FEED6", "R4-F", nullptr, 6},
     {JobField::StepD2, "stepD2", "FEED7", "D2-F", nullptr, 7},
+    {JobField::Starts, "starts", "TextStarts", "条数", nullptr},
 }};
 
 constexpr const JobFieldInfo& fieldInfo(JobField field) {

@@ -48,9 +48,6 @@ GrooveOutline grooveOutline(ThreadJob& job) {
     return o;
 }
 
-namespace {
-
-// Radial offset of the point at z on segment k, before the sign of the side.
 double segmentOffset(const GrooveOutline& o, int k, double z) {
     switch (k) {
     case 0:
@@ -71,6 +68,8 @@ double segmentOffset(const GrooveOutline& o, int k, double z) {
         return 0;
     }
 }
+
+namespace {
 
 bool segmentContinues(const GrooveOutline& o, int k, float z, float step, double pitch) {
     switch (k) {
