@@ -184,14 +184,17 @@ double largestFittingStep(const Walk& walk, int k, double cusp, double pitch) {
     return std::floor(lo / kStepUnit) * kStepUnit;
 }
 
-// Which segment a pass at z lies on.
-int segmentAt(const std::array<double, 9>& bounds, double z) {
-    for (int k = 7; k > 0; --k) {
-        if (z >= bounds[static_cast<std::size_t>(k)]) {
-            return k;
+// The segment the generator stored pass i on: it moves on one segment at a time, when
+// the running z has reached the end of the current one.
+int segmentOf(const ThreadJob& job, const std::array<double, 9>& bounds, int pass) {
+    int k = 0;
+    for (int i = 1; i <= pass; ++i) {
+        if (k < 7 &&
+            job.pointZ[static_cast<std::size_t>(i)] >= bounds[static_cast<std::size_t>(k) + 1]) {
+            ++k;
         }
     }
-    return 0;
+    return k;
 }
 
 std::array<double, 9> segmentBounds(const GrooveOutline& o, double pitch) {
@@ -274,7 +277,7 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
         if (worst <= cusp) {
             return steps;
         }
-        const int k = segmentAt(walk.bounds, job.pointZ[static_cast<std::size_t>(where)]);
+        const int k = segmentOf(job, walk.bounds, where);
         double& step = steps[static_cast<std::size_t>(k)];
         if (step <= kStepUnit) {
             break;

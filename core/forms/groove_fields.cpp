@@ -20,19 +20,24 @@ double largestNose(double floorRadius) {
     return (std::ceil(floorRadius * 1000 - 1e-9) - 1) / 1000;
 }
 
-// The job as the program output command would read these texts.
+} // namespace
+
 ThreadJob jobFromTexts(const FieldTexts<std::optional<std::string>>& texts, Side side) {
     ThreadJob job;
     job.side = side == Side::Outer ? 1 : -1;
     for (const JobFieldInfo& info : kJobFields) {
-        if (info.member && texts[info.field]) {
-            job.*(info.member) = leadingNumberValue(*texts[info.field]);
+        if (!texts[info.field]) {
+            continue;
+        }
+        const double value = leadingNumberValue(*texts[info.field]);
+        if (info.member) {
+            job.*(info.member) = value;
+        } else if (info.stepIndex >= 0) {
+            job.zSteps[static_cast<std::size_t>(info.stepIndex)] = static_cast<float>(value);
         }
     }
     return job;
 }
-
-} // namespace
 
 std::string fieldText(double value) {
     for (int decimals = 6; decimals >= 0; --decimals) {

@@ -44,6 +44,9 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
 // The same from a designation.
 Expected<GrooveFields> grooveFields(std::string_view designation, const GrooveRequest& request);
 
+// The job the program output command reads from these texts (the others left at 0).
+ThreadJob jobFromTexts(const FieldTexts<std::optional<std::string>>& texts, Side side);
+
 // A length or angle as a field text: plain, to at most six decimals, at most eight
 // characters (the dialog's boxes take eight).
 std::string fieldText(double value);

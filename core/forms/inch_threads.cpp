@@ -1,5 +1,6 @@
 #include "core/forms/family_forms.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace quillmar::forms {
@@ -143,9 +144,14 @@ std::optional<Series> readSeries(DesignationReader& reader) {
         {"UNEF", Series::Unef}, {"UNC", Series::Unc}, {"UNF", Series::Unf}, {"UN", Series::Un},
         {"ACME", Series::Acme}, {"NPT", Series::Npt}, {"BSW", Series::Bsw}};
     for (const auto& [word, series] : words) {
+        const std::size_t start = reader.mark();
         if (reader.take(word)) {
-            return series;
+            const std::string_view rest = reader.rest();
+            if (rest.empty() || !std::isalpha(static_cast<unsigned char>(rest.front()))) {
+                return series;
+            }
         }
+        reader.reset(start);
     }
     return std::nullopt;
 }
