@@ -101,6 +101,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         } else if (word == "--version") {
             line.action = CommandLine::Action::Version;
             return line;
+        } else if (word == "--fields") {
+            line.listFields = true;
         } else {
             const auto equals = word.find('=');
             const std::string name = word.substr(0, equals);
@@ -126,6 +128,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         if (!problem.empty()) {
             return badUsage(problem);
         }
+    }
+    if (line.listFields && line.writesFiles()) {
+        return badUsage("'--fields' writes no programs or pictures: leave out the file options");
     }
     if (jobFiles.empty()) {
         return badUsage("no job file given");
@@ -186,6 +191,8 @@ std::string helpText() {
            "  --points-picture FILE   draw the point graphic into FILE (.png or .svg)\n"
            "  --cutting-picture FILE  draw the cutting graphic into FILE (.png or .svg)\n"
            "  --size WIDTHxHEIGHT     the pictures' size in pixels (default 800x400)\n"
+           "      --fields            write the runs as they will be used (every key = value,\n"
+           "                            runs separated by [run]) instead of the programs\n"
            "      --help              display this help and exit\n"
            "      --version           output version information and exit\n"
            "\n"
@@ -197,6 +204,11 @@ std::string helpText() {
            "\n"
            "Job file: UTF-8 text of \"key = value\" lines; \"[run]\" starts the next run;\n"
            "blank lines and lines starting with # are skipped. See the examples folder.\n"
+           "The key form names a thread of a standard (form = Tr40x7, M20x2.5-6g,\n"
+           "1-5 ACME, G1/2, 1/2-14 NPT ...): with the run's side and noseRadius it fills\n"
+           "pitch, width, d1 to d3, a1, a2, r1 to r4, stockDiameter and taperAngle; with\n"
+           "cusp = HEIGHT (mm) also the eight steps, each the largest whose scallop stays\n"
+           "within HEIGHT. Any of those keys given in the same run wins over the form.\n"
            "\n"
            "Exit status:\n"
            " 0  if OK,\n"
@@ -206,7 +218,8 @@ std::string helpText() {
            "Examples:\n"
            "  quillmar-gen --macro thread.MIN --standard thread.NC worked-example.job\n"
            "  quillmar-gen --points-picture points.png --cutting-picture cutting.svg \\\n"
-           "      --size 1200x600 worked-example.job\n";
+           "      --size 1200x600 worked-example.job\n"
+           "  quillmar-gen --fields outer-trapezoidal-form.job\n";
 }
 
 std::string versionText() {

@@ -7,7 +7,7 @@
 namespace quillmar {
 namespace {
 
-enum class KeyKind { Text, Feed, Side, Control, SequenceNumbers, Modin };
+enum class KeyKind { Text, Feed, Side, Control, SequenceNumbers, Modin, Form, Cusp };
 
 struct KeyDef {
     std::string_view name;
@@ -16,7 +16,7 @@ struct KeyDef {
 };
 
 // The field keys name the job values; the index is the dialog box the text goes into.
-constexpr std::array<KeyDef, 30> kKeys{{
+constexpr std::array<KeyDef, 32> kKeys{{
     {"side", KeyKind::Side, 0},
     {"control", KeyKind::Control, 0},
     {"sequenceNumbers", KeyKind::SequenceNumbers, 0},
@@ -47,6 +47,8 @@ constexpr std::array<KeyDef, 30> kKeys{{
     {"stepA2", KeyKind::Feed, 5},
     {"stepR4", KeyKind::Feed, 6},
     {"stepD2", KeyKind::Feed, 7},
+    {"form", KeyKind::Form, 0},
+    {"cusp", KeyKind::Cusp, 0},
 }};
 
 const KeyDef* findKey(std::string_view name) {
@@ -133,9 +135,21 @@ std::string choiceError(std::string_view key, std::string_view value, std::strin
 }
 
 // Stores one key's value into the run; returns a message when the value is refused.
-std::optional<std::string> applyKey(JobRun& run, const KeyDef& key, std::string_view value) {
+std::optional<std::string> applyKey(JobRun& run, const KeyDef& key, std::string_view value,
+                                    int line) {
     std::optional<bool> flag;
     switch (key.kind) {
+    case KeyKind::Form:
+        if (value.empty()) {
+            return std::string("form needs a thread designation, e.g. form = Tr40x7");
+        }
+        run.form = std::string(value);
+        run.formLine = line;
+        return std::nullopt;
+    case KeyKind::Cusp:
+        run.cusp = std::string(value);
+        run.cuspLine = line;
+        return std::nullopt;
     case KeyKind::Text:
         run.texts[key.index - 1] = std::string(value);
         return std::nullopt;
@@ -216,7 +230,7 @@ private:
             openRun(number);
         }
         const auto refused =
-            applyKey(result.runs.back(), *key, trimBlanks(content.substr(equals + 1)));
+            applyKey(result.runs.back(), *key, trimBlanks(content.substr(equals + 1)), number);
         if (refused) {
             return fail(number, *refused);
         }

@@ -20,6 +20,12 @@ struct JobRun {
     std::optional<bool> modin;
     std::array<std::optional<std::string>, 18> texts; // Text1..Text18 as [0]..[17]
     std::array<std::optional<std::string>, 8> feeds;  // FEED(0)..FEED(7)
+    // A thread designation whose groove fills the fields that no key of the run sets,
+    // and the largest scallop height that also fills the eight steps; each with its line.
+    std::optional<std::string> form;
+    int formLine = 0;
+    std::optional<std::string> cusp;
+    int cuspLine = 0;
 };
 
 struct JobFileError {

@@ -8,6 +8,7 @@
 #include "cli/join_text.h"
 #include "cli/pane_pictures.h"
 #include "cli/picture_encoding.h"
+#include "cli/run_fields.h"
 
 #include <iostream>
 #include <optional>
@@ -130,11 +131,24 @@ int generate(const CommandLine& line) {
             pictures->paneChanged(pane, text, job);
         };
     }
-    const JobOutcome outcome = runJob(job.runs, redraw);
+    std::vector<DialogSnapshot> dialogs;
+    RunStarting collect;
+    if (line.listFields) {
+        collect = [&dialogs](const DialogSnapshot& dialog) { dialogs.push_back(dialog); };
+    }
+    const JobOutcome outcome = runJob(job.runs, redraw, collect);
+    if (outcome.formError) {
+        std::cerr << describeJobFileError(shownName, *outcome.formError) << "\n";
+        return kExitBadInput;
+    }
     if (!outcome.ok()) {
         std::cerr << "データエラー run " << outcome.failedRun << " (" << shownName << ":"
                   << outcome.failedRunLine << ")\n";
         return kExitRunFailed;
+    }
+    if (line.listFields) {
+        const auto fault = writeStandardOutput(runFieldsText(dialogs));
+        return fault ? reportIoFailure(*fault, "write") : 0;
     }
     return writeOutputs(line, outcome, pictures);
 }
