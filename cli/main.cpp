@@ -141,14 +141,20 @@ int generate(const CommandLine& line) {
         std::cerr << describeJobFileError(shownName, *outcome.formError) << "\n";
         return kExitBadInput;
     }
+    // The fields are listed up to the run that stopped, so that a script sees what that
+    // run was given.
+    if (line.listFields) {
+        if (const auto fault = writeStandardOutput(runFieldsText(dialogs))) {
+            return reportIoFailure(*fault, "write");
+        }
+    }
     if (!outcome.ok()) {
         std::cerr << "データエラー run " << outcome.failedRun << " (" << shownName << ":"
                   << outcome.failedRunLine << ")\n";
         return kExitRunFailed;
     }
     if (line.listFields) {
-        const auto fault = writeStandardOutput(runFieldsText(dialogs));
-        return fault ? reportIoFailure(*fault, "write") : 0;
+        return 0;
     }
     return writeOutputs(line, outcome, pictures);
 }

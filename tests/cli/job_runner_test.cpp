@@ -179,11 +179,11 @@ TEST(JobRunner, FormFillsTheFieldsAndTheRunsOwnKeysWin) {
         runJob(job.runs, {}, [&](const DialogSnapshot& dialog) { dialogs.push_back(dialog); });
     ASSERT_TRUE(outcome.ok());
     ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].text(2), "7");    // pitch from the form
-    EXPECT_EQ(dialogs[0].text(4), "39.8"); // d1 as the run typed it
-    EXPECT_EQ(dialogs[0].text(6), "75");   // a1: a 30 degree thread's flank
-    EXPECT_EQ(dialogs[0].text(15), "-40"); // zEnd stays the run's own
-    EXPECT_NE(dialogs[0].feeds[0], "");    // the cusp filled the steps
+    EXPECT_EQ(dialogs[0].text(JobField::Pitch), "7");  // from the form
+    EXPECT_EQ(dialogs[0].text(JobField::D1), "39.8");  // as the run typed it
+    EXPECT_EQ(dialogs[0].text(JobField::A1), "75");    // a 30 degree thread's flank
+    EXPECT_EQ(dialogs[0].text(JobField::ZEnd), "-40"); // the run's own
+    EXPECT_NE(dialogs[0].text(JobField::StepR1), "");  // the cusp filled the steps
 }
 
 } // namespace

@@ -14,7 +14,7 @@ using OpeningAndClosing = DialogTest;
 const char* const kAllFields[] = {
     "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",  "Text9",
     "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18",
-    "FEED0",  "FEED1",  "FEED2",  "FEED3",  "FEED4",  "FEED5",  "FEED6",  "FEED7"};
+    "FEED0",  "FEED1",  "FEED2",  "FEED3",  "FEED4",  "FEED5",  "FEED6",  "FEED7",  "TextStarts"};
 
 bool checked(const DialogTest& test, QAbstractButton* button) {
     (void)test;
