@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/join_text.h"
+#include "quillmar_version.h"
 
 #include <string_view>
 
@@ -205,6 +206,11 @@ std::string helpText() {
            "\n"
            "Job file: UTF-8 text of \"key = value\" lines; \"[run]\" starts the next run;\n"
            "blank lines and lines starting with # are skipped. See the examples folder.\n"
+           "Keys: side, control, sequenceNumbers, modin; the fields noseRadius pitch width\n"
+           "d1 d2 d3 a1 a2 r1 r2 r3 r4 stockDiameter finishAllowance zStart zEnd taperAngle\n"
+           "xRetract; the Z steps stepR1 stepA1 stepR2 stepD1 stepR3 stepA2 stepR4 stepD2;\n"
+           "starts, the starts of a multi-start thread (1 to 99; every pass feeds by the\n"
+           "lead, starts x pitch).\n"
            "The key form names a thread of a standard (form = Tr40x7, M20x2.5-6g,\n"
            "1-5 ACME, G1/2, 1/2-14 NPT ...): with the run's side and noseRadius it fills\n"
            "pitch, width, d1 to d3, a1, a2, r1 to r4, stockDiameter, taperAngle and starts;\n"

@@ -44,15 +44,37 @@ TEST_P(DataErrorTest, LeavesPanesAndCounterAsTheyWere) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, DataErrorTest,
-    ::testing::Values(ErrorCase{"all fields empty",
-                                [](DialogSnapshot& d) { d.texts.values.fill(""); }},
-                      ErrorCase{"a zero step that must repeat",
-                                [](DialogSnapshot& d) { d.text(JobField::StepD1) = ""; }},
-                      ErrorCase{"r2 equal to the nose radius",
-                                [](DialogSnapshot& d) { d.text(JobField::R2) = "0.4"; }},
-                      ErrorCase{"a step beyond single precision", [](DialogSnapshot& d) {
-                                    d.text(JobField::StepD2) = std::string(50, '9');
-                                }}));
+    ::testing::Values(
+        ErrorCase{"all fields empty", [](DialogSnapshot& d) { d.texts.values.fill(""); }},
+        ErrorCase{"a zero step that must repeat",
+                  [](DialogSnapshot& d) { d.text(JobField::StepD1) = ""; }},
+        ErrorCase{"r2 equal to the nose radius",
+                  [](DialogSnapshot& d) { d.text(JobField::R2) = "0.4"; }},
+        ErrorCase{"a step beyond single precision",
+                  [](DialogSnapshot& d) { d.text(JobField::StepD2) = std::string(50, '9'); }},
+        ErrorCase{"no starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "0"; }},
+        ErrorCase{"a start and a half",
+                  [](DialogSnapshot& d) { d.text(JobField::Starts) = "1.5"; }},
+        ErrorCase{"a hundred starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "100"; }},
+        ErrorCase{"negative starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "-2"; }}));
+
+// A box left empty or without a number is a single start, as every job typed before
+// the box existed; 99 starts is the most.
+TEST(ProgramOutput, StartsTextsThatMeanOneStartOrTheMost) {
+    const auto panesFor = [](const std::string& starts) {
+        ThreadJob job;
+        TextPanes panes;
+        auto dialog = workedExampleDialog();
+        dialog.text(JobField::Starts) = starts;
+        EXPECT_TRUE(runProgramOutput(job, dialog, panes).ok()) << starts;
+        EXPECT_EQ(dialogTextsFromJob(job).text(JobField::Starts), std::to_string(job.starts));
+        return panes.b;
+    };
+    const std::string single = panesFor("");
+    EXPECT_EQ(panesFor("abc"), single);
+    EXPECT_EQ(panesFor(" 1.0"), single);
+    EXPECT_NE(panesFor("99").find(" F594\r\n"), std::string::npos);
+}
 
 TEST(ProgramOutput, TwoRunsContinueTheNumbering) {
     ThreadJob job;

@@ -82,6 +82,7 @@ TEST_F(OpeningAndClosing, ReopeningShowsTheStoredNumbersNotTheTypedTexts) {
         typeInto("Text13", "");
         typeInto("Text16", "abc");
         typeInto("FEED2", ""); // the flank ends past this corner: one point, no harm
+        typeInto("TextStarts", "1.0");
         clickButton("Command1");
     });
     ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().text.toStdString();
@@ -95,6 +96,7 @@ TEST_F(OpeningAndClosing, ReopeningShowsTheStoredNumbersNotTheTypedTexts) {
         EXPECT_EQ(field("FEED2")->text(), "");
         EXPECT_EQ(field("FEED0")->text(), "0.25");
         EXPECT_EQ(field("FEED7")->text(), "0.25");
+        EXPECT_EQ(field("TextStarts")->text(), "1");
         EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
     });
 }
