@@ -2,6 +2,7 @@
 
 #include "core/plain_number_text.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace quillmar::forms {
@@ -113,11 +114,13 @@ std::optional<double> DesignationReader::number() {
         }
         ++i;
     }
-    if (digits.empty() || digits == ".") {
-        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt; // no digits, or more than a double holds
     }
     position_ = i;
-    return std::stod(digits);
+    return value;
 }
 
 std::optional<int> DesignationReader::wholeNumber() {

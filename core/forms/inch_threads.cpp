@@ -485,9 +485,11 @@ Expected<ThreadForm> inchForm(std::string_view designation, Side side) {
 
 std::vector<std::string> inchSizes(std::string_view series) {
     std::vector<std::string> out;
-    const auto sizeName = [](double d) {
+    // Only the unified series name their small sizes by number (#10): 1/8 BSW is 1/8.
+    const bool unified = series == "UNC" || series == "UNF" || series == "UNEF";
+    const auto sizeName = [unified](double d) {
         for (const auto& [number, inches] : kNumberedSizes) {
-            if (same(inches, d)) {
+            if (unified && same(inches, d)) {
                 return "#" + numberText(number);
             }
         }
