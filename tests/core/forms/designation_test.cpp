@@ -97,5 +97,18 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"M30x2-6H", Side::Outer, 0.1, "6H is for inner threads"},
         Refused{"Rc1/2", Side::Outer, 0.1, "Rc is an inner taper thread"}));
 
+// The dialog offers each family's sizes in a list: every one must read back.
+TEST(FamilySizes, EveryListedSizeReadsBack) {
+    for (const FamilyInfo& family : threadFamilies()) {
+        const std::vector<std::string> sizes = familySizes(family.name);
+        EXPECT_FALSE(sizes.empty()) << family.name;
+        for (const std::string& size : sizes) {
+            const bool inner = size.rfind("Rc", 0) == 0;
+            const auto form = threadForm(size, inner ? Side::Inner : Side::Outer);
+            EXPECT_TRUE(form.ok()) << size << ": " << form.error();
+        }
+    }
+}
+
 } // namespace
 } // namespace quillmar::forms
