@@ -80,6 +80,8 @@ struct ClassLimits {
     double crestHigh;
     double pitchLow;
     double pitchHigh;
+    double floorLow = NAN; // where the standard tabulates the floor's limits too
+    double floorHigh = NAN;
 };
 
 class ClassMiddle : public testing::TestWithParam<ClassLimits> {};
@@ -93,6 +95,10 @@ TEST_P(ClassMiddle, DesignedDiametersLieInsideTheTabulatedLimits) {
     EXPECT_LE(fields->figures.crestDiameter, row.crestHigh);
     EXPECT_GE(fields->figures.pitchDiameter, row.pitchLow);
     EXPECT_LE(fields->figures.pitchDiameter, row.pitchHigh);
+    if (!std::isnan(row.floorLow)) {
+        EXPECT_GE(fields->figures.floorDiameter, row.floorLow);
+        EXPECT_LE(fields->figures.floorDiameter, row.floorHigh);
+    }
     // The floor clears the mating thread's crest: below the basic minor diameter of
     // an outer thread less its deviation, beyond the basic major of an inner one.
     if (row.side == Side::Outer) {
@@ -104,14 +110,19 @@ TEST_P(ClassMiddle, DesignedDiametersLieInsideTheTabulatedLimits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ClassMiddle,
-    testing::Values(ClassLimits{"M20x2.5-6g", Side::Outer, 19.623, 19.958, 18.164, 18.334},
-                    ClassLimits{"M20x2.5-6H", Side::Inner, 17.294, 17.744, 18.376, 18.600},
-                    ClassLimits{"M8x1.25-6g", Side::Outer, 7.760, 7.972, 7.042, 7.160},
-                    ClassLimits{"M8x1.25-6H", Side::Inner, 6.647, 6.912, 7.188, 7.348},
-                    ClassLimits{"1/2-13 UNC-2A", Side::Outer, 0.4876 * kInch, 0.4985 * kInch,
-                                0.4435 * kInch, 0.4485 * kInch},
-                    ClassLimits{"1/2-13 UNC-2B", Side::Inner, 0.4170 * kInch, 0.4340 * kInch,
-                                0.4500 * kInch, 0.4565 * kInch}));
+    testing::Values(
+        ClassLimits{"M20x2.5-6g", Side::Outer, 19.623, 19.958, 18.164, 18.334},
+        ClassLimits{"M20x2.5-6H", Side::Inner, 17.294, 17.744, 18.376, 18.600},
+        ClassLimits{"M8x1.25-6g", Side::Outer, 7.760, 7.972, 7.042, 7.160},
+        ClassLimits{"M8x1.25-6H", Side::Inner, 6.647, 6.912, 7.188, 7.348},
+        ClassLimits{"1/2-13 UNC-2A", Side::Outer, 0.4876 * kInch, 0.4985 * kInch, 0.4435 * kInch,
+                    0.4485 * kInch},
+        ClassLimits{"1/2-13 UNC-2B", Side::Inner, 0.4170 * kInch, 0.4340 * kInch, 0.4500 * kInch,
+                    0.4565 * kInch},
+        ClassLimits{"Tr8x1.5-7e", Side::Outer, 7.850, 8.000, 7.013, 7.183, 5.921, 6.200},
+        ClassLimits{"Tr10x2-7e", Side::Outer, 9.820, 10.000, 8.739, 8.929, 7.191, 7.500},
+        ClassLimits{"Tr12x3-7e", Side::Outer, 11.764, 12.000, 10.191, 10.415, 8.135, 8.500},
+        ClassLimits{"Tr16x4-7e", Side::Outer, 15.700, 16.000, 13.640, 13.905, 11.074, 11.500}));
 
 TEST(MultiStart, FillsTheStartsAndKeepsThePitch) {
     const auto fields = grooveFields("Tr40x14(P7)", {Side::Outer, 0.3, std::nullopt});
