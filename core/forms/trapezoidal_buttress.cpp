@@ -114,9 +114,10 @@ Expected<PowerScrew> readPowerScrew(std::string_view designation, std::string_vi
     return screw;
 }
 
-// Tolerances of the trapezoidal system, in millimetres: its formulas in micrometres,
-// rounded to the R40 series of preferred numbers as its tables are.
-double roundR40(double micrometresValue) {
+// Tolerances of the trapezoidal system in micrometres, rounded to the R40 series of
+// preferred numbers as its tables are: a grade's value comes from grade 6 as tabulated
+// (itself rounded), and a value halfway between two numbers takes the larger.
+double r40(double micrometresValue) {
     constexpr std::array<double, 41> r40{100, 106, 112, 118, 125, 132, 140, 150, 160, 170, 180,
                                          190, 200, 212, 224, 236, 250, 265, 280, 300, 315, 335,
                                          355, 375, 400, 425, 450, 475, 500, 530, 560, 600, 630,
@@ -131,12 +132,14 @@ double roundR40(double micrometresValue) {
     const double v = micrometresValue * scale;
     double best = r40.front();
     for (double candidate : r40) {
-        if (std::fabs(candidate - v) < std::fabs(best - v)) {
+        if (std::fabs(candidate - v) <= std::fabs(best - v)) {
             best = candidate;
         }
     }
-    return best / scale / 1000;
+    return best / scale;
 }
+
+constexpr double kMillimetre = 1000; // micrometres
 
 double trapezoidalStepMean(double d) {
     constexpr std::array<double, 8> steps{5.6, 11.2, 22.4, 45, 90, 180, 355, 640};
@@ -202,19 +205,21 @@ Expected<ThreadForm> trapezoidalForm(std::string_view designation, Side side) {
     form.basicPitchDiameter = d - 0.5 * p;
     form.floorRadius = ac; // R2 max at the root of both threads
     const double gradeFactor = cls->grade == 7 ? 1.25 : cls->grade == 8 ? 1.6 : 2.0;
-    const double pitchTol6 = 90 * std::pow(p, 0.4) * std::pow(trapezoidalStepMean(d), 0.1);
+    const double pitchTol6 = r40(90 * std::pow(p, 0.4) * std::pow(trapezoidalStepMean(d), 0.1));
+    const double pitchTol = r40(pitchTol6 * gradeFactor);
     if (side == Side::Outer) {
-        const double es = roundR40(50 + 11 * p);
-        const double td2 = roundR40(pitchTol6 * gradeFactor);
-        const double td = roundR40(0.63 * (180 * std::pow(p, 2.0 / 3.0) - 3.15 / std::sqrt(p)));
+        const double es = r40(50 + 11 * p) / kMillimetre;
+        const double td2 = pitchTol / kMillimetre;
+        const double td =
+            r40(0.63 * r40(180 * std::pow(p, 2.0 / 3.0) - 3.15 / std::sqrt(p))) / kMillimetre;
         const double td3 = 1.25 * td2 + es;
         form.basicMinor = d - p - 2 * ac;
         form.crestDiameter = d - td / 2;
         form.pitchDiameter = form.basicPitchDiameter - es - td2 / 2;
         form.floorDiameter = form.basicMinor - td3 / 2;
     } else {
-        const double td2 = roundR40(1.32 * pitchTol6 * gradeFactor);
-        const double td1 = roundR40(0.63 * 230 * std::pow(p, 0.7));
+        const double td2 = r40(1.32 * pitchTol) / kMillimetre;
+        const double td1 = r40(0.63 * r40(230 * std::pow(p, 0.7))) / kMillimetre;
         form.basicMinor = d - p;
         form.crestDiameter = form.basicMinor + td1 / 2;
         form.pitchDiameter = form.basicPitchDiameter + td2 / 2;

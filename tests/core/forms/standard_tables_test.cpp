@@ -80,7 +80,7 @@ struct ClassLimits {
     double crestHigh;
     double pitchLow;
     double pitchHigh;
-    double floorLow = NAN; // where the standard tabulates the floor's limits too
+    double floorLow = NAN; // where the table gives the floor's limits too
     double floorHigh = NAN;
 };
 
