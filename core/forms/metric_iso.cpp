@@ -1,4 +1,5 @@
 #include "core/forms/family_forms.h"
+#include "core/forms/preferred_numbers.h"
 
 #include <array>
 #include <cmath>
@@ -114,24 +115,26 @@ double diameterStepMean(double d) {
     return std::sqrt(steps[9] * steps[10]);
 }
 
-// The tolerances and deviations in micrometres, from their formulas, to the whole
-// micrometre.
+// A fundamental deviation in millimetres: its formula's value as a preferred number, to
+// the whole micrometre, halves to the even one (as the tables give 42 for 42.5 and 32
+// for 31.5).
 double micrometres(double value) {
-    return std::round(value) / 1000.0; // in millimetres
+    return std::copysign(std::nearbyint(r40(std::fabs(value))), value) / 1000.0;
 }
 
 double pitchTolerance(double p, double d, int grade) {
-    return 90 * std::pow(p, 0.4) * std::pow(diameterStepMean(d), 0.1) * pitchGradeFactor(grade);
+    return r40(r40(90 * std::pow(p, 0.4) * std::pow(diameterStepMean(d), 0.1)) *
+               pitchGradeFactor(grade));
 }
 
 double majorTolerance(double p, int grade) {
     const double t6 = 180 * std::pow(p, 2.0 / 3.0) - 3.15 / std::sqrt(p);
-    return t6 * (grade == 4 ? 0.63 : grade == 8 ? 1.6 : 1.0);
+    return r40(r40(t6) * (grade == 4 ? 0.63 : grade == 8 ? 1.6 : 1.0));
 }
 
 double minorTolerance(double p, int grade) {
     const double t6 = p < 1 ? 433 * p - 190 * std::pow(p, 1.22) : 230 * std::pow(p, 0.7);
-    return t6 * pitchGradeFactor(grade);
+    return r40(r40(t6) * pitchGradeFactor(grade));
 }
 
 double fundamentalDeviation(double p, char position) {
@@ -282,18 +285,19 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
     form.basicMajor = *d;
     form.basicPitchDiameter = *d - 0.75 * h;
     const double deviation = micrometres(fundamentalDeviation(p, cls->position));
+    const double outerPitchTol = pitchTolerance(p, *d, cls->pitchGrade);
     const double pitchTol =
-        micrometres(pitchTolerance(p, *d, cls->pitchGrade) * (side == Side::Inner ? 1.32 : 1.0));
+        (side == Side::Inner ? r40(1.32 * outerPitchTol) : outerPitchTol) / 1000;
     if (side == Side::Outer) {
         form.basicMinor = *d - 2 * (17.0 / 24.0) * h;
-        form.crestDiameter = *d + deviation - micrometres(majorTolerance(p, cls->crestGrade)) / 2;
+        form.crestDiameter = *d + deviation - majorTolerance(p, cls->crestGrade) / 1000 / 2;
         form.pitchDiameter = form.basicPitchDiameter + deviation - pitchTol / 2;
         form.floorRadius = h / 6;
         form.notes.push_back("root rounded with R = H/6, the design profile of the bolt");
     } else {
         form.basicMinor = *d - 2 * (5.0 / 8.0) * h;
         form.crestDiameter =
-            form.basicMinor + deviation + micrometres(minorTolerance(p, cls->crestGrade)) / 2;
+            form.basicMinor + deviation + minorTolerance(p, cls->crestGrade) / 1000 / 2;
         form.pitchDiameter = form.basicPitchDiameter + deviation + pitchTol / 2;
         // The nut's root has only a lower limit; a round that keeps both tangent points
         // outside the basic major diameter is the largest that never touches the bolt.
@@ -301,7 +305,7 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
         form.notes.push_back("root rounded with R = H/12, clear of the basic major diameter");
     }
     form.notes.push_back("class " + classText +
-                         ": middle of the tolerances from their formulas, to the micrometre");
+                         ": middle of the tolerances from their formulas (R40 series)");
     return form;
 }
 

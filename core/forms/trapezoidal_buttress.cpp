@@ -1,5 +1,6 @@
 #include "core/forms/family_forms.h"
 #include "core/forms/power_screw_table.h"
+#include "core/forms/preferred_numbers.h"
 
 #include <array>
 #include <cmath>
@@ -112,31 +113,6 @@ Expected<PowerScrew> readPowerScrew(std::string_view designation, std::string_vi
         return notUnderstood(reader, "'-' and a tolerance class, or nothing", example);
     }
     return screw;
-}
-
-// Tolerances of the trapezoidal system in micrometres, rounded to the R40 series of
-// preferred numbers as its tables are: a grade's value comes from grade 6 as tabulated
-// (itself rounded), and a value halfway between two numbers takes the larger.
-double r40(double micrometresValue) {
-    constexpr std::array<double, 41> r40{100, 106, 112, 118, 125, 132, 140, 150, 160, 170, 180,
-                                         190, 200, 212, 224, 236, 250, 265, 280, 300, 315, 335,
-                                         355, 375, 400, 425, 450, 475, 500, 530, 560, 600, 630,
-                                         670, 710, 750, 800, 850, 900, 950, 1000};
-    double scale = 1;
-    while (micrometresValue * scale < 100) {
-        scale *= 10;
-    }
-    while (micrometresValue * scale > 1000) {
-        scale /= 10;
-    }
-    const double v = micrometresValue * scale;
-    double best = r40.front();
-    for (double candidate : r40) {
-        if (std::fabs(candidate - v) <= std::fabs(best - v)) {
-            best = candidate;
-        }
-    }
-    return best / scale;
 }
 
 constexpr double kMillimetre = 1000; // micrometres
