@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -16,13 +17,18 @@ template <typename E> Unexpected<std::decay_t<E>> unexpected(E&& error) {
     return {std::forward<E>(error)};
 }
 
-template <typename T, typename E> class [[nodiscard]] Expected {
+// The common failure: a message for the user, saying what was not understood or cannot
+// be made and how to mend it (Failure{"..."}).
+using Failure = Unexpected<std::string>;
+
+template <typename T, typename E = std::string> class [[nodiscard]] Expected {
 public:
     Expected(T value) : state_(std::in_place_index<0>, std::move(value)) {}
     template <typename F>
     Expected(Unexpected<F> failure) : state_(std::in_place_index<1>, E(std::move(failure.error))) {}
 
     bool has_value() const { return state_.index() == 0; }
+    bool ok() const { return has_value(); }
     explicit operator bool() const { return has_value(); }
     T& value() { return std::get<0>(state_); }
     const T& value() const { return std::get<0>(state_); }
@@ -42,6 +48,7 @@ public:
     template <typename F> Expected(Unexpected<F> failure) : error_(E(std::move(failure.error))) {}
 
     bool has_value() const { return !error_.has_value(); }
+    bool ok() const { return has_value(); }
     explicit operator bool() const { return has_value(); }
     const E& error() const { return *error_; }
 

@@ -46,9 +46,6 @@ GrooveOutline grooveOutline(const ThreadJob& job) {
     return o;
 }
 
-namespace {
-
-// Radial offset of the point at z on segment k, before the sign of the side.
 double segmentOffset(const GrooveOutline& o, int k, double z) {
     switch (k) {
     case 0:
@@ -69,6 +66,8 @@ double segmentOffset(const GrooveOutline& o, int k, double z) {
         return 0;
     }
 }
+
+namespace {
 
 bool segmentContinues(const GrooveOutline& o, int k, float z, float step, double pitch) {
     switch (k) {

@@ -41,6 +41,14 @@ public:
     // Everything "プログラム出力" reads, as the form holds it now.
     DialogSnapshot snapshot() const;
 
+    // Puts a thread's side and field texts into the form as if typed; the fields the
+    // thread does not decide keep their texts.
+    void applyThreadStandard(const ThreadStandardFill& fill);
+
+    // The data input command after "ねじ規格" from the menu: refill from the job, put
+    // the thread's fields in, show modally.
+    int openModalWith(const ThreadStandardFill& fill);
+
 public slots:
     // "閉じる": hide without reading the form, then redraw the graphics whose pane
     // holds text. Esc and the title bar's close button end up here too.
@@ -70,6 +78,7 @@ private:
     QCheckBox* checkModin_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
+    QPushButton* threadStandard_ = nullptr;
 };
 
 } // namespace quillmar

@@ -176,6 +176,7 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
         {"ExampleOspMacro", "OSP マクロ"},
         {"ExampleOspStandard", "OSP 標準"},
         {"ExampleFanucStandard", "FANUC"},
+        {"mnuThreadStandard", "ねじ規格"},
         {"mnuHelpAbout", "Quillmarについて(&A)"}};
     for (const auto& [name, caption] : items) {
         auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
@@ -189,7 +190,8 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
             << name;
     }
     const QStringList menus = {QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
-                               QStringLiteral("サンプル"), QStringLiteral("ヘルプ(&H)")};
+                               QStringLiteral("サンプル"), QStringLiteral("ツール(&T)"),
+                               QStringLiteral("ヘルプ(&H)")};
     QStringList shown;
     for (const QAction* action : window->menuBar()->actions()) {
         shown.append(action->text());
