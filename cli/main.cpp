@@ -9,6 +9,7 @@
 #include "cli/pane_pictures.h"
 #include "cli/picture_encoding.h"
 #include "cli/platform_console.h"
+#include "cli/run_fields.h"
 
 #include <algorithm>
 #include <iostream>
@@ -155,11 +156,30 @@ int generate(const CommandLine& line) {
             pictures->paneChanged(pane, text, job);
         };
     }
-    const JobOutcome outcome = runJob(job.runs, noteChange);
+    std::vector<DialogSnapshot> dialogs;
+    RunStarting collect;
+    if (line.listFields) {
+        collect = [&dialogs](const DialogSnapshot& dialog) { dialogs.push_back(dialog); };
+    }
+    const JobOutcome outcome = runJob(job.runs, noteChange, collect);
+    if (outcome.formError) {
+        std::cerr << describeJobFileError(shownName, *outcome.formError) << "\n";
+        return kExitBadInput;
+    }
+    // The fields are listed up to the run that stopped, so that a script sees what that
+    // run was given.
+    if (line.listFields) {
+        if (const auto fault = writeStandardOutput(runFieldsText(dialogs))) {
+            return reportIoFailure(*fault, "write");
+        }
+    }
     if (!outcome.ok()) {
         std::cerr << "データエラー run " << outcome.failedRun << " (" << shownName << ":"
                   << outcome.failedRunLine << ")\n";
         return kExitRunFailed;
+    }
+    if (line.listFields) {
+        return 0;
     }
     if (pictures) {
         pictures->draw(outcome.macroText, outcome.standardText);
