@@ -7,12 +7,13 @@
 #include "core/plain_number_text.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace quillmar::forms {
 
 namespace {
 
-constexpr double kDegree = M_PI / 180;
+constexpr double kDegree = std::numbers::pi / 180;
 
 // The largest nose radius below the floor corner radius, to the micrometre: at the
 // corner radius itself the nose centre would turn a sharp corner that no step meets.

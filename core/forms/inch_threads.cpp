@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <numbers>
 
 namespace quillmar::forms {
 
@@ -418,7 +419,8 @@ Expected<ThreadForm> npt(const InchDesignation& in, Side side) {
         form.basicMinor = (pitchDiameter - 0.8 * p) * inch;
         form.crestDiameter = side == Side::Outer ? form.basicMajor : form.basicMinor;
         form.floorRadius = 0.033 * p * inch; // the root truncation of the thread height 0.8 P
-        form.taperAngle = (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / M_PI;
+        form.taperAngle =
+            (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / std::numbers::pi;
         form.notes.push_back(side == Side::Outer
                                  ? "diameters at the small end of the pipe (E0), taper 1:16"
                                  : "diameters at the face of the fitting (E1), taper 1:16");

@@ -1,6 +1,7 @@
 #include "core/forms/family_forms.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace quillmar::forms {
 
@@ -96,7 +97,8 @@ Expected<ThreadForm> pipeForm(std::string_view designation, Side side) {
         form.example = std::string(example);
         form.designation = prefix + std::string(pipe.name) + classText;
         if (!parallel) {
-            form.taperAngle = (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / M_PI;
+            form.taperAngle =
+                (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / std::numbers::pi;
             form.notes.push_back(
                 side == Side::Outer
                     ? "diameters at the small end, the gauge length before the gauge plane; taper "
