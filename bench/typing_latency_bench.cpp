@@ -31,6 +31,9 @@ struct NoMessages : MessageBoxes {
     void show(QWidget*, const QString&, const QString& text, MessageIcon) override {
         qFatal("unexpected message box: %s", qPrintable(text));
     }
+    SaveAnswer askToSave(QWidget*, const SaveQuestion& question) override {
+        qFatal("unexpected question: %s", qPrintable(question.text));
+    }
 };
 struct NoSaveDialog : SaveFileDialog {
     QString askFileName(QWidget*, const QString&) override { return {}; }

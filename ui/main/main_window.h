@@ -90,6 +90,8 @@ private:
     OutputPane* focusedPane() const;
     void clearPicture(PictureBox& picture);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
+    bool savePane(OutputPane* pane);
+    bool settleUnsavedText();
 
     MainWindowServices services_;
     QSettings& settings_;
@@ -97,6 +99,7 @@ private:
     NcLineReader reader_;
     QString openPathName_;
     bool overwriteMode_ = false;
+    bool askToSaveOnClose_ = true;
     std::optional<QSize> pendingOuterSize_;
 
     MainMenus menus_;

@@ -37,6 +37,7 @@ OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent), mirror_(*docum
             });
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         mirror_.sync();
+        changedSinceSaved_ = true;
         emit programTextChanged();
     });
 }
@@ -81,6 +82,14 @@ QString OutputPane::selectedProgramText() const {
 
 void OutputPane::replaceSelection(const QString& text) {
     insertPlainText(withoutLineSeparators(text));
+}
+
+void OutputPane::replaceAllAsEdit(const QString& text) {
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(withoutLineSeparators(text));
+    cursor.endEditBlock();
 }
 
 bool OutputPane::event(QEvent* event) {
