@@ -57,6 +57,7 @@ protected:
 
 private:
     void setBackground(QPalette::ColorRole systemColour);
+    void stepOverPieceBreaks(const QKeyEvent* key);
 
     CrLfTextMirror mirror_;
     bool changedSinceSaved_ = false;
