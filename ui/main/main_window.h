@@ -93,6 +93,8 @@ private:
     void clearPicture(PictureBox& picture);
     void showMultiStartNote(bool output);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
+    bool savePane(OutputPane* pane);
+    bool settleUnsavedText();
 
     MainWindowServices services_;
     QSettings& settings_;
@@ -100,6 +102,7 @@ private:
     NcLineReader reader_;
     QString openPathName_;
     bool overwriteMode_ = false;
+    bool askToSaveOnClose_ = true;
     std::optional<QSize> pendingOuterSize_;
 
     MainMenus menus_;
