@@ -24,14 +24,9 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-struct Output {
-    ThreadJob job;
-    TextPanes panes;
-};
-
-Output run(const DialogSnapshot& dialog) {
-    Output out;
-    EXPECT_TRUE(runProgramOutput(out.job, dialog, out.panes).ok());
+testing::PressedOutput run(const DialogSnapshot& dialog) {
+    auto out = testing::pressOutput(dialog);
+    EXPECT_TRUE(out.ok);
     return out;
 }
 
@@ -121,7 +116,7 @@ TEST(Writers, NoPointInsideTheStock) {
 }
 
 TEST(Writers, ACounterOf1000PrintsAllItsDigits) {
-    Output out;
+    testing::PressedOutput out;
     out.job.sequenceCounter = 1000;
     ASSERT_TRUE(runProgramOutput(out.job, workedExampleDialog(), out.panes).ok());
     EXPECT_NE(out.panes.b.find("\r\nN1000 G00 X30.07 Z10.75\r\n"), std::string::npos);
@@ -168,7 +163,7 @@ TEST(StandardWriter, TaperEndKeepsTheFinishingAllowance) {
 TEST(StandardWriter, TaperWithoutAllowanceIsTheDirectFormulaBitForBit) {
     auto dialog = workedExampleDialog();
     dialog.texts[15] = "1.5";
-    Output out;
+    testing::PressedOutput out;
     ASSERT_TRUE(runProgramOutput(out.job, dialog, out.panes).ok());
     // The last written pass is point 17, and taperEndX holds its truncated end X.
     ThreadJob job = out.job;

@@ -1,0 +1,119 @@
+#include "simulation/height_field.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillmar {
+
+namespace {
+
+constexpr double kCellWidth = 0.001;
+constexpr int kMostCells = 50000;
+// The midpoint rule errs per pass by about cellWidth^2 / 12 times the slope of the
+// nose circle where it stops being used; this keeps that error below 1e-7 mm^2.
+constexpr double kMidpointAreaError = 1e-7;
+
+} // namespace
+
+HeightField::HeightField(double pitch, double stockDepth, const ToolShape& tool)
+    : pitch_(pitch), stockDepth_(stockDepth), tool_(tool) {
+    const int cells = std::clamp(int(std::ceil(pitch / kCellWidth)), 1, kMostCells);
+    cellWidth_ = pitch / cells;
+    const double slope = 12 * kMidpointAreaError / (cellWidth_ * cellWidth_);
+    const double r = tool.noseRadius();
+    smoothHalfWidth_ = std::min(r * slope / std::sqrt(1 + slope * slope), tool.circleHalfWidth());
+    centreDepth_.assign(cells, stockDepth);
+    meanDepth_.assign(cells, stockDepth);
+    owner_.assign(cells, -1);
+}
+
+int HeightField::wrap(long long j) const {
+    const long long n = centreDepth_.size();
+    return int(((j % n) + n) % n);
+}
+
+double HeightField::offsetFrom(double position, double centre) const {
+    double a = std::fmod(position - centre, pitch_);
+    if (a >= pitch_ / 2) {
+        a -= pitch_;
+    } else if (a < -pitch_ / 2) {
+        a += pitch_;
+    }
+    return a;
+}
+
+HeightField::Surface HeightField::exactSurface(double position, int nearCell) const {
+    Surface surface{stockDepth_, -1};
+    for (int k = -2; k <= 2; ++k) {
+        const int owner = owner_[wrap(nearCell + k)];
+        if (owner < 0) {
+            continue;
+        }
+        const double depth =
+            tool_.reach(passCentreDepth_[owner], offsetFrom(position, passPosition_[owner]));
+        if (depth > surface.depth) {
+            surface = {depth, owner};
+        }
+    }
+    return surface;
+}
+
+CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
+    const double centre = edgeDepth - tool_.noseRadius();
+    passPosition_.push_back(position);
+    passCentreDepth_.push_back(centre);
+    CutFigures figures;
+    // A tool wider than the pitch is taken one pitch wide.
+    const double halfWidth = std::min(tool_.halfWidthBelow(centre, stockDepth_), pitch_ / 2);
+    if (!(halfWidth > 0)) {
+        return figures;
+    }
+    const long long first = std::llround(std::floor((position - halfWidth) / cellWidth_));
+    const long long last = std::llround(std::floor((position + halfWidth) / cellWidth_));
+    scratch_.resize(std::size_t(last - first + 1));
+
+    // First the reach at every centre and the thickest point, against the material as
+    // it was before this pass.
+    long long thickest = -1;
+    for (long long j = first; j <= last; ++j) {
+        const double reach = tool_.reach(centre, (j + 0.5) * cellWidth_ - position);
+        scratch_[std::size_t(j - first)] = reach;
+        const double depth = reach - centreDepth_[wrap(j)];
+        if (depth > figures.thickness) {
+            figures.thickness = depth;
+            thickest = j;
+        }
+    }
+    if (thickest >= 0) {
+        const auto [at, thickness] = refineAround(wrap(thickest), [&](double u, Surface s) {
+            return tool_.reach(centre, offsetFrom(u, position)) - s.depth;
+        });
+        figures.thickness = std::max(figures.thickness, thickness);
+        figures.thicknessPosition = std::fmod(at + pitch_, pitch_);
+    }
+
+    // Then the area, cell by cell, and the new surface.
+    const double steepest = 12 * kMidpointAreaError / (cellWidth_ * cellWidth_);
+    for (long long j = first; j <= last; ++j) {
+        const int cell = wrap(j);
+        const double a = (j + 0.5) * cellWidth_ - position;
+        const double reach = scratch_[std::size_t(j - first)];
+        const double mean = meanDepth_[cell];
+        double removed = 0;
+        if (std::fabs(a) + cellWidth_ / 2 <= smoothHalfWidth_ &&
+            reach - steepest * cellWidth_ / 2 > mean) {
+            removed = (reach - mean) * cellWidth_;
+        } else {
+            removed = tool_.areaBelow(centre, mean, a - cellWidth_ / 2, a + cellWidth_ / 2);
+        }
+        meanDepth_[cell] = mean + removed / cellWidth_;
+        figures.area += removed;
+        if (reach > centreDepth_[cell]) {
+            centreDepth_[cell] = reach;
+            owner_[cell] = pass;
+        }
+    }
+    return figures;
+}
+
+} // namespace quillmar
