@@ -20,7 +20,7 @@ struct CutFigures {
 // Resolution: cells of 0.001 mm (a pitch over 50 mm gets 50000 cells). Chip areas
 // are integrated per cell against the mean depth, in closed form (circle segments and
 // the body's straight sides) wherever the tool's edge is steep or the chip ends
-// inside the cell, by the midpoint elsewhere: a pass errs by less than 1e-7 mm^2.
+// inside the cell, by the midpoint elsewhere: a pass errs by less than 1e-5 mm^2.
 // Heights are exact at the centres; the largest of them is refined between the
 // neighbouring centres against the exact tool outlines, to well below 0.0005 mm.
 class HeightField {

@@ -8,8 +8,6 @@ namespace quillmar {
 
 namespace {
 
-constexpr double kNothing = -std::numeric_limits<double>::infinity();
-
 // The integral of sqrt(r^2 - a^2) from 0 to a, for |a| <= r.
 double circleIntegral(double r, double a) {
     const double t = std::clamp(a / r, -1.0, 1.0);
@@ -22,31 +20,6 @@ ToolShape::ToolShape(double noseRadius, double bodyHalfAngleRadians)
     : r_(std::max(0.0, noseRadius)), tangentA_(r_ * std::cos(bodyHalfAngleRadians)),
       tangentDepth_(r_ * std::sin(bodyHalfAngleRadians)),
       sideSlope_(bodyHalfAngleRadians > 0 ? 1 / std::tan(bodyHalfAngleRadians) : 0) {}
-
-double ToolShape::reach(double centreDepth, double a) const {
-    const double d = std::fabs(a);
-    if (d <= tangentA_) {
-        return centreDepth + std::sqrt(std::max(0.0, r_ * r_ - d * d));
-    }
-    if (sideSlope_ == 0) {
-        return kNothing;
-    }
-    return centreDepth + tangentDepth_ - (d - tangentA_) * sideSlope_;
-}
-
-double ToolShape::halfWidthBelow(double centreDepth, double level) const {
-    const double below = level - centreDepth; // how far the level lies below the centre
-    if (below >= r_) {
-        return 0;
-    }
-    if (below >= tangentDepth_) {
-        return std::sqrt(std::max(0.0, r_ * r_ - below * below));
-    }
-    if (sideSlope_ == 0) {
-        return tangentA_;
-    }
-    return tangentA_ + (tangentDepth_ - below) / sideSlope_;
-}
 
 // The integral of (reach - level) over [a0, a1] with 0 <= a0 <= a1 inside the tool.
 double ToolShape::offsetIntegral(double centreDepth, double level, double a0, double a1) const {

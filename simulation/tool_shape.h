@@ -1,5 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace quillmar {
 
 // The cutting tool in the groove's section: a nose circle of radius r and the body
@@ -33,5 +37,30 @@ private:
     double tangentDepth_; // their depth below the centre there
     double sideSlope_;    // depth lost per mm of |a| along a side; 0 for straight sides
 };
+
+inline double ToolShape::reach(double centreDepth, double a) const {
+    const double d = std::fabs(a);
+    if (d <= tangentA_) {
+        return centreDepth + std::sqrt(std::max(0.0, r_ * r_ - d * d));
+    }
+    if (sideSlope_ == 0) {
+        return -std::numeric_limits<double>::infinity();
+    }
+    return centreDepth + tangentDepth_ - (d - tangentA_) * sideSlope_;
+}
+
+inline double ToolShape::halfWidthBelow(double centreDepth, double level) const {
+    const double below = level - centreDepth; // how far the level lies below the centre
+    if (below >= r_) {
+        return 0;
+    }
+    if (below >= tangentDepth_) {
+        return std::sqrt(std::max(0.0, r_ * r_ - below * below));
+    }
+    if (sideSlope_ == 0) {
+        return tangentA_;
+    }
+    return tangentA_ + (tangentDepth_ - below) / sideSlope_;
+}
 
 } // namespace quillmar
