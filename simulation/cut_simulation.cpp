@@ -101,8 +101,12 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     result.runs = reading.runs;
     result.readComplete = reading.complete;
     const int count = std::min<int>(int(reading.passes.size()), passLimit.value_or(INT32_MAX));
-    if (!(setup.pitch > 0) || !std::isfinite(setup.pitch) || !std::isfinite(setup.stockDiameter) ||
-        !(setup.noseRadius >= 0)) {
+    // Beyond these a section means nothing on any lathe, and squares would overflow.
+    constexpr double kLargestLength = 1e6;
+    const bool laidOut = setup.pitch > 0 && setup.pitch <= kLargestLength &&
+                         std::fabs(setup.stockDiameter) <= 1e12 && setup.noseRadius >= 0 &&
+                         setup.noseRadius <= kLargestLength;
+    if (!laidOut) {
         for (int k = 0; k < count; ++k) {
             const ThreadingPass& pass = reading.passes[std::size_t(k)];
             result.passes.push_back(
