@@ -28,6 +28,12 @@ std::optional<std::string>* fileOption(CommandLine& line, std::string_view name)
     if (name == "--cutting-picture") {
         return &line.cuttingPicture;
     }
+    if (name == "--report") {
+        return &line.reportFile;
+    }
+    if (name == "--section-picture") {
+        return &line.sectionPicture;
+    }
     return nullptr;
 }
 
@@ -56,7 +62,19 @@ std::string setOption(CommandLine& line, const std::string& name, const std::str
     return {};
 }
 
-// Lower-case ASCII only: file name extensions are ASCII.
+// A file's format follows its extension, so a name without one of the two is refused
+// before anything runs.
+std::string extensionProblem(const char* option, const std::optional<std::string>& path,
+                             std::string_view first, std::string_view second) {
+    if (!path || endsWithIgnoringCase(*path, first) || endsWithIgnoringCase(*path, second)) {
+        return {};
+    }
+    return joinText({"option '", option, "' needs a file name ending in ", first, " or ", second,
+                     " ('", *path, "')"});
+}
+
+} // namespace
+
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
     if (text.size() < ending.size()) {
         return false;
@@ -70,18 +88,6 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
     }
     return true;
 }
-
-// The picture's format follows its extension, so a name without one of the two is
-// refused before anything runs.
-std::string pictureNameProblem(const char* option, const std::optional<std::string>& path) {
-    if (!path || endsWithIgnoringCase(*path, ".png") || endsWithIgnoringCase(*path, ".svg")) {
-        return {};
-    }
-    return joinText(
-        {"option '", option, "' needs a file name ending in .png or .svg ('", *path, "')"});
-}
-
-} // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
@@ -121,8 +127,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             }
         }
     }
-    for (const auto& problem : {pictureNameProblem("--points-picture", line.pointsPicture),
-                                pictureNameProblem("--cutting-picture", line.cuttingPicture)}) {
+    for (const auto& problem :
+         {extensionProblem("--points-picture", line.pointsPicture, ".png", ".svg"),
+          extensionProblem("--cutting-picture", line.cuttingPicture, ".png", ".svg"),
+          extensionProblem("--report", line.reportFile, ".csv", ".json"),
+          extensionProblem("--section-picture", line.sectionPicture, ".png", ".svg")}) {
         if (!problem.empty()) {
             return badUsage(problem);
         }
@@ -185,22 +194,33 @@ std::string helpText() {
            "  --standard FILE         write the standard program (OSP G34 or FANUC G32) to FILE\n"
            "  --points-picture FILE   draw the point graphic into FILE (.png or .svg)\n"
            "  --cutting-picture FILE  draw the cutting graphic into FILE (.png or .svg)\n"
+           "  --report FILE           write what every pass cuts into FILE: .csv, one row a\n"
+           "                          pass; .json, the passes and a summary of the figures\n"
+           "  --section-picture FILE  draw the simulated section of one pitch into FILE\n"
+           "                          (.png or .svg)\n"
            "  --size WIDTHxHEIGHT     the pictures' size in pixels (default 800x400)\n"
            "      --help              display this help and exit\n"
            "      --version           output version information and exit\n"
            "\n"
-           "Without any of the four file options the standard program goes to standard\n"
+           "Without any of the six file options the standard program goes to standard\n"
            "output. With JOBFILE -, the job is read from standard input. The pictures show\n"
-           "the two graphics as the window shows them after the job's runs. Files are\n"
+           "the two graphics as the window shows them after the job's runs. The report and\n"
+           "the section simulate the standard program in one pitch of the groove: chip area\n"
+           "(mm^2) and thickness per pass, air passes, the largest cusp and gouge against\n"
+           "the groove the job describes. Files are\n"
            "written whole and together: an existing file is replaced only when every byte\n"
            "of every new one is on disk.\n"
            "\n"
            "Job file: UTF-8 text of \"key = value\" lines; \"[run]\" starts the next run;\n"
            "blank lines and lines starting with # are skipped. See the examples folder.\n"
+           "The key maxChipArea (mm^2) turns its run into roughing runs and a finishing run\n"
+           "whose passes each remove at most that much; the run's finishAllowance, when not\n"
+           "0, stays the last roughing run's. When no plan can keep to it, nothing is written.\n"
            "\n"
            "Exit status:\n"
            " 0  if OK,\n"
-           " 1  if a run stopped on its data (\"データエラー \" and the run's number),\n"
+           " 1  if a run stopped on its data (\"データエラー \" and the run's number) or no\n"
+           "    roughing plan keeps to its maxChipArea (with the figure it would need),\n"
            " 2  if the job file, an option or an output file was at fault.\n"
            "\n"
            "Examples:\n"

@@ -7,7 +7,7 @@
 namespace quillmar {
 namespace {
 
-enum class KeyKind { Text, Feed, Side, Control, SequenceNumbers, Modin };
+enum class KeyKind { Text, Feed, Side, Control, SequenceNumbers, Modin, MaxChipArea };
 
 struct KeyDef {
     std::string_view name;
@@ -16,7 +16,7 @@ struct KeyDef {
 };
 
 // The field keys name the job values; the index is the dialog box the text goes into.
-constexpr std::array<KeyDef, 30> kKeys{{
+constexpr std::array<KeyDef, 31> kKeys{{
     {"side", KeyKind::Side, 0},
     {"control", KeyKind::Control, 0},
     {"sequenceNumbers", KeyKind::SequenceNumbers, 0},
@@ -47,6 +47,7 @@ constexpr std::array<KeyDef, 30> kKeys{{
     {"stepA2", KeyKind::Feed, 5},
     {"stepR4", KeyKind::Feed, 6},
     {"stepD2", KeyKind::Feed, 7},
+    {"maxChipArea", KeyKind::MaxChipArea, 0},
 }};
 
 const KeyDef* findKey(std::string_view name) {
@@ -160,6 +161,9 @@ std::optional<std::string> applyKey(JobRun& run, const KeyDef& key, std::string_
             return choiceError(key.name, value, "on", "off");
         }
         (key.kind == KeyKind::Modin ? run.modin : run.sequenceNumbers) = flag;
+        return std::nullopt;
+    case KeyKind::MaxChipArea:
+        run.maxChipArea = std::string(value);
         return std::nullopt;
     }
     return std::nullopt;

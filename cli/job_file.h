@@ -20,6 +20,9 @@ struct JobRun {
     std::optional<bool> modin;
     std::array<std::optional<std::string>, 18> texts; // Text1..Text18 as [0]..[17]
     std::array<std::optional<std::string>, 8> feeds;  // FEED(0)..FEED(7)
+    // Largest chip area per pass (mm^2): the run becomes the roughing runs a plan
+    // chooses and a finishing run. Not carried into later runs.
+    std::optional<std::string> maxChipArea;
 };
 
 struct JobFileError {

@@ -1,5 +1,6 @@
 #include "cli/job_runner.h"
 
+#include "core/leading_number.h"
 #include "core/pass_values.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
@@ -62,7 +63,20 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
     JobOutcome outcome;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const DialogSnapshot dialog = dialogForRun(job, choices, runs[i]);
-        if (!runProgramOutput(job, dialog, panes).ok()) {
+        bool pressed = false;
+        if (runs[i].maxChipArea) {
+            const double limit = leadingNumberValue(*runs[i].maxChipArea);
+            const PlanResult plan = planRoughing(dialog, limit);
+            if (plan.ok()) {
+                pressed = runPlannedOutputs(job, dialog, plan.plan(), panes).ok();
+                outcome.maxChipArea = limit;
+            } else if (plan.refusal().reason != PlanRefusal::Reason::DataError) {
+                outcome.refusal = plan.refusal();
+            }
+        } else {
+            pressed = runProgramOutput(job, dialog, panes).ok();
+        }
+        if (!pressed) {
             outcome.failedRun = static_cast<int>(i) + 1;
             outcome.failedRunLine = runs[i].firstLine;
             return outcome;

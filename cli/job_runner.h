@@ -3,6 +3,7 @@
 #include "cli/job_file.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
+#include "simulation/roughing_planner.h"
 
 #include <functional>
 #include <string>
@@ -16,13 +17,17 @@ struct JobOutcome {
     std::string macroText;    // txtDataA after the runs
     std::string standardText; // txtDataB after the runs
     ThreadJob job;            // the job record after the runs
+    // Set when the run that failed asked for a roughing plan that cannot be made.
+    std::optional<PlanRefusal> refusal;
+    std::optional<double> maxChipArea; // the limit of the last planned run
     bool ok() const { return failedRun == 0; }
 };
 
 // Presses "プログラム出力" once per run, in order, starting from empty panes and a fresh
 // job (sequenceCounter 1), exactly as the window does after start-up. Each run's dialog
-// holds what the reopened dialog would show, overlaid with what the run sets. Stops at
-// the first run that fails.
+// holds what the reopened dialog would show, overlaid with what the run sets. A run
+// with maxChipArea is pressed once per run of its roughing plan. Stops at the first
+// run that fails.
 //
 // onPaneChanged, when given, is called each time a run sets a pane's text, with the
 // job as it stands at that moment: where the window redraws that pane's graphic.

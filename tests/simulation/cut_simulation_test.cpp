@@ -105,11 +105,14 @@ TEST(WorkedExample, LeavesTheFlankCuspItsStepsGiveAndNoGouge) {
     EXPECT_EQ(result.passes.size(), 17u);
     EXPECT_EQ(result.runs, 1);
     EXPECT_FALSE(result.gouge);
-    // On a 60 degree flank with steps of 0.25 the next, deeper pass's side stands at
-    // s - r from the last one, where that pass's nose still reaches
-    // sqrt(r^2 - (s - r)^2) below its centre, r / cos 60 above the flank.
+    // On a 60 degree flank with steps of 0.25 the deeper pass's body stands r = 0.4
+    // beyond its centre, at 3.4 from the first crest on the second flank; just past it
+    // the material is where the nose of the pass written X32.405 Z7.75 (3.25 from the
+    // crest, its nose centre 1.2025 - 0.4 deep) reaches at 0.15 from its centre:
+    // 0.8025 + sqrt(0.16 - 0.0225) = 1.17331 deep. The flank lies there at
+    // (4.464102 - tan 30 x 0.5 - 3.4) x tan 60 = 1.343079: a cusp of 0.169769.
     ASSERT_TRUE(result.cusp);
-    EXPECT_NEAR(result.cusp->height, 0.1693825, kHeight);
+    EXPECT_NEAR(result.cusp->height, 0.169769, kHeight);
 }
 
 TEST(WorkedExample, AFlankStepOvershootingTheCrestCornerGougesTheCrest) {
