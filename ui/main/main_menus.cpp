@@ -25,6 +25,17 @@ QAction* item(QMenu* menu, const char* name, const QString& caption,
 
 } // namespace
 
+QMenu* toolsMenu(QMenuBar& bar) {
+    if (auto* existing = bar.findChild<QMenu*>(QStringLiteral("mnuTools"))) {
+        return existing;
+    }
+    QMenu* tools = menu(bar, "mnuTools", QStringLiteral("ツール(&T)"));
+    if (auto* help = bar.findChild<QMenu*>(QStringLiteral("mnuHelp"))) {
+        bar.insertAction(help->menuAction(), tools->menuAction());
+    }
+    return tools;
+}
+
 MainMenus buildMainMenus(QMenuBar& bar) {
     MainMenus m;
     m.file = menu(bar, "mnuFile", QStringLiteral("ファイル(&F)"));
@@ -50,6 +61,9 @@ MainMenus buildMainMenus(QMenuBar& bar) {
 
     m.help = menu(bar, "mnuHelp", QStringLiteral("ヘルプ(&H)"));
     m.helpAbout = item(m.help, "mnuHelpAbout", QStringLiteral("Quillmarについて(&A)"));
+
+    m.tools = toolsMenu(bar);
+    m.toolsSimulation = item(m.tools, "mnuToolsSimulation", QStringLiteral("切削シミュレーション"));
     return m;
 }
 

@@ -175,6 +175,7 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
         {"ExampleOspMacro", "OSP マクロ"},
         {"ExampleOspStandard", "OSP 標準"},
         {"ExampleFanucStandard", "FANUC"},
+        {"mnuToolsSimulation", "切削シミュレーション"},
         {"mnuHelpAbout", "Quillmarについて(&A)"}};
     for (const auto& [name, caption] : items) {
         auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
@@ -188,7 +189,8 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
             << name;
     }
     const QStringList menus = {QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
-                               QStringLiteral("サンプル"), QStringLiteral("ヘルプ(&H)")};
+                               QStringLiteral("サンプル"), QStringLiteral("ツール(&T)"),
+                               QStringLiteral("ヘルプ(&H)")};
     QStringList shown;
     for (const QAction* action : window->menuBar()->actions()) {
         shown.append(action->text());
