@@ -1,4 +1,5 @@
 #include "simulation/roughing_planner.h"
+#include "tests/simulation/trapezoidal_example.h"
 #include "worst_case_job.h"
 
 #include <benchmark/benchmark.h>
@@ -36,13 +37,7 @@ BENCHMARK(SimulateWorstCase)->Unit(benchmark::kMillisecond);
 
 // Planning the inner Tr 40 x 7 of the examples down to chips of 0.25 mm^2.
 void PlanInnerTrapezoidal(benchmark::State& state) {
-    DialogSnapshot dialog;
-    const char* texts[18] = {"0.2", "7",    "1.5", "41", "33", "75",  "75", "0.25", "0.5",
-                             "0.5", "0.25", "33",  "0",  "5",  "-40", "0",  "31",   "33"};
-    for (std::size_t i = 0; i < 18; ++i) {
-        dialog.texts[i] = texts[i];
-    }
-    dialog.feeds.fill("0.2");
+    const DialogSnapshot dialog = testing::trapezoidalDialog();
     std::size_t runs = 0;
     for (auto _ : state) {
         const PlanResult result = planRoughing(dialog, 0.25);

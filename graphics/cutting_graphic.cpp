@@ -17,6 +17,15 @@ constexpr int kMaxPitchMarks = 100000;
 
 constexpr double kMarkRadii[] = {0.05, 0.1};
 
+// The lead of a multi-start thread: its passes reach out one pitch further per start,
+// and its feed moves advance one lead a turn. A single start is the pitch itself.
+double leadOf(const ThreadJob& job) {
+    return job.starts > 1 ? job.pitch * job.starts : job.pitch;
+}
+double drawnPassLength(const ThreadJob& job) {
+    return job.starts > 1 ? job.passLength + (job.starts - 1) * job.pitch : job.passLength;
+}
+
 // The millimetre grid over the whole pass length, with the stock line and labels;
 // false when the job's numbers cannot make a picture.
 bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes& notes) {
@@ -25,7 +34,7 @@ bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes
     const double yLimit = toSingle((double(scale.top) + double(scale.height)) - 0.3);
     const double gridBottom = std::floor(yLimit / 0.5) * 0.5;
     const double zLeft = std::floor((job.zEnd - 2) / 5) * 5;
-    const double zRight = std::floor((job.zStart + job.pitch + 5) / 5) * 5;
+    const double zRight = std::floor((job.zStart + leadOf(job) + 5) / 5) * 5;
     if (!allFinite({gridTop, gridBottom, zLeft, zRight, job.stockDiameter / 2})) {
         return false;
     }
@@ -58,7 +67,7 @@ bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes
     return true;
 }
 
-// Cyan marks one pitch apart along a feed move toward -Z, from its start point on.
+// Cyan marks one lead apart along a feed move toward -Z, from its start point on.
 // A move that keeps its Z has no slope and no marks; nor has any move when the
 // pitch is not positive.
 class PitchMarks {
@@ -102,7 +111,7 @@ private:
 
 bool drawCuttingGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,
                         DrawingSurface& surface) {
-    const double length = job.passLength;
+    const double length = drawnPassLength(job);
     if (!(length > 0)) {
         return false; // no program output yet: the picture keeps what it shows
     }
@@ -115,7 +124,7 @@ bool drawCuttingGraphic(const ThreadJob& job, std::u16string_view paneText, NcLi
         }
         // Every move of the text: rapid moves purple, feed moves yellow with their
         // pitch marks; after a comment the pen is lifted and the move is a point.
-        PitchMarks marks(surface, job.pitch, notes);
+        PitchMarks marks(surface, leadOf(job), notes);
         return reader.walkProgramText(paneText, [&](const NcMove& move) {
             const double y = -move.x / 2;
             const double previousY = -move.previousX / 2;

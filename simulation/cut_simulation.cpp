@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <memory>
 
 namespace quillmar {
 
@@ -56,6 +57,15 @@ Deviation largestDeviation(const HeightField& field, const std::vector<double>& 
 
 } // namespace
 
+int SectionSetup::grooveOf(double z) const {
+    const double groove = std::floor((zReference - z) / pitch);
+    if (!std::isfinite(groove) || starts <= 1) {
+        return 0;
+    }
+    const double index = std::fmod(groove, double(starts));
+    return int(index < 0 ? index + starts : index);
+}
+
 double SectionSetup::positionOf(double z) const {
     double w = std::fmod(zReference - z, pitch);
     if (w < 0) {
@@ -71,6 +81,7 @@ SectionSetup sectionFromJob(const ThreadJob& job, const SimulationOptions& optio
     setup.side = job.side < 0 ? -1 : 1;
     setup.stockDiameter = job.stockDiameter;
     setup.noseRadius = job.noseRadius;
+    setup.starts = job.starts;
     setup.bodyHalfAngleDegrees = options.bodyHalfAngleDegrees;
     setup.outline = DesignOutline::fromJob(job);
     return setup;
@@ -116,18 +127,32 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         return result; // no pitch: no section to cut
     }
 
+    // Each start of a multi-start thread cuts grooves of its own: every groove along the
+    // axis has a field, and the section shows the first one cut.
     const ToolShape tool(setup.noseRadius, degreesToRadians(setup.bodyHalfAngleDegrees));
-    HeightField field(setup.pitch, setup.depthOf(setup.stockDiameter), tool);
-    result.cellWidth = field.cellWidth();
+    const int grooves = std::clamp(setup.starts, 1, kMostStarts);
+    std::vector<std::unique_ptr<HeightField>> fields(static_cast<std::size_t>(grooves));
+    const auto fieldOf = [&](int groove) -> HeightField& {
+        auto& field = fields[std::size_t(groove)];
+        if (!field) {
+            field = std::make_unique<HeightField>(setup.pitch, setup.depthOf(setup.stockDiameter),
+                                                  tool);
+        }
+        return *field;
+    };
+    const int shown = count > 0 ? setup.grooveOf(reading.passes.front().z) : 0;
+    HeightField& shownField = fieldOf(shown);
+    result.cellWidth = shownField.cellWidth();
     double largestArea = 0;
     double largestThickness = 0;
     for (int k = 0; k < count; ++k) {
         const ThreadingPass& pass = reading.passes[std::size_t(k)];
         if (k > 0 && pass.run != reading.passes[std::size_t(k - 1)].run) {
-            result.depthAfterRun.push_back(field.centreDepths());
+            result.depthAfterRun.push_back(shownField.centreDepths());
         }
         PassCut cut{pass.run, k, pass.line, pass.x, pass.z, setup.positionOf(pass.z)};
-        const CutFigures figures = field.cut(k, cut.position, setup.depthOf(pass.x));
+        const CutFigures figures =
+            fieldOf(setup.grooveOf(pass.z)).cut(k, cut.position, setup.depthOf(pass.x));
         cut.chipArea = figures.area;
         cut.chipThickness = figures.thickness;
         cut.thicknessPosition = figures.thicknessPosition;
@@ -146,29 +171,39 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         result.passes.push_back(cut);
     }
     if (count > 0) {
-        result.depthAfterRun.push_back(field.centreDepths());
+        result.depthAfterRun.push_back(shownField.centreDepths());
     }
-    result.materialDepth = field.centreDepths();
+    result.materialDepth = shownField.centreDepths();
 
     if (setup.outline) {
         const auto designAt = [&](double u) { return setup.depthOf(setup.outline->diameterAt(u)); };
-        result.designDepth.resize(std::size_t(field.cellCount()));
-        for (int k = 0; k < field.cellCount(); ++k) {
-            result.designDepth[std::size_t(k)] = designAt(field.cellPosition(k));
+        result.designDepth.resize(std::size_t(shownField.cellCount()));
+        for (int k = 0; k < shownField.cellCount(); ++k) {
+            result.designDepth[std::size_t(k)] = designAt(shownField.cellPosition(k));
         }
-        Deviation cusp =
-            largestDeviation(field, result.designDepth, designAt,
-                             [](double design, double material, int) { return design - material; });
-        if (!(cusp.height > kTouchingTolerance)) {
-            cusp = Deviation{};
+        std::optional<Deviation> cusp;
+        std::optional<Deviation> gouge;
+        for (const auto& field : fields) {
+            if (!field) {
+                continue;
+            }
+            const Deviation fieldCusp = largestDeviation(
+                *field, result.designDepth, designAt,
+                [](double design, double material, int) { return design - material; });
+            if (!cusp || fieldCusp.height > cusp->height) {
+                cusp = fieldCusp;
+            }
+            // Only a cut gouges: stock that was already short of the outline is not.
+            const Deviation fieldGouge = largestDeviation(
+                *field, result.designDepth, designAt, [](double design, double material, int pass) {
+                    return pass < 0 ? -std::numeric_limits<double>::infinity() : material - design;
+                });
+            if (!gouge || fieldGouge.height > gouge->height) {
+                gouge = fieldGouge;
+            }
         }
-        result.cusp = cusp;
-        // Only a cut gouges: stock that was already short of the outline is not.
-        const Deviation gouge = largestDeviation(
-            field, result.designDepth, designAt, [](double design, double material, int pass) {
-                return pass < 0 ? -std::numeric_limits<double>::infinity() : material - design;
-            });
-        if (gouge.height > kTouchingTolerance) {
+        result.cusp = cusp && cusp->height > kTouchingTolerance ? *cusp : Deviation{};
+        if (gouge && gouge->height > kTouchingTolerance) {
             result.gouge = gouge;
         }
     }

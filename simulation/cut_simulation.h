@@ -18,10 +18,13 @@ struct SectionSetup {
     double stockDiameter = 0;
     double noseRadius = 0;
     double bodyHalfAngleDegrees = 0;
+    int starts = 1; // a multi-start thread's grooves along the axis belong to its starts in turn
     std::optional<DesignOutline> outline;
 
     // Position within the pitch, [0, pitch), of a program Z.
     double positionOf(double z) const;
+    // Which start's groove a program Z lies in (0 for a single start).
+    int grooveOf(double z) const;
     // Program Z of a position, in the pitch that starts at zReference.
     double zOf(double position) const { return zReference - position; }
     // Depth into the material of a program X (a diameter).
@@ -35,8 +38,8 @@ struct SimulationOptions {
 };
 
 // The section as a known job lays it out: its pitch (not the F word, which is the
-// lead of a multi-start thread), zStart + pitch at position 0 (the schedule's z = 0),
-// its side, stock, nose radius and design outline.
+// lead of a multi-start thread) and starts, zStart + pitch at position 0 (the
+// schedule's z = 0), its side, stock, nose radius and design outline.
 SectionSetup sectionFromJob(const ThreadJob& job, const SimulationOptions& options);
 
 // Without a job: the F word of the first pass as the pitch, Z 0 at position 0, the

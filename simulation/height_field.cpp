@@ -52,7 +52,7 @@ HeightField::Surface HeightField::exactSurface(double position, int nearCell) co
         const double depth =
             tool_.reach(passCentreDepth_[owner], offsetFrom(position, passPosition_[owner]));
         if (depth > surface.depth) {
-            surface = {depth, owner};
+            surface = {depth, passNumber_[std::size_t(owner)]};
         }
     }
     return surface;
@@ -60,6 +60,8 @@ HeightField::Surface HeightField::exactSurface(double position, int nearCell) co
 
 CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
     const double centre = edgeDepth - tool_.noseRadius();
+    const int local = int(passNumber_.size());
+    passNumber_.push_back(pass);
     passPosition_.push_back(position);
     passCentreDepth_.push_back(centre);
     CutFigures figures;
@@ -118,7 +120,7 @@ CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
         figures.area += removed;
         if (reach > centreDepth_[cell]) {
             centreDepth_[cell] = reach;
-            owner_[cell] = pass;
+            owner_[cell] = local;
         }
     }
     return figures;

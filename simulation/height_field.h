@@ -31,7 +31,8 @@ public:
     double cellWidth() const { return cellWidth_; }
     double cellPosition(int cell) const { return (cell + 0.5) * cellWidth_; }
     const std::vector<double>& centreDepths() const { return centreDepth_; }
-    const std::vector<int>& owners() const { return owner_; } // -1: stock
+    // Per cell the field's own number of the pass that left it; -1: stock.
+    const std::vector<int>& owners() const { return owner_; }
 
     // Lowers the material to the tool with its nose edge at edgeDepth, nose centre at
     // `position`; pass numbers the cut for the exact surface.
@@ -61,6 +62,7 @@ private:
     std::vector<double> centreDepth_;
     std::vector<double> meanDepth_;
     std::vector<int> owner_;
+    std::vector<int> passNumber_; // the caller's number of each pass cut here
     std::vector<double> passPosition_;
     std::vector<double> passCentreDepth_;
     std::vector<double> scratch_;

@@ -13,7 +13,6 @@ namespace quillmar {
 
 namespace {
 
-constexpr int kAllowanceField = 13; // Text13, "X軸 仕上げ代"
 constexpr long long kFromStock = -1;
 
 std::string allowanceText(long long micrometres) {
@@ -69,7 +68,7 @@ private:
         Pressed pressed;
         for (const long long allowance : allowances) {
             DialogSnapshot run = dialog_;
-            run.texts[kAllowanceField - 1] = allowanceText(allowance);
+            run.text(JobField::FinishAllowance) = allowanceText(allowance);
             if (!runProgramOutput(pressed.job, run, panes).ok()) {
                 return std::nullopt;
             }
@@ -112,7 +111,7 @@ PlanRefusal refusal(PlanRefusal::Reason reason, double needed = 0) {
 PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
                         const SimulationOptions& options) {
     ChipOracle oracle(dialog, options);
-    const double given = leadingNumberValue(dialog.text(kAllowanceField));
+    const double given = leadingNumberValue(dialog.text(JobField::FinishAllowance));
     const long long lastRoughing = given > 0 ? (long long)std::llround(given * 1000) : 0;
     if (!(maxChipArea > 0)) {
         const auto asGiven = oracle.largestChip(kFromStock, lastRoughing);
@@ -195,7 +194,7 @@ ProgramOutputResult runPlannedOutputs(ThreadJob& job, const DialogSnapshot& dial
     ProgramOutputResult result;
     for (const std::string& allowance : plan.allowances) {
         DialogSnapshot run = dialog;
-        run.texts[kAllowanceField - 1] = allowance;
+        run.text(JobField::FinishAllowance) = allowance;
         result = runProgramOutput(job, run, panes);
         if (!result.ok()) {
             break;

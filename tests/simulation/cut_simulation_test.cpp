@@ -84,11 +84,11 @@ class FloorCusp : public ::testing::TestWithParam<double> {};
 TEST_P(FloorCusp, IsTheCircleIntersectionHeight) {
     const double step = GetParam();
     auto dialog = workedExampleDialog();
-    dialog.texts[1] = "10";    // pitch
-    dialog.texts[2] = "3";     // floor width
-    dialog.texts[11] = "33.8"; // stock
-    dialog.feeds.fill("0.01");
-    dialog.feeds[3] = std::to_string(step);
+    dialog.text(JobField::Pitch) = "10";
+    dialog.text(JobField::Width) = "3";
+    dialog.text(JobField::StockDiameter) = "33.8";
+    testing::setEverySteps(dialog, "0.01");
+    dialog.text(JobField::StepD1) = std::to_string(step);
     const auto out = press(dialog);
     const auto result = simulateProgram(utf16(out.panes.b), &out.job);
     ASSERT_TRUE(result.cusp);
@@ -117,7 +117,8 @@ TEST(WorkedExample, LeavesTheFlankCuspItsStepsGiveAndNoGouge) {
 
 TEST(WorkedExample, AFlankStepOvershootingTheCrestCornerGougesTheCrest) {
     auto dialog = workedExampleDialog();
-    dialog.feeds[5] = "1.8"; // A2-F: from z 3 straight to 4.8, past the corner at 4.4641
+    dialog.text(JobField::StepA2) =
+        "1.8"; // A2-F: from z 3 straight to 4.8, past the corner at 4.4641
     const auto out = press(dialog);
     const auto result = simulateProgram(utf16(out.panes.b), &out.job);
     ASSERT_TRUE(result.gouge);
@@ -127,6 +128,24 @@ TEST(WorkedExample, AFlankStepOvershootingTheCrestCornerGougesTheCrest) {
     EXPECT_NEAR(result.gouge->position, 4.801, 0.002);
     ASSERT_GE(result.gouge->pass, 0);
     EXPECT_DOUBLE_EQ(result.passes.at(result.gouge->pass).z, 6.199);
+}
+
+// Two starts: each point is cut once per start, the second start one pitch further out,
+// in a groove of its own; both grooves take the same chips and keep the same cusp.
+TEST(WorkedExample, EachStartCutsAGrooveOfItsOwn) {
+    auto dialog = workedExampleDialog();
+    dialog.text(JobField::Starts) = "2";
+    const auto out = press(dialog);
+    const auto result = simulateProgram(utf16(out.panes.b), &out.job);
+    ASSERT_EQ(result.passes.size(), 34u);
+    for (std::size_t k = 0; k < 34; k += 2) {
+        EXPECT_DOUBLE_EQ(result.passes[k + 1].z, result.passes[k].z + 6) << k;
+        EXPECT_NEAR(result.passes[k + 1].chipArea, result.passes[k].chipArea, 1e-9) << k;
+        EXPECT_FALSE(result.passes[k + 1].air) << k;
+    }
+    ASSERT_TRUE(result.cusp);
+    EXPECT_NEAR(result.cusp->height, 0.169769, kHeight);
+    EXPECT_FALSE(result.gouge);
 }
 
 TEST(ReadThreadingPasses, EveryCommentStartsARunAndFWordsAreModal) {

@@ -1,4 +1,5 @@
 #include "simulation/roughing_planner.h"
+#include "trapezoidal_example.h"
 #include "worked_example.h"
 
 #include <gtest/gtest.h>
@@ -6,17 +7,7 @@
 namespace quillmar {
 namespace {
 
-// The inner Tr 40 x 7 of the examples: 0.2 nose, 75 degree flanks, steps of 0.2.
-DialogSnapshot trapezoidalDialog() {
-    DialogSnapshot dialog;
-    const char* texts[18] = {"0.2", "7",    "1.5", "41", "33", "75",  "75", "0.25", "0.5",
-                             "0.5", "0.25", "33",  "0",  "5",  "-40", "0",  "31",   "33"};
-    for (std::size_t i = 0; i < 18; ++i) {
-        dialog.texts[i] = texts[i];
-    }
-    dialog.feeds.fill("0.2");
-    return dialog;
-}
+using testing::trapezoidalDialog;
 
 // The largest chip of any pass of everything the panes hold after the planned runs.
 double largestChipOfPlannedJob(const DialogSnapshot& dialog, const RoughingPlan& plan) {
@@ -50,7 +41,7 @@ TEST(RoughingPlanner, PlannedRunsStayWithinTheirLimitAndSmallerLimitsNeedMoreRun
 
 TEST(RoughingPlanner, KeepsTheGivenLastRoughingAllowance) {
     DialogSnapshot dialog = trapezoidalDialog();
-    dialog.texts[12] = "0.2";
+    dialog.text(JobField::FinishAllowance) = "0.2";
     const PlanResult result = planRoughing(dialog, 0.5);
     ASSERT_TRUE(result.ok());
     const auto& allowances = result.plan().allowances;
@@ -67,7 +58,8 @@ TEST(RoughingPlanner, RefusesWithTheFigureNeeded) {
         EXPECT_EQ(result.refusal().reason, PlanRefusal::Reason::LimitNotPositive);
         EXPECT_GT(result.refusal().neededArea, 0);
     }
-    dialog.texts[12] = "2"; // the finishing run then takes a full millimetre of the radius
+    dialog.text(JobField::FinishAllowance) =
+        "2"; // the finishing run then takes a full millimetre of the radius
     const PlanResult result = planRoughing(dialog, 0.3);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.refusal().reason, PlanRefusal::Reason::FinishingRunExceeds);
@@ -76,7 +68,7 @@ TEST(RoughingPlanner, RefusesWithTheFigureNeeded) {
 
 TEST(RoughingPlanner, AJobThatFailsIsTheDataError) {
     DialogSnapshot dialog = trapezoidalDialog();
-    dialog.texts[5] = "0"; // A1 of 0 divides by zero
+    dialog.text(JobField::A1) = "0"; // A1 of 0 divides by zero
     const PlanResult result = planRoughing(dialog, 1);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.refusal().reason, PlanRefusal::Reason::DataError);
