@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/join_text.h"
+#include "core/leading_number.h"
 #include "quillmar_version.h"
 
 #include <string_view>
@@ -39,9 +40,27 @@ std::optional<std::string>* fileOption(CommandLine& line, std::string_view name)
 }
 
 constexpr std::string_view kSizeOption = "--size";
+constexpr std::string_view kBodyAngleOption = "--body-angle";
 
 bool takesValue(CommandLine& line, std::string_view name) {
-    return name == kSizeOption || fileOption(line, name) != nullptr;
+    return name == kSizeOption || name == kBodyAngleOption || fileOption(line, name) != nullptr;
+}
+
+// Degrees from 0 up to (not including) 90, as plain digits with at most one point.
+std::optional<double> parseBodyAngle(const std::string& text) {
+    int points = 0;
+    for (const char c : text) {
+        if (c == '.') {
+            ++points;
+        } else if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+    }
+    if (text.empty() || text == "." || points > 1) {
+        return std::nullopt;
+    }
+    const double value = leadingNumberValue(text);
+    return value < 90 ? std::optional<double>(value) : std::nullopt;
 }
 
 // Empty when the value is taken, else what is wrong with it.
@@ -54,6 +73,15 @@ std::string setOption(CommandLine& line, const std::string& name, const std::str
                              std::to_string(kLargestPictureSide)});
         }
         line.pictureSize = *size;
+        return {};
+    }
+    if (name == kBodyAngleOption) {
+        const auto angle = parseBodyAngle(value);
+        if (!angle) {
+            return joinText({"invalid angle '", value,
+                             "' for '--body-angle': give degrees from 0 to below 90"});
+        }
+        line.bodyHalfAngle = *angle;
         return {};
     }
     if (value.empty()) {
@@ -121,7 +149,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                 value = arguments[++i];
             } else {
                 return badUsage(joinText({"option '", name, "' needs ",
-                                          name == kSizeOption ? "a size" : "a file name"}));
+                                          name == kSizeOption        ? "a size"
+                                          : name == kBodyAngleOption ? "an angle"
+                                                                     : "a file name"}));
             }
             if (std::string problem = setOption(line, name, value); !problem.empty()) {
                 return badUsage(std::move(problem));
@@ -199,6 +229,8 @@ std::string helpText() {
            "                          pass; .json, the passes and a summary of the figures\n"
            "  --section-picture FILE  draw the simulated section of one pitch into FILE\n"
            "                          (.png or .svg)\n"
+           "  --body-angle DEGREES    the simulated tool body's sides lean out by this much\n"
+           "                          each side of the nose (default 0: as wide as the nose)\n"
            "  --size WIDTHxHEIGHT     the pictures' size in pixels (default 800x400)\n"
            "      --help              display this help and exit\n"
            "      --version           output version information and exit\n"

@@ -27,7 +27,8 @@ struct CommandLine {
     std::optional<std::string> reportFile;     // the cut simulation, .csv or .json
     std::optional<std::string> sectionPicture; // the simulated section, .png or .svg
     PictureSize pictureSize;
-    std::string problem; // BadUsage: what is wrong
+    double bodyHalfAngle = 0; // degrees: the tool body's sides in the cut simulation
+    std::string problem;      // BadUsage: what is wrong
 
     bool wantsPanePictures() const { return pointsPicture || cuttingPicture; }
     bool wantsPictures() const { return wantsPanePictures() || sectionPicture; }

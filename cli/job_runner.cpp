@@ -51,7 +51,8 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
 
 } // namespace
 
-JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged) {
+JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged,
+                  const SimulationOptions& simulation) {
     ThreadJob job;
     OutputChoices choices; // the dialog's first showing: inner, OSP, both boxes checked
     StringPanes panes(job, onPaneChanged);
@@ -61,7 +62,7 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
         bool pressed = false;
         if (runs[i].maxChipArea) {
             const double limit = leadingNumberValue(*runs[i].maxChipArea);
-            const PlanResult plan = planRoughing(dialog, limit);
+            const PlanResult plan = planRoughing(dialog, limit, simulation);
             if (plan.ok()) {
                 pressed = runPlannedOutputs(job, dialog, plan.plan(), panes).ok();
                 outcome.maxChipArea = limit;

@@ -26,13 +26,15 @@ struct JobOutcome {
 // Presses "プログラム出力" once per run, in order, starting from empty panes and a fresh
 // job (sequenceCounter 1), exactly as the window does after start-up. Each run's dialog
 // holds what the reopened dialog would show, overlaid with what the run sets. A run
-// with maxChipArea is pressed once per run of its roughing plan. Stops at the first
+// with maxChipArea is pressed once per run of its roughing plan (the tool as
+// `simulation` describes it). Stops at the first
 // run that fails.
 //
 // onPaneChanged, when given, is called each time a run sets a pane's text, with the
 // job as it stands at that moment: where the window redraws that pane's graphic.
 using PaneChanged = std::function<void(Pane pane, const std::string& text, const ThreadJob& job)>;
-JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {});
+JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {},
+                  const SimulationOptions& simulation = {});
 
 // What Save writes from a pane: its text followed by one CR LF.
 std::string savedBytes(const std::string& paneText);

@@ -93,6 +93,12 @@ std::optional<IoFailure> addPictures(const CommandLine& line, const PanePictures
     return std::nullopt;
 }
 
+SimulationOptions simulationOptions(const CommandLine& line) {
+    SimulationOptions options;
+    options.bodyHalfAngleDegrees = line.bodyHalfAngle;
+    return options;
+}
+
 int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
                  const std::optional<PanePictures>& pictures) {
     if (!line.writesFiles()) {
@@ -108,8 +114,8 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
     }
     std::optional<RecordingSurface> section;
     if (line.wantsSimulation()) {
-        const SimulationResult result =
-            simulateProgram(utf16FromUtf8(outcome.standardText), &outcome.job);
+        const SimulationResult result = simulateProgram(utf16FromUtf8(outcome.standardText),
+                                                        &outcome.job, simulationOptions(line));
         if (line.reportFile) {
             files.push_back({*line.reportFile,
                              simulationReport(*line.reportFile, result, outcome.maxChipArea)});
@@ -179,7 +185,7 @@ int generate(const CommandLine& line) {
             pictures->paneChanged(pane, text, job);
         };
     }
-    const JobOutcome outcome = runJob(job.runs, redraw);
+    const JobOutcome outcome = runJob(job.runs, redraw, simulationOptions(line));
     if (!outcome.ok() && outcome.refusal) {
         std::cerr << "quillmar-gen: run " << outcome.failedRun << " (" << shownName << ":"
                   << outcome.failedRunLine << "): " << refusalText(*outcome.refusal) << "\n";

@@ -74,6 +74,25 @@ TEST(QuillmarGenReport, AnImpossiblePlanWritesNothing) {
     EXPECT_EQ(fileNames(folder), std::vector<std::string>{"zero.job"});
 }
 
+// A body leaning out by 30 degrees each side takes more than a body as wide as the
+// nose wherever a pass goes deeper than where its sides leave the nose.
+TEST(QuillmarGenReport, BodyAngleWidensTheDeepChips) {
+    TempFolder folder;
+    const auto largestChip = [&](const std::string& angle) {
+        const Finished run = runGenerator(
+            folder, {"--body-angle", angle, "--report", "cut.json", kWorkedExampleJob});
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::string json = readBytes(folder.file("cut.json"));
+        const auto at = json.find("\"largestChipArea\": {\"area\": ");
+        return at == std::string::npos ? 0.0 : std::stod(json.substr(at + 29));
+    };
+    EXPECT_GT(largestChip("30"), largestChip("0"));
+    const Finished refused = runGenerator(folder, {"--body-angle", "90", kWorkedExampleJob});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("give degrees from 0 to below 90"), std::string::npos)
+        << refused.err;
+}
+
 TEST(QuillmarGenReport, ANameWithoutCsvOrJsonIsRefused) {
     TempFolder folder;
     const Finished run = runGenerator(folder, {"--report", "cut.txt", kWorkedExampleJob});

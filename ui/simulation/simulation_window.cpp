@@ -74,11 +74,18 @@ void SimulationWindow::buildWidgets() {
     planButton_ = new QPushButton(QStringLiteral("荒加工計画"), this);
     planButton_->setObjectName(QStringLiteral("cmdPlan"));
     connect(planButton_, &QPushButton::clicked, this, &SimulationWindow::planRoughing);
+    bodyAngle_ = new QLineEdit(this);
+    bodyAngle_->setObjectName(QStringLiteral("txtBodyAngle"));
+    bodyAngle_->setMaximumWidth(60);
+    bodyAngle_->setText(QStringLiteral("0"));
+    connect(bodyAngle_, &QLineEdit::textChanged, this, [this] { settleTimer_->start(); });
     planMessage_ = new QLabel(this);
     planMessage_->setObjectName(QStringLiteral("lblPlanMessage"));
     planMessage_->setWordWrap(true);
 
     auto* planRow = new QHBoxLayout;
+    planRow->addWidget(new QLabel(QStringLiteral("刃物側面角 (片側 °)"), this));
+    planRow->addWidget(bodyAngle_);
     planRow->addWidget(new QLabel(QStringLiteral("最大切りくず面積 (mm²)"), this));
     planRow->addWidget(maxChipArea_);
     planRow->addWidget(planButton_);
@@ -115,13 +122,18 @@ std::optional<double> SimulationWindow::limit() const {
     return value > 0 ? std::optional<double>(value) : std::nullopt;
 }
 
+SimulationOptions SimulationWindow::options() const {
+    SimulationOptions options;
+    options.bodyHalfAngleDegrees = leadingNumberValue(bodyAngle_->text().toStdString());
+    return options;
+}
+
 void SimulationWindow::simulateNow() {
     settleTimer_->stop();
     reading_ = readThreadingPasses(host_.standardProgramText());
     const ThreadJob* job = host_.knownJob();
-    const SimulationOptions options;
     const SectionSetup setup =
-        job ? sectionFromJob(*job, options) : sectionWithoutJob(reading_, options);
+        job ? sectionFromJob(*job, options()) : sectionWithoutJob(reading_, options());
     result_ = simulateCut(reading_, setup);
     const int passes = int(result_.passes.size());
     passSlider_->blockSignals(true);
@@ -198,7 +210,7 @@ bool SimulationWindow::eventFilter(QObject* watched, QEvent* event) {
 void SimulationWindow::planRoughing() {
     const double value = leadingNumberValue(maxChipArea_->text().toStdString());
     const DialogSnapshot dialog = host_.reopenedDialog();
-    const PlanResult plan = quillmar::planRoughing(dialog, value);
+    const PlanResult plan = quillmar::planRoughing(dialog, value, options());
     if (!plan.ok()) {
         planMessage_->setText(planRefusalText(plan.refusal()));
         return;

@@ -46,6 +46,7 @@ private:
     void drawSectionPicture();
     void planRoughing();
     std::optional<double> limit() const;
+    SimulationOptions options() const;
 
     SimulationHost& host_;
     QTimer* settleTimer_ = nullptr;
@@ -55,6 +56,7 @@ private:
     ChipChart* chart_ = nullptr;
     QLabel* figures_ = nullptr;
     QLineEdit* maxChipArea_ = nullptr;
+    QLineEdit* bodyAngle_ = nullptr;
     QPushButton* planButton_ = nullptr;
     QLabel* planMessage_ = nullptr;
 

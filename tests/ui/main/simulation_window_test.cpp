@@ -69,6 +69,23 @@ TEST_F(SimulationWindowTest, FollowsTheStandardPaneAsItIsTyped) {
     })) << figures(simulation).toStdString();
 }
 
+TEST_F(SimulationWindowTest, ALeaningToolBodyTakesLargerChips) {
+    outputWorkedExample();
+    SimulationWindow* simulation = open();
+    ASSERT_TRUE(waitUntil([&] { return simulation->result().largestChipPass >= 0; }));
+    const auto largest = [&] {
+        return simulation->result()
+            .passes[std::size_t(simulation->result().largestChipPass)]
+            .chipArea;
+    };
+    const double straight = largest();
+    auto* angle = control<QLineEdit>(simulation, "txtBodyAngle");
+    angle->selectAll();
+    QTest::keyClicks(angle, "30");
+    ASSERT_TRUE(waitUntil([&] { return simulation->result().setup.bodyHalfAngleDegrees == 30; }));
+    EXPECT_GT(largest(), straight);
+}
+
 TEST_F(SimulationWindowTest, ClickingAPointOfTheChartSelectsThatPassesLine) {
     outputWorkedExample();
     SimulationWindow* simulation = open();
