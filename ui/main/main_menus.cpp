@@ -23,18 +23,15 @@ QAction* item(QMenu* menu, const char* name, const QString& caption,
     return action;
 }
 
-} // namespace
-
-QMenu* toolsMenu(QMenuBar& bar) {
-    if (auto* existing = bar.findChild<QMenu*>(QStringLiteral("mnuTools"))) {
-        return existing;
-    }
-    QMenu* tools = menu(bar, "mnuTools", QStringLiteral("ツール(&T)"));
-    if (auto* help = bar.findChild<QMenu*>(QStringLiteral("mnuHelp"))) {
-        bar.insertAction(help->menuAction(), tools->menuAction());
-    }
-    return tools;
+// "ツール(&T)", between "サンプル" and "ヘルプ(&H)": the tools that grow beside the
+// program's own commands add their items here.
+void addToolsMenu(QMenuBar& bar, MainMenus& m) {
+    m.tools = menu(bar, "mnuTools", QStringLiteral("ツール(&T)"));
+    m.toolsThreadStandard = item(m.tools, "mnuThreadStandard", QStringLiteral("ねじ規格"));
+    m.toolsSimulation = item(m.tools, "mnuToolsSimulation", QStringLiteral("切削シミュレーション"));
 }
+
+} // namespace
 
 MainMenus buildMainMenus(QMenuBar& bar) {
     MainMenus m;
@@ -59,11 +56,10 @@ MainMenus buildMainMenus(QMenuBar& bar) {
     m.exampleOspStandard = item(m.example, "ExampleOspStandard", QStringLiteral("OSP 標準"));
     m.exampleFanucStandard = item(m.example, "ExampleFanucStandard", QStringLiteral("FANUC"));
 
+    addToolsMenu(bar, m);
+
     m.help = menu(bar, "mnuHelp", QStringLiteral("ヘルプ(&H)"));
     m.helpAbout = item(m.help, "mnuHelpAbout", QStringLiteral("Quillmarについて(&A)"));
-
-    m.tools = toolsMenu(bar);
-    m.toolsSimulation = item(m.tools, "mnuToolsSimulation", QStringLiteral("切削シミュレーション"));
     return m;
 }
 

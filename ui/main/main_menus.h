@@ -24,16 +24,13 @@ struct MainMenus {
     QAction* exampleOspMacro = nullptr;
     QAction* exampleOspStandard = nullptr;
     QAction* exampleFanucStandard = nullptr;
-    QMenu* tools = nullptr; // "ツール(&T)", between "サンプル" and "ヘルプ(&H)"
+    QMenu* tools = nullptr;
+    QAction* toolsThreadStandard = nullptr;
     QAction* toolsSimulation = nullptr;
     QMenu* help = nullptr;
     QAction* helpAbout = nullptr;
 };
 
 MainMenus buildMainMenus(QMenuBar& bar);
-
-// The "ツール(&T)" menu of the bar: the one already there, or a new one placed before
-// "ヘルプ(&H)". Every helper window's item goes into this one menu.
-QMenu* toolsMenu(QMenuBar& bar);
 
 } // namespace quillmar
