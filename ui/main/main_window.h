@@ -96,6 +96,8 @@ private:
     void clearPicture(PictureBox& picture);
     void showMultiStartNote(bool output);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
+    bool savePane(OutputPane* pane);
+    bool settleUnsavedText();
 
     std::u16string_view standardProgramText() const override;
     const ThreadJob* knownJob() const override;
@@ -110,6 +112,7 @@ private:
     NcLineReader reader_;
     QString openPathName_;
     bool overwriteMode_ = false;
+    bool askToSaveOnClose_ = true;
     std::optional<QSize> pendingOuterSize_;
 
     MainMenus menus_;
