@@ -24,7 +24,7 @@ using namespace quillmar;
 
 constexpr int kLines = 100000;
 
-void typeOneCharacter(benchmark::State& state) {
+void typeOneCharacter(benchmark::State& state, bool simulationOpen) {
     QTemporaryDir folder;
     QSettings settings(folder.filePath(QStringLiteral("quillmar.ini")), QSettings::IniFormat);
     bench::NoMessages messages;
@@ -38,6 +38,10 @@ void typeOneCharacter(benchmark::State& state) {
         return;
     }
     window.job() = testing::exampleJob(); // pitch 12.7, D1 32, D2 28, Z 17.7 to -80
+    if (simulationOpen) {
+        // It simulates the pane only once typing rests; a keystroke must not wait for it.
+        window.simulationCommand();
+    }
     auto* pane = window.findChild<OutputPane*>(QStringLiteral("txtDataB"));
     auto* picture = window.findChild<PictureBox*>(QStringLiteral("Picture2"));
     const std::u16string program = bench::standardProgramText(kLines);
@@ -72,7 +76,10 @@ void typeOneCharacter(benchmark::State& state) {
     state.counters["picture_w"] = double(picture->width());
     state.counters["picture_h"] = double(picture->height());
 }
-BENCHMARK(typeOneCharacter)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(typeOneCharacter, plain, false)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(typeOneCharacter, simulationOpen, true)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/join_text.h"
+#include "core/leading_number.h"
 #include "quillmar_version.h"
 
 #include <string_view>
@@ -30,13 +31,37 @@ std::optional<std::string>* fileOption(CommandLine& line, std::string_view name)
     if (name == "--cutting-picture") {
         return &line.cuttingPicture;
     }
+    if (name == "--report") {
+        return &line.reportFile;
+    }
+    if (name == "--section-picture") {
+        return &line.sectionPicture;
+    }
     return nullptr;
 }
 
 constexpr std::string_view kSizeOption = "--size";
+constexpr std::string_view kBodyAngleOption = "--body-angle";
 
 bool takesValue(CommandLine& line, std::string_view name) {
-    return name == kSizeOption || fileOption(line, name) != nullptr;
+    return name == kSizeOption || name == kBodyAngleOption || fileOption(line, name) != nullptr;
+}
+
+// Degrees from 0 up to (not including) 90, as plain digits with at most one point.
+std::optional<double> parseBodyAngle(const std::string& text) {
+    int points = 0;
+    for (const char c : text) {
+        if (c == '.') {
+            ++points;
+        } else if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+    }
+    if (text.empty() || text == "." || points > 1) {
+        return std::nullopt;
+    }
+    const double value = leadingNumberValue(text);
+    return value < 90 ? std::optional<double>(value) : std::nullopt;
 }
 
 // Empty when the value is taken, else what is wrong with it. An option given twice is
@@ -57,6 +82,15 @@ std::string setOption(CommandLine& line, const std::string& name, const std::str
         line.pictureSize = *size;
         return {};
     }
+    if (name == kBodyAngleOption) {
+        const auto angle = parseBodyAngle(value);
+        if (!angle) {
+            return joinText({"invalid angle '", value,
+                             "' for '--body-angle': give degrees from 0 to below 90"});
+        }
+        line.bodyHalfAngle = *angle;
+        return {};
+    }
     if (value.empty()) {
         return joinText({"option '", name, "' needs a file name"});
     }
@@ -64,7 +98,19 @@ std::string setOption(CommandLine& line, const std::string& name, const std::str
     return {};
 }
 
-// Lower-case ASCII only: file name extensions are ASCII.
+// A file's format follows its extension, so a name without one of the two is refused
+// before anything runs.
+std::string extensionProblem(const char* option, const std::optional<std::string>& path,
+                             std::string_view first, std::string_view second) {
+    if (!path || endsWithIgnoringCase(*path, first) || endsWithIgnoringCase(*path, second)) {
+        return {};
+    }
+    return joinText({"option '", option, "' needs a file name ending in ", first, " or ", second,
+                     " ('", *path, "')"});
+}
+
+} // namespace
+
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
     if (text.size() < ending.size()) {
         return false;
@@ -78,18 +124,6 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
     }
     return true;
 }
-
-// The picture's format follows its extension, so a name without one of the two is
-// refused before anything runs.
-std::string pictureNameProblem(const char* option, const std::optional<std::string>& path) {
-    if (!path || endsWithIgnoringCase(*path, ".png") || endsWithIgnoringCase(*path, ".svg")) {
-        return {};
-    }
-    return joinText(
-        {"option '", option, "' needs a file name ending in .png or .svg ('", *path, "')"});
-}
-
-} // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
@@ -125,15 +159,20 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                 value = arguments[++i];
             } else {
                 return badUsage(joinText({"option '", name, "' needs ",
-                                          name == kSizeOption ? "a size" : "a file name"}));
+                                          name == kSizeOption        ? "a size"
+                                          : name == kBodyAngleOption ? "an angle"
+                                                                     : "a file name"}));
             }
             if (std::string problem = setOption(line, name, value, sizeGiven); !problem.empty()) {
                 return badUsage(std::move(problem));
             }
         }
     }
-    for (const auto& problem : {pictureNameProblem("--points-picture", line.pointsPicture),
-                                pictureNameProblem("--cutting-picture", line.cuttingPicture)}) {
+    for (const auto& problem :
+         {extensionProblem("--points-picture", line.pointsPicture, ".png", ".svg"),
+          extensionProblem("--cutting-picture", line.cuttingPicture, ".png", ".svg"),
+          extensionProblem("--report", line.reportFile, ".csv", ".json"),
+          extensionProblem("--section-picture", line.sectionPicture, ".png", ".svg")}) {
         if (!problem.empty()) {
             return badUsage(problem);
         }
@@ -199,6 +238,12 @@ std::string helpText() {
            "  --standard FILE         write the standard program (OSP G34 or FANUC G32) to FILE\n"
            "  --points-picture FILE   draw the point graphic into FILE (.png or .svg)\n"
            "  --cutting-picture FILE  draw the cutting graphic into FILE (.png or .svg)\n"
+           "  --report FILE           write what every pass cuts into FILE: .csv, one row a\n"
+           "                          pass; .json, the passes and a summary of the figures\n"
+           "  --section-picture FILE  draw the simulated section of one pitch into FILE\n"
+           "                          (.png or .svg)\n"
+           "  --body-angle DEGREES    the simulated tool body's sides lean out by this much\n"
+           "                          each side of the nose (default 0: as wide as the nose)\n"
            "  --size WIDTHxHEIGHT     the pictures' size in pixels (default 800x400)\n"
            "      --fields            write the runs as they will be used (every key = value,\n"
            "                            runs separated by [run]) instead of the programs;\n"
@@ -206,10 +251,13 @@ std::string helpText() {
            "      --help              display this help and exit\n"
            "      --version           output version information and exit\n"
            "\n"
-           "Without any of the four file options the standard program goes to standard\n"
+           "Without any of the six file options the standard program goes to standard\n"
            "output, and --macro - or --standard - writes that program there. With\n"
            "JOBFILE -, the job is read from standard input. The pictures show\n"
-           "the two graphics as the window shows them after the job's runs. Files are\n"
+           "the two graphics as the window shows them after the job's runs. The report and\n"
+           "the section simulate the standard program in one pitch of the groove: chip area\n"
+           "(mm^2) and thickness per pass, air passes, the largest cusp and gouge against\n"
+           "the groove the job describes. Files are\n"
            "written whole and together: an existing file is replaced only when every byte\n"
            "of every new one is on disk.\n"
            "\n"
@@ -225,10 +273,14 @@ std::string helpText() {
            "pitch, width, d1 to d3, a1, a2, r1 to r4, stockDiameter, taperAngle and starts;\n"
            "with cusp = HEIGHT (mm) also the eight steps, each the largest whose scallop\n"
            "stays within HEIGHT. Any of those keys given in the same run wins over the form.\n"
+           "The key maxChipArea (mm^2) turns its run into roughing runs and a finishing run\n"
+           "whose passes each remove at most that much; the run's finishAllowance, when not\n"
+           "0, stays the last roughing run's. When no plan can keep to it, nothing is written.\n"
            "\n"
            "Exit status:\n"
            " 0  if OK,\n"
-           " 1  if a run stopped on its data (\"データエラー \" and the run's number),\n"
+           " 1  if a run stopped on its data (\"データエラー \" and the run's number) or no\n"
+           "    roughing plan keeps to its maxChipArea (with the figure it would need),\n"
            " 2  if the job file, an option or an output file was at fault.\n"
            "\n"
            "Examples:\n"

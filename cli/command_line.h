@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillmar {
@@ -23,13 +24,18 @@ struct CommandLine {
     std::optional<std::string> standardFile;
     std::optional<std::string> pointsPicture;  // the point graphic, .png or .svg
     std::optional<std::string> cuttingPicture; // the cutting graphic, .png or .svg
+    std::optional<std::string> reportFile;     // the cut simulation, .csv or .json
+    std::optional<std::string> sectionPicture; // the simulated section, .png or .svg
     PictureSize pictureSize;
-    bool listFields = false; // --fields: the runs as they are used, instead of programs
-    std::string problem;     // BadUsage: what is wrong
+    bool listFields = false;  // --fields: the runs as they are used, instead of programs
+    double bodyHalfAngle = 0; // degrees: the tool body's sides in the cut simulation
+    std::string problem;      // BadUsage: what is wrong
 
-    bool wantsPictures() const { return pointsPicture || cuttingPicture; }
+    bool wantsPanePictures() const { return pointsPicture || cuttingPicture; }
+    bool wantsPictures() const { return wantsPanePictures() || sectionPicture; }
+    bool wantsSimulation() const { return reportFile || sectionPicture; }
     // Any file at all: without one, the standard program goes to standard output.
-    bool writesFiles() const { return macroFile || standardFile || wantsPictures(); }
+    bool writesFiles() const { return macroFile || standardFile || wantsPictures() || reportFile; }
 };
 
 // Reads the arguments after the program name, GNU style: "--macro FILE" or
@@ -39,6 +45,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // "WIDTHxHEIGHT" in pixels, each side 1 to kLargestPictureSide; nothing else.
 std::optional<PictureSize> parsePictureSize(const std::string& text);
+
+// Whether text ends with `ending` (lower-case ASCII), ignoring the case of ASCII letters:
+// file name extensions.
+bool endsWithIgnoringCase(std::string_view text, std::string_view ending);
 
 std::string usageLine();
 std::string helpText();

@@ -7,22 +7,23 @@
 namespace quillmar {
 namespace {
 
-enum class KeyKind { Side, Control, SequenceNumbers, Modin, Form, Cusp };
+enum class KeyKind { Side, Control, SequenceNumbers, Modin, Form, Cusp, MaxChipArea };
 
 struct ChoiceKey {
     std::string_view name;
     KeyKind kind;
 };
 
-// The keys of the dialog's choices and of the thread form; every other key names a
-// field of the field table.
-constexpr std::array<ChoiceKey, 6> kChoiceKeys{{
+// The keys of the dialog's choices, of the thread form and of the roughing plan's limit;
+// every other key names a field of the field table.
+constexpr std::array<ChoiceKey, 7> kChoiceKeys{{
     {"side", KeyKind::Side},
     {"control", KeyKind::Control},
     {"sequenceNumbers", KeyKind::SequenceNumbers},
     {"modin", KeyKind::Modin},
     {"form", KeyKind::Form},
     {"cusp", KeyKind::Cusp},
+    {"maxChipArea", KeyKind::MaxChipArea},
 }};
 
 const ChoiceKey* findChoiceKey(std::string_view name) {
@@ -166,6 +167,9 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
             return choiceError(key.name, value, "on", "off");
         }
         (key.kind == KeyKind::Modin ? run.modin : run.sequenceNumbers) = flag;
+        return std::nullopt;
+    case KeyKind::MaxChipArea:
+        run.maxChipArea = std::string(value);
         return std::nullopt;
     }
     return std::nullopt;

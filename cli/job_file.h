@@ -26,6 +26,9 @@ struct JobRun {
     int formLine = 0;
     std::optional<std::string> cusp;
     int cuspLine = 0;
+    // Largest chip area per pass (mm^2): the run becomes the roughing runs a plan
+    // chooses and a finishing run. Not carried into later runs.
+    std::optional<std::string> maxChipArea;
 };
 
 struct JobFileError {

@@ -1,6 +1,7 @@
 #include "cli/job_runner.h"
 
 #include "cli/run_fields.h"
+#include "core/leading_number.h"
 #include "core/pass_values.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
@@ -64,7 +65,7 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
 } // namespace
 
 JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged,
-                  const RunStarting& onRunStarting) {
+                  const RunStarting& onRunStarting, const SimulationOptions& simulation) {
     ThreadJob job;
     OutputChoices choices; // the dialog's first showing: inner, OSP, both boxes checked
     StringPanes panes(job, onPaneChanged);
@@ -77,7 +78,20 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
         if (onRunStarting) {
             onRunStarting(dialog);
         }
-        if (!runProgramOutput(job, dialog, panes).ok()) {
+        bool pressed = false;
+        if (runs[i].maxChipArea) {
+            const double limit = leadingNumberValue(*runs[i].maxChipArea);
+            const PlanResult plan = planRoughing(dialog, limit, simulation);
+            if (plan.ok()) {
+                pressed = runPlannedOutputs(job, dialog, plan.plan(), panes).ok();
+                outcome.maxChipArea = limit;
+            } else if (plan.refusal().reason != PlanRefusal::Reason::DataError) {
+                outcome.refusal = plan.refusal();
+            }
+        } else {
+            pressed = runProgramOutput(job, dialog, panes).ok();
+        }
+        if (!pressed) {
             outcome.failedRun = static_cast<int>(i) + 1;
             outcome.failedRunLine = runs[i].firstLine;
             return outcome;

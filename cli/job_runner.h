@@ -3,6 +3,7 @@
 #include "cli/job_file.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
+#include "simulation/roughing_planner.h"
 
 #include <functional>
 #include <optional>
@@ -18,13 +19,18 @@ struct JobOutcome {
     std::string macroText;                 // txtDataA after the runs
     std::string standardText;              // txtDataB after the runs
     ThreadJob job;                         // the job record after the runs
+    // Set when the run that failed asked for a roughing plan that cannot be made.
+    std::optional<PlanRefusal> refusal;
+    std::optional<double> maxChipArea; // the limit of the last planned run
     bool ok() const { return failedRun == 0 && !formError; }
 };
 
 // Presses "プログラム出力" once per run, in order, starting from empty panes and a fresh
 // job (sequenceCounter 1), exactly as the window does after start-up. Each run's dialog
-// holds what the reopened dialog would show, overlaid with what the run sets. Stops at
-// the first run that fails.
+// holds what the reopened dialog would show, overlaid with what the run sets. A run
+// with maxChipArea is pressed once per run of its roughing plan (the tool as
+// `simulation` describes it). Stops at the first
+// run that fails.
 //
 // onPaneChanged, when given, is called each time a run sets a pane's text, with the
 // job as it stands at that moment: where the window redraws that pane's graphic.
@@ -33,7 +39,7 @@ struct JobOutcome {
 using PaneChanged = std::function<void(Pane pane, const std::string& text, const ThreadJob& job)>;
 using RunStarting = std::function<void(const DialogSnapshot& dialog)>;
 JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {},
-                  const RunStarting& onRunStarting = {});
+                  const RunStarting& onRunStarting = {}, const SimulationOptions& simulation = {});
 
 // What Save writes from a pane: its text followed by one CR LF.
 std::string savedBytes(const std::string& paneText);

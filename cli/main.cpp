@@ -10,8 +10,13 @@
 #include "cli/picture_encoding.h"
 #include "cli/platform_console.h"
 #include "cli/run_fields.h"
+#include "cli/simulation_report.h"
+#include "cli/utf16_text.h"
+#include "core/plain_number_text.h"
+#include "simulation/section_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -45,7 +50,9 @@ std::vector<std::pair<const char*, std::string>> namedOutputs(const CommandLine&
         {"--macro", &line.macroFile},
         {"--standard", &line.standardFile},
         {"--points-picture", &line.pointsPicture},
-        {"--cutting-picture", &line.cuttingPicture}};
+        {"--cutting-picture", &line.cuttingPicture},
+        {"--report", &line.reportFile},
+        {"--section-picture", &line.sectionPicture}};
     for (const auto& [option, path] : options) {
         if (*path) {
             outputs.emplace_back(option, **path);
@@ -80,13 +87,16 @@ std::optional<std::string> sameFileProblem(const CommandLine& line) {
 }
 
 // The picture files' bytes, or the first that cannot be drawn.
-std::optional<IoFailure> addPictures(const CommandLine& line, const PanePictures& pictures,
+std::optional<IoFailure> addPictures(const CommandLine& line, const PanePictures* pictures,
+                                     const RecordingSurface* section,
                                      std::vector<FileContent>& files) {
     PictureEncoder encoder;
     const std::pair<const std::optional<std::string>*, const RecordingSurface*> wanted[] = {
-        {&line.pointsPicture, &pictures.points()}, {&line.cuttingPicture, &pictures.cutting()}};
+        {&line.pointsPicture, pictures ? &pictures->points() : nullptr},
+        {&line.cuttingPicture, pictures ? &pictures->cutting() : nullptr},
+        {&line.sectionPicture, section}};
     for (const auto& [path, recording] : wanted) {
-        if (!*path) {
+        if (!*path || !recording) {
             continue;
         }
         auto encoded = encoder.encode(*recording, **path, line.pictureSize);
@@ -96,6 +106,12 @@ std::optional<IoFailure> addPictures(const CommandLine& line, const PanePictures
         files.push_back({**path, std::get<std::string>(std::move(encoded))});
     }
     return std::nullopt;
+}
+
+SimulationOptions simulationOptions(const CommandLine& line) {
+    SimulationOptions options;
+    options.bodyHalfAngleDegrees = line.bodyHalfAngle;
+    return options;
 }
 
 int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
@@ -111,8 +127,24 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
     if (line.standardFile) {
         files.push_back({*line.standardFile, savedBytes(outcome.standardText)});
     }
-    if (pictures) {
-        if (const auto fault = addPictures(line, *pictures, files)) {
+    std::optional<RecordingSurface> section;
+    if (line.wantsSimulation()) {
+        const SimulationResult result = simulateProgram(utf16FromUtf8(outcome.standardText),
+                                                        &outcome.job, simulationOptions(line));
+        if (line.reportFile) {
+            files.push_back({*line.reportFile,
+                             simulationReport(*line.reportFile, result, outcome.maxChipArea)});
+        }
+        if (line.sectionPicture) {
+            SectionView view;
+            view.pixelAspect = double(line.pictureSize.width) / line.pictureSize.height;
+            view.maxChipArea = outcome.maxChipArea;
+            drawSection(result, view, section.emplace());
+        }
+    }
+    if (line.wantsPictures()) {
+        if (const auto fault = addPictures(line, pictures ? &*pictures : nullptr,
+                                           section ? &*section : nullptr, files)) {
             return reportIoFailure(*fault, "draw");
         }
     }
@@ -129,6 +161,29 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
     }
     const auto fault = replaceFiles(files);
     return fault ? reportIoFailure(*fault, "write") : 0;
+}
+
+std::string refusalText(const PlanRefusal& refusal) {
+    const std::string needed = plainNumberText(std::ceil(refusal.neededArea * 1e6) / 1e6);
+    switch (refusal.reason) {
+    case PlanRefusal::Reason::LimitNotPositive:
+        return "maxChipArea must be more than 0; the run as given takes chips up to " + needed +
+               " mm^2";
+    case PlanRefusal::Reason::FinishingRunExceeds:
+        return "no roughing plan keeps to maxChipArea: the finishing run after the run's "
+               "finishAllowance alone takes chips up to " +
+               needed + " mm^2";
+    case PlanRefusal::Reason::StepTooSmall:
+        return "no roughing plan keeps to maxChipArea: even a run 0.001 mm deeper than the last "
+               "takes chips up to " +
+               needed + " mm^2";
+    case PlanRefusal::Reason::TooManyRuns:
+        return "no roughing plan keeps to maxChipArea within " + std::to_string(kMostPlannedRuns) +
+               " runs";
+    case PlanRefusal::Reason::DataError:
+        break;
+    }
+    return "データエラー";
 }
 
 int generate(const CommandLine& line) {
@@ -150,7 +205,7 @@ int generate(const CommandLine& line) {
     }
     std::optional<PanePictures> pictures;
     PaneChanged noteChange;
-    if (line.wantsPictures()) {
+    if (line.wantsPanePictures()) {
         pictures.emplace(line.pictureSize);
         noteChange = [&pictures](Pane pane, const std::string& text, const ThreadJob& job) {
             pictures->paneChanged(pane, text, job);
@@ -161,10 +216,15 @@ int generate(const CommandLine& line) {
     if (line.listFields) {
         collect = [&dialogs](const DialogSnapshot& dialog) { dialogs.push_back(dialog); };
     }
-    const JobOutcome outcome = runJob(job.runs, noteChange, collect);
+    const JobOutcome outcome = runJob(job.runs, noteChange, collect, simulationOptions(line));
     if (outcome.formError) {
         std::cerr << describeJobFileError(shownName, *outcome.formError) << "\n";
         return kExitBadInput;
+    }
+    if (!outcome.ok() && outcome.refusal) {
+        std::cerr << "quillmar-gen: run " << outcome.failedRun << " (" << shownName << ":"
+                  << outcome.failedRunLine << "): " << refusalText(*outcome.refusal) << "\n";
+        return kExitRunFailed;
     }
     // The fields are listed up to the run that stopped, so that a script sees what that
     // run was given.

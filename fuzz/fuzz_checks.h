@@ -18,6 +18,10 @@ void checkNumberFormats(const std::uint8_t* data, std::size_t size);
 // Any UTF-16 text and any job values through the reader and both graphics.
 void checkNcGraphics(const std::uint8_t* data, std::size_t size);
 
+// Any UTF-16 text and any job values through the cut simulation, with and without
+// the job: every figure finite, in bounded time.
+void checkCutSimulation(const std::uint8_t* data, std::size_t size);
+
 // Job files, raw or built from short random fields, through the whole program output.
 void checkJobOutput(const std::uint8_t* data, std::size_t size);
 

@@ -266,3 +266,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace quillmar
+
+namespace quillmar {
+namespace {
+
+// The simulated section of the worked example: the 30 mm bore above its groove, the
+// material left (brown) reaching to the picture's top edge, the cut in the run's shade.
+TEST(QuillmarGenPictures, SectionPictureShowsMaterialAndTheCut) {
+    test::TempFolder folder;
+    const test::Finished run = test::runGenerator(
+        folder, {"--section-picture", "section.png", "--size", "600x300", test::kWorkedExampleJob});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QImage section = readPng(folder.file("section.png"));
+    EXPECT_EQ(section.size(), QSize(600, 300));
+    EXPECT_EQ(section.pixel(300, 2), qRgb(110, 90, 70))
+        << "material above the middle of the groove";
+    EXPECT_GT(pixelsOf(section, qRgb(255, 240, 180)), 1000) << "the one run's cut";
+    EXPECT_GT(pixelsOf(section, qRgb(0, 255, 255)), 100) << "the design outline";
+}
+
+} // namespace
+} // namespace quillmar

@@ -41,4 +41,16 @@ struct TextPanes : OutputPanes {
     }
 };
 
+// The job and both panes after one press of "プログラム出力" from a fresh start.
+struct PressedOutput {
+    ThreadJob job;
+    TextPanes panes;
+    bool ok = false;
+};
+inline PressedOutput pressOutput(const DialogSnapshot& dialog) {
+    PressedOutput out;
+    out.ok = runProgramOutput(out.job, dialog, out.panes).ok();
+    return out;
+}
+
 } // namespace quillmar::testing

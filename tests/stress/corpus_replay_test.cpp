@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FuzzTarget{"leading_number", quillmar::fuzz::checkLeadingNumber},
                       FuzzTarget{"number_formats", quillmar::fuzz::checkNumberFormats},
                       FuzzTarget{"nc_graphics", quillmar::fuzz::checkNcGraphics},
-                      FuzzTarget{"job_output", quillmar::fuzz::checkJobOutput}),
+                      FuzzTarget{"job_output", quillmar::fuzz::checkJobOutput},
+                      FuzzTarget{"cut_simulation", quillmar::fuzz::checkCutSimulation}),
     [](const auto& info) { return std::string(info.param.corpus); });
 
 // The empty input is a complete case for every target.
@@ -56,6 +57,7 @@ TEST(CorpusReplay, TheEmptyInputKeepsEveryProperty) {
     quillmar::fuzz::checkNumberFormats(&none, 0);
     quillmar::fuzz::checkNcGraphics(&none, 0);
     quillmar::fuzz::checkJobOutput(&none, 0);
+    quillmar::fuzz::checkCutSimulation(&none, 0);
 }
 
 } // namespace

@@ -28,6 +28,7 @@ QAction* item(QMenu* menu, const char* name, const QString& caption,
 void addToolsMenu(QMenuBar& bar, MainMenus& m) {
     m.tools = menu(bar, "mnuTools", QStringLiteral("ツール(&T)"));
     m.toolsThreadStandard = item(m.tools, "mnuThreadStandard", QStringLiteral("ねじ規格"));
+    m.toolsSimulation = item(m.tools, "mnuToolsSimulation", QStringLiteral("切削シミュレーション"));
 }
 
 } // namespace

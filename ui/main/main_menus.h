@@ -26,6 +26,7 @@ struct MainMenus {
     QAction* exampleFanucStandard = nullptr;
     QMenu* tools = nullptr;
     QAction* toolsThreadStandard = nullptr;
+    QAction* toolsSimulation = nullptr;
     QMenu* help = nullptr;
     QAction* helpAbout = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "ui/main/window_placement.h"
 #include "ui/paint/picture_box.h"
 #include "ui/paint/readout_box.h"
+#include "ui/simulation/simulation_window.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -138,6 +139,7 @@ void MainWindow::connectMenus() {
     connect(menus_.exampleFanucStandard, &QAction::triggered, this,
             &MainWindow::exampleFanucStandardCommand);
     connect(menus_.helpAbout, &QAction::triggered, this, &MainWindow::aboutCommand);
+    connect(menus_.toolsSimulation, &QAction::triggered, this, &MainWindow::simulationCommand);
     connect(toolbar_, &QToolBar::actionTriggered, this,
             [this](QAction* action) { toolbarButtonClicked(toolbarKey(action)); });
 }
@@ -145,6 +147,12 @@ void MainWindow::connectMenus() {
 void MainWindow::connectPanes() {
     connect(txtDataA_, &OutputPane::programTextChanged, this, &MainWindow::redrawPointGraphic);
     connect(txtDataB_, &OutputPane::programTextChanged, this, &MainWindow::redrawCuttingGraphic);
+    // After the graphic: the simulation only notes the change and runs once typing rests.
+    connect(txtDataB_, &OutputPane::programTextChanged, this, [this] {
+        if (simulation_ != nullptr) {
+            simulation_->programChanged();
+        }
+    });
     connect(txtDataA_, &OutputPane::focusEntered, this,
             [this] { statusBar_->setStatusText(QStringLiteral("Point data for Macro program")); });
     connect(txtDataB_, &OutputPane::focusEntered, this,
@@ -247,6 +255,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         dataInput_->hide();
         delete dataInput_;
         dataInput_ = nullptr;
+    }
+    if (simulation_ != nullptr) {
+        simulation_->close();
     }
     saveSettings();
     QMainWindow::closeEvent(event);

@@ -5,6 +5,7 @@
 #include "ui/dialog/dialog_host.h"
 #include "ui/main/main_menus.h"
 #include "ui/main/window_layout.h"
+#include "ui/simulation/simulation_host.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -27,6 +28,7 @@ class ProgramStarter;
 class ReadoutBox;
 class RegistryReader;
 class SaveFileDialog;
+class SimulationWindow;
 class StatusPanels;
 
 // Whatever the window reaches outside itself that would wait for a person or touch
@@ -40,7 +42,7 @@ struct MainWindowServices {
 
 // The program's window: the two program panes with their graphics, the menus, the toolbar and the
 // status bar. It owns the job record and the NC reader both graphics share.
-class MainWindow : public QMainWindow, public DialogHost {
+class MainWindow : public QMainWindow, public DialogHost, private SimulationHost {
     Q_OBJECT
 public:
     // Restores the window rectangle and the save folder from the store; the store is
@@ -71,6 +73,7 @@ public:
     void exampleOspStandardCommand();
     void exampleFanucStandardCommand();
     void aboutCommand();
+    void simulationCommand(); // "切削シミュレーション": show the non-modal window
     void toolbarButtonClicked(const QString& key);
 
 protected:
@@ -96,6 +99,13 @@ private:
     bool savePane(OutputPane* pane);
     bool settleUnsavedText();
 
+    std::u16string_view standardProgramText() const override;
+    const ThreadJob* knownJob() const override;
+    DialogSnapshot reopenedDialog() const override;
+    ProgramOutputResult runPlannedRuns(const DialogSnapshot& dialog,
+                                       const RoughingPlan& plan) override;
+    void selectStandardLine(int line) override;
+
     MainWindowServices services_;
     QSettings& settings_;
     ThreadJob job_;
@@ -117,6 +127,7 @@ private:
     ReadoutBox* picture3_ = nullptr;
     StatusPanels* statusBar_ = nullptr;
     DataInputDialog* dataInput_ = nullptr;
+    SimulationWindow* simulation_ = nullptr;
     std::unique_ptr<PaneTexts> paneTexts_;
 };
 

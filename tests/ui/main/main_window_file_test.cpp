@@ -178,6 +178,7 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
         {"ExampleOspStandard", "OSP 標準"},
         {"ExampleFanucStandard", "FANUC"},
         {"mnuThreadStandard", "ねじ規格"},
+        {"mnuToolsSimulation", "切削シミュレーション"},
         {"mnuHelpAbout", "Quillmarについて(&A)"}};
     for (const auto& [name, caption] : items) {
         auto* action = window->findChild<QAction*>(QString::fromLatin1(name));

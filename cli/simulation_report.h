@@ -1,0 +1,20 @@
+#pragma once
+
+#include "simulation/cut_simulation.h"
+
+#include <optional>
+#include <string>
+
+namespace quillmar {
+
+// The cut simulation as a file: CSV, one row a pass (run, pass, X, Z, chip area,
+// chip thickness, air); JSON, the same passes and a summary of every figure. Runs and
+// passes count from 1; lengths in mm, areas in mm^2, rounded to 0.000001.
+std::string simulationCsv(const SimulationResult& result);
+std::string simulationJson(const SimulationResult& result, std::optional<double> maxChipArea);
+
+// By the file name's extension (.csv or .json, any case).
+std::string simulationReport(const std::string& fileName, const SimulationResult& result,
+                             std::optional<double> maxChipArea);
+
+} // namespace quillmar

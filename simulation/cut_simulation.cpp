@@ -1,0 +1,221 @@
+#include "simulation/cut_simulation.h"
+
+#include "simulation/height_field.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
+
+namespace quillmar {
+
+namespace {
+
+// A pass that removes less than this has cut air.
+constexpr double kAirArea = 1e-9;
+// How many of the largest sampled deviations are refined against the exact surface.
+constexpr int kRefinedCandidates = 8;
+
+double degreesToRadians(double degrees) {
+    return std::clamp(degrees, 0.0, 89.0) * kAnglePi / 180;
+}
+
+// The largest of f(design depth, material depth) over the section, refined around
+// the best local maxima of its samples at the cell centres.
+template <class F>
+Deviation largestDeviation(const HeightField& field, const std::vector<double>& design,
+                           const std::function<double(double)>& designAt, F f) {
+    const int cells = field.cellCount();
+    const auto& material = field.centreDepths();
+    const auto& owners = field.owners();
+    const auto sample = [&](int k) { return f(design[k], material[k], owners[k]); };
+    std::vector<std::pair<double, int>> peaks;
+    for (int k = 0; k < cells; ++k) {
+        const double value = sample(k);
+        if (value >= sample((k + cells - 1) % cells) && value >= sample((k + 1) % cells)) {
+            peaks.emplace_back(value, k);
+        }
+    }
+    const auto keep = std::min<std::size_t>(peaks.size(), kRefinedCandidates);
+    std::partial_sort(peaks.begin(), peaks.begin() + std::ptrdiff_t(keep), peaks.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    Deviation best{-std::numeric_limits<double>::infinity(), 0, -1};
+    for (std::size_t p = 0; p < keep; ++p) {
+        const int cell = peaks[p].second;
+        const auto [at, height] = field.refineAround(cell, [&](double u, HeightField::Surface s) {
+            return f(designAt(u), s.depth, s.pass);
+        });
+        if (height > best.height) {
+            const double position = std::fmod(at + field.cellCount() * field.cellWidth(),
+                                              field.cellCount() * field.cellWidth());
+            best = {height, position, field.exactSurface(at, cell).pass};
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+int SectionSetup::grooveOf(double z) const {
+    const double groove = std::floor((zReference - z) / pitch);
+    if (!std::isfinite(groove) || starts <= 1) {
+        return 0;
+    }
+    const double index = std::fmod(groove, double(starts));
+    return int(index < 0 ? index + starts : index);
+}
+
+double SectionSetup::positionOf(double z) const {
+    double w = std::fmod(zReference - z, pitch);
+    if (w < 0) {
+        w += pitch;
+    }
+    return w >= pitch ? w - pitch : w;
+}
+
+SectionSetup sectionFromJob(const ThreadJob& job, const SimulationOptions& options) {
+    SectionSetup setup;
+    setup.pitch = job.pitch;
+    setup.zReference = job.zStart + job.pitch;
+    setup.side = job.side < 0 ? -1 : 1;
+    setup.stockDiameter = job.stockDiameter;
+    setup.noseRadius = job.noseRadius;
+    setup.starts = job.starts;
+    setup.bodyHalfAngleDegrees = options.bodyHalfAngleDegrees;
+    setup.outline = DesignOutline::fromJob(job);
+    return setup;
+}
+
+SectionSetup sectionWithoutJob(const PassReading& reading, const SimulationOptions& options) {
+    SectionSetup setup;
+    setup.noseRadius = options.noseRadiusWithoutJob;
+    setup.bodyHalfAngleDegrees = options.bodyHalfAngleDegrees;
+    if (reading.passes.empty()) {
+        return setup;
+    }
+    const ThreadingPass& first = reading.passes.front();
+    setup.pitch = first.feed;
+    setup.side = first.retracted && first.retractX < first.x ? -1 : 1;
+    setup.stockDiameter = first.x;
+    for (const ThreadingPass& pass : reading.passes) {
+        setup.stockDiameter = setup.side > 0 ? std::max(setup.stockDiameter, pass.x)
+                                             : std::min(setup.stockDiameter, pass.x);
+    }
+    return setup;
+}
+
+SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
+                             std::optional<int> passLimit) {
+    SimulationResult result;
+    result.setup = setup;
+    result.runs = reading.runs;
+    result.readComplete = reading.complete;
+    const int count = std::min<int>(int(reading.passes.size()), passLimit.value_or(INT32_MAX));
+    // Beyond these a section means nothing on any lathe, and squares would overflow.
+    constexpr double kLargestLength = 1e6;
+    const bool laidOut = setup.pitch > 0 && setup.pitch <= kLargestLength &&
+                         std::fabs(setup.stockDiameter) <= 1e12 && setup.noseRadius >= 0 &&
+                         setup.noseRadius <= kLargestLength;
+    if (!laidOut) {
+        for (int k = 0; k < count; ++k) {
+            const ThreadingPass& pass = reading.passes[std::size_t(k)];
+            result.passes.push_back(
+                PassCut{pass.run, k, pass.line, pass.x, pass.z, 0, 0, 0, 0, true});
+        }
+        result.airPasses = count;
+        return result; // no pitch: no section to cut
+    }
+
+    // Each start of a multi-start thread cuts grooves of its own: every groove along the
+    // axis has a field, and the section shows the first one cut.
+    const ToolShape tool(setup.noseRadius, degreesToRadians(setup.bodyHalfAngleDegrees));
+    const int grooves = std::clamp(setup.starts, 1, kMostStarts);
+    std::vector<std::unique_ptr<HeightField>> fields(static_cast<std::size_t>(grooves));
+    const auto fieldOf = [&](int groove) -> HeightField& {
+        auto& field = fields[std::size_t(groove)];
+        if (!field) {
+            field = std::make_unique<HeightField>(setup.pitch, setup.depthOf(setup.stockDiameter),
+                                                  tool);
+        }
+        return *field;
+    };
+    const int shown = count > 0 ? setup.grooveOf(reading.passes.front().z) : 0;
+    HeightField& shownField = fieldOf(shown);
+    result.cellWidth = shownField.cellWidth();
+    double largestArea = 0;
+    double largestThickness = 0;
+    for (int k = 0; k < count; ++k) {
+        const ThreadingPass& pass = reading.passes[std::size_t(k)];
+        if (k > 0 && pass.run != reading.passes[std::size_t(k - 1)].run) {
+            result.depthAfterRun.push_back(shownField.centreDepths());
+        }
+        PassCut cut{pass.run, k, pass.line, pass.x, pass.z, setup.positionOf(pass.z)};
+        const CutFigures figures =
+            fieldOf(setup.grooveOf(pass.z)).cut(k, cut.position, setup.depthOf(pass.x));
+        cut.chipArea = figures.area;
+        cut.chipThickness = figures.thickness;
+        cut.thicknessPosition = figures.thicknessPosition;
+        cut.air = !(figures.area > kAirArea);
+        if (cut.air) {
+            ++result.airPasses;
+        }
+        if (!cut.air && figures.area > largestArea) {
+            largestArea = figures.area;
+            result.largestChipPass = k;
+        }
+        if (!cut.air && figures.thickness > largestThickness) {
+            largestThickness = figures.thickness;
+            result.thickestChipPass = k;
+        }
+        result.passes.push_back(cut);
+    }
+    if (count > 0) {
+        result.depthAfterRun.push_back(shownField.centreDepths());
+    }
+    result.materialDepth = shownField.centreDepths();
+
+    if (setup.outline) {
+        const auto designAt = [&](double u) { return setup.depthOf(setup.outline->diameterAt(u)); };
+        result.designDepth.resize(std::size_t(shownField.cellCount()));
+        for (int k = 0; k < shownField.cellCount(); ++k) {
+            result.designDepth[std::size_t(k)] = designAt(shownField.cellPosition(k));
+        }
+        std::optional<Deviation> cusp;
+        std::optional<Deviation> gouge;
+        for (const auto& field : fields) {
+            if (!field) {
+                continue;
+            }
+            const Deviation fieldCusp = largestDeviation(
+                *field, result.designDepth, designAt,
+                [](double design, double material, int) { return design - material; });
+            if (!cusp || fieldCusp.height > cusp->height) {
+                cusp = fieldCusp;
+            }
+            // Only a cut gouges: stock that was already short of the outline is not.
+            const Deviation fieldGouge = largestDeviation(
+                *field, result.designDepth, designAt, [](double design, double material, int pass) {
+                    return pass < 0 ? -std::numeric_limits<double>::infinity() : material - design;
+                });
+            if (!gouge || fieldGouge.height > gouge->height) {
+                gouge = fieldGouge;
+            }
+        }
+        result.cusp = cusp && cusp->height > kTouchingTolerance ? *cusp : Deviation{};
+        if (gouge && gouge->height > kTouchingTolerance) {
+            result.gouge = gouge;
+        }
+    }
+    return result;
+}
+
+SimulationResult simulateProgram(std::u16string_view text, const ThreadJob* job,
+                                 const SimulationOptions& options) {
+    const PassReading reading = readThreadingPasses(text);
+    const SectionSetup setup =
+        job ? sectionFromJob(*job, options) : sectionWithoutJob(reading, options);
+    return simulateCut(reading, setup);
+}
+
+} // namespace quillmar

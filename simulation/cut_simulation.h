@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/thread_job.h"
+#include "simulation/design_outline.h"
+#include "simulation/threading_passes.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace quillmar {
+
+// How the section is laid out and what cuts it.
+struct SectionSetup {
+    double pitch = 0;      // the section's period (the groove's own pitch)
+    double zReference = 0; // program Z of position 0; positions grow toward -Z
+    int side = 1;          // +1 outer thread (material below), -1 inner (material outside)
+    double stockDiameter = 0;
+    double noseRadius = 0;
+    double bodyHalfAngleDegrees = 0;
+    int starts = 1; // a multi-start thread's grooves along the axis belong to its starts in turn
+    std::optional<DesignOutline> outline;
+
+    // Position within the pitch, [0, pitch), of a program Z.
+    double positionOf(double z) const;
+    // Which start's groove a program Z lies in (0 for a single start).
+    int grooveOf(double z) const;
+    // Program Z of a position, in the pitch that starts at zReference.
+    double zOf(double position) const { return zReference - position; }
+    // Depth into the material of a program X (a diameter).
+    double depthOf(double x) const { return -side * x / 2; }
+    double diameterOf(double depth) const { return -2 * depth / side; }
+};
+
+struct SimulationOptions {
+    double bodyHalfAngleDegrees = 0; // 0: a body as wide as the nose
+    double noseRadiusWithoutJob = 0.4;
+};
+
+// The section as a known job lays it out: its pitch (not the F word, which is the
+// lead of a multi-start thread) and starts, zStart + pitch at position 0 (the
+// schedule's z = 0), its side, stock, nose radius and design outline.
+SectionSetup sectionFromJob(const ThreadJob& job, const SimulationOptions& options);
+
+// Without a job: the F word of the first pass as the pitch, Z 0 at position 0, the
+// side from where the tool retracts to, the shallowest pass's X as the stock.
+SectionSetup sectionWithoutJob(const PassReading& reading, const SimulationOptions& options);
+
+struct PassCut {
+    int run = 0;  // 0-based
+    int pass = 0; // 0-based over the whole program
+    int line = 0; // 0-based line of the threading move
+    double x = 0;
+    double z = 0;
+    double position = 0;      // within the pitch
+    double chipArea = 0;      // mm^2
+    double chipThickness = 0; // mm, the deepest cut measured radially
+    double thicknessPosition = 0;
+    bool air = true;
+};
+
+// The largest distance between the material left and the design outline on one side
+// of it, measured radially, with where it is and the pass whose cut left it (-1: the
+// stock, untouched).
+struct Deviation {
+    double height = 0;
+    double position = 0;
+    int pass = -1;
+};
+
+struct SimulationResult {
+    SectionSetup setup;
+    std::vector<PassCut> passes;
+    int runs = 0;
+    bool readComplete = true;
+
+    // The section over one pitch, one value per cell (cell k at (k + 0.5) cellWidth).
+    double cellWidth = 0;
+    std::vector<double> materialDepth;              // after every pass
+    std::vector<std::vector<double>> depthAfterRun; // after each run
+    std::vector<double> designDepth;                // empty without an outline
+
+    std::optional<Deviation> cusp;  // material left above the outline; outline known only
+    std::optional<Deviation> gouge; // cut below it; none when nothing is
+
+    int largestChipPass = -1; // -1 when every pass cut air
+    int thickestChipPass = -1;
+    int airPasses = 0;
+};
+
+// Deviations smaller than this count as the tool touching the outline.
+inline constexpr double kTouchingTolerance = 0.0001;
+
+// Simulates every threading pass of `passes` in order, stopping after `passLimit`
+// passes when given (the pass slider of the window).
+SimulationResult simulateCut(const PassReading& passes, const SectionSetup& setup,
+                             std::optional<int> passLimit = std::nullopt);
+
+// The standard program text as the job (when known) lays it out.
+SimulationResult simulateProgram(std::u16string_view text, const ThreadJob* job,
+                                 const SimulationOptions& options = {});
+
+} // namespace quillmar

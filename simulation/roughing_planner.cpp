@@ -1,0 +1,206 @@
+#include "simulation/roughing_planner.h"
+
+#include "core/leading_number.h"
+#include "core/plain_number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <utility>
+
+namespace quillmar {
+
+namespace {
+
+constexpr long long kFromStock = -1;
+
+std::string allowanceText(long long micrometres) {
+    return plainNumberText(double(micrometres) / 1000);
+}
+
+// The largest chip of a run at one allowance cut after a run at another (or from the
+// stock), each got by pressing the button on scratch panes as the user would.
+class ChipOracle {
+public:
+    ChipOracle(const DialogSnapshot& dialog, const SimulationOptions& options)
+        : dialog_(dialog), options_(options) {}
+
+    std::optional<double> largestChip(long long previous, long long allowance) {
+        const auto key = std::make_pair(previous, allowance);
+        if (const auto found = cache_.find(key); found != cache_.end()) {
+            return found->second;
+        }
+        const auto chip = simulate(previous, allowance);
+        cache_.emplace(key, chip);
+        return chip;
+    }
+
+    // The largest depth of any pass of the finishing run below the stock, on the
+    // diameter, in micrometres: an allowance that large cuts nothing.
+    std::optional<long long> allAirAllowance() {
+        const auto output = press({0});
+        if (!output) {
+            return std::nullopt;
+        }
+        const PassReading reading = readThreadingPasses(output->text);
+        double deepest = 0;
+        for (const ThreadingPass& pass : reading.passes) {
+            deepest = std::max(deepest, std::fabs(pass.x - output->job.stockDiameter));
+        }
+        return (long long)std::ceil(deepest * 1000) + 1;
+    }
+
+private:
+    struct Pressed {
+        ThreadJob job;
+        std::u16string text;
+    };
+
+    std::optional<Pressed> press(const std::vector<long long>& allowances) const {
+        struct ScratchPanes : OutputPanes {
+            std::string a, b;
+            std::string paneText(Pane pane) const override { return pane == Pane::MacroA ? a : b; }
+            void setPaneText(Pane pane, const std::string& text) override {
+                (pane == Pane::MacroA ? a : b) = text;
+            }
+        } panes;
+        Pressed pressed;
+        for (const long long allowance : allowances) {
+            DialogSnapshot run = dialog_;
+            run.text(JobField::FinishAllowance) = allowanceText(allowance);
+            if (!runProgramOutput(pressed.job, run, panes).ok()) {
+                return std::nullopt;
+            }
+        }
+        pressed.text.assign(panes.b.begin(), panes.b.end()); // program text is ASCII
+        return pressed;
+    }
+
+    std::optional<double> simulate(long long previous, long long allowance) const {
+        std::vector<long long> runs;
+        if (previous != kFromStock) {
+            runs.push_back(previous);
+        }
+        runs.push_back(allowance);
+        const auto output = press(runs);
+        if (!output) {
+            return std::nullopt;
+        }
+        const SimulationResult result = simulateProgram(output->text, &output->job, options_);
+        double largest = 0;
+        for (const PassCut& cut : result.passes) {
+            if (cut.run == result.runs - 1) {
+                largest = std::max(largest, cut.chipArea);
+            }
+        }
+        return largest;
+    }
+
+    const DialogSnapshot& dialog_;
+    const SimulationOptions& options_;
+    std::map<std::pair<long long, long long>, std::optional<double>> cache_;
+};
+
+PlanRefusal refusal(PlanRefusal::Reason reason, double needed = 0) {
+    return PlanRefusal{reason, needed};
+}
+
+} // namespace
+
+PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
+                        const SimulationOptions& options) {
+    ChipOracle oracle(dialog, options);
+    const double given = leadingNumberValue(dialog.text(JobField::FinishAllowance));
+    const long long lastRoughing = given > 0 ? (long long)std::llround(given * 1000) : 0;
+    if (!(maxChipArea > 0)) {
+        const auto asGiven = oracle.largestChip(kFromStock, lastRoughing);
+        if (!asGiven) {
+            return refusal(PlanRefusal::Reason::DataError);
+        }
+        return refusal(PlanRefusal::Reason::LimitNotPositive, *asGiven);
+    }
+    const auto airAllowance = oracle.allAirAllowance();
+    if (!airAllowance) {
+        return refusal(PlanRefusal::Reason::DataError);
+    }
+    RoughingPlan plan;
+    if (lastRoughing > 0) {
+        const auto finishing = oracle.largestChip(lastRoughing, 0);
+        if (!finishing) {
+            return refusal(PlanRefusal::Reason::DataError);
+        }
+        if (*finishing > maxChipArea) {
+            return refusal(PlanRefusal::Reason::FinishingRunExceeds, *finishing);
+        }
+    }
+    // Each run goes as deep as the limit lets it after the one before: with chips
+    // that grow with what the run before left, no plan has fewer runs.
+    long long previous = kFromStock;
+    for (;;) {
+        const auto reached = oracle.largestChip(previous, lastRoughing);
+        if (!reached) {
+            return refusal(PlanRefusal::Reason::DataError);
+        }
+        long long next = lastRoughing;
+        double chip = *reached;
+        if (chip > maxChipArea) {
+            long long infeasible = lastRoughing;
+            long long feasible =
+                previous == kFromStock ? std::max(*airAllowance, lastRoughing + 1) : previous;
+            double feasibleChip = 0;
+            while (feasible - infeasible > 1) {
+                const long long middle = infeasible + (feasible - infeasible) / 2;
+                const auto middleChip = oracle.largestChip(previous, middle);
+                if (!middleChip) {
+                    return refusal(PlanRefusal::Reason::DataError);
+                }
+                if (*middleChip <= maxChipArea) {
+                    feasible = middle;
+                    feasibleChip = *middleChip;
+                } else {
+                    infeasible = middle;
+                }
+            }
+            if (feasible == previous) {
+                const auto smallest = oracle.largestChip(previous, previous - 1);
+                return refusal(PlanRefusal::Reason::StepTooSmall, smallest.value_or(0));
+            }
+            next = feasible;
+            chip = feasibleChip;
+        }
+        plan.allowances.push_back(allowanceText(next));
+        plan.largestChip.push_back(chip);
+        previous = next;
+        if (next == lastRoughing) {
+            break;
+        }
+        if (int(plan.allowances.size()) >= kMostPlannedRuns) {
+            return refusal(PlanRefusal::Reason::TooManyRuns, chip);
+        }
+    }
+    if (lastRoughing > 0) {
+        plan.allowances.push_back("0");
+        plan.largestChip.push_back(*oracle.largestChip(lastRoughing, 0));
+    }
+    if (int(plan.allowances.size()) > kMostPlannedRuns) {
+        return refusal(PlanRefusal::Reason::TooManyRuns, plan.largestChip.back());
+    }
+    return plan;
+}
+
+ProgramOutputResult runPlannedOutputs(ThreadJob& job, const DialogSnapshot& dialog,
+                                      const RoughingPlan& plan, OutputPanes& panes) {
+    ProgramOutputResult result;
+    for (const std::string& allowance : plan.allowances) {
+        DialogSnapshot run = dialog;
+        run.text(JobField::FinishAllowance) = allowance;
+        result = runProgramOutput(job, run, panes);
+        if (!result.ok()) {
+            break;
+        }
+    }
+    return result;
+}
+
+} // namespace quillmar

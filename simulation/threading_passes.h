@@ -1,0 +1,38 @@
+#pragma once
+
+#include "nc/nc_line_reader.h"
+
+#include <string_view>
+#include <vector>
+
+namespace quillmar {
+
+// One threading move of a standard program: where the tool stood when the move
+// began (X is the diameter the nose edge reaches, Z the nose centre) and the feed
+// word in force on the move's line.
+struct ThreadingPass {
+    int run = 0;         // 0-based; a comment between two passes starts the next run
+    int line = 0;        // 0-based line of the threading move in the text
+    double x = 0;        // start X
+    double z = 0;        // start Z
+    double feed = 0;     // F word in force (0 when none was read)
+    double retractX = 0; // X of the first move after it that changes X
+    bool retracted = false;
+};
+
+struct PassReading {
+    std::vector<ThreadingPass> passes;
+    int runs = 0;
+    bool complete = true; // false when a reading failure ended the walk early
+};
+
+// Every G32 or G34 move of the text, read line by line with the same reader and
+// modal rules as the cutting graphic: the line walk, the CR LF pairs and the modal
+// G value are the reader's own. `reader` gives the modal state the text starts in.
+PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader = {});
+
+// The value of the last F word of one line outside comments, or `current` when the
+// line has none. "FD=" and "F=FD" name variables and are not feed words.
+double feedWordOfLine(std::u16string_view line, bool startsInComment, double current);
+
+} // namespace quillmar

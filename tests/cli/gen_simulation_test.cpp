@@ -1,0 +1,106 @@
+// Runs quillmar-gen for the cut simulation's report and the roughing plan of a job.
+
+#include "gen_runner.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace quillmar {
+namespace {
+
+using test::fileNames;
+using test::Finished;
+using test::kWorkedExampleJob;
+using test::readBytes;
+using test::runGenerator;
+using test::TempFolder;
+using test::writeBytes;
+
+std::size_t count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+TEST(QuillmarGenReport, CsvHasOneRowAPass) {
+    TempFolder folder;
+    const Finished run = runGenerator(folder, {"--report", "cut.CSV", kWorkedExampleJob});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string csv = readBytes(folder.file("cut.CSV"));
+    EXPECT_EQ(count(csv, "\r\n"), 18u) << "a header and the worked example's 17 passes";
+    // The first pass, X30.07 at Z10.75, cuts into the untouched 30 mm bore 0.035 deep:
+    // a circle segment of the 0.4 nose, r^2 acos((r - h) / r) - (r - h) sqrt(2rh - h^2).
+    EXPECT_EQ(
+        csv.substr(0, csv.find("\r\n", csv.find("\r\n") + 2)),
+        "run,pass,x,z,chip_area_mm2,chip_thickness_mm,air\r\n1,1,30.07,10.75,0.007706,0.035,no");
+}
+
+TEST(QuillmarGenReport, JsonSummarisesEveryFigure) {
+    TempFolder folder;
+    const Finished run = runGenerator(folder, {"--report", "cut.json", kWorkedExampleJob});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string json = readBytes(folder.file("cut.json"));
+    EXPECT_EQ(count(json, "\"chipArea\""), 17u);
+    for (const char* figure : {"\"passes\": 17", "\"runs\": 1", "\"airPasses\": 0",
+                               "\"largestChipArea\": {", "\"largestChipThickness\": {",
+                               "\"largestCusp\": {\"height\": 0.169", "\"largestGouge\": null"}) {
+        EXPECT_NE(json.find(figure), std::string::npos) << figure;
+    }
+}
+
+TEST(QuillmarGenReport, MaxChipAreaPlansTheRunsOfItsRun) {
+    TempFolder folder;
+    writeBytes(folder.file("planned.job"), readBytes(kWorkedExampleJob) + "maxChipArea = 0.3\n");
+    const Finished run =
+        runGenerator(folder, {"--standard", "out.NC", "--report", "cut.json", "planned.job"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string program = readBytes(folder.file("out.NC"));
+    EXPECT_GT(count(program, "(-----< D"), 1u) << "roughing runs before the finishing run";
+    EXPECT_NE(program.rfind("(-----< D34 >-----)"), std::string::npos) << "the last run at size";
+    const std::string json = readBytes(folder.file("cut.json"));
+    EXPECT_NE(json.find("\"maxChipArea\": 0.3,"), std::string::npos);
+    EXPECT_NE(json.find("\"passesOverLimit\": 0\n"), std::string::npos);
+}
+
+TEST(QuillmarGenReport, AnImpossiblePlanWritesNothing) {
+    TempFolder folder;
+    writeBytes(folder.file("zero.job"), readBytes(kWorkedExampleJob) + "maxChipArea = 0\n");
+    const Finished run = runGenerator(folder, {"--standard", "out.NC", "zero.job"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("maxChipArea must be more than 0"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("mm^2"), std::string::npos) << run.err;
+    EXPECT_EQ(fileNames(folder), std::vector<std::string>{"zero.job"});
+}
+
+// A body leaning out by 30 degrees each side takes more than a body as wide as the
+// nose wherever a pass goes deeper than where its sides leave the nose.
+TEST(QuillmarGenReport, BodyAngleWidensTheDeepChips) {
+    TempFolder folder;
+    const auto largestChip = [&](const std::string& angle) {
+        const Finished run = runGenerator(
+            folder, {"--body-angle", angle, "--report", "cut.json", kWorkedExampleJob});
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::string json = readBytes(folder.file("cut.json"));
+        const auto at = json.find("\"largestChipArea\": {\"area\": ");
+        return at == std::string::npos ? 0.0 : std::stod(json.substr(at + 29));
+    };
+    EXPECT_GT(largestChip("30"), largestChip("0"));
+    const Finished refused = runGenerator(folder, {"--body-angle", "90", kWorkedExampleJob});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("give degrees from 0 to below 90"), std::string::npos)
+        << refused.err;
+}
+
+TEST(QuillmarGenReport, ANameWithoutCsvOrJsonIsRefused) {
+    TempFolder folder;
+    const Finished run = runGenerator(folder, {"--report", "cut.txt", kWorkedExampleJob});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("'--report' needs a file name ending in .csv or .json"),
+              std::string::npos)
+        << run.err;
+}
+
+} // namespace
+} // namespace quillmar

@@ -1,0 +1,166 @@
+#include "core/program_output.h"
+#include "simulation/cut_simulation.h"
+#include "worked_example.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace quillmar {
+namespace {
+
+using testing::workedExampleDialog;
+
+constexpr double kArea = 0.0001;   // mm^2
+constexpr double kHeight = 0.0005; // mm
+
+std::u16string utf16(const std::string& text) {
+    return std::u16string(text.begin(), text.end());
+}
+
+testing::PressedOutput press(const DialogSnapshot& dialog) {
+    auto out = testing::pressOutput(dialog);
+    EXPECT_TRUE(out.ok);
+    return out;
+}
+
+// One pass into flat stock (pitch 2, stock X30 outer or X20 inner); areas worked out
+// from the circle segment, the half circle plus rectangle, and for a 30 degree body
+// the circle cap plus the two triangles of its sides.
+struct FlatStockCase {
+    const char* name;
+    int side;
+    double x;
+    double halfAngle;
+    double area;
+    double thickness;
+};
+
+class FlatStockPass : public ::testing::TestWithParam<FlatStockCase> {};
+
+TEST_P(FlatStockPass, RemovesTheToolsSectionBelowTheStock) {
+    const FlatStockCase& row = GetParam();
+    const std::string x = std::to_string(row.x);
+    const std::string retract = row.side > 0 ? "40" : "10";
+    const auto reading = readThreadingPasses(
+        utf16("G00 X" + x + " Z5\r\nG32 Z-20 F2\r\nG00 X" + retract + "\r\nG00 Z5\r\n"));
+    SectionSetup setup;
+    setup.pitch = 2;
+    setup.side = row.side;
+    setup.stockDiameter = row.side > 0 ? 30 : 20;
+    setup.noseRadius = 0.4;
+    setup.bodyHalfAngleDegrees = row.halfAngle;
+    const auto result = simulateCut(reading, setup);
+    ASSERT_EQ(result.passes.size(), 1u) << row.name;
+    EXPECT_NEAR(result.passes[0].chipArea, row.area, kArea) << row.name;
+    EXPECT_NEAR(result.passes[0].chipThickness, row.thickness, kHeight) << row.name;
+    EXPECT_NEAR(result.passes[0].position, 1, 1e-9) << row.name; // Z5 within a pitch of 2 from Z0
+    EXPECT_FALSE(result.passes[0].air);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FlatStockPass,
+    ::testing::Values(FlatStockCase{"segment 0.1 deep, outer", 1, 29.8, 0, 0.0362649, 0.1},
+                      FlatStockCase{"segment 0.1 deep, inner", -1, 20.2, 0, 0.0362649, 0.1},
+                      FlatStockCase{"deeper than the nose", 1, 28.8, 0, 0.4113274, 0.6},
+                      FlatStockCase{"body sides at 30 degrees", 1, 28.8, 30, 0.4677737, 0.6}));
+
+TEST(FlatStockPass, AboveTheStockCutsAir) {
+    const auto reading = readThreadingPasses(u"G00 X30.5 Z5\r\nG32 Z-20 F2\r\nG00 X40\r\n");
+    SectionSetup setup;
+    setup.pitch = 2;
+    setup.stockDiameter = 30;
+    setup.noseRadius = 0.4;
+    const auto result = simulateCut(reading, setup);
+    EXPECT_TRUE(result.passes.at(0).air);
+    EXPECT_EQ(result.airPasses, 1);
+    EXPECT_EQ(result.largestChipPass, -1);
+}
+
+// A floor cut with step s between flanks above the stock: a 34 mm floor in 33.8 mm
+// stock, corners stepped finely, leaves cusps of r - sqrt(r^2 - s^2 / 4).
+class FloorCusp : public ::testing::TestWithParam<double> {};
+
+TEST_P(FloorCusp, IsTheCircleIntersectionHeight) {
+    const double step = GetParam();
+    auto dialog = workedExampleDialog();
+    dialog.text(JobField::Pitch) = "10";
+    dialog.text(JobField::Width) = "3";
+    dialog.text(JobField::StockDiameter) = "33.8";
+    testing::setEverySteps(dialog, "0.01");
+    dialog.text(JobField::StepD1) = std::to_string(step);
+    const auto out = press(dialog);
+    const auto result = simulateProgram(utf16(out.panes.b), &out.job);
+    ASSERT_TRUE(result.cusp);
+    const double r = 0.4;
+    EXPECT_NEAR(result.cusp->height, r - std::sqrt(r * r - step * step / 4), kHeight) << step;
+    EXPECT_FALSE(result.gouge);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FloorCusp, ::testing::Values(0.2, 0.3, 0.5));
+
+TEST(WorkedExample, LeavesTheFlankCuspItsStepsGiveAndNoGouge) {
+    const auto out = press(workedExampleDialog());
+    const auto result = simulateProgram(utf16(out.panes.b), &out.job);
+    EXPECT_EQ(result.passes.size(), 17u);
+    EXPECT_EQ(result.runs, 1);
+    EXPECT_FALSE(result.gouge);
+    // On a 60 degree flank with steps of 0.25 the deeper pass's body stands r = 0.4
+    // beyond its centre, at 3.4 from the first crest on the second flank; just past it
+    // the material is where the nose of the pass written X32.405 Z7.75 (3.25 from the
+    // crest, its nose centre 1.2025 - 0.4 deep) reaches at 0.15 from its centre:
+    // 0.8025 + sqrt(0.16 - 0.0225) = 1.17331 deep. The flank lies there at
+    // (4.464102 - tan 30 x 0.5 - 3.4) x tan 60 = 1.343079: a cusp of 0.169769.
+    ASSERT_TRUE(result.cusp);
+    EXPECT_NEAR(result.cusp->height, 0.169769, kHeight);
+}
+
+TEST(WorkedExample, AFlankStepOvershootingTheCrestCornerGougesTheCrest) {
+    auto dialog = workedExampleDialog();
+    dialog.text(JobField::StepA2) =
+        "1.8"; // A2-F: from z 3 straight to 4.8, past the corner at 4.4641
+    const auto out = press(dialog);
+    const auto result = simulateProgram(utf16(out.panes.b), &out.job);
+    ASSERT_TRUE(result.gouge);
+    // The pass written as X30.13 Z6.199 puts its nose bottom 0.065 into the 30 mm
+    // crest, at 11 - 6.199 = 4.801 from the first crest.
+    EXPECT_NEAR(result.gouge->height, 0.065, kHeight);
+    EXPECT_NEAR(result.gouge->position, 4.801, 0.002);
+    ASSERT_GE(result.gouge->pass, 0);
+    EXPECT_DOUBLE_EQ(result.passes.at(result.gouge->pass).z, 6.199);
+}
+
+// Two starts: each point is cut once per start, the second start one pitch further out,
+// in a groove of its own; both grooves take the same chips and keep the same cusp.
+TEST(WorkedExample, EachStartCutsAGrooveOfItsOwn) {
+    auto dialog = workedExampleDialog();
+    dialog.text(JobField::Starts) = "2";
+    const auto out = press(dialog);
+    const auto result = simulateProgram(utf16(out.panes.b), &out.job);
+    ASSERT_EQ(result.passes.size(), 34u);
+    for (std::size_t k = 0; k < 34; k += 2) {
+        EXPECT_DOUBLE_EQ(result.passes[k + 1].z, result.passes[k].z + 6) << k;
+        EXPECT_NEAR(result.passes[k + 1].chipArea, result.passes[k].chipArea, 1e-9) << k;
+        EXPECT_FALSE(result.passes[k + 1].air) << k;
+    }
+    ASSERT_TRUE(result.cusp);
+    EXPECT_NEAR(result.cusp->height, 0.169769, kHeight);
+    EXPECT_FALSE(result.gouge);
+}
+
+TEST(ReadThreadingPasses, EveryCommentStartsARunAndFWordsAreModal) {
+    const auto reading = readThreadingPasses(
+        u"(A)\r\nG00 X30 Z5\r\nG32 Z-20 F2\r\nG00 X40\r\nG00 X31 Z4\r\nG34 Z-20\r\n(B)\r\n"
+        u"G00 X32 Z5\r\nG32 Z-20 F3 (F9)\r\nG00 X40\r\nNT01 MODIN OG34 XP=30 FD=12.7\r\n");
+    ASSERT_EQ(reading.passes.size(), 3u);
+    EXPECT_EQ(reading.runs, 2);
+    EXPECT_EQ(reading.passes[1].run, 0);
+    EXPECT_EQ(reading.passes[2].run, 1);
+    EXPECT_EQ(reading.passes[1].feed, 2);
+    EXPECT_EQ(reading.passes[2].feed, 3);
+    EXPECT_EQ(reading.passes[2].line, 8);
+    EXPECT_EQ(reading.passes[0].retractX, 40);
+}
+
+} // namespace
+} // namespace quillmar

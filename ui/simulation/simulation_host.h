@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/program_output.h"
+#include "simulation/roughing_planner.h"
+
+#include <string_view>
+
+namespace quillmar {
+
+// What the simulation window needs from the main window.
+class SimulationHost {
+public:
+    virtual ~SimulationHost() = default;
+    // The standard pane's program text, valid until the pane changes.
+    virtual std::u16string_view standardProgramText() const = 0;
+    // The job of the last program output; nullptr before the first.
+    virtual const ThreadJob* knownJob() const = 0;
+    // The dialog as the next press of "プログラム出力" would read it after reopening.
+    virtual DialogSnapshot reopenedDialog() const = 0;
+    // Presses "プログラム出力" once per planned run.
+    virtual ProgramOutputResult runPlannedRuns(const DialogSnapshot& dialog,
+                                               const RoughingPlan& plan) = 0;
+    // Selects a whole line (0-based) of the standard pane and shows it.
+    virtual void selectStandardLine(int line) = 0;
+};
+
+} // namespace quillmar
