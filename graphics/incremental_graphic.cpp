@@ -35,13 +35,13 @@ template <typename Pen> struct WalkPoint {
     Pen pen;
 
     bool sameStateAs(const WalkPoint& other) const {
-        return sameReaderState(reader, other.reader) && surface.sameAs(other.surface) &&
+        return sameReaderState(reader, other.reader) && surface.drawsLike(other.surface) &&
                pen.sameAs(other.pen);
     }
     // Whether walking on from here draws what the earlier walk drew on from `old` to
     // its end `oldEnd`.
     bool drawsOnLike(const WalkPoint& old, const WalkPoint& oldEnd) const {
-        return sameReaderState(reader, old.reader) && surface.sameAs(old.surface) &&
+        return sameReaderState(reader, old.reader) && surface.drawsLike(old.surface) &&
                pen.drawsOnLike(old.pen, oldEnd.pen);
     }
 };
@@ -239,7 +239,12 @@ private:
         const bool walked = walk.walk(text, edit, WalkPoint<Pen>{0, reader, head.state(), pen});
         const WalkPoint<Pen>& end = walk.end();
         reader = end.reader;
-        RecordingSurface tail(end.surface);
+        // The walk draws nothing that sets the pointer or the visibility: they stand
+        // as the head left them, whatever the pieces taken over from earlier walks say.
+        SurfaceState endSurface = end.surface;
+        endSurface.mousePointer = head.state().mousePointer;
+        endSurface.visible = head.state().visible;
+        RecordingSurface tail(endSurface);
         end.pen.drawTail(tail);
         if (walked) {
             tail.setMousePointer(MousePointer::Crosshair);

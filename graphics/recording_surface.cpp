@@ -22,13 +22,16 @@ template <typename T> bool sameBits(const T& a, const T& b) {
 } // namespace
 
 bool SurfaceState::sameAs(const SurfaceState& other) const {
+    return drawsLike(other) && mousePointer == other.mousePointer && visible == other.visible;
+}
+
+bool SurfaceState::drawsLike(const SurfaceState& other) const {
     return background == other.background && sameBits(scale.left, other.scale.left) &&
            sameBits(scale.top, other.scale.top) && sameBits(scale.width, other.scale.width) &&
            sameBits(scale.height, other.scale.height) && lineStyle == other.lineStyle &&
            sameBits(currentX, other.currentX) && sameBits(currentY, other.currentY) &&
            sameBits(textX, other.textX) && sameBits(textY, other.textY) &&
            sameBits(fontSize, other.fontSize) && textColour == other.textColour &&
-           mousePointer == other.mousePointer && visible == other.visible &&
            pixelHeight == other.pixelHeight;
 }
 

@@ -116,6 +116,9 @@ struct SurfaceState {
 
     // Bit for bit, so that 0 and -0 (which a later line could tell apart) differ.
     bool sameAs(const SurfaceState& other) const;
+    // The same but for the mouse pointer and visibility, which no drawing call
+    // depends on.
+    bool drawsLike(const SurfaceState& other) const;
 };
 
 // A drawing surface that keeps every call as a display list and holds the state a

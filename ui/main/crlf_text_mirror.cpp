@@ -43,6 +43,7 @@ QString CrLfTextMirror::buildFrom(const QTextDocument& document) {
 
 void CrLfTextMirror::rebuild() {
     ++rebuilds_;
+    changedAll_ = true;
     mirror_ = buildFrom(document_);
     mirror_ += kCrLf; // the document's closing paragraph break
     syncedLength_ = document_.characterCount();
@@ -112,7 +113,12 @@ void CrLfTextMirror::sync() {
         rebuild();
         return;
     }
-    mirror_.replace(mirrorFrom, mirrorTo - mirrorFrom, documentRange(prefix, changedEnd));
+    const QString replacement = documentRange(prefix, changedEnd);
+    // The text is the mirror without its closing CR LF, which no change moves.
+    const qsizetype untouchedEnd = mirror_.size() - mirrorTo;
+    unchangedStart_ = std::min(unchangedStart_, mirrorFrom);
+    unchangedEnd_ = std::min(unchangedEnd_, std::max<qsizetype>(untouchedEnd - kCrLf.size(), 0));
+    mirror_.replace(mirrorFrom, mirrorTo - mirrorFrom, replacement);
 
     syncedLength_ = newLength;
     pendingLength_ = newLength;
@@ -123,6 +129,22 @@ void CrLfTextMirror::sync() {
         !mirror_.endsWith(kCrLf)) {
         rebuild();
     }
+}
+
+TextEdit CrLfTextMirror::takeChange() {
+    const qsizetype length = text().size();
+    TextEdit edit = TextEdit::wholeText();
+    if (!changedAll_) {
+        const qsizetype start = std::min({unchangedStart_, length, takenLength_});
+        const qsizetype end = std::min({unchangedEnd_, length - start, takenLength_ - start});
+        edit = TextEdit{std::size_t(start), std::size_t(takenLength_ - start - end),
+                        std::size_t(length - start - end), false};
+    }
+    takenLength_ = length;
+    unchangedStart_ = std::numeric_limits<qsizetype>::max();
+    unchangedEnd_ = std::numeric_limits<qsizetype>::max();
+    changedAll_ = false;
+    return edit;
 }
 
 QStringView CrLfTextMirror::text() const {
