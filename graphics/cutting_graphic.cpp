@@ -20,6 +20,15 @@ constexpr int kMaxPitchMarks = 100000;
 
 constexpr double kMarkRadii[] = {0.05, 0.1};
 
+// The lead of a multi-start thread: its passes reach out one pitch further per start,
+// and its feed moves advance one lead a turn. A single start is the pitch itself.
+double leadOf(const ThreadJob& job) {
+    return job.starts > 1 ? job.pitch * job.starts : job.pitch;
+}
+double drawnPassLength(const ThreadJob& job) {
+    return job.starts > 1 ? job.passLength + (job.starts - 1) * job.pitch : job.passLength;
+}
+
 // The millimetre grid over the whole pass length, with the stock line and labels;
 // false when the job's numbers cannot make a picture.
 bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes& notes) {
@@ -28,7 +37,7 @@ bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes
     const double yLimit = toSingle((double(scale.top) + double(scale.height)) - 0.3);
     const double gridBottom = std::floor(yLimit / 0.5) * 0.5;
     const double zLeft = std::floor((job.zEnd - 2) / 5) * 5;
-    const double zRight = std::floor((job.zStart + job.pitch + 5) / 5) * 5;
+    const double zRight = std::floor((job.zStart + leadOf(job) + 5) / 5) * 5;
     if (!allFinite({gridTop, gridBottom, zLeft, zRight, job.stockDiameter / 2})) {
         return false;
     }
@@ -63,9 +72,13 @@ bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes
 
 } // namespace
 
+bool CuttingPen::canDraw(const ThreadJob& job) {
+    return drawnPassLength(job) > 0;
+}
+
 bool CuttingPen::drawHead(const ThreadJob& job, DrawingSurface& surface) {
-    const double length = job.passLength;
-    pitch_ = job.pitch;
+    const double length = drawnPassLength(job);
+    lead_ = leadOf(job);
     GraphicNotes notes(surface);
     const bool drawn = startGraphic(surface, job.zEnd - 0.1 * length, -std::floor(job.d1 / 2) - 1.7,
                                     1.2 * length, 1.4 * std::fabs(job.d1 - job.d2)) &&
@@ -90,15 +103,15 @@ void CuttingPen::drawMove(const NcMove& move, NcLineReader& reader, DrawingSurfa
     }
 }
 
-// Cyan marks one pitch apart along a feed move toward -Z, from its start point on.
+// Cyan marks one lead apart along a feed move toward -Z, from its start point on.
 // A move that keeps its Z has no slope and no marks; nor has any move when the
 // pitch is not positive.
 void CuttingPen::drawPitchMarks(const NcMove& move, DrawingSurface& surface) {
-    if (!(pitch_ > 0) || !(move.z < move.previousZ)) {
+    if (!(lead_ > 0) || !(move.z < move.previousZ)) {
         return;
     }
     const double slope = (move.previousX - move.x) / (move.previousZ - move.z);
-    for (double m = move.previousZ; m >= move.z; m -= pitch_) {
+    for (double m = move.previousZ; m >= move.z; m -= lead_) {
         if (marksDrawn_ == kMaxPitchMarks) {
             marksLimited_ = true;
             return;
@@ -123,7 +136,7 @@ void CuttingPen::drawTail(DrawingSurface& surface) const {
 }
 
 bool CuttingPen::sameAs(const CuttingPen& other) const {
-    return std::memcmp(&pitch_, &other.pitch_, sizeof pitch_) == 0 &&
+    return std::memcmp(&lead_, &other.lead_, sizeof lead_) == 0 &&
            marksDrawn_ == other.marksDrawn_ && marksLimited_ == other.marksLimited_ &&
            notesStarted_ == other.notesStarted_;
 }

@@ -19,7 +19,7 @@ namespace quillmar {
 class CuttingPen {
 public:
     // Nothing is drawn at all before the first program output.
-    static bool canDraw(const ThreadJob& job) { return job.passLength > 0; }
+    static bool canDraw(const ThreadJob& job);
     // False when the drawing stops after the head. May throw DataError.
     bool drawHead(const ThreadJob& job, DrawingSurface& surface);
     void drawMove(const NcMove& move, NcLineReader& reader, DrawingSurface& surface);
@@ -36,7 +36,7 @@ public:
 private:
     void drawPitchMarks(const NcMove& move, DrawingSurface& surface);
 
-    double pitch_ = 0;
+    double lead_ = 0;
     int marksDrawn_ = 0;
     bool marksLimited_ = false;
     bool notesStarted_ = false;

@@ -4,6 +4,7 @@
 #include "core/leading_number.h"
 #include "core/plain_number_text.h"
 #include "core/short_decimal.h"
+#include "nc/line_break_scan.h"
 #include "nc/word_text.h"
 
 #include <cmath>

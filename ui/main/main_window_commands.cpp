@@ -1,3 +1,4 @@
+#include "core/multi_start_note.h"
 #include "graphics/graphics.h"
 #include "ui/dialog/data_input_dialog.h"
 #include "ui/main/about_box.h"
@@ -8,6 +9,7 @@
 #include "ui/main/output_pane.h"
 #include "ui/main/pane_texts.h"
 #include "ui/main/save_command.h"
+#include "ui/main/status_panels.h"
 #include "ui/paint/picture_box.h"
 #include "ui/paint/readout_box.h"
 
@@ -65,7 +67,11 @@ void MainWindow::dataInputCommand() {
     if (dataInput_ == nullptr) {
         dataInput_ = new DataInputDialog(job_, *this, services_.messages, this);
     }
-    dataInput_->openModal();
+    const bool output = dataInput_->openModal() == QDialog::Accepted;
+    const std::string note = multiStartNote(job_);
+    if (output && !note.empty()) {
+        statusBar_->setStatusText(QString::fromStdString(note));
+    }
 }
 
 void MainWindow::saveCommand() {
