@@ -83,19 +83,31 @@ QImage PieceComposite::render(const PiecewiseDisplayList& list, QSize pixels,
                               const SystemColours& system, const QFont& baseFont,
                               double dotsPerInch) {
     piecesDrawn_ = 0;
-    if (!valid_ || !sameBase(list.head, pixels, system, baseFont, dotsPerInch)) {
+    if (!valid_ || !sameTarget(pixels, system, baseFont, dotsPerInch)) {
         startOver(list.head, pixels, system, baseFont, dotsPerInch);
+    } else if (!(list.head == head_)) {
+        // Another head may paint the same picture in the same scale (a clear records
+        // the scale it replaces, which the next drawing sees changed): then the
+        // pieces stand.
+        const QImage base = renderPicture(list.head, pixels, system, baseFont, dotsPerInch);
+        if (scaleAfter(list.head) == scale_ && base == base_) {
+            head_ = list.head;
+        } else {
+            startOver(list.head, pixels, system, baseFont, dotsPerInch);
+        }
     }
     for (Layer& layer : layers_) {
         layer.kept = false;
     }
     std::vector<std::uint32_t> fresh;
+    std::size_t keptFromBefore = 0;
     bool drawable = valid_;
     for (std::size_t i = 0; i < list.pieces.size() && drawable; ++i) {
         const auto found = layerOf_.find(list.pieces[i].get());
         std::uint32_t layer = 0;
         if (found != layerOf_.end() && !layers_[found->second].kept) {
             layer = found->second;
+            ++keptFromBefore;
         } else if (found == layerOf_.end() && drawsOnlyShapes(*list.pieces[i])) {
             layer = newLayer(list.pieces[i]);
             fresh.push_back(layer);
@@ -118,8 +130,13 @@ QImage PieceComposite::render(const PiecewiseDisplayList& list, QSize pixels,
         }
     }
     uncover(gone);
+    const bool allNew = keptFromBefore == 0;
     for (const std::uint32_t layer : fresh) {
-        drawNew(layer);
+        if (allNew) {
+            drawInOrder(layer);
+        } else {
+            drawNew(layer);
+        }
     }
     piecesDrawn_ = fresh.size();
 
@@ -135,11 +152,10 @@ QImage PieceComposite::render(const PiecewiseDisplayList& list, QSize pixels,
     return picture;
 }
 
-bool PieceComposite::sameBase(const std::vector<DrawCommand>& head, QSize pixels,
-                              const SystemColours& system, const QFont& baseFont,
-                              double dotsPerInch) const {
+bool PieceComposite::sameTarget(QSize pixels, const SystemColours& system, const QFont& baseFont,
+                                double dotsPerInch) const {
     return pixels == pixels_ && dotsPerInch == dotsPerInch_ && sameColours(system, system_) &&
-           baseFont == font_ && head == head_;
+           baseFont == font_;
 }
 
 void PieceComposite::startOver(const std::vector<DrawCommand>& head, QSize pixels,
@@ -178,25 +194,32 @@ std::uint32_t PieceComposite::newLayer(std::shared_ptr<const DisplayPiece> piece
     return layer;
 }
 
-template <typename Plot>
-void PieceComposite::forEachPixel(const DisplayPiece& piece, const QRect& within,
-                                  Plot&& plot) const {
+template <typename Visit>
+void PieceComposite::forEachShape(const DisplayPiece& piece, const QRect& within,
+                                  Visit&& visit) const {
     std::vector<PaintPlan::Text> noTexts;
     ShapeMaker maker(pixels_, system_, noTexts);
     maker.setScale(scale_);
-    const int width = pixels_.width();
-    const int height = pixels_.height();
-    const std::size_t stride = std::size_t(image_.bytesPerLine() / 4);
     for (const DrawCommand& command : piece.commands) {
         const auto shape = std::visit(maker, command);
         if (shape && (!within.isValid() || within.intersects(bounds(*shape)))) {
-            const QRgb colour = shape->colour | 0xff000000u;
-            forEachShapePixel(*shape, width, height, [&](int x, int y) {
-                plot(std::size_t(y) * std::size_t(width) + std::size_t(x),
-                     std::size_t(y) * stride + std::size_t(x), colour);
-            });
+            visit(*shape, shape->colour | 0xff000000u);
         }
     }
+}
+
+template <typename Plot>
+void PieceComposite::forEachPixel(const DisplayPiece& piece, const QRect& within,
+                                  Plot&& plot) const {
+    const int width = pixels_.width();
+    const int height = pixels_.height();
+    const std::size_t stride = std::size_t(image_.bytesPerLine() / 4);
+    forEachShape(piece, within, [&](const PaintPlan::Shape& shape, QRgb colour) {
+        forEachShapePixel(shape, width, height, [&](int x, int y) {
+            plot(std::size_t(y) * std::size_t(width) + std::size_t(x),
+                 std::size_t(y) * stride + std::size_t(x), colour);
+        });
+    });
 }
 
 // The pixels that the layers gone had the last word on take the colour of the topmost
@@ -288,6 +311,48 @@ void PieceComposite::drawNew(std::uint32_t layer) {
         if (owner == 0 || ranks[owner] <= rank) {
             pixels[offset] = colour;
             owner_[pixel] = layer + 1;
+        }
+    });
+}
+
+// With no piece left from before, the new pieces drawn in their order: each pixel just
+// takes the colour of the shape drawn last, and a row of a line is filled at once.
+void PieceComposite::drawInOrder(std::uint32_t layer) {
+    auto* pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const std::size_t stride = std::size_t(image_.bytesPerLine() / 4);
+    const int width = pixels_.width();
+    const int height = pixels_.height();
+    std::uint64_t* touched = layers_[layer].touched.data();
+    const std::uint32_t mark = layer + 1;
+    const auto plot = [&](int x, int y, QRgb colour) {
+        const std::size_t pixel = std::size_t(y) * std::size_t(width) + std::size_t(x);
+        touched[pixel / 64] |= std::uint64_t(1) << (pixel % 64);
+        owner_[pixel] = mark;
+        pixels[std::size_t(y) * stride + std::size_t(x)] = colour;
+    };
+    forEachShape(*layers_[layer].piece, QRect(), [&](const PaintPlan::Shape& shape, QRgb colour) {
+        if (shape.kind != PaintPlan::Kind::Line || shape.b != shape.d) {
+            forEachShapePixel(shape, width, height, [&](int x, int y) { plot(x, y, colour); });
+            return;
+        }
+        // The same pixels as forEachShapePixel gives a row.
+        const int from = std::max(std::min(shape.a, shape.c), 0);
+        const int to = std::min(std::max(shape.a, shape.c), width - 1);
+        if (unsigned(shape.b) >= unsigned(height) || from > to) {
+            return;
+        }
+        const std::size_t row = std::size_t(shape.b) * std::size_t(width);
+        const auto count = std::size_t(to - from + 1);
+        std::fill_n(pixels + std::size_t(shape.b) * stride + std::size_t(from), count, colour);
+        std::fill_n(owner_.begin() + std::ptrdiff_t(row + std::size_t(from)), count, mark);
+        for (std::size_t pixel = row + std::size_t(from); pixel <= row + std::size_t(to);) {
+            const std::size_t bit = pixel % 64;
+            const std::size_t bits =
+                std::min<std::size_t>(64 - bit, row + std::size_t(to) + 1 - pixel);
+            const std::uint64_t ones =
+                bits == 64 ? ~std::uint64_t(0) : ((std::uint64_t(1) << bits) - 1);
+            touched[pixel / 64] |= ones << bit;
+            pixel += bits;
         }
     });
 }

@@ -40,12 +40,15 @@ private:
         bool kept = false;
     };
 
-    bool sameBase(const std::vector<DrawCommand>& head, QSize pixels, const SystemColours& system,
-                  const QFont& baseFont, double dotsPerInch) const;
+    bool sameTarget(QSize pixels, const SystemColours& system, const QFont& baseFont,
+                    double dotsPerInch) const;
     void startOver(const std::vector<DrawCommand>& head, QSize pixels, const SystemColours& system,
                    const QFont& baseFont, double dotsPerInch);
     void uncover(const std::vector<std::uint32_t>& gone);
     void drawNew(std::uint32_t layer);
+    void drawInOrder(std::uint32_t layer);
+    template <typename Visit>
+    void forEachShape(const DisplayPiece& piece, const QRect& within, Visit&& visit) const;
     // Every pixel of every shape of the piece, or of those that reach into `within`
     // when it is a valid rectangle.
     template <typename Plot>
