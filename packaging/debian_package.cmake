@@ -40,7 +40,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # its window-system plugin at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(quillmar_depends fonts-ipafont-gothic)
-if(TARGET quillmar)
+if(QUILLMAR_BUILD_UI)
   list(APPEND quillmar_depends qt6-qpa-plugins)
 endif()
 list(JOIN quillmar_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)

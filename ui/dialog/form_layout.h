@@ -106,6 +106,10 @@ struct ControlSpec {
 
 inline constexpr ControlSpec kCommand1{"Command1", "プログラム出力", {3360, 7200, 1455, 615}};
 inline constexpr ControlSpec kCommand2{"Command2", "閉じる", {5160, 7200, 1335, 615}};
+// "ねじ規格": in the diagram's free top right corner, right of the pitch dimension and
+// above the stock line, so that no control of the form moves.
+inline constexpr ControlSpec kThreadStandard{
+    "cmdThreadStandard", "ねじ規格...", {5400, 120, 1335, 375}};
 inline constexpr ControlSpec kFrame1{"Frame1", "加工位置", {360, 2040, 2295, 615}};
 inline constexpr ControlSpec kOption2{"Option2", "内径", {1200, 285, 975, 180}};
 inline constexpr ControlSpec kOption1{"Option1", "外径", {120, 285, 975, 180}};

@@ -23,6 +23,13 @@ QAction* item(QMenu* menu, const char* name, const QString& caption,
     return action;
 }
 
+// "ツール(&T)", between "サンプル" and "ヘルプ(&H)": the tools that grow beside the
+// program's own commands add their items here.
+void addToolsMenu(QMenuBar& bar, MainMenus& m) {
+    m.tools = menu(bar, "mnuTools", QStringLiteral("ツール(&T)"));
+    m.toolsThreadStandard = item(m.tools, "mnuThreadStandard", QStringLiteral("ねじ規格"));
+}
+
 } // namespace
 
 MainMenus buildMainMenus(QMenuBar& bar) {
@@ -47,6 +54,8 @@ MainMenus buildMainMenus(QMenuBar& bar) {
     m.exampleOspMacro = item(m.example, "ExampleOspMacro", QStringLiteral("OSP マクロ"));
     m.exampleOspStandard = item(m.example, "ExampleOspStandard", QStringLiteral("OSP 標準"));
     m.exampleFanucStandard = item(m.example, "ExampleFanucStandard", QStringLiteral("FANUC"));
+
+    addToolsMenu(bar, m);
 
     m.help = menu(bar, "mnuHelp", QStringLiteral("ヘルプ(&H)"));
     m.helpAbout = item(m.help, "mnuHelpAbout", QStringLiteral("Quillmarについて(&A)"));

@@ -24,6 +24,8 @@ struct MainMenus {
     QAction* exampleOspMacro = nullptr;
     QAction* exampleOspStandard = nullptr;
     QAction* exampleFanucStandard = nullptr;
+    QMenu* tools = nullptr;
+    QAction* toolsThreadStandard = nullptr;
     QMenu* help = nullptr;
     QAction* helpAbout = nullptr;
 };

@@ -39,7 +39,7 @@ struct MainWindowServices {
     ProgramStarter& programStarter;
 };
 
-// frmMain: the two program panes with their graphics, the menus, the toolbar and the
+// The program's window: the two program panes with their graphics, the menus, the toolbar and the
 // status bar. It owns the job record and the NC reader both graphics share.
 class MainWindow : public QMainWindow, public DialogHost {
     Q_OBJECT
@@ -52,6 +52,7 @@ public:
     OutputPanes& outputPanes() override;
     void redrawPointGraphic() override;
     void redrawCuttingGraphic() override;
+    std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) override;
 
     ThreadJob& job() { return job_; }
     const QString& openPathName() const { return openPathName_; }
@@ -59,6 +60,7 @@ public:
     // The commands of the menus and the toolbar.
     void newCommand();
     void dataInputCommand();
+    void threadStandardCommand();
     void saveCommand();
     void exitCommand();
     void undoCommand();
@@ -93,6 +95,7 @@ private:
     // Draws a pane's graphic again, walking only what changed in the pane since the
     // last drawing; true when the drawing completed.
     bool redrawGraphic(IncrementalGraphic& graphic, OutputPane& pane, PictureBox& picture);
+    void showMultiStartNote(bool output);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
 
     MainWindowServices services_;

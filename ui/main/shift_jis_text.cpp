@@ -62,11 +62,10 @@ UnencodableCharacter firstUnencodable(QStringView original, QStringView mapped) 
 
 } // namespace
 
-std::variant<QByteArray, UnencodableCharacter, ShiftJisUnavailable>
-encodeShiftJis(QStringView text) {
+Expected<QByteArray, ShiftJisFailure> encodeShiftJis(QStringView text) {
     QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
     if (!encoder.isValid()) {
-        return ShiftJisUnavailable{};
+        return unexpected(ShiftJisFailure(ShiftJisUnavailable{}));
     }
     const QString mapped = withCodePage932Forms(text);
     QByteArray bytes = encoder.encode(mapped);
@@ -74,7 +73,7 @@ encodeShiftJis(QStringView text) {
         return bytes;
     }
     // Only on failure: look for the character, one at a time.
-    return firstUnencodable(text, mapped);
+    return unexpected(ShiftJisFailure(firstUnencodable(text, mapped)));
 }
 
 } // namespace quillmar

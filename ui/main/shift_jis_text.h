@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/expected.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -22,7 +24,7 @@ struct ShiftJisUnavailable {};
 // The seven JIS characters that code page 932 knows under other code points (wave
 // dash, double vertical line, minus sign, em dash, cent, pound, not) get the same bytes
 // a JIS encoder gives them.
-std::variant<QByteArray, UnencodableCharacter, ShiftJisUnavailable>
-encodeShiftJis(QStringView text);
+using ShiftJisFailure = std::variant<UnencodableCharacter, ShiftJisUnavailable>;
+Expected<QByteArray, ShiftJisFailure> encodeShiftJis(QStringView text);
 
 } // namespace quillmar

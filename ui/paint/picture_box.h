@@ -2,7 +2,7 @@
 
 #include "graphics/display_pieces.h"
 #include "graphics/recording_surface.h"
-#include "ui/paint/piece_composite.h"
+#include "render/piece_composite.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,5 +1,5 @@
-#include "tests/ui/main/main_window_test_support.h"
-#include "tests/ui/modal_dialog_runner.h"
+#include "tests/support/main_window_test_support.h"
+#include "tests/support/modal_dialog_runner.h"
 #include "ui/main/example_programs.h"
 #include "ui/main/output_pane.h"
 #include "ui/main/settings_store.h"
@@ -62,6 +62,7 @@ TEST_F(FileCommands, SaveRightAfterStartAsksForAPane) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please select Text box. "));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Save error"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
 }
 
 TEST_F(FileCommands, NewThenSaveFindsNoDataAndWritesNothing) {
@@ -175,6 +176,7 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
         {"ExampleOspMacro", "OSP マクロ"},
         {"ExampleOspStandard", "OSP 標準"},
         {"ExampleFanucStandard", "FANUC"},
+        {"mnuThreadStandard", "ねじ規格"},
         {"mnuHelpAbout", "Quillmarについて(&A)"}};
     for (const auto& [name, caption] : items) {
         auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
@@ -188,7 +190,8 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
             << name;
     }
     const QStringList menus = {QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
-                               QStringLiteral("サンプル"), QStringLiteral("ヘルプ(&H)")};
+                               QStringLiteral("サンプル"), QStringLiteral("ツール(&T)"),
+                               QStringLiteral("ヘルプ(&H)")};
     QStringList shown;
     for (const QAction* action : window->menuBar()->actions()) {
         shown.append(action->text());

@@ -1,0 +1,76 @@
+#include "graphics/recording_surface.h"
+#include "render/command_rasterizer.h"
+#include "render/picture_painting.h"
+#include "render/system_colours.h"
+#include "tests/render/picture_test_support.h"
+
+#include <QFont>
+#include <QImage>
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+namespace quillmar {
+namespace {
+
+using namespace quillmar::test;
+
+QImage drawnInOrder(const std::vector<DrawCommand>& commands, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    const SystemColours system = classicSystemColours();
+    CommandRasterizer rasterizer(image, system, QFont());
+    image.fill(rasterizer.rgb(Colour::named(SystemColour::ButtonFace)));
+    for (const DrawCommand& command : commands) {
+        rasterizer(command);
+    }
+    rasterizer.closePainter();
+    return image;
+}
+
+// A long picture is shared out between two threads; every pixel must still end as
+// drawing the list in order leaves it, across texts, scale changes and clears.
+TEST(PictureRendering, LongPictureEqualsTheListDrawnInOrder) {
+    struct Case {
+        const char* name;
+        bool withText;
+        bool withScaleChange;
+        bool withSecondClear;
+    };
+    const Case cases[] = {{"shapes only", false, false, false},
+                          {"a note among the shapes", true, false, false},
+                          {"a scale change in the second half", false, true, false},
+                          {"a clear part way", true, true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::mt19937 random(7);
+        std::vector<DrawCommand> commands;
+        commands.push_back(ClearCommand{kBackground, UserScale{-5, -20, 20, 10}, 9, kLabel});
+        commands.push_back(PrintCommand{-5, -20, "mm", 9, kLabel});
+        addShapes(commands, random, 60000);
+        if (c.withText) {
+            commands.push_back(PrintCommand{-4, -19, "pitch marks limited", 9, kLabel});
+        }
+        if (c.withSecondClear) {
+            commands.push_back(ClearCommand{kBackground, UserScale{-5, -20, 20, 10}, 9, kLabel});
+        }
+        addShapes(commands, random, 50000);
+        if (c.withScaleChange) {
+            commands.push_back(ScaleCommand{UserScale{-2, -18, 10, 5}});
+        }
+        addShapes(commands, random, 40000);
+
+        const QImage expected = drawnInOrder(commands, kPictureSize);
+        const QImage image = renderPicture(commands, kPictureSize, classicSystemColours(), QFont());
+        ASSERT_EQ(image.size(), expected.size());
+        int differing = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                differing += image.pixel(x, y) != expected.pixel(x, y);
+            }
+        }
+        EXPECT_EQ(differing, 0);
+    }
+}
+
+} // namespace
+} // namespace quillmar
