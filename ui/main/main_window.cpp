@@ -81,6 +81,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
     const StoredSettings stored = readStoredSettings(settings_);
     restoreWindowRectangle(stored.window);
     openPathName_ = stored.openPathName;
+    askToSaveOnClose_ = stored.askToSaveOnClose;
     job_.sequenceCounter = 1;
     picture1_->setFocus();
 }
@@ -238,6 +239,10 @@ void MainWindow::applyLayout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!settleUnsavedText()) {
+        event->ignore();
+        return;
+    }
     if (dataInput_ != nullptr) {
         dataInput_->hide();
         delete dataInput_;
@@ -259,6 +264,9 @@ void MainWindow::saveSettings() {
         writeWindowRectangle(settings_, twipsOf(inner.marginsAdded(frame)));
     }
     writeOpenPathName(settings_, openPathName_);
+    if (!askToSaveOnClose_) {
+        writeAskToSaveOnClose(settings_, false);
+    }
     settings_.sync();
 }
 

@@ -97,6 +97,8 @@ private:
     bool redrawGraphic(IncrementalGraphic& graphic, OutputPane& pane, PictureBox& picture);
     void showMultiStartNote(bool output);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
+    bool savePane(OutputPane* pane);
+    bool settleUnsavedText();
 
     MainWindowServices services_;
     QSettings& settings_;
@@ -106,6 +108,7 @@ private:
     IncrementalGraphic cuttingGraphic_{PaneGraphicKind::Cutting};
     QString openPathName_;
     bool overwriteMode_ = false;
+    bool askToSaveOnClose_ = true;
     std::optional<QSize> pendingOuterSize_;
 
     MainMenus menus_;

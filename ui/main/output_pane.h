@@ -31,6 +31,12 @@ public:
     QString selectedProgramText() const;
     // Replaces the selection by the text, as typing it would (undoable).
     void replaceSelection(const QString& text);
+    // Replaces the whole text as one edit that the pane's Undo takes back.
+    void replaceAllAsEdit(const QString& text);
+
+    // True while the pane holds text changed since it was last saved (or opened).
+    bool holdsUnsavedText() const { return changedSinceSaved_ && hasProgramText(); }
+    void markSaved() { changedSinceSaved_ = false; }
 
     static QFont programFont();
 
@@ -54,8 +60,10 @@ protected:
 
 private:
     void setBackground(QPalette::ColorRole systemColour);
+    void stepOverPieceBreaks(const QKeyEvent* key);
 
     CrLfTextMirror mirror_;
+    bool changedSinceSaved_ = false;
 };
 
 } // namespace quillmar

@@ -10,6 +10,7 @@ namespace quillmar {
 namespace {
 
 const QString kGroup = QStringLiteral("Settings");
+const QString kAskToSaveOnClose = QStringLiteral("AskToSaveOnClose");
 
 float readNumber(QSettings& store, const QString& key, float fallback) {
     bool ok = false;
@@ -38,6 +39,9 @@ StoredSettings readStoredSettings(QSettings& store) {
     window.height = readNumber(store, QStringLiteral("MainHeight"), window.height);
     settings.openPathName =
         store.value(QStringLiteral("OpenPathName"), settings.openPathName).toString();
+    // Anything but a clear "no" keeps asking: losing a program costs more than a question.
+    settings.askToSaveOnClose =
+        store.value(kAskToSaveOnClose).toString().trimmed().toLower() != QStringLiteral("false");
     store.endGroup();
     return settings;
 }
@@ -54,6 +58,12 @@ void writeWindowRectangle(QSettings& store, const TwipsPlacement& window) {
 void writeOpenPathName(QSettings& store, const QString& openPathName) {
     store.beginGroup(kGroup);
     store.setValue(QStringLiteral("OpenPathName"), openPathName);
+    store.endGroup();
+}
+
+void writeAskToSaveOnClose(QSettings& store, bool ask) {
+    store.beginGroup(kGroup);
+    store.setValue(kAskToSaveOnClose, ask ? QStringLiteral("true") : QStringLiteral("false"));
     store.endGroup();
 }
 

@@ -9,11 +9,12 @@ class QSettings;
 
 namespace quillmar {
 
-// What the program keeps between runs: the main window's outer rectangle in twips
-// and the folder the save dialog last used.
+// What the program keeps between runs: the main window's outer rectangle in twips,
+// the folder the save dialog last used, and whether closing asks to save changes.
 struct StoredSettings {
     TwipsPlacement window{1000, 1000, 12000, 8000};
     QString openPathName = QStringLiteral("\\");
+    bool askToSaveOnClose = true;
 };
 
 // The per-user store: application "Quillmar", group "Settings", every value a text.
@@ -25,5 +26,7 @@ StoredSettings readStoredSettings(QSettings& store);
 // Each number is written as its decimal text in single precision.
 void writeWindowRectangle(QSettings& store, const TwipsPlacement& window);
 void writeOpenPathName(QSettings& store, const QString& openPathName);
+// Stored only once the user chose to stop being asked, so the key stays absent until then.
+void writeAskToSaveOnClose(QSettings& store, bool ask);
 
 } // namespace quillmar

@@ -1,4 +1,4 @@
-#include "main_window_test_support.h"
+#include "tests/support/main_window_test_support.h"
 #include "tests/support/modal_dialog_runner.h"
 #include "ui/main/output_pane.h"
 
