@@ -2,10 +2,13 @@
 #include "graphics/graphic_colours.h"
 #include "graphics/graphic_frame.h"
 #include "graphics/graphic_notes.h"
+#include "graphics/graphic_pens.h"
 #include "graphics/graphics.h"
 #include "graphics/grid_steps.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace quillmar {
 
@@ -67,82 +70,105 @@ bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes
     return true;
 }
 
+} // namespace
+
+bool CuttingPen::canDraw(const ThreadJob& job) {
+    return drawnPassLength(job) > 0;
+}
+
+bool CuttingPen::drawHead(const ThreadJob& job, DrawingSurface& surface) {
+    const double length = drawnPassLength(job);
+    lead_ = leadOf(job);
+    GraphicNotes notes(surface);
+    const bool drawn = startGraphic(surface, job.zEnd - 0.1 * length, -std::floor(job.d1 / 2) - 1.7,
+                                    1.2 * length, 1.4 * std::fabs(job.d1 - job.d2)) &&
+                       drawCuttingGrid(job, surface, notes);
+    notesStarted_ = notes.started();
+    return drawn;
+}
+
+// Every move of the text: rapid moves purple, feed moves yellow with their pitch
+// marks; after a comment the pen is lifted and the move is a point.
+void CuttingPen::drawMove(const NcMove& move, NcLineReader& reader, DrawingSurface& surface) {
+    const double y = -move.x / 2;
+    const double previousY = -move.previousX / 2;
+    if (reader.commentSeen) {
+        surface.point(move.z, y, kPathYellow);
+        reader.commentSeen = false;
+    } else if (reader.modalG == 0) {
+        surface.line(move.previousZ, previousY, move.z, y, kRapidPurple);
+    } else {
+        surface.line(move.previousZ, previousY, move.z, y, kPathYellow);
+        drawPitchMarks(move, surface);
+    }
+}
+
 // Cyan marks one lead apart along a feed move toward -Z, from its start point on.
 // A move that keeps its Z has no slope and no marks; nor has any move when the
 // pitch is not positive.
-class PitchMarks {
-public:
-    PitchMarks(DrawingSurface& surface, double pitch, GraphicNotes& notes)
-        : surface_(surface), pitch_(pitch), notes_(notes) {}
-
-    void along(const NcMove& move) {
-        if (!(pitch_ > 0) || !(move.z < move.previousZ)) {
+void CuttingPen::drawPitchMarks(const NcMove& move, DrawingSurface& surface) {
+    if (!(lead_ > 0) || !(move.z < move.previousZ)) {
+        return;
+    }
+    const double slope = (move.previousX - move.x) / (move.previousZ - move.z);
+    for (double m = move.previousZ; m >= move.z; m -= lead_) {
+        if (marksDrawn_ == kMaxPitchMarks) {
+            marksLimited_ = true;
             return;
         }
-        const double slope = (move.previousX - move.x) / (move.previousZ - move.z);
-        for (double m = move.previousZ; m >= move.z; m -= pitch_) {
-            if (drawn_ == kMaxPitchMarks) {
-                if (!noted_) {
-                    notes_.add(kPitchMarksLimitedNote);
-                    noted_ = true;
-                }
-                return;
-            }
-            const double y = -(move.previousX + slope * (m - move.previousZ)) / 2;
-            if (!std::isfinite(y)) {
-                return;
-            }
-            for (const double radius : kMarkRadii) {
-                surface_.circle(m, y, radius, kPitchMarkCyan);
-            }
-            ++drawn_;
+        const double y = -(move.previousX + slope * (m - move.previousZ)) / 2;
+        if (!std::isfinite(y)) {
+            return;
         }
+        for (const double radius : kMarkRadii) {
+            surface.circle(m, y, radius, kPitchMarkCyan);
+        }
+        ++marksDrawn_;
     }
+}
 
-private:
-    DrawingSurface& surface_;
-    double pitch_;
-    GraphicNotes& notes_;
-    int drawn_ = 0;
-    bool noted_ = false;
-};
+// The note on the marks left out comes after the walk, on top of the paths, where
+// the pieces of a walk drawn again one by one cannot cover it.
+void CuttingPen::drawTail(DrawingSurface& surface) const {
+    if (marksLimited_) {
+        GraphicNotes(surface, notesStarted_).add(kPitchMarksLimitedNote);
+    }
+}
 
-} // namespace
+bool CuttingPen::sameAs(const CuttingPen& other) const {
+    return std::memcmp(&lead_, &other.lead_, sizeof lead_) == 0 &&
+           marksDrawn_ == other.marksDrawn_ && marksLimited_ == other.marksLimited_ &&
+           notesStarted_ == other.notesStarted_;
+}
+
+bool CuttingPen::drawsOnLike(const CuttingPen& old, const CuttingPen& oldEnd) const {
+    if (sameAs(old)) {
+        return true;
+    }
+    const CuttingPen recounted = [&] {
+        CuttingPen pen = *this;
+        pen.marksDrawn_ = old.marksDrawn_;
+        return pen;
+    }();
+    const long drawnAfter = long(oldEnd.marksDrawn_) - long(old.marksDrawn_);
+    return recounted.sameAs(old) && !oldEnd.marksLimited_ &&
+           long(std::max(marksDrawn_, old.marksDrawn_)) + drawnAfter <= kMaxPitchMarks;
+}
+
+void CuttingPen::carry(const CuttingPen& old, CuttingPen& later) const {
+    later.marksDrawn_ += marksDrawn_ - old.marksDrawn_;
+}
 
 bool cuttingGraphicDraws(const ThreadJob& job) {
-    return drawnPassLength(job) > 0;
+    return CuttingPen::canDraw(job);
 }
 
 bool drawCuttingGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,
                         DrawingSurface& surface) {
-    const double length = drawnPassLength(job);
-    if (!cuttingGraphicDraws(job)) {
+    if (!CuttingPen::canDraw(job)) {
         return false; // no program output yet: the picture keeps what it shows
     }
-    return runGraphic(surface, [&] {
-        GraphicNotes notes(surface);
-        if (!startGraphic(surface, job.zEnd - 0.1 * length, -std::floor(job.d1 / 2) - 1.7,
-                          1.2 * length, 1.4 * std::fabs(job.d1 - job.d2)) ||
-            !drawCuttingGrid(job, surface, notes)) {
-            return false;
-        }
-        // Every move of the text: rapid moves purple, feed moves yellow with their
-        // pitch marks; after a comment the pen is lifted and the move is a point.
-        PitchMarks marks(surface, leadOf(job), notes);
-        return reader.walkProgramText(paneText, [&](const NcMove& move) {
-            const double y = -move.x / 2;
-            const double previousY = -move.previousX / 2;
-            if (reader.commentSeen) {
-                surface.point(move.z, y, kPathYellow);
-                reader.commentSeen = false;
-            } else if (reader.modalG == 0) {
-                surface.line(move.previousZ, previousY, move.z, y, kRapidPurple);
-            } else {
-                surface.line(move.previousZ, previousY, move.z, y, kPathYellow);
-                marks.along(move);
-            }
-        });
-    });
+    return drawPaneGraphic(CuttingPen(), job, paneText, reader, surface);
 }
 
 } // namespace quillmar

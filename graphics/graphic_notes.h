@@ -11,6 +11,10 @@ namespace quillmar {
 class GraphicNotes {
 public:
     explicit GraphicNotes(DrawingSurface& surface) : surface_(surface) {}
+    // Goes on below the notes that an earlier part of the same drawing printed.
+    GraphicNotes(DrawingSurface& surface, bool started) : surface_(surface), started_(started) {}
+
+    bool started() const { return started_; }
 
     void add(std::string_view note) {
         if (!started_) {

@@ -2,10 +2,12 @@
 #include "graphics/graphic_colours.h"
 #include "graphics/graphic_frame.h"
 #include "graphics/graphic_notes.h"
+#include "graphics/graphic_pens.h"
 #include "graphics/graphics.h"
 #include "graphics/grid_steps.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace quillmar {
 
@@ -68,30 +70,36 @@ bool drawPointGrid(const ThreadJob& job, DrawingSurface& surface) {
 
 } // namespace
 
+bool PointPen::drawHead(const ThreadJob& job, DrawingSurface& surface) {
+    const double pitch = job.pitch;
+    zStart_ = job.zStart;
+    return startGraphic(surface, -0.06 * pitch, -std::floor(job.d1 / 2) - 1.7, 1.18 * pitch,
+                        1.3 * std::fabs(job.d1 - job.d2)) &&
+           drawPointGrid(job, surface);
+}
+
+// The points joined in the order of the text; a comment lifts the pen.
+void PointPen::drawMove(const NcMove& move, NcLineReader& reader, DrawingSurface& surface) {
+    const double x = move.z - zStart_;
+    const double y = -move.x / 2;
+    if (!allFinite({x, y})) {
+        return;
+    }
+    if (reader.commentSeen) {
+        surface.point(x, y, kPathYellow);
+        reader.commentSeen = false;
+    } else {
+        surface.lineTo(x, y, kPathYellow);
+    }
+}
+
+bool PointPen::sameAs(const PointPen& other) const {
+    return std::memcmp(&zStart_, &other.zStart_, sizeof zStart_) == 0;
+}
+
 bool drawPointGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,
                       DrawingSurface& surface) {
-    return runGraphic(surface, [&] {
-        const double pitch = job.pitch;
-        if (!startGraphic(surface, -0.06 * pitch, -std::floor(job.d1 / 2) - 1.7, 1.18 * pitch,
-                          1.3 * std::fabs(job.d1 - job.d2)) ||
-            !drawPointGrid(job, surface)) {
-            return false;
-        }
-        // The points joined in the order of the text; a comment lifts the pen.
-        return reader.walkProgramText(paneText, [&](const NcMove& move) {
-            const double x = move.z - job.zStart;
-            const double y = -move.x / 2;
-            if (!allFinite({x, y})) {
-                return;
-            }
-            if (reader.commentSeen) {
-                surface.point(x, y, kPathYellow);
-                reader.commentSeen = false;
-            } else {
-                surface.lineTo(x, y, kPathYellow);
-            }
-        });
-    });
+    return drawPaneGraphic(PointPen(), job, paneText, reader, surface);
 }
 
 } // namespace quillmar

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -94,6 +95,32 @@ using DrawCommand = std::variant<BackgroundCommand, ClearCommand, ScaleCommand, 
                                  PointCommand, CircleCommand, FontSizeCommand, TextColourCommand,
                                  PrintCommand, MousePointerCommand, VisibleCommand>;
 
+// Everything a recording surface holds besides its display list. Two surfaces in the
+// same state record the same commands for the same calls.
+struct SurfaceState {
+    static constexpr int kDefaultPixelHeight = 240;
+    static constexpr float kDefaultFontSize = 9;
+
+    Colour background = Colour::named(SystemColour::ButtonFace);
+    UserScale scale;
+    LineStyle lineStyle = LineStyle::Solid;
+    double currentX = 0;
+    double currentY = 0;
+    double textX = 0;
+    double textY = 0;
+    float fontSize = kDefaultFontSize;
+    Colour textColour = Colour::rgb(0, 0, 0);
+    MousePointer mousePointer = MousePointer::Default;
+    bool visible = true;
+    int pixelHeight = kDefaultPixelHeight;
+
+    // Bit for bit, so that 0 and -0 (which a later line could tell apart) differ.
+    bool sameAs(const SurfaceState& other) const;
+    // The same but for the mouse pointer and visibility, which no drawing call
+    // depends on.
+    bool drawsLike(const SurfaceState& other) const;
+};
+
 // A drawing surface that keeps every call as a display list and holds the state a
 // picture box holds: background, user scale, line style, drawing position, text
 // position, font size, text colour, mouse pointer and visibility.
@@ -105,13 +132,18 @@ using DrawCommand = std::variant<BackgroundCommand, ClearCommand, ScaleCommand, 
 // takes a picture kDefaultPixelHeight pixels high.
 class RecordingSurface : public DrawingSurface {
 public:
-    static constexpr int kDefaultPixelHeight = 240;
-    static constexpr float kDefaultFontSize = 9;
+    static constexpr int kDefaultPixelHeight = SurfaceState::kDefaultPixelHeight;
+    static constexpr float kDefaultFontSize = SurfaceState::kDefaultFontSize;
+
+    RecordingSurface() = default;
+    // A surface in the given state with an empty display list: drawing on it records
+    // what drawing on from that state would.
+    explicit RecordingSurface(const SurfaceState& state) : state_(state) {}
 
     void setBackground(Colour colour) override;
     void clear() override;
     bool setScale(float left, float top, float width, float height) override;
-    UserScale scale() const override { return scale_; }
+    UserScale scale() const override { return state_.scale; }
 
     void line(double x1, double y1, double x2, double y2, Colour colour) override;
     void lineTo(double x, double y, Colour colour) override;
@@ -133,32 +165,26 @@ public:
     double lineHeight() const;
 
     const std::vector<DrawCommand>& commands() const { return commands_; }
+    // Hands the display list over, leaving it empty and the state as it is.
+    std::vector<DrawCommand> takeCommands() { return std::exchange(commands_, {}); }
+    // Puts a display list and the state it leaves in place of what was recorded.
+    void replace(std::vector<DrawCommand> commands, const SurfaceState& state);
 
-    Colour background() const { return background_; }
-    LineStyle lineStyle() const { return lineStyle_; }
-    double currentX() const { return currentX_; }
-    double currentY() const { return currentY_; }
-    double textX() const { return textX_; }
-    double textY() const { return textY_; }
-    float fontSize() const { return fontSize_; }
-    Colour textColour() const { return textColour_; }
-    MousePointer mousePointer() const { return mousePointer_; }
-    bool visible() const { return visible_; }
+    const SurfaceState& state() const { return state_; }
+    Colour background() const { return state_.background; }
+    LineStyle lineStyle() const { return state_.lineStyle; }
+    double currentX() const { return state_.currentX; }
+    double currentY() const { return state_.currentY; }
+    double textX() const { return state_.textX; }
+    double textY() const { return state_.textY; }
+    float fontSize() const { return state_.fontSize; }
+    Colour textColour() const { return state_.textColour; }
+    MousePointer mousePointer() const { return state_.mousePointer; }
+    bool visible() const { return state_.visible; }
 
 private:
     std::vector<DrawCommand> commands_;
-    Colour background_ = Colour::named(SystemColour::ButtonFace);
-    UserScale scale_;
-    LineStyle lineStyle_ = LineStyle::Solid;
-    double currentX_ = 0;
-    double currentY_ = 0;
-    double textX_ = 0;
-    double textY_ = 0;
-    float fontSize_ = kDefaultFontSize;
-    Colour textColour_ = Colour::rgb(0, 0, 0);
-    MousePointer mousePointer_ = MousePointer::Default;
-    bool visible_ = true;
-    int pixelHeight_ = kDefaultPixelHeight;
+    SurfaceState state_;
 };
 
 } // namespace quillmar

@@ -207,28 +207,24 @@ bool NcLineReader::readLine(std::u16string_view line) {
     return true;
 }
 
-bool NcLineReader::walkProgramText(std::u16string_view text, const MoveHandler& onMove) {
+void NcLineReader::startWalk() {
     commentSeen = true;
     currentX = 0;
     currentZ = 0;
-    double previousX = 0;
-    double previousZ = 0;
+}
+
+bool NcLineReader::walkProgramText(std::u16string_view text, const MoveHandler& onMove) {
+    startWalk();
     std::size_t start = 0;
     for (;;) {
-        const std::size_t lineEnd = findCrLf(text, start);
-        if (lineEnd == std::u16string_view::npos) {
-            return true; // text after the last line break is not read
-        }
-        if (!readLine(text.substr(start, lineEnd - start))) {
+        switch (walkOneLine(*this, text, start, onMove)) {
+        case WalkStep::Read:
+            break;
+        case WalkStep::End:
+            return true;
+        case WalkStep::Failed:
             return false;
         }
-        if (currentX != previousX || currentZ != previousZ) {
-            onMove(NcMove{previousX, previousZ, currentX, currentZ});
-            previousX = currentX;
-            previousZ = currentZ;
-        }
-        // The next line begins with the LF of this pair.
-        start = lineEnd + 1;
     }
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "nc/line_break_scan.h"
+
+#include <cstddef>
 #include <functional>
 #include <string_view>
 
@@ -34,6 +37,43 @@ public:
     // when a reading failure ended the walk early.
     using MoveHandler = std::function<void(const NcMove&)>;
     bool walkProgramText(std::u16string_view text, const MoveHandler& onMove);
+
+    // Puts the reader where every text walk starts: at (0, 0) with the pen lifted.
+    // modalG and inComment stay as they are.
+    void startWalk();
+
+    friend bool operator==(const NcLineReader&, const NcLineReader&) = default;
 };
+
+// The text walk one line at a time, so that a walk can stop at any line and go on
+// later from a copy of the reader. Before every line the previous position of the
+// walk equals the reader's position, so the reader is all the state there is.
+enum class WalkStep { Read, End, Failed };
+
+// Reads the line that starts at `start` when a CR LF ends it, calls onMove when the
+// line changed the position, and moves `start` to the next line (the LF of the pair).
+// End: no CR LF is left (text after the last pair is not read). Failed: a reading
+// failure, which ends the walk.
+template <typename OnMove>
+WalkStep walkOneLine(NcLineReader& reader, std::u16string_view text, std::size_t& start,
+                     OnMove&& onMove);
+
+template <typename OnMove>
+WalkStep walkOneLine(NcLineReader& reader, std::u16string_view text, std::size_t& start,
+                     OnMove&& onMove) {
+    const std::size_t lineEnd = findCrLf(text, start);
+    if (lineEnd == std::u16string_view::npos) {
+        return WalkStep::End;
+    }
+    const NcMove move{reader.currentX, reader.currentZ, 0, 0};
+    if (!reader.readLine(text.substr(start, lineEnd - start))) {
+        return WalkStep::Failed;
+    }
+    if (reader.currentX != move.previousX || reader.currentZ != move.previousZ) {
+        onMove(NcMove{move.previousX, move.previousZ, reader.currentX, reader.currentZ});
+    }
+    start = lineEnd + 1; // the next line begins with the LF of this pair
+    return WalkStep::Read;
+}
 
 } // namespace quillmar

@@ -1,15 +1,11 @@
 #include "render/pixel_raster.h"
 
+#include "render/shape_pixels.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace quillmar {
-
-namespace {
-
-constexpr int kDotPeriod = 3; // one pixel set, two skipped, as Qt's dot line
-
-} // namespace
 
 PixelRaster::PixelRaster(QImage& image)
     : pixels_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4),
@@ -49,31 +45,8 @@ void PixelRaster::line(QLine line, QRgb colour, bool dotted) {
         verticalSpan(line.x1(), line.y1(), line.y2(), colour);
         return;
     }
-    // Bresenham from the start, so that a dotted line's pattern starts there.
-    const int dx = std::abs(line.x2() - line.x1());
-    const int dy = -std::abs(line.y2() - line.y1());
-    const int stepX = line.x1() < line.x2() ? 1 : -1;
-    const int stepY = line.y1() < line.y2() ? 1 : -1;
-    int error = dx + dy;
-    int x = line.x1();
-    int y = line.y1();
-    for (int step = 0;; ++step) {
-        if (!dotted || step % kDotPeriod == 0) {
-            point(x, y, colour);
-        }
-        if (x == line.x2() && y == line.y2()) {
-            break;
-        }
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += stepX;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += stepY;
-        }
-    }
+    forEachLinePixel(line.x1(), line.y1(), line.x2(), line.y2(), dotted,
+                     [&](int x, int y) { point(x, y, colour); });
 }
 
 void PixelRaster::circle(int x, int y, int radius, QRgb colour) {
@@ -93,27 +66,7 @@ template <bool checked> void PixelRaster::circleOutline(int x, int y, int radius
             pixels_[py * stride_ + px] = colour;
         }
     };
-    // Midpoint circle: one octant computed, the other seven mirrored.
-    int dx = radius;
-    int dy = 0;
-    int error = 1 - radius;
-    while (dx >= dy) {
-        plot(x + dx, y + dy);
-        plot(x - dx, y + dy);
-        plot(x + dx, y - dy);
-        plot(x - dx, y - dy);
-        plot(x + dy, y + dx);
-        plot(x - dy, y + dx);
-        plot(x + dy, y - dx);
-        plot(x - dy, y - dx);
-        ++dy;
-        if (error < 0) {
-            error += 2 * dy + 1;
-        } else {
-            --dx;
-            error += 2 * (dy - dx) + 1;
-        }
-    }
+    forEachCirclePixel(x, y, radius, plot);
 }
 
 } // namespace quillmar

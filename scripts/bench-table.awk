@@ -19,10 +19,11 @@ function value(key, quantity,    parts) {
     if (quantity == "time") return ms[found[key]]
     if (quantity == "rate") return (found[key] in rate) ? rate[found[key]] / 1e6 : ""
     if (quantity == "peak_mb") return (found[key] in peak) ? peak[found[key]] : ""
+    if (quantity == "resident_mb") return (found[key] in resident) ? resident[found[key]] : ""
     return ""
 }
 function unitOf(quantity) {
-    return quantity == "time" ? " ms" : quantity == "rate" ? " MB/s" : quantity == "peak_mb" ? " MB" : ""
+    return quantity == "time" ? " ms" : quantity == "rate" ? " MB/s" : quantity ~ /_mb$/ ? " MB" : ""
 }
 function show(v, quantity) {
     if (quantity == "ratio") return sprintf("%.1f %%", 100 * v)
@@ -36,7 +37,7 @@ file == 1 {
     measure[rows] = trim(f[1]); bench[rows] = trim(f[2]); qty[rows] = trim(f[3]); target[rows] = trim(f[4])
     next
 }
-/^ *\{ *$/ { name = ""; run = ""; aggregate = ""; t = ""; unit = "ms"; r = ""; pk = ""; err = "" }
+/^ *\{ *$/ { name = ""; run = ""; aggregate = ""; t = ""; unit = "ms"; r = ""; pk = ""; rs = ""; err = "" }
 /"name":/ { name = unquote(substr($0, index($0, ":") + 1)) }
 /"run_name":/ { run = unquote(substr($0, index($0, ":") + 1)) }
 /"aggregate_name":/ { aggregate = unquote(substr($0, index($0, ":") + 1)) }
@@ -44,6 +45,7 @@ file == 1 {
 /"time_unit":/ { unit = unquote(substr($0, index($0, ":") + 1)) }
 /"bytes_per_second":/ { r = unquote(substr($0, index($0, ":") + 1)) + 0 }
 /"peak_mb":/ { pk = unquote(substr($0, index($0, ":") + 1)) + 0 }
+/"resident_mb":/ { rs = unquote(substr($0, index($0, ":") + 1)) + 0 }
 /"error_occurred": *true/ { err = 1 }
 /^ *\},? *$/ && name != "" {
     if (run == "") run = name
@@ -52,6 +54,7 @@ file == 1 {
         ms[id] = toMs(t, unit)
         if (r != "") rate[id] = r
         if (pk != "") peak[id] = pk
+        if (rs != "") resident[id] = rs
         # The key is the run name without the /suffixes Google Benchmark adds.
         key = run
         sub(/\/(min_time|iterations|manual_time|real_time|repeats)[^\/]*.*$/, "", key)

@@ -15,36 +15,6 @@ namespace {
 
 using namespace quillmar::test;
 
-constexpr Colour kPalette[] = {kGrid, kRapid, kFeed, kStock, kMark, Colour::rgb(255, 0, 0)};
-
-// Many shapes piled on a small picture, so that most pixels are drawn over again and
-// again in different colours and only the order decides which colour stays.
-void addShapes(std::vector<DrawCommand>& commands, std::mt19937& random, int count) {
-    std::uniform_real_distribution<double> x(-6, 16);
-    std::uniform_real_distribution<double> y(-21, -9);
-    std::uniform_int_distribution<int> pick(0, 5);
-    for (int i = 0; i < count; ++i) {
-        const Colour colour = kPalette[pick(random)];
-        switch (pick(random) % 4) {
-        case 0:
-            commands.push_back(
-                LineCommand{x(random), y(random), x(random), y(random), colour,
-                            pick(random) == 0 ? LineStyle::Dotted : LineStyle::Solid});
-            break;
-        case 1:
-            commands.push_back(PointCommand{x(random), y(random), colour});
-            break;
-        case 2:
-            commands.push_back(CircleCommand{x(random), y(random), 0.05 * pick(random), colour});
-            break;
-        default: // a feed move along a row, as most of a long program's moves are
-            commands.push_back(LineCommand{x(random), -14.0 + pick(random) * 0.1, x(random),
-                                           -14.0 + pick(random) * 0.1, colour, LineStyle::Solid});
-            break;
-        }
-    }
-}
-
 QImage drawnInOrder(const std::vector<DrawCommand>& commands, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     const SystemColours system = classicSystemColours();

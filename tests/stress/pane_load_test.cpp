@@ -73,7 +73,7 @@ protected:
     }
 
     qsizetype linesRead() const { return pane->programText().count(u"\r\n"); }
-    qsizetype drawnCommands() const { return qsizetype(picture->recording().commands().size()); }
+    qsizetype drawnCommands() const { return qsizetype(picture->commandCount()); }
 
     std::unique_ptr<MainWindow> window;
     OutputPane* pane = nullptr;

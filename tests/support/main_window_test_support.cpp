@@ -41,7 +41,7 @@ bool waitUntil(const std::function<bool()>& condition) {
 }
 
 bool isBlankButtonFace(const PictureBox& picture) {
-    const auto& commands = picture.recording().commands();
+    const auto commands = picture.displayList();
     if (commands.size() != 1) {
         return false;
     }

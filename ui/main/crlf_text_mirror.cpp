@@ -58,6 +58,7 @@ QString CrLfTextMirror::buildFrom(const QTextDocument& document) {
 
 void CrLfTextMirror::rebuild() {
     ++rebuilds_;
+    changedAll_ = true;
     pieceBreaks_.clear();
     if (mayHoldPieces(document_)) {
         for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
@@ -147,6 +148,10 @@ void CrLfTextMirror::sync() {
         rebuild();
         return;
     }
+    // The text is the mirror without its closing CR LF, which no change moves.
+    const qsizetype untouchedEnd = mirror_.size() - mirrorTo;
+    unchangedStart_ = std::min(unchangedStart_, mirrorFrom);
+    unchangedEnd_ = std::min(unchangedEnd_, std::max<qsizetype>(untouchedEnd - kCrLf.size(), 0));
     mirror_.replace(mirrorFrom, mirrorTo - mirrorFrom,
                     programTextBetween(document_, prefix, changedEnd));
     notePieceBreaks(prefix, oldChangedEnd, changedEnd);
@@ -178,6 +183,22 @@ void CrLfTextMirror::keepBreakBefore(int position) {
     if (continuesLine(block) != pieceBreak) {
         markBreakBefore(block, pieceBreak);
     }
+}
+
+TextEdit CrLfTextMirror::takeChange() {
+    const qsizetype length = text().size();
+    TextEdit edit = TextEdit::wholeText();
+    if (!changedAll_) {
+        const qsizetype start = std::min({unchangedStart_, length, takenLength_});
+        const qsizetype end = std::min({unchangedEnd_, length - start, takenLength_ - start});
+        edit = TextEdit{std::size_t(start), std::size_t(takenLength_ - start - end),
+                        std::size_t(length - start - end), false};
+    }
+    takenLength_ = length;
+    unchangedStart_ = std::numeric_limits<qsizetype>::max();
+    unchangedEnd_ = std::numeric_limits<qsizetype>::max();
+    changedAll_ = false;
+    return edit;
 }
 
 QStringView CrLfTextMirror::text() const {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "graphics/incremental_graphic.h"
+
 #include <QString>
 #include <QStringView>
 #include <climits>
+#include <limits>
 #include <vector>
 
 class QTextDocument;
@@ -34,6 +37,10 @@ public:
     // How often the whole text was converted again instead of only the edited part.
     int rebuildCount() const { return rebuilds_; }
 
+    // What changed in text() since the last call: the part between the two ends that
+    // every change since then left alone. All of it after a rebuild.
+    TextEdit takeChange();
+
     // The same text built from scratch, for the fallback and for checking the mirror.
     static QString buildFrom(const QTextDocument& document);
 
@@ -56,6 +63,12 @@ private:
     bool pending_ = false;
     bool inconsistent_ = false;
     int rebuilds_ = 0;
+    // The text's length at the last takeChange, and the lengths at its two ends that
+    // no change has touched since (counted in the text as it is now).
+    qsizetype takenLength_ = 0;
+    qsizetype unchangedStart_ = std::numeric_limits<qsizetype>::max();
+    qsizetype unchangedEnd_ = std::numeric_limits<qsizetype>::max();
+    bool changedAll_ = true;
 };
 
 } // namespace quillmar

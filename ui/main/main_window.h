@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/thread_job.h"
+#include "graphics/incremental_graphic.h"
 #include "nc/nc_line_reader.h"
 #include "ui/dialog/dialog_host.h"
 #include "ui/main/main_menus.h"
@@ -94,6 +95,9 @@ private:
     void toggleOverwriteMode();
     OutputPane* focusedPane() const;
     void clearPicture(PictureBox& picture);
+    // Draws a pane's graphic again, walking only what changed in the pane since the
+    // last drawing; true when the drawing completed.
+    bool redrawGraphic(IncrementalGraphic& graphic, OutputPane& pane, PictureBox& picture);
     void showMultiStartNote(bool output);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
     bool savePane(OutputPane* pane);
@@ -110,6 +114,8 @@ private:
     QSettings& settings_;
     ThreadJob job_;
     NcLineReader reader_;
+    IncrementalGraphic pointGraphic_{PaneGraphicKind::Point};
+    IncrementalGraphic cuttingGraphic_{PaneGraphicKind::Cutting};
     QString openPathName_;
     bool overwriteMode_ = false;
     bool askToSaveOnClose_ = true;

@@ -15,20 +15,31 @@
 #include "ui/paint/picture_box.h"
 #include "ui/paint/readout_box.h"
 
+#include <utility>
+
 namespace quillmar {
 
 OutputPanes& MainWindow::outputPanes() {
     return *paneTexts_;
 }
 
+bool MainWindow::redrawGraphic(IncrementalGraphic& graphic, OutputPane& pane, PictureBox& picture) {
+    const auto outcome = graphic.draw(job_, pane.programTextView(), pane.takeProgramTextEdit(),
+                                      reader_, std::as_const(picture).recording().state());
+    if (outcome.drawn) {
+        picture.showDisplayList(graphic.displayList(), graphic.stateAfter());
+    }
+    return outcome.completed;
+}
+
 void MainWindow::redrawPointGraphic() {
-    if (drawPointGraphic(job_, txtDataA_->programTextView(), reader_, picture1_->surface())) {
+    if (redrawGraphic(pointGraphic_, *txtDataA_, *picture1_)) {
         picture3_->show();
     }
 }
 
 void MainWindow::redrawCuttingGraphic() {
-    if (drawCuttingGraphic(job_, txtDataB_->programTextView(), reader_, picture2_->surface())) {
+    if (redrawGraphic(cuttingGraphic_, *txtDataB_, *picture2_)) {
         picture3_->show();
     }
 }

@@ -20,6 +20,9 @@ public:
     QStringView programText() const { return mirror_.text(); }
     std::u16string_view programTextView() const;
     bool hasProgramText() const { return !programText().isEmpty(); }
+    // What changed in the program text since the last call, for a graphic that draws
+    // only what changed.
+    TextEdit takeProgramTextEdit() { return mirror_.takeChange(); }
     // Replaces the whole text; the change notification runs before this returns.
     // Text set by the program is not undoable.
     void setProgramText(const QString& text);

@@ -27,6 +27,8 @@ public:
     }
     void clear() override {
         recording_.clear();
+        box_.head_.clear();
+        box_.pieces_.clear();
         box_.pictureChanged();
     }
     bool setScale(float left, float top, float width, float height) override {
@@ -102,6 +104,35 @@ const RecordingSurface& PictureBox::recording() const {
     return recording_;
 }
 
+void PictureBox::showDisplayList(const PiecewiseDisplayList& list, const SurfaceState& after) {
+    head_ = list.head;
+    pieces_ = list.pieces;
+    recording_.replace(list.tail, after);
+    // The widget follows the calls the list records, as it follows them drawn one by one.
+    for (const auto* part : {&list.head, &list.tail}) {
+        for (const DrawCommand& command : *part) {
+            if (std::holds_alternative<ScaleCommand>(command)) {
+                userScaleSet_ = true;
+            } else if (const auto* pointer = std::get_if<MousePointerCommand>(&command)) {
+                applyMousePointer(pointer->pointer);
+            } else if (const auto* visible = std::get_if<VisibleCommand>(&command)) {
+                setVisible(visible->visible);
+            }
+        }
+    }
+    pictureChanged();
+}
+
+std::vector<DrawCommand> PictureBox::displayList() const {
+    PiecewiseDisplayList list{head_, pieces_, recording_.commands()};
+    return list.flattened();
+}
+
+std::size_t PictureBox::commandCount() const {
+    PiecewiseDisplayList list{head_, pieces_, {}};
+    return list.commandCount() + recording_.commands().size();
+}
+
 void PictureBox::pictureChanged() {
     // A drawing makes hundreds of thousands of calls; one request for a paint is
     // enough for all of them, and asking again each time cost more than the drawing.
@@ -143,8 +174,14 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (picture_.size() != pixels) {
-        picture_ = renderPicture(recording_.commands(), pixels, systemColoursFrom(palette()),
-                                 font(), logicalDpiY() * ratio);
+        if (pieces_.empty() && head_.empty()) {
+            picture_ = renderPicture(recording_.commands(), pixels, systemColoursFrom(palette()),
+                                     font(), logicalDpiY() * ratio);
+        } else {
+            picture_ =
+                composite_.render({head_, pieces_, recording_.commands()}, pixels,
+                                  systemColoursFrom(palette()), font(), logicalDpiY() * ratio);
+        }
         picture_.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);

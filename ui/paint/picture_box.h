@@ -1,6 +1,8 @@
 #pragma once
 
+#include "graphics/display_pieces.h"
 #include "graphics/recording_surface.h"
+#include "render/piece_composite.h"
 
 #include <QImage>
 #include <QWidget>
@@ -22,9 +24,18 @@ public:
     // Draw here: besides recording, the widget repaints and takes on the recorded
     // mouse pointer and visibility at once.
     DrawingSurface& surface();
-    // What has been drawn. Changing it directly marks the picture for repainting.
+    // What has been drawn since the last display list in pieces was shown (all that
+    // has been drawn when none was), and the surface's state. Changing it directly
+    // marks the picture for repainting.
     RecordingSurface& recording();
     const RecordingSurface& recording() const;
+
+    // Shows a display list kept in pieces, leaving the surface in `after` as drawing
+    // the list would: a paint then draws only the pieces that are new since the last.
+    void showDisplayList(const PiecewiseDisplayList& list, const SurfaceState& after);
+    // The whole display list the picture shows, and its length.
+    std::vector<DrawCommand> displayList() const;
+    std::size_t commandCount() const;
 
     // The user position of a point of the widget, in single precision as the pointer
     // events deliver it. Until a drawing sets a user scale the picture measures in
@@ -49,7 +60,12 @@ private:
     void applyMousePointer(MousePointer pointer);
     UserScale pointerScale() const;
 
+    // The picture is head_, pieces_ and then what recording_ holds; a clear drops the
+    // first two.
+    std::vector<DrawCommand> head_;
+    std::vector<std::shared_ptr<const DisplayPiece>> pieces_;
     RecordingSurface recording_;
+    PieceComposite composite_;
     std::unique_ptr<Surface> surface_;
     // What the last paint showed, reused until the picture, its size or palette change.
     QImage picture_;

@@ -200,7 +200,7 @@ TEST_F(MainWindowTest, TheDateAndTimePanelsShowTheClock) {
 }
 
 std::size_t recordedCalls(const PictureBox* picture) {
-    return picture->recording().commands().size();
+    return picture->commandCount();
 }
 
 TEST_F(MainWindowTest, TypingIntoTheMacroPaneRedrawsThePointGraphicAtOnce) {

@@ -133,6 +133,11 @@ TEST_F(OutputPaneTest, ARightClickIsReportedWithItsScreenPosition) {
 TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
     std::mt19937 random(20240611);
     pane.setProgramText(QStringLiteral("N001 X32 Z17.7\r\nN002 X32 Z17.5\r\n\r\n"));
+    // What changed since the graphic last looked, taken every few edits: the text
+    // before the reported change and after it must be what it was.
+    (void)pane.takeProgramTextEdit();
+    QString taken = text();
+    int exactChanges = 0;
     for (int step = 0; step < 400; ++step) {
         const int length = pane.document()->characterCount() - 1;
         QTextCursor cursor = pane.textCursor();
@@ -167,7 +172,23 @@ TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
             break;
         }
         ASSERT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document())) << "step " << step;
+        if (step % 3 == 2) {
+            const TextEdit edit = pane.takeProgramTextEdit();
+            const QString now = text();
+            if (!edit.everything) {
+                ++exactChanges;
+                const auto at = qsizetype(edit.position);
+                ASSERT_EQ(taken.size() - qsizetype(edit.removed) + qsizetype(edit.added),
+                          now.size());
+                ASSERT_EQ(now.first(at), taken.first(at)) << "step " << step;
+                ASSERT_EQ(now.sliced(at + qsizetype(edit.added)),
+                          taken.sliced(at + qsizetype(edit.removed)))
+                    << "step " << step;
+            }
+            taken = now;
+        }
     }
+    EXPECT_GT(exactChanges, 100); // not just "all of it" each time
 }
 
 // A line of a million digits pasted and typed at: the pane's text, its copy and its
