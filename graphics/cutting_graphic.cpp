@@ -1,4 +1,5 @@
 #include "core/checked_arithmetic.h"
+#include "graphics/graphic_basis.h"
 #include "graphics/graphic_colours.h"
 #include "graphics/graphic_frame.h"
 #include "graphics/graphic_notes.h"
@@ -18,21 +19,21 @@ constexpr int kMaxPitchMarks = 100000;
 constexpr double kMarkRadii[] = {0.05, 0.1};
 
 // The millimetre grid over the whole pass length, with the stock line and labels;
-// false when the job's numbers cannot make a picture.
-bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes& notes) {
+// false when the numbers cannot make a picture.
+bool drawCuttingGrid(const GraphicBasis& basis, DrawingSurface& surface, GraphicNotes& notes) {
     const UserScale scale = surface.scale();
-    const double gridTop = std::floor(-job.d1) * 0.5 - 0.5;
+    const double gridTop = std::floor(-basis.d1) * 0.5 - 0.5;
     const double yLimit = toSingle((double(scale.top) + double(scale.height)) - 0.3);
     const double gridBottom = std::floor(yLimit / 0.5) * 0.5;
-    const double zLeft = std::floor((job.zEnd - 2) / 5) * 5;
-    const double zRight = std::floor((job.zStart + job.pitch + 5) / 5) * 5;
-    if (!allFinite({gridTop, gridBottom, zLeft, zRight, job.stockDiameter / 2})) {
+    const double zLeft = std::floor((basis.zEnd - 2) / 5) * 5;
+    const double zRight = std::floor((basis.zStart + basis.pitch + 5) / 5) * 5;
+    if (!allFinite({gridTop, gridBottom, zLeft, zRight, basis.stockDiameter.value_or(0) / 2})) {
         return false;
     }
 
     const HalfMillimetreSteps rows = halfMillimetreSteps(gridTop, yLimit);
     drawHorizontalGrid(surface, rows, zLeft, zRight);
-    drawStockLine(surface, zLeft, zRight, job.stockDiameter);
+    drawStockLine(surface, zLeft, zRight, basis.stockDiameter);
     const Int16Steps columns = int16Steps(zLeft, zRight, 5);
     for (int k = 0; k < columns.count; ++k) {
         const std::int16_t z = columns.at(k);
@@ -102,20 +103,21 @@ private:
 
 bool drawCuttingGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,
                         DrawingSurface& surface) {
-    const double length = job.passLength;
+    const GraphicBasis basis = graphicBasis(job, paneText, reader, GraphicKind::Cutting);
+    const double length = basis.passLength;
     if (!(length > 0)) {
-        return false; // no program output yet: the picture keeps what it shows
+        return false; // no program output nor moves: the picture keeps what it shows
     }
     return runGraphic(surface, [&] {
         GraphicNotes notes(surface);
-        if (!startGraphic(surface, job.zEnd - 0.1 * length, -std::floor(job.d1 / 2) - 1.7,
-                          1.2 * length, 1.4 * std::fabs(job.d1 - job.d2)) ||
-            !drawCuttingGrid(job, surface, notes)) {
+        if (!startGraphic(surface, basis.zEnd - 0.1 * length, -std::floor(basis.d1 / 2) - 1.7,
+                          1.2 * length, 1.4 * std::fabs(basis.d1 - basis.d2)) ||
+            !drawCuttingGrid(basis, surface, notes)) {
             return false;
         }
         // Every move of the text: rapid moves purple, feed moves yellow with their
         // pitch marks; after a comment the pen is lifted and the move is a point.
-        PitchMarks marks(surface, job.pitch, notes);
+        PitchMarks marks(surface, basis.pitch, notes);
         return reader.walkProgramText(paneText, [&](const NcMove& move) {
             const double y = -move.x / 2;
             const double previousY = -move.previousX / 2;
