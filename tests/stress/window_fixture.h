@@ -18,6 +18,7 @@ namespace quillmar::testing {
 class AnsweringSaveDialog : public SaveFileDialog {
 public:
     QString askFileName(QWidget*, const QString&) override { return answer; }
+    QString askOpenFileName(QWidget*, const QString&) override { return {}; }
     QString answer;
 };
 

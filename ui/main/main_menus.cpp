@@ -32,6 +32,11 @@ MainMenus buildMainMenus(QMenuBar& bar) {
         item(m.file, "mnuFileNew", QStringLiteral("新規(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N));
     m.square = item(m.file, "mnuSquare", QStringLiteral("データ入力"));
     m.fileSave = item(m.file, "mnuFileSave", QStringLiteral("保存"));
+    m.fileOpen = item(m.file, "mnuFileOpen", QStringLiteral("開く(&O)..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_O));
+    m.fileRecent = m.file->addMenu(QStringLiteral("最近使ったファイル"));
+    m.fileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
+    m.fileRecent->menuAction()->setObjectName(QStringLiteral("mnuFileRecent"));
     m.file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar2"));
     m.fileExit = item(m.file, "mnuFileExit", QStringLiteral("終了(&X)"));
 

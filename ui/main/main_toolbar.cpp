@@ -16,7 +16,7 @@ struct ButtonDesign {
     const char* tooltip;
 };
 
-const std::array<ButtonDesign, 11> kButtons = {{
+const std::array<ButtonDesign, 13> kButtons = {{
     {"New", "全データ消去"},
     {"Square", "データ入力"},
     {"Save", "保存"},
@@ -28,9 +28,11 @@ const std::array<ButtonDesign, 11> kButtons = {{
     {"Paste", "貼り付け"},
     {nullptr, nullptr},
     {"Exit", "終了"},
+    {nullptr, nullptr},
+    {"Open", "開く"},
 }};
 
-const std::array<std::pair<const char*, ToolbarCommand>, 9> kDispatchOrder = {{
+const std::array<std::pair<const char*, ToolbarCommand>, 10> kDispatchOrder = {{
     {"New", ToolbarCommand::New},
     {"Square", ToolbarCommand::Square},
     {"Save", ToolbarCommand::Save},
@@ -40,6 +42,7 @@ const std::array<std::pair<const char*, ToolbarCommand>, 9> kDispatchOrder = {{
     {"CopyAll", ToolbarCommand::CopyAll},
     {"Paste", ToolbarCommand::Paste},
     {"Exit", ToolbarCommand::Exit},
+    {"Open", ToolbarCommand::Open},
 }};
 
 } // namespace

@@ -80,6 +80,8 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
     const StoredSettings stored = readStoredSettings(settings_);
     restoreWindowRectangle(stored.window);
     openPathName_ = stored.openPathName;
+    recentFiles_ = stored.recentFiles;
+    refreshRecentMenu();
     job_.sequenceCounter = 1;
     picture1_->setFocus();
 }
@@ -122,6 +124,7 @@ void MainWindow::connectMenus() {
     connect(menus_.fileNew, &QAction::triggered, this, &MainWindow::newCommand);
     connect(menus_.square, &QAction::triggered, this, &MainWindow::dataInputCommand);
     connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::saveCommand);
+    connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::openCommand);
     connect(menus_.fileExit, &QAction::triggered, this, &MainWindow::exitCommand);
     connect(menus_.editUndo, &QAction::triggered, this, &MainWindow::undoCommand);
     connect(menus_.editCut, &QAction::triggered, this, &MainWindow::cutCommand);
@@ -150,6 +153,8 @@ void MainWindow::connectPanes() {
                 [this](const QPoint& at) { menus_.edit->popup(at); });
         connect(pane, &OutputPane::overwriteToggleRequested, this,
                 &MainWindow::toggleOverwriteMode);
+        connect(pane, &OutputPane::fileDropped, this,
+                [this, pane](const QString& path) { openFileInto(*pane, path); });
     }
 }
 
@@ -256,6 +261,7 @@ void MainWindow::saveSettings() {
         writeWindowRectangle(settings_, twipsOf(inner.marginsAdded(frame)));
     }
     writeOpenPathName(settings_, openPathName_);
+    writeRecentFiles(settings_, recentFiles_);
     settings_.sync();
 }
 

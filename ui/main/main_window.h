@@ -7,6 +7,7 @@
 #include "ui/main/window_layout.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <span>
@@ -59,6 +60,7 @@ public:
     void newCommand();
     void dataInputCommand();
     void saveCommand();
+    void openCommand();
     void exitCommand();
     void undoCommand();
     void cutCommand();
@@ -90,12 +92,18 @@ private:
     OutputPane* focusedPane() const;
     void clearPicture(PictureBox& picture);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
+    OutputPane& openTargetPane() const;
+    void openFileInto(OutputPane& pane, const QString& path);
+    void openRecentFile(const QString& path);
+    void rememberRecentFile(const QString& path);
+    void refreshRecentMenu();
 
     MainWindowServices services_;
     QSettings& settings_;
     ThreadJob job_;
     NcLineReader reader_;
     QString openPathName_;
+    QStringList recentFiles_; // latest first
     bool overwriteMode_ = false;
     std::optional<QSize> pendingOuterSize_;
 

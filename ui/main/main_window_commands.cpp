@@ -59,8 +59,12 @@ void MainWindow::dataInputCommand() {
 
 void MainWindow::saveCommand() {
     const OutputPane* pane = focusedPane();
-    runSaveCommand({pane != nullptr ? std::optional(pane->programText()) : std::nullopt,
-                    openPathName_, services_.saveDialog, services_.messages, this});
+    const std::optional<QString> saved =
+        runSaveCommand({pane != nullptr ? std::optional(pane->programText()) : std::nullopt,
+                        openPathName_, services_.saveDialog, services_.messages, this});
+    if (saved) {
+        rememberRecentFile(*saved);
+    }
 }
 
 void MainWindow::exitCommand() {
@@ -157,6 +161,8 @@ void MainWindow::toolbarButtonClicked(const QString& key) {
         return pasteCommand();
     case ToolbarCommand::Exit:
         return exitCommand();
+    case ToolbarCommand::Open:
+        return openCommand();
     }
 }
 

@@ -1,10 +1,12 @@
 #include "ui/main/output_pane.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextCursor>
+#include <QUrl>
 
 namespace quillmar {
 
@@ -15,6 +17,20 @@ namespace {
 QString withoutLineSeparators(QString text) {
     text.replace(QChar::LineSeparator, u'\n');
     return text;
+}
+
+// The first local file among dropped URLs; a file manager also offers its path as
+// text, which must not be inserted.
+QString droppedFile(const QMimeData* source) {
+    if (source == nullptr || !source->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : source->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
 }
 
 bool isShiftedReturn(const QKeyEvent* key) {
@@ -83,6 +99,15 @@ void OutputPane::replaceSelection(const QString& text) {
     insertPlainText(withoutLineSeparators(text));
 }
 
+void OutputPane::replaceWholeText(const QString& text) {
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(withoutLineSeparators(text));
+    cursor.endEditBlock();
+    moveCursor(QTextCursor::Start);
+}
+
 bool OutputPane::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // Ctrl+A belongs to the window's Copy all, not to the editor's own select-all.
@@ -128,13 +153,26 @@ void OutputPane::mousePressEvent(QMouseEvent* event) {
 }
 
 bool OutputPane::canInsertFromMimeData(const QMimeData* source) const {
-    return source != nullptr && source->hasText() && !source->text().isEmpty();
+    return !droppedFile(source).isEmpty() ||
+           (source != nullptr && source->hasText() && !source->text().isEmpty());
 }
 
 QMimeData* OutputPane::createMimeDataFromSelection() const {
     auto* data = new QMimeData;
     data->setText(selectedProgramText());
     return data;
+}
+
+void OutputPane::dropEvent(QDropEvent* event) {
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty()) {
+        QPlainTextEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    // After the drop has ended: opening may show a message box.
+    QMetaObject::invokeMethod(
+        this, [this, file] { emit fileDropped(file); }, Qt::QueuedConnection);
 }
 
 void OutputPane::insertFromMimeData(const QMimeData* source) {

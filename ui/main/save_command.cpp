@@ -71,33 +71,35 @@ QString saveDialogFolder(const QString& openPathName) {
     return openPathName;
 }
 
-void runSaveCommand(const SaveRequest& request) {
+std::optional<QString> runSaveCommand(const SaveRequest& request) {
     if (!request.focusedPaneText) {
         showSaveError(request, QStringLiteral("Please select Text box. "));
-        return;
+        return std::nullopt;
     }
     const QStringView text = *request.focusedPaneText;
     if (text.isEmpty()) {
         showSaveError(request, QStringLiteral("No data !! "));
-        return;
+        return std::nullopt;
     }
     const QString path =
         request.dialog.askFileName(request.parent, saveDialogFolder(request.openPathName));
     if (path.isEmpty()) {
-        return;
+        return std::nullopt;
     }
     request.openPathName = QFileInfo(path).absolutePath();
 
     const QString fileText = text.toString() + QStringLiteral("\r\n");
     const std::optional<QByteArray> bytes = encodeOrExplain(request, path, fileText);
     if (!bytes) {
-        return;
+        return std::nullopt;
     }
     if (const auto reason = writeFileCompletely(path, *bytes)) {
         showSaveError(request, QStringLiteral("%1 could not be saved: %2\n"
                                               "Any file of that name was left as it was.")
                                    .arg(QDir::toNativeSeparators(path), *reason));
+        return std::nullopt;
     }
+    return path;
 }
 
 } // namespace quillmar

@@ -33,6 +33,7 @@ struct SaveRequest {
 
 // The Save command: the focused pane's text and one more CR LF, as Shift-JIS, into a
 // file chosen in the save dialog. Every failure is told in a "Save error" box.
-void runSaveCommand(const SaveRequest& request);
+// Returns the path written, nothing when no file was written.
+std::optional<QString> runSaveCommand(const SaveRequest& request);
 
 } // namespace quillmar

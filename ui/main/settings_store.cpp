@@ -10,6 +10,7 @@ namespace quillmar {
 namespace {
 
 const QString kGroup = QStringLiteral("Settings");
+const QString kRecentFilesKey = QStringLiteral("RecentFiles");
 
 float readNumber(QSettings& store, const QString& key, float fallback) {
     bool ok = false;
@@ -38,6 +39,8 @@ StoredSettings readStoredSettings(QSettings& store) {
     window.height = readNumber(store, QStringLiteral("MainHeight"), window.height);
     settings.openPathName =
         store.value(QStringLiteral("OpenPathName"), settings.openPathName).toString();
+    settings.recentFiles = store.value(kRecentFilesKey).toStringList();
+    settings.recentFiles.removeAll(QString());
     store.endGroup();
     return settings;
 }
@@ -54,6 +57,12 @@ void writeWindowRectangle(QSettings& store, const TwipsPlacement& window) {
 void writeOpenPathName(QSettings& store, const QString& openPathName) {
     store.beginGroup(kGroup);
     store.setValue(QStringLiteral("OpenPathName"), openPathName);
+    store.endGroup();
+}
+
+void writeRecentFiles(QSettings& store, const QStringList& recentFiles) {
+    store.beginGroup(kGroup);
+    store.setValue(kRecentFilesKey, recentFiles);
     store.endGroup();
 }
 

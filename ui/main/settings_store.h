@@ -3,17 +3,19 @@
 #include "ui/main/window_layout.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QSettings;
 
 namespace quillmar {
 
-// What the program keeps between runs: the main window's outer rectangle in twips
-// and the folder the save dialog last used.
+// What the program keeps between runs: the main window's outer rectangle in twips,
+// the folder the file dialogs last used and the files last opened or saved.
 struct StoredSettings {
     TwipsPlacement window{1000, 1000, 12000, 8000};
     QString openPathName = QStringLiteral("\\");
+    QStringList recentFiles;
 };
 
 // The per-user store: application "Quillmar", group "Settings", every value a text.
@@ -25,5 +27,7 @@ StoredSettings readStoredSettings(QSettings& store);
 // Each number is written as its decimal text in single precision.
 void writeWindowRectangle(QSettings& store, const TwipsPlacement& window);
 void writeOpenPathName(QSettings& store, const QString& openPathName);
+// "RecentFiles": the paths, latest first.
+void writeRecentFiles(QSettings& store, const QStringList& recentFiles);
 
 } // namespace quillmar

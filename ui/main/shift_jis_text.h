@@ -25,4 +25,13 @@ struct ShiftJisUnavailable {};
 std::variant<QByteArray, UnencodableCharacter, ShiftJisUnavailable>
 encodeShiftJis(QStringView text);
 
+// The first byte at which Shift-JIS reading failed: a byte no character starts with,
+// or the lead byte of a pair that is no character (or is cut off at the end).
+struct UndecodableByte {
+    qsizetype offset = 0; // from 0
+};
+
+// Reads Shift-JIS as code page 932 writes it; nothing is replaced by "?".
+std::variant<QString, UndecodableByte, ShiftJisUnavailable> decodeShiftJis(QByteArrayView bytes);
+
 } // namespace quillmar

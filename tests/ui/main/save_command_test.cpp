@@ -1,4 +1,5 @@
 #include "tests/ui/dialog/dialog_test_support.h"
+#include "tests/ui/main/file_bytes.h"
 #include "tests/ui/main/main_test_fakes.h"
 #include "ui/main/save_command.h"
 #include "ui/main/save_file_dialog.h"
@@ -15,18 +16,9 @@ namespace quillmar {
 namespace {
 
 using testing::AnsweringSaveDialog;
+using testing::fileBytes;
 using testing::RecordingMessageBoxes;
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testing::writeBytes;
 
 class SaveCommand : public ::testing::Test {
 protected:
