@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
@@ -62,15 +63,18 @@ constexpr FieldSpec feed(std::string_view name, int top, int height, std::string
 // The 26 fields in tab order: the left column top to bottom, the middle column, then
 // the Z steps.
 inline constexpr std::array<FieldSpec, 26> kFields{
-    form_detail::left("Text2", 2760, "Label2", "ピッチ", 480),
-    form_detail::left("Text3", 3240, "Label3", "幅", 720),
-    form_detail::left("Text1", 3720, "Label1", "ノーズR", 480),
-    form_detail::left("Text12", 4200, "Label23", "素材径", 480),
-    form_detail::left("Text13", 4680, "Label25", "X軸 仕上げ代", 120),
-    form_detail::left("Text14", 5160, "Label26", "Z軸 開始点", 120),
-    form_detail::left("Text15", 5640, "Label27", "Z軸 終了点", 120),
-    form_detail::left("Text16", 6120, "Label28", "テーパー角度", 120),
-    form_detail::left("Text17", 6600, "Label29", "X軸退避位置", 120),
+    form_detail::left("Text2", 2760, "Label2", QT_TRANSLATE_NOOP("DataInput", "ピッチ"), 480),
+    form_detail::left("Text3", 3240, "Label3", QT_TRANSLATE_NOOP("DataInput", "幅"), 720),
+    form_detail::left("Text1", 3720, "Label1", QT_TRANSLATE_NOOP("DataInput", "ノーズR"), 480),
+    form_detail::left("Text12", 4200, "Label23", QT_TRANSLATE_NOOP("DataInput", "素材径"), 480),
+    form_detail::left("Text13", 4680, "Label25", QT_TRANSLATE_NOOP("DataInput", "X軸 仕上げ代"),
+                      120),
+    form_detail::left("Text14", 5160, "Label26", QT_TRANSLATE_NOOP("DataInput", "Z軸 開始点"), 120),
+    form_detail::left("Text15", 5640, "Label27", QT_TRANSLATE_NOOP("DataInput", "Z軸 終了点"), 120),
+    form_detail::left("Text16", 6120, "Label28", QT_TRANSLATE_NOOP("DataInput", "テーパー角度"),
+                      120),
+    form_detail::left("Text17", 6600, "Label29", QT_TRANSLATE_NOOP("DataInput", "X軸退避位置"),
+                      120),
     form_detail::middle("Text4", 2760, "Label4", "D 1"),
     form_detail::middle("Text5", 3240, "Label5", "D 2"),
     form_detail::middle("Text18", 3720, "Label30", "D 3"),
@@ -101,15 +105,23 @@ struct ControlSpec {
     TwipsRect rect;
 };
 
-inline constexpr ControlSpec kCommand1{"Command1", "プログラム出力", {3360, 7200, 1455, 615}};
-inline constexpr ControlSpec kCommand2{"Command2", "閉じる", {5160, 7200, 1335, 615}};
-inline constexpr ControlSpec kFrame1{"Frame1", "加工位置", {360, 2040, 2295, 615}};
-inline constexpr ControlSpec kOption2{"Option2", "内径", {1200, 285, 975, 180}};
-inline constexpr ControlSpec kOption1{"Option1", "外径", {120, 285, 975, 180}};
-inline constexpr ControlSpec kFrame2{"Frame2", "出力タイプ", {3480, 2040, 2895, 615}};
+inline constexpr ControlSpec kCommand1{
+    "Command1", QT_TRANSLATE_NOOP("DataInput", "プログラム出力"), {3360, 7200, 1455, 615}};
+inline constexpr ControlSpec kCommand2{
+    "Command2", QT_TRANSLATE_NOOP("DataInput", "閉じる"), {5160, 7200, 1335, 615}};
+inline constexpr ControlSpec kFrame1{
+    "Frame1", QT_TRANSLATE_NOOP("DataInput", "加工位置"), {360, 2040, 2295, 615}};
+inline constexpr ControlSpec kOption2{
+    "Option2", QT_TRANSLATE_NOOP("DataInput", "内径"), {1200, 285, 975, 180}};
+inline constexpr ControlSpec kOption1{
+    "Option1", QT_TRANSLATE_NOOP("DataInput", "外径"), {120, 285, 975, 180}};
+inline constexpr ControlSpec kFrame2{
+    "Frame2", QT_TRANSLATE_NOOP("DataInput", "出力タイプ"), {3480, 2040, 2895, 615}};
 inline constexpr ControlSpec kOsp{"OSP", "OSP", {480, 280, 735, 180}};
 inline constexpr ControlSpec kFanuc{"Fanuc", "FANUC", {1560, 280, 975, 180}};
-inline constexpr ControlSpec kCheckSn{"CheckSN", "シーケンス番号", {1080, 7200, 2055, 255}};
-inline constexpr ControlSpec kCheckModin{"CheckModin", "MODINの出力", {1080, 7560, 2055, 255}};
+inline constexpr ControlSpec kCheckSn{
+    "CheckSN", QT_TRANSLATE_NOOP("DataInput", "シーケンス番号"), {1080, 7200, 2055, 255}};
+inline constexpr ControlSpec kCheckModin{
+    "CheckModin", QT_TRANSLATE_NOOP("DataInput", "MODINの出力"), {1080, 7560, 2055, 255}};
 
 } // namespace quillmar

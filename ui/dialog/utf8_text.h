@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string_view>
 
@@ -8,6 +9,13 @@ namespace quillmar {
 // The form's captions and names are UTF-8 literals.
 inline QString qtText(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// A caption of the data input form in the program's language. The form's tables mark
+// their captions with QT_TRANSLATE_NOOP("DataInput", ...); each is a NUL-terminated
+// literal.
+inline QString captionText(std::string_view utf8) {
+    return QCoreApplication::translate("DataInput", utf8.data());
 }
 
 } // namespace quillmar

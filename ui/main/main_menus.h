@@ -27,10 +27,17 @@ struct MainMenus {
     QAction* exampleOspMacro = nullptr;
     QAction* exampleOspStandard = nullptr;
     QAction* exampleFanucStandard = nullptr;
+    QMenu* toolsLanguage = nullptr; // "表示言語" in the Tools menu
+    QAction* languageJapanese = nullptr;
+    QAction* languageEnglish = nullptr;
     QMenu* help = nullptr;
     QAction* helpAbout = nullptr;
 };
 
 MainMenus buildMainMenus(QMenuBar& bar);
+
+// The Tools menu "ツール(&T)", between "サンプル" and "ヘルプ(&H)": made on first use,
+// the same menu afterwards, so every part of the window adds its items to one menu.
+QMenu* toolsMenu(QMenuBar& bar);
 
 } // namespace quillmar

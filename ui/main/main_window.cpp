@@ -82,6 +82,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
     openPathName_ = stored.openPathName;
     recentFiles_ = stored.recentFiles;
     refreshRecentMenu();
+    connectLanguageMenu();
     job_.sequenceCounter = 1;
     picture1_->setFocus();
 }
@@ -262,6 +263,7 @@ void MainWindow::saveSettings() {
     }
     writeOpenPathName(settings_, openPathName_);
     writeRecentFiles(settings_, recentFiles_);
+    writeProgramLanguage(settings_, chosenLanguage_);
     settings_.sync();
 }
 

@@ -4,6 +4,7 @@
 #include "nc/nc_line_reader.h"
 #include "ui/dialog/dialog_host.h"
 #include "ui/main/main_menus.h"
+#include "ui/main/program_language.h"
 #include "ui/main/window_layout.h"
 
 #include <QMainWindow>
@@ -97,6 +98,8 @@ private:
     void openRecentFile(const QString& path);
     void rememberRecentFile(const QString& path);
     void refreshRecentMenu();
+    void connectLanguageMenu();
+    void chooseLanguage(ProgramLanguage language);
 
     MainWindowServices services_;
     QSettings& settings_;
@@ -104,6 +107,8 @@ private:
     NcLineReader reader_;
     QString openPathName_;
     QStringList recentFiles_; // latest first
+    ProgramLanguage runningLanguage_ = ProgramLanguage::Japanese;
+    ProgramLanguage chosenLanguage_ = ProgramLanguage::Japanese; // stored at closing
     bool overwriteMode_ = false;
     std::optional<QSize> pendingOuterSize_;
 

@@ -199,7 +199,8 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyThreeShortcuts) {
     EXPECT_EQ(fileItems, (QStringList{"mnuFileNew", "mnuSquare", "mnuFileSave", "mnuFileOpen",
                                       "mnuFileRecent", "mnuFileBar2", "mnuFileExit"}));
     const QStringList menus = {QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
-                               QStringLiteral("サンプル"), QStringLiteral("ヘルプ(&H)")};
+                               QStringLiteral("サンプル"), QStringLiteral("ツール(&T)"),
+                               QStringLiteral("ヘルプ(&H)")};
     QStringList shown;
     for (const QAction* action : window->menuBar()->actions()) {
         shown.append(action->text());
