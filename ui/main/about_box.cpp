@@ -108,7 +108,7 @@ void AboutBox::reject() {
 }
 
 void AboutBox::startSystemInformation() {
-    if (!startSystemInformationTool(registry_, starter_)) {
+    if (!startSystemInformationTool(registry_, starter_, qEnvironmentVariable("PATH"))) {
         messages_.show(
             this, QStringLiteral("Quillmar"),
             QCoreApplication::translate("AboutBox", "現時点ではｼｽﾃﾑ情報を使用できません"),
