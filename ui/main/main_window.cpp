@@ -252,9 +252,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::saveSettings() {
     if (!isMinimized()) {
-        // A maximised window stores the rectangle it goes back to, so the next start
-        // opens a normal window of the user's chosen size.
-        const QRect inner = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+        // A maximised window stores the maximised rectangle; the next start opens a
+        // normal window of that size and place.
+        const QRect inner = geometry();
         const QMargins frame(geometry().left() - frameGeometry().left(),
                              geometry().top() - frameGeometry().top(),
                              frameGeometry().right() - geometry().right(),
