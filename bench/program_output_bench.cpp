@@ -18,12 +18,13 @@ struct DiscardingPanes : OutputPanes {
 // the most a run may have, written as OSP with sequence numbers and the MODIN call.
 DialogSnapshot worstCaseDialog() {
     DialogSnapshot dialog;
-    const char* texts[18] = {"0.4", "6",   "1",  "34", "30", "60",  "60", "0.5", "0.5",
-                             "0.5", "0.5", "29", "0",  "5",  "-30", "0",  "28",  "30"};
-    for (std::size_t i = 0; i < 18; ++i) {
-        dialog.texts[i] = texts[i];
+    dialog.texts.values = {"0.4", "6",   "1",   "34", "30", "30", "60",  "60", "0.5",
+                           "0.5", "0.5", "0.5", "29", "0",  "5",  "-30", "0",  "28"};
+    for (const JobFieldInfo& info : kJobFields) {
+        if (info.stepIndex >= 0) {
+            dialog.text(info.field) = "0.003005"; // 1999 points, the most this groove allows
+        }
     }
-    dialog.feeds.fill("0.003005"); // 1999 points, the most this groove allows
     return dialog;
 }
 

@@ -2,6 +2,8 @@
 // side by side with a bare Qt window program and with that window showing one line of
 // text: each start is a new process, with a settings folder and runtime folder of its
 // own.
+#include "quillmar_version.h"
+
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -132,7 +134,8 @@ void startup(benchmark::State& state, const char* program, const char* title,
     state.counters["peak_mb"] = peak;
 }
 
-BENCHMARK_CAPTURE(startup, quillmar_xcb, QUILLMAR_PROGRAM, "Quillmar  Ver. 1.12", "xcb")
+BENCHMARK_CAPTURE(startup, quillmar_xcb, QUILLMAR_PROGRAM, "Quillmar  Ver. " QUILLMAR_TITLE_VERSION,
+                  "xcb")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
@@ -145,7 +148,8 @@ BENCHMARK_CAPTURE(startup, textQtWindow_xcb, QUILLMAR_TEXT_QT_WINDOW, "Qt window
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
-BENCHMARK_CAPTURE(startup, quillmar_offscreen, QUILLMAR_PROGRAM, "Quillmar  Ver. 1.12", "offscreen")
+BENCHMARK_CAPTURE(startup, quillmar_offscreen, QUILLMAR_PROGRAM,
+                  "Quillmar  Ver. " QUILLMAR_TITLE_VERSION, "offscreen")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);

@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/join_text.h"
+#include "quillmar_version.h"
 
 #include <string_view>
 
@@ -197,6 +198,11 @@ std::string helpText() {
            "\n"
            "Job file: UTF-8 text of \"key = value\" lines; \"[run]\" starts the next run;\n"
            "blank lines and lines starting with # are skipped. See the examples folder.\n"
+           "Keys: side, control, sequenceNumbers, modin; the fields noseRadius pitch width\n"
+           "d1 d2 d3 a1 a2 r1 r2 r3 r4 stockDiameter finishAllowance zStart zEnd taperAngle\n"
+           "xRetract; the Z steps stepR1 stepA1 stepR2 stepD1 stepR3 stepA2 stepR4 stepD2;\n"
+           "starts, the starts of a multi-start thread (1 to 99; every pass feeds by the\n"
+           "lead, starts x pitch).\n"
            "\n"
            "Exit status:\n"
            " 0  if OK,\n"

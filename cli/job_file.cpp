@@ -7,50 +7,23 @@
 namespace quillmar {
 namespace {
 
-enum class KeyKind { Text, Feed, Side, Control, SequenceNumbers, Modin };
+enum class KeyKind { Side, Control, SequenceNumbers, Modin };
 
-struct KeyDef {
+struct ChoiceKey {
     std::string_view name;
     KeyKind kind;
-    int index; // Text<index> or FEED(index)
 };
 
-// The field keys name the job values; the index is the dialog box the text goes into.
-constexpr std::array<KeyDef, 30> kKeys{{
-    {"side", KeyKind::Side, 0},
-    {"control", KeyKind::Control, 0},
-    {"sequenceNumbers", KeyKind::SequenceNumbers, 0},
-    {"modin", KeyKind::Modin, 0},
-    {"noseRadius", KeyKind::Text, 1},
-    {"pitch", KeyKind::Text, 2},
-    {"width", KeyKind::Text, 3},
-    {"d1", KeyKind::Text, 4},
-    {"d2", KeyKind::Text, 5},
-    {"d3", KeyKind::Text, 18},
-    {"a1", KeyKind::Text, 6},
-    {"a2", KeyKind::Text, 7},
-    {"r1", KeyKind::Text, 8},
-    {"r2", KeyKind::Text, 9},
-    {"r3", KeyKind::Text, 10},
-    {"r4", KeyKind::Text, 11},
-    {"stockDiameter", KeyKind::Text, 12},
-    {"finishAllowance", KeyKind::Text, 13},
-    {"zStart", KeyKind::Text, 14},
-    {"zEnd", KeyKind::Text, 15},
-    {"taperAngle", KeyKind::Text, 16},
-    {"xRetract", KeyKind::Text, 17},
-    {"stepR1", KeyKind::Feed, 0},
-    {"stepA1", KeyKind::Feed, 1},
-    {"stepR2", KeyKind::Feed, 2},
-    {"stepD1", KeyKind::Feed, 3},
-    {"stepR3", KeyKind::Feed, 4},
-    {"stepA2", KeyKind::Feed, 5},
-    {"stepR4", KeyKind::Feed, 6},
-    {"stepD2", KeyKind::Feed, 7},
+// The keys of the dialog's choices; every other key names a field of the field table.
+constexpr std::array<ChoiceKey, 4> kChoiceKeys{{
+    {"side", KeyKind::Side},
+    {"control", KeyKind::Control},
+    {"sequenceNumbers", KeyKind::SequenceNumbers},
+    {"modin", KeyKind::Modin},
 }};
 
-const KeyDef* findKey(std::string_view name) {
-    for (const KeyDef& key : kKeys) {
+const ChoiceKey* findChoiceKey(std::string_view name) {
+    for (const ChoiceKey& key : kChoiceKeys) {
         if (key.name == name) {
             return &key;
         }
@@ -132,16 +105,10 @@ std::string choiceError(std::string_view key, std::string_view value, std::strin
     return joinText({"unknown value ", quoted(value), " for ", key, " (use ", a, " or ", b, ")"});
 }
 
-// Stores one key's value into the run; returns a message when the value is refused.
-std::optional<std::string> applyKey(JobRun& run, const KeyDef& key, std::string_view value) {
+// Stores one choice into the run; returns a message when the value is refused.
+std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::string_view value) {
     std::optional<bool> flag;
     switch (key.kind) {
-    case KeyKind::Text:
-        run.texts[key.index - 1] = std::string(value);
-        return std::nullopt;
-    case KeyKind::Feed:
-        run.feeds[key.index] = std::string(value);
-        return std::nullopt;
     case KeyKind::Side:
         if (!(flag = chooseWord(value, {"outer", true}, {"inner", false}))) {
             return choiceError(key.name, value, "outer", "inner");
@@ -208,15 +175,20 @@ private:
         if (name.empty()) {
             return fail(number, "no key before \"=\"");
         }
-        const KeyDef* key = findKey(name);
-        if (key == nullptr) {
+        const std::optional<JobField> field = fieldForKey(name);
+        const ChoiceKey* choice = findChoiceKey(name);
+        if (!field && choice == nullptr) {
             return fail(number, joinText({"unknown key ", quoted(name)}));
         }
         if (result.runs.empty()) {
             openRun(number);
         }
-        const auto refused =
-            applyKey(result.runs.back(), *key, trimBlanks(content.substr(equals + 1)));
+        const std::string_view value = trimBlanks(content.substr(equals + 1));
+        if (field) {
+            result.runs.back().texts[*field] = std::string(value);
+            return true;
+        }
+        const auto refused = applyChoice(result.runs.back(), *choice, value);
         if (refused) {
             return fail(number, *refused);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/job_fields.h"
 #include "core/output_choices.h"
 
 #include <array>
@@ -18,8 +19,7 @@ struct JobRun {
     std::optional<ControlFamily> control;
     std::optional<bool> sequenceNumbers;
     std::optional<bool> modin;
-    std::array<std::optional<std::string>, 18> texts; // Text1..Text18 as [0]..[17]
-    std::array<std::optional<std::string>, 8> feeds;  // FEED(0)..FEED(7)
+    FieldTexts<std::optional<std::string>> texts;
 };
 
 struct JobFileError {

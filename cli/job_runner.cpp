@@ -40,14 +40,9 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
     choices.sequenceNumbers = run.sequenceNumbers.value_or(choices.sequenceNumbers);
     choices.modin = run.modin.value_or(choices.modin);
     dialog.choices = choices;
-    for (std::size_t i = 0; i < run.texts.size(); ++i) {
-        if (run.texts[i]) {
-            dialog.texts[i] = *run.texts[i];
-        }
-    }
-    for (std::size_t k = 0; k < run.feeds.size(); ++k) {
-        if (run.feeds[k]) {
-            dialog.feeds[k] = *run.feeds[k];
+    for (const JobFieldInfo& info : kJobFields) {
+        if (run.texts[info.field]) {
+            dialog.text(info.field) = *run.texts[info.field];
         }
     }
     return dialog;

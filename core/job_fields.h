@@ -40,16 +40,23 @@ enum class JobField : std::size_t {
     StepA2,
     StepR4,
     StepD2,
+    Starts,
 };
 
-inline constexpr std::size_t kJobFieldCount = static_cast<std::size_t>(JobField::StepD2) + 1;
+inline constexpr std::size_t kJobFieldCount = static_cast<std::size_t>(JobField::Starts) + 1;
 
 constexpr std::size_t fieldIndex(JobField field) {
     return static_cast<std::size_t>(field);
 }
 
-// One row of the field table. A field fills either a double of the job (member) or one
-// single-precision Z step (stepIndex).
+// What a field's text becomes in the job.
+enum class FieldKind {
+    Number, // a double of the job (member)
+    Step,   // one single-precision Z step (stepIndex)
+    Starts, // the number of starts, a whole number
+};
+
+// One row of the field table.
 struct JobFieldInfo {
     JobField field;
     std::string_view key;        // job-file key
@@ -57,6 +64,9 @@ struct JobFieldInfo {
     std::string_view caption;    // the caption beside the box
     double ThreadJob::*member = nullptr;
     int stepIndex = -1;
+    FieldKind kind = member != nullptr ? FieldKind::Number
+                     : stepIndex >= 0  ? FieldKind::Step
+                                       : FieldKind::Starts;
 };
 
 inline constexpr std::array<JobFieldInfo, kJobFieldCount> kJobFields{{
@@ -87,6 +97,7 @@ inline constexpr std::array<JobFieldInfo, kJobFieldCount> kJobFields{{
     {JobField::StepA2, "stepA2", "FEED5", "A2-F", nullptr, 5},
     {JobField::StepR4, "stepR4", "FEED6", "R4-F", nullptr, 6},
     {JobField::StepD2, "stepD2", "FEED7", "D2-F", nullptr, 7},
+    {JobField::Starts, "starts", "TextStarts", "条数"},
 }};
 
 constexpr const JobFieldInfo& fieldInfo(JobField field) {

@@ -86,4 +86,9 @@ double leadingNumberValue(std::u16string_view text) {
     return valueOf(text);
 }
 
+bool hasLeadingNumber(std::string_view text) {
+    const std::string prefix = numberPrefix(text);
+    return prefix.find_first_of("0123456789") != std::string::npos;
+}
+
 } // namespace quillmar

@@ -14,4 +14,8 @@ namespace quillmar {
 double leadingNumberValue(std::string_view text);    // UTF-8 / ASCII
 double leadingNumberValue(std::u16string_view text); // UTF-16 code units
 
+// Whether the text starts with a number at all (after the skipped blanks, a sign is
+// not enough): "", "abc" and "-x" do not, "0" and " 7mm" do.
+bool hasLeadingNumber(std::string_view text);
+
 } // namespace quillmar

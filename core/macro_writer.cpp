@@ -9,7 +9,8 @@ namespace quillmar {
 void writeMacroBlock(ThreadJob& job, const OutputChoices& choices) {
     std::string& out = job.outputText;
     out.clear();
-    out.reserve(static_cast<std::size_t>(job.lastPoint + 4) * 32);
+    out.reserve(static_cast<std::size_t>(job.lastPoint + 4) * 32 *
+                static_cast<std::size_t>(job.starts));
 
     // A counter of 1 means nothing has been numbered since start-up or New: the list
     // opens with the modal call. Its fields are truncated in place on purpose, so the
@@ -17,7 +18,7 @@ void writeMacroBlock(ThreadJob& job, const OutputChoices& choices) {
     if (choices.modin && job.sequenceCounter == 1) {
         const std::string xText = formatOspNumber(job.xRetract);
         const std::string zText = formatOspNumber(job.zEnd);
-        const std::string fText = formatOspNumber(job.pitch);
+        const std::string fText = ospLeadText(job);
         appendLine(out, choices.sequenceNumbers ? "N000 MODIN OG34 XP=" : "MODIN OG34 XP=", xText,
                    " ZP=", zText, " FD=", fText);
     }
@@ -29,10 +30,12 @@ void writeMacroBlock(ThreadJob& job, const OutputChoices& choices) {
         if (!insideStock(job, x)) {
             continue;
         }
-        const std::string number = sequenceWord(counter, choices.sequenceNumbers);
-        appendLine(out, number, "X", formatFixed3(x), " Z",
-                   formatFixed3(checkedFinite(programZ(job, i))));
-        counter = toSingle(static_cast<double>(counter) + 1.0);
+        for (int k = 0; k < job.starts; ++k) {
+            const std::string number = sequenceWord(counter, choices.sequenceNumbers);
+            appendLine(out, number, "X", formatFixed3(x), " Z",
+                       formatFixed3(checkedFinite(startZ(job, i, k))));
+            counter = toSingle(static_cast<double>(counter) + 1.0);
+        }
     }
 
     if (choices.modin && job.finishAllowance == 0) {

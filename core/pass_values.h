@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/checked_arithmetic.h"
 #include "core/nc_number_format.h"
 #include "core/thread_job.h"
 
@@ -22,6 +23,28 @@ inline double programX(const ThreadJob& job, int i) {
 // truncated the pitch earlier in the same run).
 inline double programZ(const ThreadJob& job, int i) {
     return (job.zStart + job.pitch) - static_cast<double>(job.pointZ[static_cast<std::size_t>(i)]);
+}
+
+// Program Z of start k of pass i: each start of a multi-start thread begins one pitch
+// further from the work than the one before, so its groove lands one pitch on and it
+// keeps at least the approach of a single start. Start 0 is the pass itself.
+inline double startZ(const ThreadJob& job, int i, int k) {
+    const double z = programZ(job, i);
+    return k == 0 ? z : z + k * job.pitch;
+}
+
+// The feed of every pass is the lead. A single start writes the pitch field itself,
+// which the OSP number text truncates in place; the lead of several starts is formed
+// in a temporary, so the pitch that spaces the starts stays as typed.
+inline double leadOf(const ThreadJob& job) {
+    return job.starts == 1 ? job.pitch : checkedFinite(job.pitch * job.starts);
+}
+inline std::string ospLeadText(ThreadJob& job) {
+    if (job.starts == 1) {
+        return formatOspNumber(job.pitch);
+    }
+    double lead = leadOf(job);
+    return formatOspNumber(lead);
 }
 
 // Only passes that start inside the stock are written.

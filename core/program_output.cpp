@@ -8,47 +8,42 @@
 #include "core/plain_number_text.h"
 #include "core/standard_writer.h"
 
+#include <cmath>
+
 namespace quillmar {
 
 namespace {
 
-// Text<n> of the dialog and the job field it fills, in the order the command reads
-// them: a failure later on leaves exactly these fields written.
-struct FieldBinding {
-    int textNumber;
-    double ThreadJob::*field;
-};
-
-constexpr FieldBinding kFieldOrder[] = {
-    {1, &ThreadJob::noseRadius},
-    {2, &ThreadJob::pitch},
-    {3, &ThreadJob::width},
-    {4, &ThreadJob::d1},
-    {5, &ThreadJob::d2},
-    {18, &ThreadJob::d3},
-    {6, &ThreadJob::a1},
-    {7, &ThreadJob::a2},
-    {8, &ThreadJob::r1},
-    {9, &ThreadJob::r2},
-    {10, &ThreadJob::r3},
-    {11, &ThreadJob::r4},
-    {12, &ThreadJob::stockDiameter},
-    {13, &ThreadJob::finishAllowance},
-    {14, &ThreadJob::zStart},
-    {15, &ThreadJob::zEnd},
-    {16, &ThreadJob::taperAngle},
-    {17, &ThreadJob::xRetract},
-};
+// An empty box, or one without a number, means a single start, so that a job typed
+// before starts existed reads as before; anything else must be a whole 1 to 99.
+int startsFromText(const std::string& text) {
+    if (!hasLeadingNumber(text)) {
+        return 1;
+    }
+    const double starts = leadingNumberValue(text);
+    if (!(starts >= 1 && starts <= kMostStarts) || starts != std::floor(starts)) {
+        throw DataError("the number of starts is not a whole number from 1 to 99");
+    }
+    return static_cast<int>(starts);
+}
 
 void readDialog(ThreadJob& job, const DialogSnapshot& dialog) {
     job.side = dialog.choices.outer ? 1 : -1;
-    for (const auto& binding : kFieldOrder) {
-        job.*binding.field = leadingNumberValue(dialog.text(binding.textNumber));
+    // The lengths and angles first, then the steps: a step beyond single precision fails
+    // after the others are already written and the job counts as set.
+    for (const JobFieldInfo& info : kJobFields) {
+        if (info.kind == FieldKind::Number) {
+            job.*info.member = leadingNumberValue(dialog.text(info.field));
+        }
     }
     job.inputsSet = true;
-    for (std::size_t k = 0; k < dialog.feeds.size(); ++k) {
-        job.zSteps[k] = toSingle(leadingNumberValue(dialog.feeds[k]));
+    for (const JobFieldInfo& info : kJobFields) {
+        if (info.kind == FieldKind::Step) {
+            job.zSteps[static_cast<std::size_t>(info.stepIndex)] =
+                toSingle(leadingNumberValue(dialog.text(info.field)));
+        }
     }
+    job.starts = startsFromText(dialog.text(JobField::Starts));
 }
 
 void appendBlock(OutputPanes& panes, Pane pane, const std::string& block) {
@@ -80,12 +75,21 @@ ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialo
 DialogSnapshot dialogTextsFromJob(const ThreadJob& job) {
     DialogSnapshot dialog;
     dialog.choices.outer = job.side == 1;
-    for (const auto& binding : kFieldOrder) {
-        dialog.texts[static_cast<std::size_t>(binding.textNumber - 1)] =
-            job.inputsSet ? plainNumberText(job.*binding.field) : std::string();
-    }
-    for (std::size_t k = 0; k < dialog.feeds.size(); ++k) {
-        dialog.feeds[k] = job.zSteps[k] == 0 ? std::string() : plainNumberText(job.zSteps[k]);
+    for (const JobFieldInfo& info : kJobFields) {
+        std::string& text = dialog.text(info.field);
+        switch (info.kind) {
+        case FieldKind::Number:
+            text = job.inputsSet ? plainNumberText(job.*info.member) : "";
+            break;
+        case FieldKind::Step: {
+            const float step = job.zSteps[static_cast<std::size_t>(info.stepIndex)];
+            text = step == 0 ? std::string() : plainNumberText(step);
+            break;
+        }
+        case FieldKind::Starts:
+            text = job.inputsSet ? std::to_string(job.starts) : "";
+            break;
+        }
     }
     return dialog;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/job_fields.h"
 #include "core/output_choices.h"
 #include "core/thread_job.h"
 
@@ -11,9 +12,9 @@ namespace quillmar {
 // What the dialog holds at the moment "プログラム出力" is pressed.
 struct DialogSnapshot {
     OutputChoices choices;
-    std::array<std::string, 18> texts; // Text1..Text18 as texts[0]..texts[17], UTF-8
-    std::array<std::string, 8> feeds;  // FEED(0)..FEED(7), UTF-8
-    const std::string& text(int n) const { return texts.at(n - 1); } // Text<n>
+    FieldTexts<std::string> texts; // UTF-8, one per field of the table
+    std::string& text(JobField field) { return texts[field]; }
+    const std::string& text(JobField field) const { return texts[field]; }
 };
 
 enum class Pane { MacroA, StandardB }; // txtDataA, txtDataB

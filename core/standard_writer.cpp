@@ -10,6 +10,13 @@ namespace quillmar {
 
 namespace {
 
+// Start k of the pass from profile point i, whose program X is x.
+struct PassStart {
+    int i;
+    int k;
+    double x;
+};
+
 // The X at zEnd of a taper pass: the pass's own start X moved along the taper, so a
 // roughing pass keeps its finishing allowance all the way to the end of the thread.
 double taperEnd(ThreadJob& job, double startX, double startZ, double taper) {
@@ -17,48 +24,61 @@ double taperEnd(ThreadJob& job, double startX, double startZ, double taper) {
     return job.taperEndX;
 }
 
+// The start X of start k of a taper pass: moved along the taper by the start's extra
+// approach, so every start of the point lies on the one cone of start 0 and ends at
+// its taper end X. A straight thread, and start 0, keep the pass's X.
+double startX(const ThreadJob& job, int i, int k, double x, double taper) {
+    if (k == 0 || job.taperAngle == 0) {
+        return x;
+    }
+    return checkedFinite(x - ((startZ(job, i, k) - programZ(job, i)) * taper) * 2);
+}
+
 // Four lines a pass. The fields zEnd, pitch, xRetract and taperEndX are truncated in
 // place as they are written, so later lines of the run (the return Z included) use
 // the values the control will use.
-void writeOspPass(ThreadJob& job, int i, double x, float counter, bool numbered, double taper,
+void writeOspPass(ThreadJob& job, const PassStart& pass, float counter, bool numbered, double taper,
                   std::string& out) {
     const std::string first = sequenceWord(counter, numbered);
     const std::string_view prefix = numbered ? "N000 " : "";
 
-    double startX = x;
-    double startZ = checkedFinite(programZ(job, i));
-    const std::string startXText = formatOspNumber(startX);
-    appendLine(out, first, "G00 X", startXText, " Z", formatOspNumber(startZ));
+    double x = startX(job, pass.i, pass.k, pass.x, taper);
+    double z = checkedFinite(startZ(job, pass.i, pass.k));
+    const std::string startXText = formatOspNumber(x);
+    appendLine(out, first, "G00 X", startXText, " Z", formatOspNumber(z));
 
     if (job.taperAngle == 0) {
         const std::string zText = formatOspNumber(job.zEnd);
-        appendLine(out, prefix, "G34 Z", zText, " F", formatOspNumber(job.pitch));
+        appendLine(out, prefix, "G34 Z", zText, " F", ospLeadText(job));
     } else {
-        taperEnd(job, x, checkedFinite(programZ(job, i)), taper);
+        taperEnd(job, startX(job, pass.i, pass.k, pass.x, taper),
+                 checkedFinite(startZ(job, pass.i, pass.k)), taper);
         const std::string xText = formatOspNumber(job.taperEndX);
         const std::string zText = formatOspNumber(job.zEnd);
-        appendLine(out, prefix, "G34 X", xText, " Z", zText, " F", formatOspNumber(job.pitch));
+        appendLine(out, prefix, "G34 X", xText, " Z", zText, " F", ospLeadText(job));
     }
     appendLine(out, prefix, "G00 X", formatOspNumber(job.xRetract));
-    double returnZ = checkedFinite(programZ(job, i));
+    double returnZ = checkedFinite(startZ(job, pass.i, pass.k));
     appendLine(out, prefix, "    Z", formatOspNumber(returnZ));
 }
 
-void writeFanucPass(ThreadJob& job, int i, double x, float counter, bool numbered, double taper,
-                    std::string& out) {
+void writeFanucPass(ThreadJob& job, const PassStart& pass, float counter, bool numbered,
+                    double taper, std::string& out) {
     if (numbered) {
         appendLine(out, "N", formatSequence(counter));
     }
-    const double startZ = checkedFinite(programZ(job, i));
-    appendLine(out, "G00 X", formatUpTo3(x), " Z", formatUpTo3(startZ));
+    const double x = startX(job, pass.i, pass.k, pass.x, taper);
+    const double z = checkedFinite(startZ(job, pass.i, pass.k));
+    appendLine(out, "G00 X", formatUpTo3(x), " Z", formatUpTo3(z));
     if (job.taperAngle == 0) {
-        appendLine(out, "G32 Z", formatUpTo3(job.zEnd), " F", formatUpTo4(job.pitch));
+        appendLine(out, "G32 Z", formatUpTo3(job.zEnd), " F", formatUpTo4(leadOf(job)));
     } else {
-        const std::string xText = formatUpTo3(taperEnd(job, x, startZ, taper));
-        appendLine(out, "G32 X", xText, " Z", formatUpTo3(job.zEnd), " F", formatUpTo4(job.pitch));
+        const std::string xText = formatUpTo3(taperEnd(job, x, z, taper));
+        appendLine(out, "G32 X", xText, " Z", formatUpTo3(job.zEnd), " F",
+                   formatUpTo4(leadOf(job)));
     }
     appendLine(out, "G00 X", formatUpTo3(job.xRetract));
-    appendLine(out, "G00 Z", formatUpTo3(checkedFinite(programZ(job, i))));
+    appendLine(out, "G00 Z", formatUpTo3(checkedFinite(startZ(job, pass.i, pass.k))));
 }
 
 } // namespace
@@ -66,7 +86,8 @@ void writeFanucPass(ThreadJob& job, int i, double x, float counter, bool numbere
 void writeStandardBlock(ThreadJob& job, const OutputChoices& choices) {
     std::string& out = job.outputText;
     out.clear();
-    out.reserve(static_cast<std::size_t>(job.lastPoint + 2) * 96);
+    out.reserve(static_cast<std::size_t>(job.lastPoint + 2) * 96 *
+                static_cast<std::size_t>(job.starts));
     out += headingLine(job);
 
     const double taper =
@@ -77,12 +98,15 @@ void writeStandardBlock(ThreadJob& job, const OutputChoices& choices) {
         if (!insideStock(job, x)) {
             continue;
         }
-        if (choices.control == ControlFamily::Osp) {
-            writeOspPass(job, i, x, counter, choices.sequenceNumbers, taper, out);
-        } else {
-            writeFanucPass(job, i, x, counter, choices.sequenceNumbers, taper, out);
+        for (int k = 0; k < job.starts; ++k) {
+            const PassStart pass{i, k, x};
+            if (choices.control == ControlFamily::Osp) {
+                writeOspPass(job, pass, counter, choices.sequenceNumbers, taper, out);
+            } else {
+                writeFanucPass(job, pass, counter, choices.sequenceNumbers, taper, out);
+            }
+            counter = toSingle(static_cast<double>(counter) + 1.0);
         }
-        counter = toSingle(static_cast<double>(counter) + 1.0);
     }
     job.sequenceCounter = counter;
 }

@@ -11,6 +11,7 @@ namespace quillmar {
 inline constexpr double kAnglePi = 3.141592653589;
 
 inline constexpr int kPointCapacity = 2001;
+inline constexpr int kMostStarts = 99;
 
 // The one record of the current threading job: the dialog's inputs, the quantities
 // derived from them, the profile points and the output state that carries over from
@@ -38,6 +39,8 @@ struct ThreadJob {
     double xRetract = 0;
     // Elements 0..7 come from FEED(0)..FEED(7); 8..10 are never written.
     std::array<float, 11> zSteps{};
+    // Starts of a multi-start thread, 1 to 99; every pass feeds by the lead, starts x pitch.
+    int starts = 1;
 
     // Before the first output every input field is unset: it counts as 0 in
     // arithmetic and refills the dialog as empty text.

@@ -12,35 +12,6 @@ namespace quillmar::fuzz {
 
 namespace {
 
-constexpr const char* kFieldKeys[] = {
-    "noseRadius",
-    "pitch",
-    "width",
-    "d1",
-    "d2",
-    "d3",
-    "a1",
-    "a2",
-    "r1",
-    "r2",
-    "r3",
-    "r4",
-    "stockDiameter",
-    "finishAllowance",
-    "zStart",
-    "zEnd",
-    "taperAngle",
-    "xRetract",
-    "stepR1",
-    "stepA1",
-    "stepR2",
-    "stepD1",
-    "stepR3",
-    "stepA2",
-    "stepR4",
-    "stepD2",
-};
-
 struct Choice {
     const char* key;
     const char* values[2];
@@ -86,8 +57,8 @@ std::string builtJobFile(ByteReader& in) {
                 const Choice& choice = kChoices[in.pick(4)];
                 file += std::string(choice.key) + " = " + choice.values[in.pick(2)] + "\n";
             } else {
-                const char* key = kFieldKeys[in.pick(sizeof kFieldKeys / sizeof kFieldKeys[0])];
-                file += std::string(key) + " = " + fieldText(in) + "\n";
+                const auto pick = in.pick(static_cast<unsigned>(kJobFields.size()));
+                file += std::string(kJobFields[pick].key) + " = " + fieldText(in) + "\n";
             }
         }
     }

@@ -59,7 +59,7 @@ bool drawCuttingGrid(const GraphicBasis& basis, DrawingSurface& surface, Graphic
     return true;
 }
 
-// Cyan marks one pitch apart along a feed move toward -Z, from its start point on.
+// Cyan marks one lead apart along a feed move toward -Z, from its start point on.
 // A move that keeps its Z has no slope and no marks; nor has any move when the
 // pitch is not positive.
 class PitchMarks {

@@ -50,8 +50,16 @@ GraphicBasis basisFromExtent(const ProgramExtent& extent, GraphicKind kind) {
     return basis;
 }
 
-GraphicBasis basisFromJob(const ThreadJob& job) {
-    return {job.pitch, job.d1, job.d2, job.zStart, job.zEnd, job.passLength, job.stockDiameter};
+GraphicBasis basisFromJob(const ThreadJob& job, GraphicKind kind) {
+    GraphicBasis basis{job.pitch, job.d1,         job.d2,           job.zStart,
+                       job.zEnd,  job.passLength, job.stockDiameter};
+    if (kind == GraphicKind::Cutting && job.starts > 1) {
+        // A multi-start thread's passes reach out one pitch further per start, and
+        // its feed moves advance one lead (starts x pitch) a turn.
+        basis.passLength = job.passLength + (job.starts - 1) * job.pitch;
+        basis.pitch = job.pitch * job.starts;
+    }
+    return basis;
 }
 
 GraphicBasis graphicBasis(const ThreadJob& job, std::u16string_view text,
@@ -61,7 +69,7 @@ GraphicBasis graphicBasis(const ThreadJob& job, std::u16string_view text,
             return basisFromExtent(*extent, kind);
         }
     }
-    return basisFromJob(job);
+    return basisFromJob(job, kind);
 }
 
 } // namespace quillmar

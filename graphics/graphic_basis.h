@@ -42,7 +42,10 @@ std::optional<ProgramExtent> programExtent(std::u16string_view text, NcLineReade
 // the Z range with no pitch, so no pitch marks. A range of 0 counts as 1 mm.
 GraphicBasis basisFromExtent(const ProgramExtent& extent, GraphicKind kind);
 
-GraphicBasis basisFromJob(const ThreadJob& job);
+// The job's own dimensions. For the cutting graphic of a multi-start thread the pitch
+// is the lead (the grid's right end and the marks' spacing) and the pass length
+// reaches one pitch further per start.
+GraphicBasis basisFromJob(const ThreadJob& job, GraphicKind kind);
 
 // The job's basis once its inputs are set; before that the text's extent, or the
 // (unset) job's when the text has no moves.

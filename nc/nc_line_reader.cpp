@@ -3,8 +3,8 @@
 #include "core/checked_arithmetic.h"
 #include "core/leading_number.h"
 #include "core/plain_number_text.h"
-#include "nc/line_break_scan.h"
 #include "core/short_decimal.h"
+#include "nc/line_break_scan.h"
 #include "nc/word_text.h"
 
 #include <cmath>

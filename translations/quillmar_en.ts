@@ -90,6 +90,10 @@
         <source>仕上げ代(径)</source>
         <translation>Allowance (dia.)</translation>
     </message>
+    <message>
+        <source>条数</source>
+        <translation>Starts</translation>
+    </message>
 </context>
 <context>
     <name>DataInputDialog</name>
@@ -237,6 +241,10 @@
     <message>
         <source>表示言語は次回の起動から変わります。</source>
         <translation>The language changes when Quillmar is next started.</translation>
+    </message>
+    <message>
+        <source>%1条ねじ: 最後の条は Z軸 開始点の %2 mm 手前から始まります</source>
+        <translation>%1-start thread: the last start begins %2 mm before Z start</translation>
     </message>
 </context>
 <context>

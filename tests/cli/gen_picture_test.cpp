@@ -179,9 +179,9 @@ TEST(QuillmarGenPictures, PicturesJoinTheProgramFiles) {
                                                "--points-picture", "p.png", kWorkedExampleJob});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readBytes(folder.file("t.MIN")),
-              readBytes(QUILLMAR_TEST_DATA_DIR "/worked-example.MIN"));
+              readBytes(QUILLMAR_TEST_DATA_DIR "/golden/worked-example.MIN"));
     EXPECT_EQ(readBytes(folder.file("t.NC")),
-              readBytes(QUILLMAR_TEST_DATA_DIR "/worked-example.NC"));
+              readBytes(QUILLMAR_TEST_DATA_DIR "/golden/worked-example.NC"));
     EXPECT_EQ(readPng(folder.file("p.png")).size(), QSize(800, 400));
 }
 

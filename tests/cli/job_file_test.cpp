@@ -8,18 +8,13 @@
 namespace quillmar {
 namespace {
 
-// One run as a short line: "@LINE T<n>=text F<k>=text side=... control=... sn=... modin=...",
+// One run as a short line: "@LINE <dialog box>=text ... side=... control=... sn=... modin=...",
 // only what the run sets, so that a table row can state a whole parse at once.
 std::string summary(const JobRun& run) {
     std::string text = joinText({"@", std::to_string(run.firstLine)});
-    for (std::size_t i = 0; i < run.texts.size(); ++i) {
-        if (run.texts[i]) {
-            text += joinText({" T", std::to_string(i + 1), "=", *run.texts[i]});
-        }
-    }
-    for (std::size_t i = 0; i < run.feeds.size(); ++i) {
-        if (run.feeds[i]) {
-            text += joinText({" F", std::to_string(i), "=", *run.feeds[i]});
+    for (const JobFieldInfo& info : kJobFields) {
+        if (run.texts[info.field]) {
+            text += joinText({" ", info.widgetName, "=", *run.texts[info.field]});
         }
     }
     if (run.outer) {
@@ -61,31 +56,34 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ParseCase{"BlankAndCommentLinesAreSkipped",
                   "\n# a comment\n   # indented comment\n\t\npitch = 6\n",
-                  {"@5 T2=6"}},
-        ParseCase{"KeyLinesWithoutRunLineFormOneRun", "pitch = 6\nd1 = 34\n", {"@1 T2=6 T4=34"}},
-        ParseCase{"RunLineBeforeAnyKeyOpensTheFirstRun", "# job\n[run]\npitch = 6\n", {"@2 T2=6"}},
+                  {"@5 Text2=6"}},
+        ParseCase{
+            "KeyLinesWithoutRunLineFormOneRun", "pitch = 6\nd1 = 34\n", {"@1 Text2=6 Text4=34"}},
+        ParseCase{
+            "RunLineBeforeAnyKeyOpensTheFirstRun", "# job\n[run]\npitch = 6\n", {"@2 Text2=6"}},
         ParseCase{"KeyLinesBeforeTheFirstRunLineAreTheFirstRun",
                   "pitch = 6\n[run]\npitch = 5\n",
-                  {"@1 T2=6", "@2 T2=5"}},
+                  {"@1 Text2=6", "@2 Text2=5"}},
         ParseCase{"LaterRunLineWithoutKeysIsARunOfItsOwn",
                   "[run]\npitch = 6\n[run]\n[run]\n# nothing\n",
-                  {"@1 T2=6", "@3", "@4"}},
+                  {"@1 Text2=6", "@3", "@4"}},
         ParseCase{"TwoRunLinesAtTheStartAreTwoRuns", "[run]\n[run]\n", {"@1", "@2"}},
         ParseCase{"KeyGivenTwiceTakesItsLastValue",
                   "pitch = 6\nwidth = 1\npitch = 4\n",
-                  {"@1 T2=4 T3=1"}},
+                  {"@1 Text2=4 Text3=1"}},
         ParseCase{"TwiceInDifferentRunsIsNotOverwritten",
                   "pitch = 6\n[run]\npitch = 4\n",
-                  {"@1 T2=6", "@2 T2=4"}},
+                  {"@1 Text2=6", "@2 Text2=4"}},
         ParseCase{"ValueIsEverythingAfterTheFirstEqualsTrimmed",
                   "zEnd =  -30 = x \t\nwidth=1.5mm\n",
-                  {"@1 T3=1.5mm T15=-30 = x"}},
-        ParseCase{"EmptyValueIsAnEmptyText", "pitch =\nstepR1 =   \n", {"@1 T2= F0="}},
+                  {"@1 Text3=1.5mm Text15=-30 = x"}},
+        ParseCase{"EmptyValueIsAnEmptyText", "pitch =\nstepR1 =   \n", {"@1 Text2= FEED0="}},
         ParseCase{"CrLfLineEndsAndByteOrderMark",
                   "\xEF\xBB\xBFpitch = 6\r\n[run]\r\nd1 = 34\r\n",
-                  {"@1 T2=6", "@2 T4=34"}},
-        ParseCase{"RunLineMayStandBetweenBlanks", "  [run]\t\npitch=6", {"@1 T2=6"}},
-        ParseCase{"JapaneseTextInCommentsAndValues", "# 内径ねじ\nwidth = 1 幅\n", {"@2 T3=1 幅"}},
+                  {"@1 Text2=6", "@2 Text4=34"}},
+        ParseCase{"RunLineMayStandBetweenBlanks", "  [run]\t\npitch=6", {"@1 Text2=6"}},
+        ParseCase{
+            "JapaneseTextInCommentsAndValues", "# 内径ねじ\nwidth = 1 幅\n", {"@2 Text3=1 幅"}},
         ParseCase{"ChoiceKeys",
                   "side = outer\ncontrol = fanuc\nsequenceNumbers = off\nmodin = on\n"
                   "[run]\nside = inner\ncontrol = osp\nsequenceNumbers = on\nmodin = off\n",
@@ -96,10 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "r2=j\nr3=k\nr4=l\nstockDiameter=m\nfinishAllowance=n\nzStart=o\n"
                   "zEnd=p\ntaperAngle=q\nxRetract=r\nstepR1=s\nstepA1=t\nstepR2=u\n"
                   "stepD1=v\nstepR3=w\nstepA2=x\nstepR4=y\nstepD2=z\n",
-                  {"@1 T1=a T2=b T3=c T4=d T5=e T6=g T7=h T8=i T9=j T10=k T11=l T12=m "
-                   "T13=n T14=o T15=p T16=q T17=r T18=f F0=s F1=t F2=u F3=v F4=w F5=x "
-                   "F6=y F7=z"}},
-        ParseCase{"LastLineWithoutLineEnd", "[run]\npitch = 6", {"@1 T2=6"}}),
+                  {"@1 Text1=a Text2=b Text3=c Text4=d Text5=e Text18=f Text6=g Text7=h Text8=i "
+                   "Text9=j Text10=k Text11=l Text12=m Text13=n Text14=o Text15=p Text16=q "
+                   "Text17=r FEED0=s FEED1=t FEED2=u FEED3=v FEED4=w FEED5=x FEED6=y "
+                   "FEED7=z"}},
+        ParseCase{"LastLineWithoutLineEnd", "[run]\npitch = 6", {"@1 Text2=6"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ErrorCase {

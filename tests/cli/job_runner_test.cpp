@@ -11,8 +11,8 @@ namespace quillmar {
 namespace {
 
 const std::string kWorkedExampleJob = QUILLMAR_SOURCE_DIR "/examples/worked-example.job";
-const std::string kGoldenStandard = QUILLMAR_TEST_DATA_DIR "/worked-example.NC";
-const std::string kGoldenMacro = QUILLMAR_TEST_DATA_DIR "/worked-example.MIN";
+const std::string kGoldenStandard = QUILLMAR_TEST_DATA_DIR "/golden/worked-example.NC";
+const std::string kGoldenMacro = QUILLMAR_TEST_DATA_DIR "/golden/worked-example.MIN";
 
 std::string workedExample() {
     return test::readBytes(kWorkedExampleJob);

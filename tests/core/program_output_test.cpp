@@ -6,6 +6,7 @@
 namespace quillmar {
 namespace {
 
+using testing::setEverySteps;
 using testing::TextPanes;
 using testing::workedExampleDialog;
 
@@ -41,30 +42,49 @@ TEST_P(DataErrorTest, LeavesPanesAndCounterAsTheyWere) {
     EXPECT_TRUE(job.inputsSet); // every input field was read before the failure
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, DataErrorTest,
-                         ::testing::Values(ErrorCase{"all fields empty",
-                                                     [](DialogSnapshot& d) {
-                                                         d.texts.fill("");
-                                                         d.feeds.fill("");
-                                                     }},
-                                           ErrorCase{"a zero step that must repeat",
-                                                     [](DialogSnapshot& d) { d.feeds[3] = ""; }},
-                                           ErrorCase{"r2 equal to the nose radius",
-                                                     [](DialogSnapshot& d) { d.texts[8] = "0.4"; }},
-                                           ErrorCase{"a step beyond single precision",
-                                                     [](DialogSnapshot& d) {
-                                                         d.feeds[7] = std::string(50, '9');
-                                                     }}));
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, DataErrorTest,
+    ::testing::Values(
+        ErrorCase{"all fields empty", [](DialogSnapshot& d) { d.texts.values.fill(""); }},
+        ErrorCase{"a zero step that must repeat",
+                  [](DialogSnapshot& d) { d.text(JobField::StepD1) = ""; }},
+        ErrorCase{"r2 equal to the nose radius",
+                  [](DialogSnapshot& d) { d.text(JobField::R2) = "0.4"; }},
+        ErrorCase{"a step beyond single precision",
+                  [](DialogSnapshot& d) { d.text(JobField::StepD2) = std::string(50, '9'); }},
+        ErrorCase{"no starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "0"; }},
+        ErrorCase{"a start and a half",
+                  [](DialogSnapshot& d) { d.text(JobField::Starts) = "1.5"; }},
+        ErrorCase{"a hundred starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "100"; }},
+        ErrorCase{"negative starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "-2"; }}));
+
+// A box left empty or without a number is a single start, as every job typed before
+// the box existed; 99 starts is the most.
+TEST(ProgramOutput, StartsTextsThatMeanOneStartOrTheMost) {
+    const auto panesFor = [](const std::string& starts) {
+        ThreadJob job;
+        TextPanes panes;
+        auto dialog = workedExampleDialog();
+        dialog.text(JobField::Starts) = starts;
+        EXPECT_TRUE(runProgramOutput(job, dialog, panes).ok()) << starts;
+        EXPECT_EQ(dialogTextsFromJob(job).text(JobField::Starts), std::to_string(job.starts));
+        return panes.b;
+    };
+    const std::string single = panesFor("");
+    EXPECT_EQ(panesFor("abc"), single);
+    EXPECT_EQ(panesFor(" 1.0"), single);
+    EXPECT_NE(panesFor("99").find(" F594\r\n"), std::string::npos);
+}
 
 TEST(ProgramOutput, TwoRunsContinueTheNumbering) {
     ThreadJob job;
     TextPanes panes;
     auto dialog = workedExampleDialog();
-    dialog.texts[12] = "0.2"; // roughing with an allowance
+    dialog.text(JobField::FinishAllowance) = "0.2"; // roughing with an allowance
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
     const float afterFirst = job.sequenceCounter;
     EXPECT_GT(afterFirst, 1);
-    dialog.texts[12] = "0"; // then finishing
+    dialog.text(JobField::FinishAllowance) = "0"; // then finishing
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
 
     EXPECT_EQ(count(panes.a, "MODIN"), 1u);
@@ -87,24 +107,24 @@ TEST(ProgramOutput, OspTruncationIsVisibleInTheJob) {
     ThreadJob job;
     TextPanes panes;
     auto dialog = workedExampleDialog();
-    dialog.texts[1] = "1.2345";
-    dialog.feeds.fill("0.1");
+    dialog.text(JobField::Pitch) = "1.2345";
+    setEverySteps(dialog, "0.1");
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
     EXPECT_EQ(job.pitch, 1.234);
-    EXPECT_EQ(dialogTextsFromJob(job).text(2), "1.234");
+    EXPECT_EQ(dialogTextsFromJob(job).text(JobField::Pitch), "1.234");
 }
 
 TEST(ProgramOutput, FanucWithoutModinLeavesTheFieldsAlone) {
     ThreadJob job;
     TextPanes panes;
     auto dialog = workedExampleDialog();
-    dialog.texts[1] = "1.2345";
-    dialog.feeds.fill("0.1");
+    dialog.text(JobField::Pitch) = "1.2345";
+    setEverySteps(dialog, "0.1");
     dialog.choices.control = ControlFamily::Fanuc;
     dialog.choices.modin = false;
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
     EXPECT_EQ(job.pitch, 1.2345);
-    EXPECT_EQ(dialogTextsFromJob(job).text(2), "1.2345");
+    EXPECT_EQ(dialogTextsFromJob(job).text(JobField::Pitch), "1.2345");
     EXPECT_NE(panes.b.find(" F1.2345\r\n"), std::string::npos);
 }
 
@@ -123,11 +143,8 @@ TEST(ProgramOutput, EachPaneIsSetOnceAFirstThenB) {
 
 TEST(DialogRefill, BeforeTheFirstOutputEverythingIsEmpty) {
     const auto dialog = dialogTextsFromJob(ThreadJob{});
-    for (const auto& text : dialog.texts) {
+    for (const auto& text : dialog.texts.values) {
         EXPECT_EQ(text, "");
-    }
-    for (const auto& feed : dialog.feeds) {
-        EXPECT_EQ(feed, "");
     }
     EXPECT_FALSE(dialog.choices.outer);
 }
@@ -136,25 +153,25 @@ TEST(DialogRefill, ShowsTheStoredNumbers) {
     ThreadJob job;
     TextPanes panes;
     auto dialog = workedExampleDialog();
-    dialog.texts[2] = "3.50"; // width
-    dialog.texts[12] = "";    // allowance left empty
-    dialog.feeds[7] = "0.250";
+    dialog.text(JobField::Width) = "3.50";       // width
+    dialog.text(JobField::FinishAllowance) = ""; // allowance left empty
+    dialog.text(JobField::StepD2) = "0.250";
     dialog.choices.outer = true;
-    dialog.texts[11] = "34";
+    dialog.text(JobField::StockDiameter) = "34";
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
     auto refill = dialogTextsFromJob(job);
-    EXPECT_EQ(refill.text(3), "3.5");
-    EXPECT_EQ(refill.text(13), "0");
-    EXPECT_EQ(refill.text(18), "30");
-    EXPECT_EQ(refill.feeds[7], "0.25");
+    EXPECT_EQ(refill.text(JobField::Width), "3.5");
+    EXPECT_EQ(refill.text(JobField::FinishAllowance), "0");
+    EXPECT_EQ(refill.text(JobField::D3), "30");
+    EXPECT_EQ(refill.text(JobField::StepD2), "0.25");
     EXPECT_TRUE(refill.choices.outer);
 
-    dialog.texts[2] = "abc";
-    dialog.feeds[6] = "0";
+    dialog.text(JobField::Width) = "abc";
+    dialog.text(JobField::StepR4) = "0";
     ASSERT_FALSE(runProgramOutput(job, dialog, panes).ok()); // floor of width 0 is fine,
     refill = dialogTextsFromJob(job);                        // but the 0 step repeats
-    EXPECT_EQ(refill.text(3), "0");
-    EXPECT_EQ(refill.feeds[6], "");
+    EXPECT_EQ(refill.text(JobField::Width), "0");
+    EXPECT_EQ(refill.text(JobField::StepR4), "");
 }
 
 } // namespace

@@ -6,16 +6,23 @@ namespace quillmar::testing {
 
 // The worked example job: an inner thread, nose radius 0.4, pitch 6, floor 1,
 // D1 34, D2 = D3 30, both flanks 60 degrees, every corner 0.5, every step 0.25,
-// Z from 5 to -30, retract to X28, stock 30, no allowance, no taper.
+// Z from 5 to -30, retract to X28, stock 30, no allowance, no taper (the texts in the
+// order of the field table).
 inline DialogSnapshot workedExampleDialog() {
     DialogSnapshot dialog;
-    const char* texts[18] = {"0.4", "6",   "1",  "34", "30", "60",  "60", "0.5", "0.5",
-                             "0.5", "0.5", "30", "0",  "5",  "-30", "0",  "28",  "30"};
-    for (std::size_t i = 0; i < 18; ++i) {
-        dialog.texts[i] = texts[i];
-    }
-    dialog.feeds.fill("0.25");
+    dialog.texts.values = {"0.4",  "6",    "1",    "34",   "30",   "30",   "60",   "60",  "0.5",
+                           "0.5",  "0.5",  "0.5",  "30",   "0",    "5",    "-30",  "0",   "28",
+                           "0.25", "0.25", "0.25", "0.25", "0.25", "0.25", "0.25", "0.25"};
     return dialog;
+}
+
+// The same Z step in all eight segments.
+inline void setEverySteps(DialogSnapshot& dialog, const std::string& step) {
+    for (const JobFieldInfo& info : kJobFields) {
+        if (info.stepIndex >= 0) {
+            dialog.text(info.field) = step;
+        }
+    }
 }
 
 // Two plain text holders standing in for the window's panes; they count the settings.

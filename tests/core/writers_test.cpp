@@ -112,7 +112,7 @@ TEST(Writers, WithoutModinNeitherCallNorClosingLine) {
 
 TEST(Writers, NoPointInsideTheStock) {
     auto dialog = workedExampleDialog();
-    dialog.texts[11] = "40"; // stock 40: no inner diameter lies above it
+    dialog.text(JobField::StockDiameter) = "40"; // stock 40: no inner diameter lies above it
     const auto out = run(dialog);
     EXPECT_EQ(out.panes.a, "N000 MODIN OG34 XP=28 ZP=-30 FD=6\r\n(-----< D34 >-----)\r\n"
                            "N000 MODOUT\r\n\r\n");
@@ -132,7 +132,7 @@ TEST(Writers, ACounterOf1000PrintsAllItsDigits) {
 TEST(Writers, OuterThreadAddsTheGrooveDepth) {
     auto dialog = workedExampleDialog();
     dialog.choices.outer = true;
-    dialog.texts[11] = "34"; // stock at the outer crest
+    dialog.text(JobField::StockDiameter) = "34"; // stock at the outer crest
     const auto out = run(dialog);
     // The first outer point lies at d1 - 2 x 0.035419 and the floor at d2.
     EXPECT_NE(out.panes.a.find("N001 X33.929 Z10.750"), std::string::npos);
@@ -145,10 +145,11 @@ TEST(StandardWriter, TaperEndKeepsTheFinishingAllowance) {
     auto dialog = workedExampleDialog();
     dialog.choices.control = ControlFamily::Fanuc;
     dialog.choices.sequenceNumbers = false;
-    dialog.texts[15] = "1";  // taper 1 degree
-    dialog.texts[11] = "29"; // stock below every pass, so both runs write the same passes
+    dialog.text(JobField::TaperAngle) = "1"; // taper 1 degree
+    dialog.text(JobField::StockDiameter) =
+        "29"; // stock below every pass, so both runs write the same passes
     const auto finish = run(dialog);
-    dialog.texts[12] = "0.2";
+    dialog.text(JobField::FinishAllowance) = "0.2";
     const auto rough = run(dialog);
 
     const auto finishLines = linesOf(finish.panes.b);
@@ -167,7 +168,7 @@ TEST(StandardWriter, TaperEndKeepsTheFinishingAllowance) {
 
 TEST(StandardWriter, TaperWithoutAllowanceIsTheDirectFormulaBitForBit) {
     auto dialog = workedExampleDialog();
-    dialog.texts[15] = "1.5";
+    dialog.text(JobField::TaperAngle) = "1.5";
     Output out;
     ASSERT_TRUE(runProgramOutput(out.job, dialog, out.panes).ok());
     // The last written pass is point 17, and taperEndX holds its truncated end X.

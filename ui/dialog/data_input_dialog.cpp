@@ -49,13 +49,6 @@ template <typename Widget> Widget* grownToFit(Widget* widget) {
     return widget;
 }
 
-std::string textName(int n) {
-    return "Text" + std::to_string(n);
-}
-std::string feedName(int index) {
-    return "FEED" + std::to_string(index);
-}
-
 } // namespace
 
 DataInputDialog::DataInputDialog(ThreadJob& job, DialogHost& host, MessageBoxes& messages,
@@ -190,13 +183,8 @@ int DataInputDialog::openModal() {
 void DataInputDialog::refillFromJob() {
     const DialogSnapshot values = dialogTextsFromJob(job_);
     (values.choices.outer ? option1_ : option2_)->setChecked(true);
-    for (int n = 1; n <= 18; ++n) {
-        field(textName(n))->setFieldText(QString::fromStdString(values.text(n)));
-    }
-    for (int index = 0; index < 8; ++index) {
-        field(feedName(index))
-            ->setFieldText(
-                QString::fromStdString(values.feeds.at(static_cast<std::size_t>(index))));
+    for (const FieldSpec& spec : kFields) {
+        field(spec.name)->setFieldText(QString::fromStdString(values.text(spec.field)));
     }
     // The field that will hold the focus was given new text: offer it for typing over.
     if (auto* focused = qobject_cast<ChainField*>(focusWidget())) {
@@ -210,12 +198,8 @@ DialogSnapshot DataInputDialog::snapshot() const {
     values.choices.control = fanuc_->isChecked() ? ControlFamily::Fanuc : ControlFamily::Osp;
     values.choices.sequenceNumbers = checkSn_->isChecked();
     values.choices.modin = checkModin_->isChecked();
-    for (int n = 1; n <= 18; ++n) {
-        values.texts.at(static_cast<std::size_t>(n - 1)) = field(textName(n))->text().toStdString();
-    }
-    for (int index = 0; index < 8; ++index) {
-        values.feeds.at(static_cast<std::size_t>(index)) =
-            field(feedName(index))->text().toStdString();
+    for (const FieldSpec& spec : kFields) {
+        values.text(spec.field) = field(spec.name)->text().toStdString();
     }
     return values;
 }

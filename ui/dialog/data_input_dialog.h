@@ -3,6 +3,7 @@
 #include "core/program_output.h"
 #include "core/thread_job.h"
 #include "ui/dialog/dialog_host.h"
+#include "ui/dialog/form_layout.h"
 #include "ui/seams/message_boxes.h"
 
 #include <QDialog>
@@ -60,7 +61,7 @@ private:
     ThreadJob& job_;
     DialogHost& host_;
     MessageBoxes& messages_;
-    std::array<ChainField*, 26> fields_{}; // in tab order
+    std::array<ChainField*, kFields.size()> fields_{}; // in tab order
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
     QRadioButton* osp_ = nullptr;

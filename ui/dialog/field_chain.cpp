@@ -15,7 +15,9 @@ constexpr std::array<std::string_view, 1> kA1FTargets{"FEED5"};
 constexpr std::array<std::string_view, 1> kR2FTargets{"FEED4"};
 constexpr std::array<std::string_view, 1> kD1FTargets{"FEED7"};
 
-constexpr std::array<ChainLink, 26> kChain{{
+// The number of starts is not on the Enter walk: Enter there goes on to the button, as
+// from the last step.
+constexpr std::array<ChainLink, 27> kChain{{
     {"Text2", "Text3", {}},          {"Text3", "Text1", {}},
     {"Text1", "Text12", {}},         {"Text12", "Text13", {}},
     {"Text13", "Text14", {}},        {"Text14", "Text15", {}},
@@ -29,6 +31,7 @@ constexpr std::array<ChainLink, 26> kChain{{
     {"FEED2", "FEED3", kR2FTargets}, {"FEED3", "FEED4", kD1FTargets},
     {"FEED4", "FEED5", {}},          {"FEED5", "FEED6", {}},
     {"FEED6", "FEED7", {}},          {"FEED7", "Command1", {}},
+    {"TextStarts", "Command1", {}},
 }};
 
 } // namespace

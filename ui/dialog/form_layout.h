@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/job_fields.h"
+
 #include <QtGlobal>
 #include <array>
 #include <string_view>
@@ -24,6 +26,7 @@ enum class CaptionFont { Gothic, Latin };
 // control names; the FEED array's elements are "FEED0" to "FEED7" because object
 // names cannot carry an index in parentheses.
 struct FieldSpec {
+    JobField field;
     std::string_view name;
     TwipsRect box;
     std::string_view label;
@@ -40,58 +43,55 @@ constexpr TwipsRect labelRect(const FieldSpec& field) {
 
 namespace form_detail {
 // Left and middle column captions reach up to their box; the FEED captions are 495 wide.
-constexpr FieldSpec left(std::string_view name, int top, std::string_view label,
-                         std::string_view caption, int labelLeft) {
-    return {name,
-            {1320, top, 1335, 375},
-            label,
-            caption,
-            labelLeft,
-            1320 - labelLeft,
-            CaptionFont::Gothic};
+// Object names and captions come from the field table.
+constexpr FieldSpec spec(JobField field, TwipsRect box, std::string_view label, int labelLeft,
+                         int labelWidth, CaptionFont font) {
+    const JobFieldInfo& info = fieldInfo(field);
+    return {field, info.widgetName, box, label, info.caption, labelLeft, labelWidth, font};
 }
-constexpr FieldSpec middle(std::string_view name, int top, std::string_view label,
-                           std::string_view caption) {
-    return {name, {3360, top, 1215, 375}, label, caption, 2880, 480, CaptionFont::Latin};
+constexpr FieldSpec left(JobField field, int top, std::string_view label, int labelLeft) {
+    return spec(field, {1320, top, 1335, 375}, label, labelLeft, 1320 - labelLeft,
+                CaptionFont::Gothic);
 }
-constexpr FieldSpec feed(std::string_view name, int top, int height, std::string_view label,
-                         std::string_view caption) {
-    return {name, {5280, top, 1215, height}, label, caption, 4800, 495, CaptionFont::Latin};
+constexpr FieldSpec middle(JobField field, int top, std::string_view label) {
+    return spec(field, {3360, top, 1215, 375}, label, 2880, 480, CaptionFont::Latin);
+}
+constexpr FieldSpec feed(JobField field, int top, int height, std::string_view label) {
+    return spec(field, {5280, top, 1215, height}, label, 4800, 495, CaptionFont::Latin);
 }
 } // namespace form_detail
 
-// The 26 fields in tab order: the left column top to bottom, the middle column, then
-// the Z steps.
-inline constexpr std::array<FieldSpec, 26> kFields{
-    form_detail::left("Text2", 2760, "Label2", QT_TRANSLATE_NOOP("DataInput", "ピッチ"), 480),
-    form_detail::left("Text3", 3240, "Label3", QT_TRANSLATE_NOOP("DataInput", "幅"), 720),
-    form_detail::left("Text1", 3720, "Label1", QT_TRANSLATE_NOOP("DataInput", "ノーズR"), 480),
-    form_detail::left("Text12", 4200, "Label23", QT_TRANSLATE_NOOP("DataInput", "素材径"), 480),
-    form_detail::left("Text13", 4680, "Label25", QT_TRANSLATE_NOOP("DataInput", "X軸 仕上げ代"),
-                      120),
-    form_detail::left("Text14", 5160, "Label26", QT_TRANSLATE_NOOP("DataInput", "Z軸 開始点"), 120),
-    form_detail::left("Text15", 5640, "Label27", QT_TRANSLATE_NOOP("DataInput", "Z軸 終了点"), 120),
-    form_detail::left("Text16", 6120, "Label28", QT_TRANSLATE_NOOP("DataInput", "テーパー角度"),
-                      120),
-    form_detail::left("Text17", 6600, "Label29", QT_TRANSLATE_NOOP("DataInput", "X軸退避位置"),
-                      120),
-    form_detail::middle("Text4", 2760, "Label4", "D 1"),
-    form_detail::middle("Text5", 3240, "Label5", "D 2"),
-    form_detail::middle("Text18", 3720, "Label30", "D 3"),
-    form_detail::middle("Text6", 4200, "Label6", "A 1"),
-    form_detail::middle("Text7", 4680, "Label7", "A 2"),
-    form_detail::middle("Text8", 5160, "Label8", "R 1"),
-    form_detail::middle("Text9", 5640, "Label9", "R 2"),
-    form_detail::middle("Text10", 6120, "Label10", "R 3"),
-    form_detail::middle("Text11", 6600, "Label11", "R 4"),
-    form_detail::feed("FEED0", 2760, 405, "F0", "R1-F"),
-    form_detail::feed("FEED1", 3240, 405, "F1", "A1-F"),
-    form_detail::feed("FEED2", 3720, 405, "F2", "R2-F"),
-    form_detail::feed("FEED3", 4200, 405, "F3", "D1-F"),
-    form_detail::feed("FEED4", 4680, 405, "F4", "R3-F"),
-    form_detail::feed("FEED5", 5160, 405, "F5", "A2-F"),
-    form_detail::feed("FEED6", 5640, 405, "F6", "R4-F"),
-    form_detail::feed("FEED7", 6120, 375, "F7", "D2-F"),
+// The 27 fields in tab order: the left column top to bottom, the middle column, the
+// Z steps, then the number of starts in the free place under the steps.
+inline constexpr std::array<FieldSpec, 27> kFields{
+    form_detail::left(JobField::Pitch, 2760, "Label2", 480),
+    form_detail::left(JobField::Width, 3240, "Label3", 720),
+    form_detail::left(JobField::NoseRadius, 3720, "Label1", 480),
+    form_detail::left(JobField::StockDiameter, 4200, "Label23", 480),
+    form_detail::left(JobField::FinishAllowance, 4680, "Label25", 120),
+    form_detail::left(JobField::ZStart, 5160, "Label26", 120),
+    form_detail::left(JobField::ZEnd, 5640, "Label27", 120),
+    form_detail::left(JobField::TaperAngle, 6120, "Label28", 120),
+    form_detail::left(JobField::XRetract, 6600, "Label29", 120),
+    form_detail::middle(JobField::D1, 2760, "Label4"),
+    form_detail::middle(JobField::D2, 3240, "Label5"),
+    form_detail::middle(JobField::D3, 3720, "Label30"),
+    form_detail::middle(JobField::A1, 4200, "Label6"),
+    form_detail::middle(JobField::A2, 4680, "Label7"),
+    form_detail::middle(JobField::R1, 5160, "Label8"),
+    form_detail::middle(JobField::R2, 5640, "Label9"),
+    form_detail::middle(JobField::R3, 6120, "Label10"),
+    form_detail::middle(JobField::R4, 6600, "Label11"),
+    form_detail::feed(JobField::StepR1, 2760, 405, "F0"),
+    form_detail::feed(JobField::StepA1, 3240, 405, "F1"),
+    form_detail::feed(JobField::StepR2, 3720, 405, "F2"),
+    form_detail::feed(JobField::StepD1, 4200, 405, "F3"),
+    form_detail::feed(JobField::StepR3, 4680, 405, "F4"),
+    form_detail::feed(JobField::StepA2, 5160, 405, "F5"),
+    form_detail::feed(JobField::StepR4, 5640, 405, "F6"),
+    form_detail::feed(JobField::StepD2, 6120, 375, "F7"),
+    form_detail::spec(JobField::Starts, {5280, 6600, 1215, 375}, "Label31", 4800, 480,
+                      CaptionFont::Gothic),
 };
 
 // A field accepts at most this many typed characters.

@@ -18,4 +18,14 @@ inline QString captionText(std::string_view utf8) {
     return QCoreApplication::translate("DataInput", utf8.data());
 }
 
+// The field table (core/job_fields.h) keeps the core free of Qt, so lupdate finds its
+// Japanese captions here; a test checks that each of them has its English.
+inline constexpr const char* kFieldCaptionTexts[] = {
+    QT_TRANSLATE_NOOP("DataInput", "ノーズR"),      QT_TRANSLATE_NOOP("DataInput", "ピッチ"),
+    QT_TRANSLATE_NOOP("DataInput", "幅"),           QT_TRANSLATE_NOOP("DataInput", "素材径"),
+    QT_TRANSLATE_NOOP("DataInput", "X軸 仕上げ代"), QT_TRANSLATE_NOOP("DataInput", "Z軸 開始点"),
+    QT_TRANSLATE_NOOP("DataInput", "Z軸 終了点"),   QT_TRANSLATE_NOOP("DataInput", "テーパー角度"),
+    QT_TRANSLATE_NOOP("DataInput", "X軸退避位置"),  QT_TRANSLATE_NOOP("DataInput", "条数"),
+};
+
 } // namespace quillmar

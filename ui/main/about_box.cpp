@@ -1,5 +1,6 @@
 #include "ui/main/about_box.h"
 
+#include "quillmar_version.h"
 #include "ui/dialog/twips.h"
 #include "ui/main/program_icons.h"
 #include "ui/main/system_info_registry.h"
@@ -58,6 +59,7 @@ AboutBox::AboutBox(MessageBoxes& messages, const RegistryReader& registry, Progr
 }
 
 QString AboutBox::versionText() {
+    // The About box shows the whole version, points and all.
     return QStringLiteral("Ver. %1.%2.%3")
         .arg(QUILLMAR_VERSION_MAJOR)
         .arg(QUILLMAR_VERSION_MINOR)

@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include "graphics/graphics.h"
+#include "quillmar_version.h"
 #include "ui/dialog/data_input_dialog.h"
 #include "ui/dialog/twips.h"
 #include "ui/main/main_toolbar.h"
@@ -68,7 +69,7 @@ QList<QRect> screenAreas() {
 MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, QWidget* parent)
     : QMainWindow(parent), services_(services), settings_(settings) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quillmar  Ver. 1.12"));
+    setWindowTitle(QStringLiteral("Quillmar  Ver. " QUILLMAR_TITLE_VERSION));
     setWindowIcon(programIcon());
     menus_ = buildMainMenus(*menuBar());
     buildClientArea();

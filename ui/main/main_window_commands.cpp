@@ -1,3 +1,5 @@
+#include "core/multi_start_note.h"
+#include "core/plain_number_text.h"
 #include "graphics/graphics.h"
 #include "ui/dialog/data_input_dialog.h"
 #include "ui/main/about_box.h"
@@ -8,8 +10,11 @@
 #include "ui/main/output_pane.h"
 #include "ui/main/pane_texts.h"
 #include "ui/main/save_command.h"
+#include "ui/main/status_panels.h"
 #include "ui/paint/picture_box.h"
 #include "ui/paint/readout_box.h"
+
+#include <QCoreApplication>
 
 namespace quillmar {
 
@@ -54,7 +59,15 @@ void MainWindow::dataInputCommand() {
     if (dataInput_ == nullptr) {
         dataInput_ = new DataInputDialog(job_, *this, services_.messages, this);
     }
-    dataInput_->openModal();
+    const bool output = dataInput_->openModal() == QDialog::Accepted;
+    const std::optional<double> approach = multiStartApproach(job_);
+    if (output && approach) {
+        statusBar_->setStatusText(
+            QCoreApplication::translate(
+                "MainWindow", "%1条ねじ: 最後の条は Z軸 開始点の %2 mm 手前から始まります")
+                .arg(job_.starts)
+                .arg(QString::fromStdString(plainNumberText(*approach))));
+    }
 }
 
 void MainWindow::saveCommand() {

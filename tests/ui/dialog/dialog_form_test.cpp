@@ -24,15 +24,20 @@ struct Placement {
 
 // Hand-converted from the form's design table.
 const Placement kFieldPlacements[] = {
-    {"Text2", {88, 184, 89, 25}},  {"Text3", {88, 216, 89, 25}},   {"Text1", {88, 248, 89, 25}},
-    {"Text12", {88, 280, 89, 25}}, {"Text13", {88, 312, 89, 25}},  {"Text14", {88, 344, 89, 25}},
-    {"Text15", {88, 376, 89, 25}}, {"Text16", {88, 408, 89, 25}},  {"Text17", {88, 440, 89, 25}},
-    {"Text4", {224, 184, 81, 25}}, {"Text5", {224, 216, 81, 25}},  {"Text18", {224, 248, 81, 25}},
-    {"Text6", {224, 280, 81, 25}}, {"Text7", {224, 312, 81, 25}},  {"Text8", {224, 344, 81, 25}},
-    {"Text9", {224, 376, 81, 25}}, {"Text10", {224, 408, 81, 25}}, {"Text11", {224, 440, 81, 25}},
-    {"FEED0", {352, 184, 81, 27}}, {"FEED1", {352, 216, 81, 27}},  {"FEED2", {352, 248, 81, 27}},
-    {"FEED3", {352, 280, 81, 27}}, {"FEED4", {352, 312, 81, 27}},  {"FEED5", {352, 344, 81, 27}},
-    {"FEED6", {352, 376, 81, 27}}, {"FEED7", {352, 408, 81, 25}},
+    {"Text2", {88, 184, 89, 25}},       {"Text3", {88, 216, 89, 25}},
+    {"Text1", {88, 248, 89, 25}},       {"Text12", {88, 280, 89, 25}},
+    {"Text13", {88, 312, 89, 25}},      {"Text14", {88, 344, 89, 25}},
+    {"Text15", {88, 376, 89, 25}},      {"Text16", {88, 408, 89, 25}},
+    {"Text17", {88, 440, 89, 25}},      {"Text4", {224, 184, 81, 25}},
+    {"Text5", {224, 216, 81, 25}},      {"Text18", {224, 248, 81, 25}},
+    {"Text6", {224, 280, 81, 25}},      {"Text7", {224, 312, 81, 25}},
+    {"Text8", {224, 344, 81, 25}},      {"Text9", {224, 376, 81, 25}},
+    {"Text10", {224, 408, 81, 25}},     {"Text11", {224, 440, 81, 25}},
+    {"FEED0", {352, 184, 81, 27}},      {"FEED1", {352, 216, 81, 27}},
+    {"FEED2", {352, 248, 81, 27}},      {"FEED3", {352, 280, 81, 27}},
+    {"FEED4", {352, 312, 81, 27}},      {"FEED5", {352, 344, 81, 27}},
+    {"FEED6", {352, 376, 81, 27}},      {"FEED7", {352, 408, 81, 25}},
+    {"TextStarts", {352, 440, 81, 25}},
 };
 
 TEST_F(DataInputForm, WindowIsTheFixedDesignedSizeWithItsCaption) {
@@ -78,6 +83,7 @@ const CaptionPlacement kCaptionPlacements[] = {
     {"Label30", "D 3", {192, 256}, 17},
     {"Label6", "A 1", {192, 288}, 17},
     {"Label7", "A 2", {192, 320}, 17},
+    {"Label31", "条数", {320, 448}, 17},
     {"Label8", "R 1", {192, 352}, 17},
     {"Label9", "R 2", {192, 384}, 17},
     {"Label10", "R 3", {192, 416}, 17},
@@ -193,16 +199,16 @@ TEST_F(DataInputForm, FirstShowingPutsTheFocusInThePitch) {
 TEST_F(DataInputForm, TabRunsThroughFieldsThenButtonsFramesAndBoxes) {
     showActive();
     QStringList visited{focusName()};
-    for (int i = 0; i < 33; ++i) {
+    for (int i = 0; i < 34; ++i) {
         pressKeyInFocus(Qt::Key_Tab);
         visited << focusName();
     }
-    const QStringList expected{"Text2",   "Text3",      "Text1",    "Text12",   "Text13",  "Text14",
-                               "Text15",  "Text16",     "Text17",   "Text4",    "Text5",   "Text18",
-                               "Text6",   "Text7",      "Text8",    "Text9",    "Text10",  "Text11",
-                               "FEED0",   "FEED1",      "FEED2",    "FEED3",    "FEED4",   "FEED5",
-                               "FEED6",   "FEED7",      "Command1", "Command2", "Option2", "OSP",
-                               "CheckSN", "CheckModin", "Text2",    "Text3"};
+    const QStringList expected{"Text2",  "Text3",   "Text1",      "Text12",   "Text13",   "Text14",
+                               "Text15", "Text16",  "Text17",     "Text4",    "Text5",    "Text18",
+                               "Text6",  "Text7",   "Text8",      "Text9",    "Text10",   "Text11",
+                               "FEED0",  "FEED1",   "FEED2",      "FEED3",    "FEED4",    "FEED5",
+                               "FEED6",  "FEED7",   "TextStarts", "Command1", "Command2", "Option2",
+                               "OSP",    "CheckSN", "CheckModin", "Text2",    "Text3"};
     EXPECT_EQ(visited, expected);
 }
 

@@ -14,7 +14,7 @@ using OpeningAndClosing = DialogTest;
 const char* const kAllFields[] = {
     "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",  "Text9",
     "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18",
-    "FEED0",  "FEED1",  "FEED2",  "FEED3",  "FEED4",  "FEED5",  "FEED6",  "FEED7"};
+    "FEED0",  "FEED1",  "FEED2",  "FEED3",  "FEED4",  "FEED5",  "FEED6",  "FEED7",  "TextStarts"};
 
 bool checked(const DialogTest& test, QAbstractButton* button) {
     (void)test;
@@ -82,6 +82,7 @@ TEST_F(OpeningAndClosing, ReopeningShowsTheStoredNumbersNotTheTypedTexts) {
         typeInto("Text13", "");
         typeInto("Text16", "abc");
         typeInto("FEED2", ""); // the flank ends past this corner: one point, no harm
+        typeInto("TextStarts", "1.0");
         clickButton("Command1");
     });
     ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().text.toStdString();
@@ -95,6 +96,7 @@ TEST_F(OpeningAndClosing, ReopeningShowsTheStoredNumbersNotTheTypedTexts) {
         EXPECT_EQ(field("FEED2")->text(), "");
         EXPECT_EQ(field("FEED0")->text(), "0.25");
         EXPECT_EQ(field("FEED7")->text(), "0.25");
+        EXPECT_EQ(field("TextStarts")->text(), "1");
         EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
     });
 }

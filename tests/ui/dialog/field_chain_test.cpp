@@ -31,13 +31,17 @@ std::ptrdiff_t chainPosition(std::string_view field) {
     return link == chain.end() ? -1 : std::distance(chain.begin(), link);
 }
 
+// Every field but the number of starts, which comes last in the tab order and is
+// left out of the Enter walk.
 TEST(FieldChain, EnterWalksEveryFieldOnceInTabOrderAndEndsOnCommand1) {
     const auto visited = walkFrom("Text2");
-    ASSERT_EQ(visited.size(), kFields.size());
-    for (std::size_t i = 0; i < kFields.size(); ++i) {
+    ASSERT_EQ(visited.size(), kFields.size() - 1);
+    for (std::size_t i = 0; i < visited.size(); ++i) {
         EXPECT_EQ(visited[i], kFields[i].name) << "step " << i;
     }
+    EXPECT_EQ(kFields.back().name, "TextStarts");
     EXPECT_EQ(chainLinkOf("FEED7")->next, "Command1");
+    EXPECT_EQ(chainLinkOf("TextStarts")->next, "Command1");
 }
 
 TEST(FieldChain, LeftColumnLeadsIntoTheMiddleColumnNotTheSteps) {

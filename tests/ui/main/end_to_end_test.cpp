@@ -19,34 +19,6 @@
 namespace quillmar::testing {
 namespace {
 
-// The job-file key of each dialog field.
-const std::map<std::string, const char*> kJobKeys = {{"Text1", "noseRadius"},
-                                                     {"Text2", "pitch"},
-                                                     {"Text3", "width"},
-                                                     {"Text4", "d1"},
-                                                     {"Text5", "d2"},
-                                                     {"Text18", "d3"},
-                                                     {"Text6", "a1"},
-                                                     {"Text7", "a2"},
-                                                     {"Text8", "r1"},
-                                                     {"Text9", "r2"},
-                                                     {"Text10", "r3"},
-                                                     {"Text11", "r4"},
-                                                     {"Text12", "stockDiameter"},
-                                                     {"Text13", "finishAllowance"},
-                                                     {"Text14", "zStart"},
-                                                     {"Text15", "zEnd"},
-                                                     {"Text16", "taperAngle"},
-                                                     {"Text17", "xRetract"},
-                                                     {"FEED0", "stepR1"},
-                                                     {"FEED1", "stepA1"},
-                                                     {"FEED2", "stepR2"},
-                                                     {"FEED3", "stepD1"},
-                                                     {"FEED4", "stepR3"},
-                                                     {"FEED5", "stepA2"},
-                                                     {"FEED6", "stepR4"},
-                                                     {"FEED7", "stepD2"}};
-
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -55,8 +27,9 @@ QByteArray readAll(const QString& path) {
 class EndToEnd : public MainWindowTest {
 protected:
     // Types every value of the worked example, each followed by Enter, starting in the
-    // field the dialog opens in, then presses Enter on "プログラム出力".
-    void typeWorkedExampleThroughTheEnterChain(QDialog& dialog) {
+    // field the dialog opens in, then (with starts) types the number of starts, and
+    // presses Enter on "プログラム出力".
+    void typeWorkedExampleThroughTheEnterChain(QDialog& dialog, const QString& starts) {
         for (const auto& [name, text] : workedExampleTyping()) {
             QWidget* focused = QApplication::focusWidget();
             ASSERT_NE(focused, nullptr);
@@ -65,11 +38,17 @@ protected:
             QTest::keyClick(focused, Qt::Key_Return);
         }
         ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        if (!starts.isEmpty()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("TextStarts"));
+            QTest::keyClicks(QApplication::focusWidget(), starts);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_FALSE(dialog.isVisible());
     }
 
-    void generateThroughTheDialog() {
+    void generateThroughTheDialog(const QString& starts = {}) {
         bool typed = false;
         whenModalDialogShown(window.get(), [&](QDialog& shown) {
             auto* dialog = &shown;
@@ -77,7 +56,7 @@ protected:
             QApplication::setActiveWindow(dialog);
             ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
             typed = true;
-            typeWorkedExampleThroughTheEnterChain(*dialog);
+            typeWorkedExampleThroughTheEnterChain(*dialog, starts);
             if (dialog->isVisible()) {
                 dialog->hide();
             }
@@ -95,7 +74,12 @@ protected:
     QString writeJobFile() const {
         QByteArray job = "side = inner\n";
         for (const auto& [name, text] : workedExampleTyping()) {
-            job += QByteArray(kJobKeys.at(name)) + " = " + text + "\n";
+            for (const JobFieldInfo& info : kJobFields) {
+                if (info.widgetName == name) {
+                    job += QByteArray(info.key.data(), qsizetype(info.key.size())) + " = " + text +
+                           "\n";
+                }
+            }
         }
         const QString path = folder.filePath(QStringLiteral("worked.job"));
         QFile file(path);
@@ -136,6 +120,17 @@ TEST_F(EndToEnd, TheWindowSavesExactlyWhatTheHeadlessGeneratorWrites) {
     EXPECT_TRUE(macro.endsWith("N000 MODOUT\r\n\r\n\r\n")); // block, empty line, Save's CR LF
     EXPECT_EQ(macro, readAll(genMacro));
     EXPECT_EQ(standard, readAll(genStandard));
+}
+
+TEST_F(EndToEnd, AThreeStartOutputFeedsByTheLeadAndSaysWhereTheLastStartBegins) {
+    generateThroughTheDialog(QStringLiteral("3"));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(pane("txtDataB")
+                    ->programText()
+                    .startsWith(QStringLiteral(
+                        "(-----< D34 >-----)\r\nN001 G00 X30.07 Z10.75\r\nN000 G34 Z-30 F18\r\n")));
+    EXPECT_EQ(statusText(),
+              QStringLiteral("3条ねじ: 最後の条は Z軸 開始点の 18 mm 手前から始まります"));
 }
 
 } // namespace

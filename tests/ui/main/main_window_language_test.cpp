@@ -1,4 +1,6 @@
+#include "core/job_fields.h"
 #include "tests/ui/main/main_window_test_support.h"
+#include "ui/dialog/utf8_text.h"
 #include "ui/main/output_pane.h"
 #include "ui/main/program_language.h"
 
@@ -64,6 +66,13 @@ TEST_F(Language, EnglishChangesTheCaptionsAndNotAByteOfTheProgramsJapaneseIsTheD
     auto* toolbar = window->findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     EXPECT_EQ(toolbar->actions().first()->toolTip(), QStringLiteral("Clear all data"));
     EXPECT_EQ(programs(), japanesePrograms);
+    // Every Japanese caption of the field table has its English.
+    for (const JobFieldInfo& info : kJobFields) {
+        const QString japanese = QString::fromUtf8(info.caption.data(), info.caption.size());
+        if (japanese.toLatin1() != japanese.toUtf8()) {
+            EXPECT_NE(captionText(info.caption), japanese) << info.caption;
+        }
+    }
 }
 
 TEST_F(Language, TheChoiceIsRememberedAndAppliesFromTheNextStart) {

@@ -19,11 +19,10 @@ namespace quillmar::testing {
 DialogSnapshot workedExampleSnapshot() {
     DialogSnapshot snapshot;
     for (const auto& [name, text] : workedExampleTyping()) {
-        const std::string field = name;
-        if (field.rfind("FEED", 0) == 0) {
-            snapshot.feeds.at(std::stoi(field.substr(4))) = text;
-        } else {
-            snapshot.texts.at(std::stoi(field.substr(4)) - 1) = text;
+        for (const JobFieldInfo& info : kJobFields) {
+            if (info.widgetName == name) {
+                snapshot.text(info.field) = text;
+            }
         }
     }
     return snapshot;
