@@ -5,9 +5,9 @@
 #include "graphics/recording_surface.h"
 #include "nc/nc_line_reader.h"
 #include "qt_benchmark_main.h"
-#include "ui/paint/paint_plan.h"
-#include "ui/paint/picture_painting.h"
-#include "ui/paint/system_colours.h"
+#include "render/paint_plan.h"
+#include "render/picture_painting.h"
+#include "render/system_colours.h"
 
 #include <QFont>
 #include <QGuiApplication>

@@ -102,6 +102,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         } else if (word == "--version") {
             line.action = CommandLine::Action::Version;
             return line;
+        } else if (word == "--fields") {
+            line.listFields = true;
         } else {
             const auto equals = word.find('=');
             const std::string name = word.substr(0, equals);
@@ -127,6 +129,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         if (!problem.empty()) {
             return badUsage(problem);
         }
+    }
+    if (line.listFields && line.writesFiles()) {
+        return badUsage("'--fields' writes no programs or pictures: leave out the file options");
     }
     if (jobFiles.empty()) {
         return badUsage("no job file given");
@@ -187,6 +192,9 @@ std::string helpText() {
            "  --points-picture FILE   draw the point graphic into FILE (.png or .svg)\n"
            "  --cutting-picture FILE  draw the cutting graphic into FILE (.png or .svg)\n"
            "  --size WIDTHxHEIGHT     the pictures' size in pixels (default 800x400)\n"
+           "      --fields            write the runs as they will be used (every key = value,\n"
+           "                            runs separated by [run]) instead of the programs;\n"
+           "                            a run that stops on its data is the last listed\n"
            "      --help              display this help and exit\n"
            "      --version           output version information and exit\n"
            "\n"
@@ -203,6 +211,11 @@ std::string helpText() {
            "xRetract; the Z steps stepR1 stepA1 stepR2 stepD1 stepR3 stepA2 stepR4 stepD2;\n"
            "starts, the starts of a multi-start thread (1 to 99; every pass feeds by the\n"
            "lead, starts x pitch).\n"
+           "The key form names a thread of a standard (form = Tr40x7, M20x2.5-6g,\n"
+           "1-5 ACME, G1/2, 1/2-14 NPT ...): with the run's side and noseRadius it fills\n"
+           "pitch, width, d1 to d3, a1, a2, r1 to r4, stockDiameter, taperAngle and starts;\n"
+           "with cusp = HEIGHT (mm) also the eight steps, each the largest whose scallop\n"
+           "stays within HEIGHT. Any of those keys given in the same run wins over the form.\n"
            "\n"
            "Exit status:\n"
            " 0  if OK,\n"
@@ -212,7 +225,8 @@ std::string helpText() {
            "Examples:\n"
            "  quillmar-gen --macro thread.MIN --standard thread.NC worked-example.job\n"
            "  quillmar-gen --points-picture points.png --cutting-picture cutting.svg \\\n"
-           "      --size 1200x600 worked-example.job\n";
+           "      --size 1200x600 worked-example.job\n"
+           "  quillmar-gen --fields outer-trapezoidal-form.job\n";
 }
 
 std::string versionText() {

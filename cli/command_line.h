@@ -24,7 +24,8 @@ struct CommandLine {
     std::optional<std::string> pointsPicture;  // the point graphic, .png or .svg
     std::optional<std::string> cuttingPicture; // the cutting graphic, .png or .svg
     PictureSize pictureSize;
-    std::string problem; // BadUsage: what is wrong
+    bool listFields = false; // --fields: the runs as they are used, instead of programs
+    std::string problem;     // BadUsage: what is wrong
 
     bool wantsPictures() const { return pointsPicture || cuttingPicture; }
     // Any file at all: without one, the standard program goes to standard output.

@@ -7,19 +7,22 @@
 namespace quillmar {
 namespace {
 
-enum class KeyKind { Side, Control, SequenceNumbers, Modin };
+enum class KeyKind { Side, Control, SequenceNumbers, Modin, Form, Cusp };
 
 struct ChoiceKey {
     std::string_view name;
     KeyKind kind;
 };
 
-// The keys of the dialog's choices; every other key names a field of the field table.
-constexpr std::array<ChoiceKey, 4> kChoiceKeys{{
+// The keys of the dialog's choices and of the thread form; every other key names a
+// field of the field table.
+constexpr std::array<ChoiceKey, 6> kChoiceKeys{{
     {"side", KeyKind::Side},
     {"control", KeyKind::Control},
     {"sequenceNumbers", KeyKind::SequenceNumbers},
     {"modin", KeyKind::Modin},
+    {"form", KeyKind::Form},
+    {"cusp", KeyKind::Cusp},
 }};
 
 const ChoiceKey* findChoiceKey(std::string_view name) {
@@ -106,9 +109,21 @@ std::string choiceError(std::string_view key, std::string_view value, std::strin
 }
 
 // Stores one choice into the run; returns a message when the value is refused.
-std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::string_view value) {
+std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::string_view value,
+                                       int line) {
     std::optional<bool> flag;
     switch (key.kind) {
+    case KeyKind::Form:
+        if (value.empty()) {
+            return std::string("form needs a thread designation, e.g. form = Tr40x7");
+        }
+        run.form = std::string(value);
+        run.formLine = line;
+        return std::nullopt;
+    case KeyKind::Cusp:
+        run.cusp = std::string(value);
+        run.cuspLine = line;
+        return std::nullopt;
     case KeyKind::Side:
         if (!(flag = chooseWord(value, {"outer", true}, {"inner", false}))) {
             return choiceError(key.name, value, "outer", "inner");
@@ -188,7 +203,7 @@ private:
             result.runs.back().texts[*field] = std::string(value);
             return true;
         }
-        const auto refused = applyChoice(result.runs.back(), *choice, value);
+        const auto refused = applyChoice(result.runs.back(), *choice, value, number);
         if (refused) {
             return fail(number, *refused);
         }

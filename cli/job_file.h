@@ -20,6 +20,12 @@ struct JobRun {
     std::optional<bool> sequenceNumbers;
     std::optional<bool> modin;
     FieldTexts<std::optional<std::string>> texts;
+    // A thread designation whose groove fills the fields that no key of the run sets,
+    // and the largest scallop height that also fills the eight steps; each with its line.
+    std::optional<std::string> form;
+    int formLine = 0;
+    std::optional<std::string> cusp;
+    int cuspLine = 0;
 };
 
 struct JobFileError {

@@ -1,5 +1,6 @@
 #include "cli/job_runner.h"
 
+#include "cli/run_fields.h"
 #include "core/pass_values.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
@@ -32,14 +33,18 @@ private:
 };
 
 // The dialog as the window shows it when it is opened for this run: texts refilled
-// from the job (empty before the first output), choices as the user left them.
-DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const JobRun& run) {
+// from the job (empty before the first output), choices as the user left them, the
+// run's form filled in as the thread standard dialog fills it, and the run's own keys
+// typed over all of that.
+DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const JobRun& run,
+                            std::optional<JobFileError>& formError) {
     DialogSnapshot dialog = dialogTextsFromJob(job);
     choices.outer = run.outer.value_or(choices.outer);
     choices.control = run.control.value_or(choices.control);
     choices.sequenceNumbers = run.sequenceNumbers.value_or(choices.sequenceNumbers);
     choices.modin = run.modin.value_or(choices.modin);
     dialog.choices = choices;
+    formError = fillFromForm(dialog, run);
     for (const JobFieldInfo& info : kJobFields) {
         if (run.texts[info.field]) {
             dialog.text(info.field) = *run.texts[info.field];
@@ -50,13 +55,20 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
 
 } // namespace
 
-JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged) {
+JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged,
+                  const RunStarting& onRunStarting) {
     ThreadJob job;
     OutputChoices choices; // the dialog's first showing: inner, OSP, both boxes checked
     StringPanes panes(job, onPaneChanged);
     JobOutcome outcome;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const DialogSnapshot dialog = dialogForRun(job, choices, runs[i]);
+        const DialogSnapshot dialog = dialogForRun(job, choices, runs[i], outcome.formError);
+        if (outcome.formError) {
+            return outcome;
+        }
+        if (onRunStarting) {
+            onRunStarting(dialog);
+        }
         if (!runProgramOutput(job, dialog, panes).ok()) {
             outcome.failedRun = static_cast<int>(i) + 1;
             outcome.failedRunLine = runs[i].firstLine;

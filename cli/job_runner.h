@@ -5,18 +5,20 @@
 #include "core/thread_job.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace quillmar {
 
 struct JobOutcome {
-    int failedRun = 0;        // 1-based number of the run that stopped; 0 when all ran
-    int failedRunLine = 0;    // the line that opened that run
-    std::string macroText;    // txtDataA after the runs
-    std::string standardText; // txtDataB after the runs
-    ThreadJob job;            // the job record after the runs
-    bool ok() const { return failedRun == 0; }
+    std::optional<JobFileError> formError; // a run's form that cannot be made; nothing ran
+    int failedRun = 0;                     // 1-based number of the run that stopped; 0 when all ran
+    int failedRunLine = 0;                 // the line that opened that run
+    std::string macroText;                 // txtDataA after the runs
+    std::string standardText;              // txtDataB after the runs
+    ThreadJob job;                         // the job record after the runs
+    bool ok() const { return failedRun == 0 && !formError; }
 };
 
 // Presses "プログラム出力" once per run, in order, starting from empty panes and a fresh
@@ -26,8 +28,12 @@ struct JobOutcome {
 //
 // onPaneChanged, when given, is called each time a run sets a pane's text, with the
 // job as it stands at that moment: where the window redraws that pane's graphic.
+//
+// onRunStarting, when given, sees each run's dialog just before its output is made.
 using PaneChanged = std::function<void(Pane pane, const std::string& text, const ThreadJob& job)>;
-JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {});
+using RunStarting = std::function<void(const DialogSnapshot& dialog)>;
+JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {},
+                  const RunStarting& onRunStarting = {});
 
 // What Save writes from a pane: its text followed by one CR LF.
 std::string savedBytes(const std::string& paneText);

@@ -8,6 +8,7 @@
 #include "cli/join_text.h"
 #include "cli/pane_pictures.h"
 #include "cli/picture_encoding.h"
+#include "cli/run_fields.h"
 
 #include <iostream>
 #include <optional>
@@ -130,11 +131,30 @@ int generate(const CommandLine& line) {
             pictures->paneChanged(pane, text, job);
         };
     }
-    const JobOutcome outcome = runJob(job.runs, redraw);
+    std::vector<DialogSnapshot> dialogs;
+    RunStarting collect;
+    if (line.listFields) {
+        collect = [&dialogs](const DialogSnapshot& dialog) { dialogs.push_back(dialog); };
+    }
+    const JobOutcome outcome = runJob(job.runs, redraw, collect);
+    if (outcome.formError) {
+        std::cerr << describeJobFileError(shownName, *outcome.formError) << "\n";
+        return kExitBadInput;
+    }
+    // The fields are listed up to the run that stopped, so that a script sees what that
+    // run was given.
+    if (line.listFields) {
+        if (const auto fault = writeStandardOutput(runFieldsText(dialogs))) {
+            return reportIoFailure(*fault, "write");
+        }
+    }
     if (!outcome.ok()) {
         std::cerr << "データエラー run " << outcome.failedRun << " (" << shownName << ":"
                   << outcome.failedRunLine << ")\n";
         return kExitRunFailed;
+    }
+    if (line.listFields) {
+        return 0;
     }
     return writeOutputs(line, outcome, pictures);
 }

@@ -1,7 +1,7 @@
 // The picture encoder of a build with Qt GUI.
 
 #include "cli/picture_encoding.h"
-#include "ui/paint/picture_export.h"
+#include "render/picture_export.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -86,9 +86,8 @@ std::variant<std::string, IoFailure> PictureEncoder::encode(const RecordingSurfa
     }
     const QString suffix = QFileInfo(QFile::decodeName(path.c_str())).suffix().toLower();
     const QString drawn = folder.filePath(QStringLiteral("picture.") + suffix);
-    QString error;
-    if (!savePicture(recording, drawn, QSize(size.width, size.height), &error)) {
-        return failure(path, error);
+    if (const auto saved = savePicture(recording, drawn, QSize(size.width, size.height)); !saved) {
+        return failure(path, saved.error());
     }
     QFile file(drawn);
     if (!file.open(QIODevice::ReadOnly)) {

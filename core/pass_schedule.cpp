@@ -14,7 +14,7 @@ double square(double value) {
 
 } // namespace
 
-GrooveOutline grooveOutline(ThreadJob& job) {
+GrooveOutline grooveOutline(const ThreadJob& job) {
     GrooveOutline o;
     // Flank angles are converted as (angle x pi) / 180, in this order.
     o.a1 = checkedFinite((job.a1 * kAnglePi) / 180);
@@ -24,10 +24,8 @@ GrooveOutline grooveOutline(ThreadJob& job) {
     o.r2 = checkedFinite(job.r2 - r);
     o.r3 = checkedFinite(job.r3 - r);
     o.r4 = checkedFinite(r + job.r4);
-    job.depth1 = checkedFinite((job.d1 - job.d2) / 2);
-    job.depth2 = checkedFinite((job.d1 - job.d3) / 2);
-    o.h1 = job.depth1;
-    o.h2 = job.depth2;
+    o.h1 = checkedFinite((job.d1 - job.d2) / 2);
+    o.h2 = checkedFinite((job.d1 - job.d3) / 2);
 
     // With different crest diameters the second flank keeps the Z run that the first
     // side's depth gives at the typed angle and steepens to reach its own depth.
@@ -48,9 +46,6 @@ GrooveOutline grooveOutline(ThreadJob& job) {
     return o;
 }
 
-namespace {
-
-// Radial offset of the point at z on segment k, before the sign of the side.
 double segmentOffset(const GrooveOutline& o, int k, double z) {
     switch (k) {
     case 0:
@@ -71,6 +66,8 @@ double segmentOffset(const GrooveOutline& o, int k, double z) {
         return 0;
     }
 }
+
+namespace {
 
 bool segmentContinues(const GrooveOutline& o, int k, float z, float step, double pitch) {
     switch (k) {
@@ -100,6 +97,8 @@ bool segmentContinues(const GrooveOutline& o, int k, float z, float step, double
 void computePassSchedule(ThreadJob& job) {
     job.passLength = checkedFinite((job.zStart - job.zEnd) + job.pitch);
     const GrooveOutline outline = grooveOutline(job);
+    job.depth1 = outline.h1;
+    job.depth2 = outline.h2;
 
     // The running z is single precision on purpose: every sum is rounded to a float,
     // and that rounding is visible in the third decimal of the program Z.

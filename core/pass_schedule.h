@@ -26,8 +26,12 @@ struct GrooveOutline {
     double z6 = 0;
 };
 
-// Computes the outline and stores depth1 and depth2 into the job. Throws DataError.
-GrooveOutline grooveOutline(ThreadJob& job);
+// Computes the outline of the job's groove; the job is left as it is. Throws DataError.
+GrooveOutline grooveOutline(const ThreadJob& job);
+
+// Radial offset of the point at z on segment k (0..7), before the sign of the side.
+// Throws DataError where z lies outside a corner arc's reach.
+double segmentOffset(const GrooveOutline& outline, int k, double z);
 
 // Walks the groove outline of the tool's nose centre in eight segments and stores the
 // profile points 0..n into the job, with passLength, depth1, depth2 and currentStep.

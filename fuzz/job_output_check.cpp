@@ -93,6 +93,9 @@ void runAndCheck(const JobFile& job) {
     for (const JobRun& run : job.runs) {
         pressed.push_back(run);
         const JobOutcome outcome = runJob(pressed);
+        if (outcome.formError) {
+            return; // a thread form that cannot be made stops the job before its run
+        }
         if (!outcome.ok()) {
             require(outcome.failedRun == int(pressed.size()), "the failing run is named");
             return;

@@ -41,7 +41,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Japanese texts from qt6-translations-l10n.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(quillmar_depends fonts-ipafont-gothic)
-if(TARGET quillmar)
+if(QUILLMAR_BUILD_UI)
   list(APPEND quillmar_depends qt6-qpa-plugins qt6-translations-l10n)
 endif()
 list(JOIN quillmar_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)

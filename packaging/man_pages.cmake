@@ -8,10 +8,11 @@ set(quillmar_render_man_page ${CMAKE_CURRENT_SOURCE_DIR}/man/render_man_page.cma
 set(quillmar_examples_dir ${CMAKE_INSTALL_DATADIR}/quillmar/examples)
 set(quillmar_man1_dir ${CMAKE_INSTALL_MANDIR}/man1)
 
-foreach(program quillmar quillmar-gen)
-  if(NOT TARGET ${program})
-    continue()
-  endif()
+set(quillmar_programs quillmar-gen)
+if(QUILLMAR_BUILD_UI)
+  list(APPEND quillmar_programs quillmar)
+endif()
+foreach(program ${quillmar_programs})
   install(CODE "
     set(examples \"${quillmar_examples_dir}\")
     if(NOT IS_ABSOLUTE \"\${examples}\")

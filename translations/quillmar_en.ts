@@ -94,6 +94,10 @@
         <source>条数</source>
         <translation>Starts</translation>
     </message>
+    <message>
+        <source>ねじ規格...</source>
+        <translation>Thread standard...</translation>
+    </message>
 </context>
 <context>
     <name>DataInputDialog</name>
@@ -191,6 +195,10 @@
     <message>
         <source>ツール(&amp;T)</source>
         <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>ねじ規格</source>
+        <translation>Thread standard</translation>
     </message>
 </context>
 <context>
@@ -294,6 +302,81 @@ It was taken off the recent files.</translation>
     <message>
         <source>(なし)</source>
         <translation>(none)</translation>
+    </message>
+</context>
+<context>
+    <name>ThreadStandardDialog</name>
+    <message>
+        <source>ピッチ %1   条数 %2</source>
+        <translation>Pitch %1   starts %2</translation>
+    </message>
+    <message>
+        <source>外径 %1   有効径 %2   内径 %3 (基準)</source>
+        <translation>Major %1   pitch dia. %2   minor %3 (basic)</translation>
+    </message>
+    <message>
+        <source>山径 %1   有効径 %2   谷径 %3 (加工)</source>
+        <translation>Crest %1   pitch dia. %2   floor %3 (to cut)</translation>
+    </message>
+    <message>
+        <source>深さ %1   谷幅 %2</source>
+        <translation>Depth %1   floor width %2</translation>
+    </message>
+    <message>
+        <source>A1 %1°   A2 %2°</source>
+        <translation>A1 %1°   A2 %2°</translation>
+    </message>
+    <message>
+        <source>ノーズR 最大 %1</source>
+        <translation>Nose R at most %1</translation>
+    </message>
+    <message>
+        <source>送り %1</source>
+        <translation>Steps %1</translation>
+    </message>
+    <message>
+        <source>ねじ規格</source>
+        <translation>Thread standard</translation>
+    </message>
+    <message>
+        <source>加工位置</source>
+        <translation>Machining side</translation>
+    </message>
+    <message>
+        <source>外径</source>
+        <translation>Outer</translation>
+    </message>
+    <message>
+        <source>内径</source>
+        <translation>Inner</translation>
+    </message>
+    <message>
+        <source>空欄: 送りは入れない</source>
+        <translation>empty: no Z steps</translation>
+    </message>
+    <message>
+        <source>規格</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>呼び</source>
+        <translation>Designation</translation>
+    </message>
+    <message>
+        <source>等級</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>ノーズR</source>
+        <translation>Nose R</translation>
+    </message>
+    <message>
+        <source>カスプ高さ</source>
+        <translation>Cusp height</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,5 @@
 #include "cli/file_io.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -24,6 +24,8 @@ using test::writeBytes;
 const std::string kGoldenStandard = QUILLMAR_TEST_DATA_DIR "/golden/worked-example.NC";
 const std::string kGoldenMacro = QUILLMAR_TEST_DATA_DIR "/golden/worked-example.MIN";
 const std::string kUnknownKey = QUILLMAR_TEST_DATA_DIR "/unknown-key.job";
+const std::string kNoseTooLarge = QUILLMAR_TEST_DATA_DIR "/nose-too-large.job";
+const std::string kFormExample = QUILLMAR_SOURCE_DIR "/examples/outer-trapezoidal-form.job";
 const std::string kUsage = "Usage: quillmar-gen [OPTION]... JOBFILE\n"
                            "Try 'quillmar-gen --help' for more information.\n";
 
@@ -92,6 +94,19 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--standard", "kept.NC", kUnknownKey},
                     2,
                     kUnknownKey + ":4: unknown key \"ptich\"\n"},
+        FailureCase{"FormCannotBeMade",
+                    {"--standard", "kept.NC", kNoseTooLarge},
+                    2,
+                    kNoseTooLarge + ":5: A nose radius of 0.5 mm is too large for M20-6g: its "
+                                    "floor corners may be rounded with R 0.3608 mm at most, and "
+                                    "this nose would leave them rounder. The largest nose radius "
+                                    "that fits is 0.36 mm.\n"},
+        FailureCase{"FieldsWithAFileOption",
+                    {"--fields", "--standard", "kept.NC", kFormExample},
+                    2,
+                    joinText({"quillmar-gen: '--fields' writes no programs or pictures: leave out "
+                              "the file options\n",
+                              kUsage})},
         FailureCase{"JobFileMissing",
                     {"--standard", "kept.NC", "none.job"},
                     2,
@@ -141,6 +156,21 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     joinText({"quillmar-gen: no job file given\n", kUsage})}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The runs --fields lists are the runs as used: read back as a job file they give the
+// same programs as the job with its form.
+TEST(QuillmarGen, FieldsReadBackGiveTheSamePrograms) {
+    TempFolder folder;
+    const Finished fields = runGenerator(folder, {"--fields", kFormExample});
+    ASSERT_EQ(fields.status, 0) << fields.err;
+    EXPECT_EQ(fields.out.find("form"), std::string::npos);
+    EXPECT_NE(fields.out.find("\npitch = 7\n"), std::string::npos) << fields.out;
+    writeBytes(folder.file("listed.job"), fields.out);
+    const Finished listed = runGenerator(folder, {folder.file("listed.job")});
+    const Finished original = runGenerator(folder, {kFormExample});
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(listed.out, original.out);
+}
 
 TEST(QuillmarGen, FullStandardOutputIsAnError) {
     TempFolder folder;

@@ -4,7 +4,7 @@
 // standard input and, where a test needs it, changes to the environment.
 
 #include "cli/join_text.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <cstdlib>
 #include <filesystem>

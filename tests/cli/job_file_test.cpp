@@ -135,6 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "unknown value \"OSP\" for control (use osp or fanuc)"},
                       ErrorCase{"UnknownSequenceNumbers", "[run]\nsequenceNumbers = yes\n", 2,
                                 "unknown value \"yes\" for sequenceNumbers (use on or off)"},
+                      ErrorCase{"EmptyForm", "[run]\nform =\n", 2,
+                                "form needs a thread designation, e.g. form = Tr40x7"},
                       ErrorCase{"EmptyChoiceValue", "modin =\n", 1,
                                 "unknown value \"\" for modin (use on or off)"},
                       ErrorCase{"NotUtf8", "pitch = 6\n# \x82\xa0 Shift-JIS\n", 2,

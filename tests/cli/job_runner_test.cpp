@@ -1,6 +1,6 @@
 #include "cli/job_runner.h"
 #include "cli/join_text.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -166,6 +166,24 @@ TEST(JobRunner, FirstRunWithEveryFieldEmptyFails) {
 TEST(JobRunner, SavedBytesArePaneTextAndOneLineEnd) {
     EXPECT_EQ(savedBytes("G00"), "G00\r\n");
     EXPECT_EQ(savedBytes("G00\r\n"), "G00\r\n\r\n");
+}
+
+// A form fills the fields it decides; a field key of the same run wins over it, and the
+// fields it does not decide keep what the dialog holds.
+TEST(JobRunner, FormFillsTheFieldsAndTheRunsOwnKeysWin) {
+    const JobFile job = parseJobFile("side = outer\nnoseRadius = 0.3\nzEnd = -40\nxRetract = 45\n"
+                                     "form = Tr40x7\nd1 = 39.8\ncusp = 0.02\n");
+    ASSERT_TRUE(job.ok());
+    std::vector<DialogSnapshot> dialogs;
+    const JobOutcome outcome =
+        runJob(job.runs, {}, [&](const DialogSnapshot& dialog) { dialogs.push_back(dialog); });
+    ASSERT_TRUE(outcome.ok());
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].text(JobField::Pitch), "7");  // from the form
+    EXPECT_EQ(dialogs[0].text(JobField::D1), "39.8");  // as the run typed it
+    EXPECT_EQ(dialogs[0].text(JobField::A1), "75");    // a 30 degree thread's flank
+    EXPECT_EQ(dialogs[0].text(JobField::ZEnd), "-40"); // the run's own
+    EXPECT_NE(dialogs[0].text(JobField::StepR1), "");  // the cusp filled the steps
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "cli/pane_pictures.h"
 #include "cli/utf16_text.h"
 #include "graphics/graphics.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -41,6 +41,9 @@ TEST(PassSchedule, WorkedExampleBoundaries) {
     EXPECT_EQ(sixDecimals(o.z5), 2.818653);
     EXPECT_EQ(sixDecimals(o.zD), 4.464102);
     EXPECT_EQ(sixDecimals(o.z6), 3.684679);
+    EXPECT_EQ(o.h1, 2);
+    EXPECT_EQ(o.h2, 2);
+    computePassSchedule(job);
     EXPECT_EQ(job.depth1, 2);
     EXPECT_EQ(job.depth2, 2);
 }

@@ -1,5 +1,5 @@
 #include "tests/graphics/display_list.h"
-#include "tests/stress/window_fixture.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main/output_pane.h"
 #include "ui/paint/picture_box.h"
 

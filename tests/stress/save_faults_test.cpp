@@ -1,11 +1,9 @@
 #include "tests/stress/failing_rename.h"
-#include "tests/stress/window_fixture.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main/output_pane.h"
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace quillmar::testing {
 namespace {
@@ -90,24 +88,6 @@ TEST_F(SaveFaults, AFolderThatCannotBeWrittenLeavesEverythingAsItWas) {
     expectToldAbout(blocker + QStringLiteral("/THREAD.NC"));
     EXPECT_EQ(contentOf(blocker), "a file");
     EXPECT_EQ(filesInFolder(), before);
-}
-
-// A disk that fills up part way, made with a file-size limit on this process.
-TEST_F(SaveFaults, AFullDiskLeavesTheOldFileIntact) {
-    const QStringList before = filesInFolder();
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit full{64 * 1024, limit.rlim_max};
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
-
-    save(programOfSize(256 * 1024), target());
-
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, oldHandler);
-    expectToldAbout(target());
-    EXPECT_EQ(contentOf(target()), kOldFile);
-    EXPECT_EQ(filesInFolder(), before) << "a partly written temporary file was left behind";
 }
 
 TEST_F(SaveFaults, ASaveInterruptedBetweenWritingAndRenamingLeavesTheOldFileIntact) {

@@ -1,4 +1,4 @@
-#include "tests/stress/window_fixture.h"
+#include "tests/support/window_fixture.h"
 #include "ui/main/settings_store.h"
 
 #include <QFile>

@@ -123,6 +123,16 @@ void DataInputDialog::buildButtons() {
     }
     connect(command1_, &QPushButton::clicked, this, &DataInputDialog::runProgramOutputCommand);
     connect(command2_, &QPushButton::clicked, this, &DataInputDialog::reject);
+
+    threadStandard_ =
+        placed(new QPushButton(captionText(kThreadStandard.caption), this), kThreadStandard);
+    threadStandard_->setFont(gothicCaptionFont());
+    threadStandard_->setAutoDefault(false);
+    connect(threadStandard_, &QPushButton::clicked, this, [this] {
+        if (const auto fill = host_.askThreadStandard(this, option1_->isChecked())) {
+            applyThreadStandard(*fill);
+        }
+    });
 }
 
 void DataInputDialog::chainTabOrder() {
@@ -136,8 +146,9 @@ void DataInputDialog::chainTabOrder() {
     for (ChainField* box : fields_) {
         chain(box);
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             command1_, command2_, option2_, option1_, osp_, fanuc_, checkSn_, checkModin_}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{command1_, command2_, option2_, option1_, osp_, fanuc_,
+                                         checkSn_, checkModin_, threadStandard_}) {
         chain(control);
     }
 }
@@ -178,6 +189,21 @@ void DataInputDialog::keyPressEvent(QKeyEvent* event) {
 int DataInputDialog::openModal() {
     refillFromJob();
     return exec();
+}
+
+int DataInputDialog::openModalWith(const ThreadStandardFill& fill) {
+    refillFromJob();
+    applyThreadStandard(fill);
+    return exec();
+}
+
+void DataInputDialog::applyThreadStandard(const ThreadStandardFill& fill) {
+    (fill.outer ? option1_ : option2_)->setChecked(true);
+    for (const FieldSpec& spec : kFields) {
+        if (const auto& value = fill.texts[spec.field]) {
+            field(spec.name)->setFieldText(QString::fromStdString(*value));
+        }
+    }
 }
 
 void DataInputDialog::refillFromJob() {

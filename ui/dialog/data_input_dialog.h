@@ -20,7 +20,7 @@ class ChainField;
 
 // "データ入力": the form in which one thread job is described. Created once and then
 // only shown and hidden, so the output type and the two check boxes keep the user's
-// last setting for the run of the program; the side and the 26 fields are refilled
+// last setting for the run of the program; the side and the 27 fields are refilled
 // from the job record before every showing.
 class DataInputDialog : public QDialog {
     Q_OBJECT
@@ -40,6 +40,14 @@ public:
 
     // Everything "プログラム出力" reads, as the form holds it now.
     DialogSnapshot snapshot() const;
+
+    // Puts a thread's side and field texts into the form as if typed; the fields the
+    // thread does not decide keep their texts.
+    void applyThreadStandard(const ThreadStandardFill& fill);
+
+    // The data input command after "ねじ規格" from the menu: refill from the job, put
+    // the thread's fields in, show modally.
+    int openModalWith(const ThreadStandardFill& fill);
 
 public slots:
     // "閉じる": hide without reading the form, then redraw the graphics whose pane
@@ -70,6 +78,7 @@ private:
     QCheckBox* checkModin_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
+    QPushButton* threadStandard_ = nullptr;
 };
 
 } // namespace quillmar

@@ -1,8 +1,21 @@
 #pragma once
 
+#include "core/job_fields.h"
 #include "core/program_output.h"
 
+#include <optional>
+#include <string>
+
+class QWidget;
+
 namespace quillmar {
+
+// What the thread standard dialog's OK gives: the side and the texts of the fields the
+// thread decides, to be put into the data input dialog as if typed.
+struct ThreadStandardFill {
+    bool outer = true;
+    FieldTexts<std::optional<std::string>> texts;
+};
 
 // What the data input dialog needs from the window that opens it: the two output
 // panes the program output command appends to, and the two graphics that "閉じる"
@@ -13,6 +26,13 @@ public:
     virtual OutputPanes& outputPanes() = 0;
     virtual void redrawPointGraphic() = 0;
     virtual void redrawCuttingGraphic() = 0;
+    // "ねじ規格": asks for a thread of a standard over `parent`, starting from the side
+    // the form shows; nothing when the user cancels (or no such dialog is at hand).
+    virtual std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) {
+        (void)parent;
+        (void)outer;
+        return std::nullopt;
+    }
 };
 
 } // namespace quillmar

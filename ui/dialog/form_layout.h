@@ -109,6 +109,10 @@ inline constexpr ControlSpec kCommand1{
     "Command1", QT_TRANSLATE_NOOP("DataInput", "プログラム出力"), {3360, 7200, 1455, 615}};
 inline constexpr ControlSpec kCommand2{
     "Command2", QT_TRANSLATE_NOOP("DataInput", "閉じる"), {5160, 7200, 1335, 615}};
+// "ねじ規格": in the diagram's free top right corner, right of the pitch dimension and
+// above the stock line, so that no control of the form moves.
+inline constexpr ControlSpec kThreadStandard{
+    "cmdThreadStandard", QT_TRANSLATE_NOOP("DataInput", "ねじ規格..."), {5400, 120, 1335, 375}};
 inline constexpr ControlSpec kFrame1{
     "Frame1", QT_TRANSLATE_NOOP("DataInput", "加工位置"), {360, 2040, 2295, 615}};
 inline constexpr ControlSpec kOption2{

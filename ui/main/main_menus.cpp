@@ -62,7 +62,9 @@ MainMenus buildMainMenus(QMenuBar& bar) {
     m.help = menu(bar, "mnuHelp", MenuTexts::tr("ヘルプ(&H)"));
     m.helpAbout = item(m.help, "mnuHelpAbout", MenuTexts::tr("Quillmarについて(&A)"));
 
-    m.toolsLanguage = toolsMenu(bar)->addMenu(MenuTexts::tr("表示言語"));
+    m.tools = toolsMenu(bar);
+    m.toolsThreadStandard = item(m.tools, "mnuThreadStandard", MenuTexts::tr("ねじ規格"));
+    m.toolsLanguage = m.tools->addMenu(MenuTexts::tr("表示言語"));
     m.toolsLanguage->setObjectName(QStringLiteral("mnuToolsLanguage"));
     m.toolsLanguage->menuAction()->setObjectName(QStringLiteral("mnuToolsLanguage"));
     // Each language is named in its own language.

@@ -27,7 +27,9 @@ struct MainMenus {
     QAction* exampleOspMacro = nullptr;
     QAction* exampleOspStandard = nullptr;
     QAction* exampleFanucStandard = nullptr;
-    QMenu* toolsLanguage = nullptr; // "表示言語" in the Tools menu
+    QMenu* tools = nullptr; // "ツール(&T)", made by toolsMenu()
+    QAction* toolsThreadStandard = nullptr;
+    QMenu* toolsLanguage = nullptr; // "表示言語"
     QAction* languageJapanese = nullptr;
     QAction* languageEnglish = nullptr;
     QMenu* help = nullptr;

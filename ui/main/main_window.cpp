@@ -125,6 +125,8 @@ void MainWindow::buildClientArea() {
 void MainWindow::connectMenus() {
     connect(menus_.fileNew, &QAction::triggered, this, &MainWindow::newCommand);
     connect(menus_.square, &QAction::triggered, this, &MainWindow::dataInputCommand);
+    connect(menus_.toolsThreadStandard, &QAction::triggered, this,
+            &MainWindow::threadStandardCommand);
     connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::saveCommand);
     connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::openCommand);
     connect(menus_.fileExit, &QAction::triggered, this, &MainWindow::exitCommand);

@@ -40,7 +40,7 @@ struct MainWindowServices {
     ProgramStarter& programStarter;
 };
 
-// frmMain: the two program panes with their graphics, the menus, the toolbar and the
+// The program's window: the two program panes with their graphics, the menus, the toolbar and the
 // status bar. It owns the job record and the NC reader both graphics share.
 class MainWindow : public QMainWindow, public DialogHost {
     Q_OBJECT
@@ -53,6 +53,7 @@ public:
     OutputPanes& outputPanes() override;
     void redrawPointGraphic() override;
     void redrawCuttingGraphic() override;
+    std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) override;
 
     ThreadJob& job() { return job_; }
     const QString& openPathName() const { return openPathName_; }
@@ -60,6 +61,7 @@ public:
     // The commands of the menus and the toolbar.
     void newCommand();
     void dataInputCommand();
+    void threadStandardCommand();
     void saveCommand();
     void openCommand();
     void exitCommand();
@@ -92,6 +94,7 @@ private:
     void toggleOverwriteMode();
     OutputPane* focusedPane() const;
     void clearPicture(PictureBox& picture);
+    void showMultiStartNote(bool output);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
     OutputPane& openTargetPane() const;
     void openFileInto(OutputPane& pane, const QString& path);

@@ -2,6 +2,7 @@
 #include "core/plain_number_text.h"
 #include "graphics/graphics.h"
 #include "ui/dialog/data_input_dialog.h"
+#include "ui/dialog/thread_standard_dialog.h"
 #include "ui/main/about_box.h"
 #include "ui/main/edit_commands.h"
 #include "ui/main/example_programs.h"
@@ -60,6 +61,31 @@ void MainWindow::dataInputCommand() {
         dataInput_ = new DataInputDialog(job_, *this, services_.messages, this);
     }
     const bool output = dataInput_->openModal() == QDialog::Accepted;
+    showMultiStartNote(output);
+}
+
+// "ねじ規格" from the menu: the thread's fields go into the data input dialog, which
+// opens with them so that the user sees them and can still change them.
+void MainWindow::threadStandardCommand() {
+    const auto fill = askThreadStandard(this, job_.side == 1);
+    if (!fill) {
+        return;
+    }
+    if (dataInput_ == nullptr) {
+        dataInput_ = new DataInputDialog(job_, *this, services_.messages, this);
+    }
+    showMultiStartNote(dataInput_->openModalWith(*fill) == QDialog::Accepted);
+}
+
+std::optional<ThreadStandardFill> MainWindow::askThreadStandard(QWidget* parent, bool outer) {
+    ThreadStandardDialog dialog(settings_, outer, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.fill();
+}
+
+void MainWindow::showMultiStartNote(bool output) {
     const std::optional<double> approach = multiStartApproach(job_);
     if (output && approach) {
         statusBar_->setStatusText(

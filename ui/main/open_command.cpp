@@ -34,13 +34,12 @@ QString askProgramFileToOpen(SaveFileDialog& dialog, QString& openPathName, QWid
 std::optional<QString> loadProgramFile(const QString& path, MessageBoxes& messages,
                                        QWidget* parent) {
     auto text = readProgramFile(path);
-    if (auto* loaded = std::get_if<QString>(&text)) {
-        return std::move(*loaded);
+    if (text) {
+        return std::move(*text);
     }
-    showOpenError(
-        messages, parent,
-        OpenTexts::tr("%1 could not be opened: %2\nThe pane was left as it was.")
-            .arg(QDir::toNativeSeparators(path), std::get<ProgramFileError>(text).reason));
+    showOpenError(messages, parent,
+                  OpenTexts::tr("%1 could not be opened: %2\nThe pane was left as it was.")
+                      .arg(QDir::toNativeSeparators(path), text.error().reason));
     return std::nullopt;
 }
 

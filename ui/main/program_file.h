@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/expected.h"
+
 #include <QByteArrayView>
 #include <QString>
-#include <variant>
 
 namespace quillmar {
 
@@ -19,11 +20,11 @@ struct ProgramFileError {
 // else Shift-JIS (code page 932, what Save writes). One closing line end is dropped,
 // because Save adds one: opening a saved file and saving it again gives the same
 // bytes. Every other line end stays; the pane makes each one CR LF.
-std::variant<QString, ProgramFileError> programTextFromBytes(QByteArrayView bytes);
+Expected<QString, ProgramFileError> programTextFromBytes(QByteArrayView bytes);
 
 // Reads and decodes the file. A folder, anything but a regular file, a file larger
 // than kLargestProgramFile, one that cannot be read or whose bytes neither encoding
 // reads, each give the reason.
-std::variant<QString, ProgramFileError> readProgramFile(const QString& path);
+Expected<QString, ProgramFileError> readProgramFile(const QString& path);
 
 } // namespace quillmar

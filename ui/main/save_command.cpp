@@ -21,10 +21,10 @@ void showSaveError(const SaveRequest& request, const QString& text) {
 std::optional<QByteArray> encodeOrExplain(const SaveRequest& request, const QString& path,
                                           QStringView text) {
     auto encoded = encodeShiftJis(text);
-    if (auto* bytes = std::get_if<QByteArray>(&encoded)) {
-        return std::move(*bytes);
+    if (encoded) {
+        return std::move(*encoded);
     }
-    if (auto* bad = std::get_if<UnencodableCharacter>(&encoded)) {
+    if (const auto* bad = std::get_if<UnencodableCharacter>(&encoded.error())) {
         showSaveError(request, QStringLiteral("Line %1 holds the character \"%2\", which "
                                               "Shift-JIS cannot hold.\n%3 was not written.")
                                    .arg(bad->lineNumber)
@@ -39,12 +39,12 @@ std::optional<QByteArray> encodeOrExplain(const SaveRequest& request, const QStr
 
 } // namespace
 
-std::optional<QString> writeFileCompletely(const QString& path, const QByteArray& bytes) {
+Expected<void, QString> writeFileCompletely(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     // Unbuffered, so that a short write shows here and not in a buffer flushed when
     // the file closes, where QSaveFile would not notice it.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
+        return unexpected(file.errorString());
     }
     // A short write (a full disk, a size limit) is followed by another, which then
     // fails with the system's reason.
@@ -53,14 +53,14 @@ std::optional<QString> writeFileCompletely(const QString& path, const QByteArray
         if (written <= 0) {
             const QString reason = file.errorString();
             file.cancelWriting();
-            return reason;
+            return unexpected(reason);
         }
         done += written;
     }
     if (!file.commit()) {
-        return file.errorString();
+        return unexpected(file.errorString());
     }
-    return std::nullopt;
+    return {};
 }
 
 QString saveDialogFolder(const QString& openPathName) {
@@ -93,10 +93,10 @@ std::optional<QString> runSaveCommand(const SaveRequest& request) {
     if (!bytes) {
         return std::nullopt;
     }
-    if (const auto reason = writeFileCompletely(path, *bytes)) {
+    if (const auto written = writeFileCompletely(path, *bytes); !written) {
         showSaveError(request, QStringLiteral("%1 could not be saved: %2\n"
                                               "Any file of that name was left as it was.")
-                                   .arg(QDir::toNativeSeparators(path), *reason));
+                                   .arg(QDir::toNativeSeparators(path), written.error()));
         return std::nullopt;
     }
     return path;

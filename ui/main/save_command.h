@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/expected.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -15,7 +17,7 @@ class SaveFileDialog;
 // Writes the bytes to the path so that an existing file is replaced only by the
 // complete new one. Returns the system's reason when that failed; the old file then
 // stays as it was.
-std::optional<QString> writeFileCompletely(const QString& path, const QByteArray& bytes);
+Expected<void, QString> writeFileCompletely(const QString& path, const QByteArray& bytes);
 
 // The folder the save dialog opens in. A folder that is gone, or the "\" of a first
 // run, opens the user's home folder instead.

@@ -99,23 +99,22 @@ qsizetype firstUndecodable(QByteArrayView bytes) {
 
 } // namespace
 
-std::variant<QString, UndecodableByte, ShiftJisUnavailable> decodeShiftJis(QByteArrayView bytes) {
+Expected<QString, ShiftJisDecodeFailure> decodeShiftJis(QByteArrayView bytes) {
     QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
     if (!decoder.isValid()) {
-        return ShiftJisUnavailable{};
+        return unexpected(ShiftJisDecodeFailure(ShiftJisUnavailable{}));
     }
     QString text = decoder.decode(bytes);
     if (!decoder.hasError()) {
         return text;
     }
-    return UndecodableByte{firstUndecodable(bytes)};
+    return unexpected(ShiftJisDecodeFailure(UndecodableByte{firstUndecodable(bytes)}));
 }
 
-std::variant<QByteArray, UnencodableCharacter, ShiftJisUnavailable>
-encodeShiftJis(QStringView text) {
+Expected<QByteArray, ShiftJisFailure> encodeShiftJis(QStringView text) {
     QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
     if (!encoder.isValid()) {
-        return ShiftJisUnavailable{};
+        return unexpected(ShiftJisFailure(ShiftJisUnavailable{}));
     }
     const QString mapped = withCodePage932Forms(text);
     QByteArray bytes = encoder.encode(mapped);
@@ -123,7 +122,7 @@ encodeShiftJis(QStringView text) {
         return bytes;
     }
     // Only on failure: look for the character, one at a time.
-    return firstUnencodable(text, mapped);
+    return unexpected(ShiftJisFailure(firstUnencodable(text, mapped)));
 }
 
 } // namespace quillmar

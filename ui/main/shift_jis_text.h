@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/expected.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -22,8 +24,8 @@ struct ShiftJisUnavailable {};
 // The seven JIS characters that code page 932 knows under other code points (wave
 // dash, double vertical line, minus sign, em dash, cent, pound, not) get the same bytes
 // a JIS encoder gives them.
-std::variant<QByteArray, UnencodableCharacter, ShiftJisUnavailable>
-encodeShiftJis(QStringView text);
+using ShiftJisFailure = std::variant<UnencodableCharacter, ShiftJisUnavailable>;
+Expected<QByteArray, ShiftJisFailure> encodeShiftJis(QStringView text);
 
 // The first byte at which Shift-JIS reading failed: a byte no character starts with,
 // or the lead byte of a pair that is no character (or is cut off at the end).
@@ -32,6 +34,7 @@ struct UndecodableByte {
 };
 
 // Reads Shift-JIS as code page 932 writes it; nothing is replaced by "?".
-std::variant<QString, UndecodableByte, ShiftJisUnavailable> decodeShiftJis(QByteArrayView bytes);
+using ShiftJisDecodeFailure = std::variant<UndecodableByte, ShiftJisUnavailable>;
+Expected<QString, ShiftJisDecodeFailure> decodeShiftJis(QByteArrayView bytes);
 
 } // namespace quillmar

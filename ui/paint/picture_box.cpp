@@ -1,8 +1,8 @@
 #include "ui/paint/picture_box.h"
 
-#include "ui/paint/device_mapping.h"
-#include "ui/paint/picture_painting.h"
-#include "ui/paint/system_colours.h"
+#include "render/device_mapping.h"
+#include "render/picture_painting.h"
+#include "render/system_colours.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "dialog_test_support.h"
+#include "tests/support/dialog_test_support.h"
 #include "ui/dialog/profile_diagram.h"
 
 #include <QApplication>
@@ -199,16 +199,28 @@ TEST_F(DataInputForm, FirstShowingPutsTheFocusInThePitch) {
 TEST_F(DataInputForm, TabRunsThroughFieldsThenButtonsFramesAndBoxes) {
     showActive();
     QStringList visited{focusName()};
-    for (int i = 0; i < 34; ++i) {
+    for (int i = 0; i < 35; ++i) {
         pressKeyInFocus(Qt::Key_Tab);
         visited << focusName();
     }
-    const QStringList expected{"Text2",  "Text3",   "Text1",      "Text12",   "Text13",   "Text14",
-                               "Text15", "Text16",  "Text17",     "Text4",    "Text5",    "Text18",
-                               "Text6",  "Text7",   "Text8",      "Text9",    "Text10",   "Text11",
-                               "FEED0",  "FEED1",   "FEED2",      "FEED3",    "FEED4",    "FEED5",
-                               "FEED6",  "FEED7",   "TextStarts", "Command1", "Command2", "Option2",
-                               "OSP",    "CheckSN", "CheckModin", "Text2",    "Text3"};
+    const QStringList expected{"Text2",      "Text3",
+                               "Text1",      "Text12",
+                               "Text13",     "Text14",
+                               "Text15",     "Text16",
+                               "Text17",     "Text4",
+                               "Text5",      "Text18",
+                               "Text6",      "Text7",
+                               "Text8",      "Text9",
+                               "Text10",     "Text11",
+                               "FEED0",      "FEED1",
+                               "FEED2",      "FEED3",
+                               "FEED4",      "FEED5",
+                               "FEED6",      "FEED7",
+                               "TextStarts", "Command1",
+                               "Command2",   "Option2",
+                               "OSP",        "CheckSN",
+                               "CheckModin", "cmdThreadStandard",
+                               "Text2",      "Text3"};
     EXPECT_EQ(visited, expected);
 }
 

@@ -1,4 +1,4 @@
-#include "dialog_test_support.h"
+#include "tests/support/dialog_test_support.h"
 
 #include <QCheckBox>
 #include <QDialog>

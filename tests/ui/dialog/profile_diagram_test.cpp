@@ -1,4 +1,4 @@
-#include "dialog_test_support.h"
+#include "tests/support/dialog_test_support.h"
 #include "ui/dialog/profile_diagram.h"
 
 #include <QImage>

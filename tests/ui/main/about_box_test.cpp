@@ -1,5 +1,5 @@
-#include "tests/ui/main/main_window_test_support.h"
-#include "tests/ui/modal_dialog_runner.h"
+#include "tests/support/main_window_test_support.h"
+#include "tests/support/modal_dialog_runner.h"
 #include "ui/main/about_box.h"
 #include "ui/main/output_pane.h"
 #include "ui/paint/picture_box.h"

@@ -1,8 +1,8 @@
 // The worked example typed into the data input dialog as a user types it, generated,
 // saved from both panes, and compared with what the headless generator writes for the
 // same texts.
-#include "tests/ui/main/main_window_test_support.h"
-#include "tests/ui/modal_dialog_runner.h"
+#include "tests/support/main_window_test_support.h"
+#include "tests/support/modal_dialog_runner.h"
 #include "ui/main/output_pane.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "tests/ui/main/main_window_test_support.h"
+#include "tests/support/main_window_test_support.h"
 #include "ui/main/output_pane.h"
 #include "ui/paint/picture_box.h"
 

@@ -1,5 +1,5 @@
-#include "tests/ui/main/main_window_test_support.h"
-#include "tests/ui/modal_dialog_runner.h"
+#include "tests/support/main_window_test_support.h"
+#include "tests/support/modal_dialog_runner.h"
 #include "ui/main/example_programs.h"
 #include "ui/main/output_pane.h"
 #include "ui/main/settings_store.h"
@@ -63,6 +63,7 @@ TEST_F(FileCommands, SaveRightAfterStartAsksForAPane) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please select Text box. "));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Save error"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
 }
 
 TEST_F(FileCommands, NewThenSaveFindsNoDataAndWritesNothing) {
@@ -178,6 +179,7 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyThreeShortcuts) {
         {"ExampleOspMacro", "OSP マクロ"},
         {"ExampleOspStandard", "OSP 標準"},
         {"ExampleFanucStandard", "FANUC"},
+        {"mnuThreadStandard", "ねじ規格"},
         {"mnuHelpAbout", "Quillmarについて(&A)"}};
     for (const auto& [name, caption] : items) {
         auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
@@ -206,6 +208,14 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyThreeShortcuts) {
         shown.append(action->text());
     }
     EXPECT_EQ(shown, menus);
+    // One Tools menu, which every part of the window adds to.
+    const auto tools = window->menuBar()->findChildren<QMenu*>(QStringLiteral("mnuTools"));
+    ASSERT_EQ(tools.size(), 1);
+    QStringList toolItems;
+    for (const QAction* action : tools.front()->actions()) {
+        toolItems.append(action->objectName());
+    }
+    EXPECT_EQ(toolItems, (QStringList{"mnuThreadStandard", "mnuToolsLanguage"}));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "core/job_fields.h"
-#include "tests/ui/main/main_window_test_support.h"
+#include "tests/support/main_window_test_support.h"
 #include "ui/dialog/utf8_text.h"
 #include "ui/main/output_pane.h"
 #include "ui/main/program_language.h"

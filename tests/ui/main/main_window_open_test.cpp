@@ -1,5 +1,5 @@
-#include "tests/ui/main/file_bytes.h"
-#include "tests/ui/main/main_window_test_support.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/main_window_test_support.h"
 #include "ui/main/output_pane.h"
 #include "ui/main/program_file.h"
 #include "ui/paint/picture_box.h"

@@ -1,6 +1,7 @@
-#include "tests/ui/dialog/dialog_test_support.h"
-#include "tests/ui/main/file_bytes.h"
-#include "tests/ui/main/main_test_fakes.h"
+#include "tests/support/dialog_test_support.h"
+#include "tests/support/fakes.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/file_size_limit.h"
 #include "ui/main/save_command.h"
 #include "ui/main/save_file_dialog.h"
 #include "ui/main/shift_jis_text.h"
@@ -8,15 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace quillmar {
 namespace {
 
 using testing::AnsweringSaveDialog;
 using testing::fileBytes;
+using testing::FileSizeLimit;
 using testing::RecordingMessageBoxes;
 using testing::writeBytes;
 
@@ -40,12 +40,6 @@ protected:
     AnsweringSaveDialog dialog;
     RecordingMessageBoxes messages;
 };
-
-TEST_F(SaveCommand, WithoutAFocusedPaneAsksToSelectOne) {
-    save(std::nullopt);
-    expectOneSaveError(QStringLiteral("Please select Text box. "));
-    EXPECT_EQ(dialog.asked, 0);
-}
 
 TEST_F(SaveCommand, AnEmptyPaneHasNoData) {
     save(QString());
@@ -133,27 +127,6 @@ TEST_F(SaveCommand, AFolderThatDoesNotExistIsReportedWithTheSystemsReason) {
     EXPECT_FALSE(QFile::exists(dialog.answer));
 }
 
-// Lets the process write files of a few bytes only while it lives, as a full disk
-// would; root ignores file permissions, not this limit.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(SaveCommand, AFailedWriteKeepsTheOldFileWholeAndSaysWhy) {
     dialog.answer = pathIn(QStringLiteral("OLD.NC"));
     writeBytes(dialog.answer, "old program\r\n");
@@ -184,7 +157,8 @@ TEST(SaveDialogFolder, OpensTheHomeFolderForTheFirstRunMarkOrAVanishedFolder) {
 
 TEST(ShiftJis, ReportsTheLineOfTheFirstUnencodableCharacter) {
     const auto result = encodeShiftJis(QStringLiteral("G00\r\nG01\r\nX\u00A0"));
-    const auto* bad = std::get_if<UnencodableCharacter>(&result);
+    ASSERT_FALSE(result);
+    const auto* bad = std::get_if<UnencodableCharacter>(&result.error());
     ASSERT_NE(bad, nullptr);
     EXPECT_EQ(bad->lineNumber, 3);
     EXPECT_EQ(bad->character, QStringLiteral("\u00A0"));

@@ -1,5 +1,5 @@
-#include "tests/ui/dialog/dialog_test_support.h"
-#include "tests/ui/main/main_test_fakes.h"
+#include "tests/support/dialog_test_support.h"
+#include "tests/support/fakes.h"
 #include "ui/main/main_window.h"
 #include "ui/main/single_instance.h"
 #include "ui/main/startup.h"

@@ -1,4 +1,4 @@
-#include "tests/ui/main/main_test_fakes.h"
+#include "tests/support/fakes.h"
 #include "ui/main/system_info_registry.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "picture_test_support.h"
+#include "tests/render/picture_test_support.h"
 #include "ui/paint/picture_box.h"
 #include "ui/paint/readout_box.h"
 

@@ -1,0 +1,60 @@
+#include "cli/run_fields.h"
+
+#include "cli/join_text.h"
+#include "core/forms/groove_fields.h"
+#include "core/job_fields.h"
+#include "core/leading_number.h"
+
+namespace quillmar {
+
+std::optional<JobFileError> fillFromForm(DialogSnapshot& dialog, const JobRun& run) {
+    if (!run.form) {
+        if (run.cusp) {
+            return JobFileError{run.cuspLine, "cusp needs a form in the same run (form = Tr40x7)"};
+        }
+        return std::nullopt;
+    }
+    forms::GrooveRequest request;
+    request.side = dialog.choices.outer ? forms::Side::Outer : forms::Side::Inner;
+    const auto& nose = run.texts[JobField::NoseRadius];
+    request.noseRadius = leadingNumberValue(nose ? *nose : dialog.text(JobField::NoseRadius));
+    if (run.cusp) {
+        const double cusp = leadingNumberValue(*run.cusp);
+        if (!(cusp > 0)) {
+            return JobFileError{run.cuspLine,
+                                joinText({"cusp \"", *run.cusp, "\" is not a height above 0 mm"})};
+        }
+        request.cusp = cusp;
+    }
+    const auto fields = forms::grooveFields(*run.form, request);
+    if (!fields) {
+        return JobFileError{run.formLine, fields.error()};
+    }
+    for (const JobFieldInfo& info : kJobFields) {
+        if (fields->texts[info.field]) {
+            dialog.text(info.field) = *fields->texts[info.field];
+        }
+    }
+    return std::nullopt;
+}
+
+std::string runFieldsText(const std::vector<DialogSnapshot>& runs) {
+    std::string out;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const DialogSnapshot& run = runs[i];
+        if (i > 0) {
+            out += "[run]\n";
+        }
+        const OutputChoices& c = run.choices;
+        out += joinText({"side = ", c.outer ? "outer" : "inner", "\n"});
+        out += joinText({"control = ", c.control == ControlFamily::Osp ? "osp" : "fanuc", "\n"});
+        out += joinText({"sequenceNumbers = ", c.sequenceNumbers ? "on" : "off", "\n"});
+        out += joinText({"modin = ", c.modin ? "on" : "off", "\n"});
+        for (const JobFieldInfo& info : kJobFields) {
+            out += joinText({info.key, " = ", run.text(info.field), "\n"});
+        }
+    }
+    return out;
+}
+
+} // namespace quillmar

@@ -1,0 +1,533 @@
+#include "core/forms/family_forms.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace quillmar::forms {
+
+namespace {
+
+constexpr std::string_view kUnifiedExample = "1/2-13 UNC, 1/2-20 UNF-2A, 3/8-24 UNF-2B, #10-24 UNC";
+constexpr std::string_view kAcmeExample =
+    "1-5 ACME, 1 1/4-5 ACME-2G, 1-5 ACME 2 START, 1-0.2P-0.4L ACME";
+constexpr std::string_view kStubExample = "1/2-20 STUB ACME, 1-5 STUB ACME";
+constexpr std::string_view kNptExample = "1/2-14 NPT, 1 1/4-11.5 NPT";
+constexpr std::string_view kBswExample = "1/2 BSW, 1/2-12 BSW, 1 1/4 BSW";
+
+struct InchSize {
+    double diameter; // inches
+    double tpi;
+};
+
+const std::vector<InchSize> kUnc{
+    {0.073, 64},  {0.086, 56}, {0.099, 48}, {0.112, 40},  {0.125, 40}, {0.138, 32},  {0.164, 32},
+    {0.190, 24},  {0.216, 24}, {0.25, 20},  {0.3125, 18}, {0.375, 16}, {0.4375, 14}, {0.5, 13},
+    {0.5625, 12}, {0.625, 11}, {0.75, 10},  {0.875, 9},   {1, 8},      {1.125, 7},   {1.25, 7},
+    {1.375, 6},   {1.5, 6},    {1.75, 5},   {2, 4.5},     {2.25, 4.5}, {2.5, 4},     {2.75, 4},
+    {3, 4},       {3.25, 4},   {3.5, 4},    {3.75, 4},    {4, 4}};
+const std::vector<InchSize> kUnf{{0.060, 80},  {0.073, 72},  {0.086, 64}, {0.099, 56},  {0.112, 48},
+                                 {0.125, 44},  {0.138, 40},  {0.164, 36}, {0.190, 32},  {0.216, 28},
+                                 {0.25, 28},   {0.3125, 24}, {0.375, 24}, {0.4375, 20}, {0.5, 20},
+                                 {0.5625, 18}, {0.625, 18},  {0.75, 16},  {0.875, 14},  {1, 12},
+                                 {1.125, 12},  {1.25, 12},   {1.375, 12}, {1.5, 12}};
+const std::vector<InchSize> kUnef{
+    {0.216, 32},  {0.25, 32},   {0.3125, 32}, {0.375, 32},  {0.4375, 28},
+    {0.5, 28},    {0.5625, 24}, {0.625, 24},  {0.6875, 24}, {0.75, 20},
+    {0.8125, 20}, {0.875, 20},  {0.9375, 20}, {1, 20},      {1.0625, 18},
+    {1.125, 18},  {1.1875, 18}, {1.25, 18},   {1.3125, 18}, {1.375, 18},
+    {1.4375, 18}, {1.5, 18},    {1.5625, 18}, {1.625, 18},  {1.6875, 18}};
+const std::vector<InchSize> kAcme{{0.25, 16}, {0.3125, 14}, {0.375, 12}, {0.4375, 12}, {0.5, 10},
+                                  {0.625, 8}, {0.75, 6},    {0.875, 6},  {1, 5},       {1.125, 5},
+                                  {1.25, 5},  {1.375, 4},   {1.5, 4},    {1.75, 4},    {2, 4},
+                                  {2.25, 3},  {2.5, 3},     {2.75, 3},   {3, 2},       {3.5, 2},
+                                  {4, 2},     {4.5, 2},     {5, 2}};
+const std::vector<InchSize> kBsw{
+    {0.125, 40}, {0.1875, 24}, {0.25, 20},  {0.3125, 18}, {0.375, 16}, {0.4375, 14},
+    {0.5, 12},   {0.5625, 12}, {0.625, 11}, {0.6875, 11}, {0.75, 10},  {0.875, 9},
+    {1, 8},      {1.125, 7},   {1.25, 7},   {1.375, 6},   {1.5, 6},    {1.625, 5},
+    {1.75, 5},   {1.875, 4.5}, {2, 4.5},    {2.25, 4},    {2.5, 4},    {2.75, 3.5},
+    {3, 3.5},    {3.25, 3.25}, {3.5, 3.25}, {3.75, 3},    {4, 3}};
+
+struct NptSize {
+    double size;
+    double outside; // pipe outside diameter, inches
+    double tpi;
+    double handTight; // L1, inches
+};
+const std::vector<NptSize> kNpt{
+    {0.0625, 0.3125, 27, 0.160}, {0.125, 0.405, 27, 0.1615}, {0.25, 0.540, 18, 0.2278},
+    {0.375, 0.675, 18, 0.240},   {0.5, 0.840, 14, 0.320},    {0.75, 1.050, 14, 0.339},
+    {1, 1.315, 11.5, 0.400},     {1.25, 1.660, 11.5, 0.420}, {1.5, 1.900, 11.5, 0.420},
+    {2, 2.375, 11.5, 0.436},     {2.5, 2.875, 8, 0.682},     {3, 3.500, 8, 0.766},
+    {3.5, 4.000, 8, 0.821},      {4, 4.500, 8, 0.844},       {5, 5.563, 8, 0.937},
+    {6, 6.625, 8, 0.958}};
+
+constexpr double kNumberedSizes[][2] = {{0, 0.060},  {1, 0.073}, {2, 0.086}, {3, 0.099},
+                                        {4, 0.112},  {5, 0.125}, {6, 0.138}, {8, 0.164},
+                                        {10, 0.190}, {12, 0.216}};
+
+enum class Series { Unc, Unf, Unef, Un, Acme, StubAcme, Npt, Bsw };
+
+struct InchDesignation {
+    Series series = Series::Unc;
+    double diameter = 0; // inches
+    std::string sizeText;
+    double tpi = 0;  // 0 when left out
+    double lead = 0; // inches, 0 when not given
+    int starts = 1;
+    std::string classText;
+};
+
+bool same(double a, double b) {
+    return std::fabs(a - b) < 1e-9;
+}
+
+std::string seriesName(Series s) {
+    switch (s) {
+    case Series::Unc:
+        return "UNC";
+    case Series::Unf:
+        return "UNF";
+    case Series::Unef:
+        return "UNEF";
+    case Series::Un:
+        return "UN";
+    case Series::Acme:
+        return "ACME";
+    case Series::StubAcme:
+        return "STUB ACME";
+    case Series::Npt:
+        return "NPT";
+    default:
+        return "BSW";
+    }
+}
+
+std::string_view seriesExample(Series s) {
+    switch (s) {
+    case Series::Acme:
+        return kAcmeExample;
+    case Series::StubAcme:
+        return kStubExample;
+    case Series::Npt:
+        return kNptExample;
+    case Series::Bsw:
+        return kBswExample;
+    default:
+        return kUnifiedExample;
+    }
+}
+
+const std::vector<InchSize>* seriesTable(Series s) {
+    switch (s) {
+    case Series::Unc:
+        return &kUnc;
+    case Series::Unf:
+        return &kUnf;
+    case Series::Unef:
+        return &kUnef;
+    case Series::Acme:
+    case Series::StubAcme:
+        return &kAcme;
+    case Series::Bsw:
+        return &kBsw;
+    default:
+        return nullptr;
+    }
+}
+
+std::optional<Series> readSeries(DesignationReader& reader) {
+    if (reader.take("STUB ACME") || reader.take("STUB-ACME")) {
+        return Series::StubAcme;
+    }
+    constexpr std::pair<std::string_view, Series> words[] = {
+        {"UNEF", Series::Unef}, {"UNC", Series::Unc}, {"UNF", Series::Unf}, {"UN", Series::Un},
+        {"ACME", Series::Acme}, {"NPT", Series::Npt}, {"BSW", Series::Bsw}};
+    for (const auto& [word, series] : words) {
+        const std::size_t start = reader.mark();
+        if (reader.take(word)) {
+            const std::string_view rest = reader.rest();
+            if (rest.empty() || !std::isalpha(static_cast<unsigned char>(rest.front()))) {
+                return series;
+            }
+        }
+        reader.reset(start);
+    }
+    return std::nullopt;
+}
+
+Series guessSeries(std::string_view upper) {
+    if (upper.find("STUB") != std::string_view::npos) {
+        return Series::StubAcme;
+    }
+    if (upper.find("ACME") != std::string_view::npos) {
+        return Series::Acme;
+    }
+    if (upper.find("NPT") != std::string_view::npos) {
+        return Series::Npt;
+    }
+    if (upper.find("BSW") != std::string_view::npos) {
+        return Series::Bsw;
+    }
+    return Series::Unc;
+}
+
+// "N START" or "-N START" at the end.
+bool readStarts(DesignationReader& reader, InchDesignation& out) {
+    const std::size_t start = reader.mark();
+    reader.take("-");
+    const auto n = reader.wholeNumber();
+    if (n && (reader.take("START") || reader.take("STARTS"))) {
+        out.starts = *n;
+        return true;
+    }
+    reader.reset(start);
+    return false;
+}
+
+Expected<InchDesignation> readInch(std::string_view designation) {
+    std::string upper(designation);
+    for (char& c : upper) {
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    const Series guessed = guessSeries(upper);
+    const std::string_view example = seriesExample(guessed);
+    DesignationReader reader(designation);
+    InchDesignation out;
+    const bool numbered = reader.take("#") || reader.take("NO.");
+    const std::size_t sizeStart = reader.mark();
+    const auto size = reader.inchSize();
+    if (!size) {
+        return notUnderstood(reader, "the size in inches (1/2, 1 1/4, 1.25 or #10)", example);
+    }
+    out.sizeText = std::string(reader.text().substr(sizeStart, reader.mark() - sizeStart));
+    out.diameter = *size;
+    const std::size_t afterSize = reader.mark();
+    if (reader.take("-")) {
+        const auto value = reader.number();
+        if (!value) {
+            return notUnderstood(reader, "threads per inch after '-'", example);
+        }
+        if (reader.takeLetter('P')) { // pitch and lead in inches: 0.2P-0.4L
+            if (!reader.take("-")) {
+                return notUnderstood(reader, "'-' and the lead, as in 0.2P-0.4L", example);
+            }
+            const auto lead = reader.number();
+            if (!lead || !reader.takeLetter('L')) {
+                return notUnderstood(reader, "the lead in inches followed by L, as in 0.4L",
+                                     example);
+            }
+            out.tpi = 1 / *value;
+            out.lead = *lead;
+            reader.take("-");
+        } else {
+            out.tpi = *value;
+        }
+    } else {
+        reader.reset(afterSize);
+    }
+    const auto series = readSeries(reader);
+    if (!series) {
+        return notUnderstood(reader, "the series: UNC, UNF, UNEF, UN, ACME, STUB ACME, NPT or BSW",
+                             example);
+    }
+    out.series = *series;
+    const std::string_view own = seriesExample(out.series);
+    // A whole number up to 12 with a fine pitch is a numbered size (#10-24).
+    if (out.series <= Series::Un) {
+        for (const auto& [number, inches] : kNumberedSizes) {
+            const bool wholeMatch = same(*size, number) && (numbered || out.tpi >= 24);
+            if (wholeMatch) {
+                out.diameter = inches;
+                out.sizeText = "#" + numberText(number);
+            }
+        }
+        if (numbered && out.sizeText.front() != '#') {
+            return Failure{"#" + out.sizeText +
+                           " is not a numbered size (#0 to #12). Example: " + std::string(own)};
+        }
+    }
+    if (!readStarts(reader, out) && reader.take("-")) {
+        out.classText = reader.word();
+        readStarts(reader, out);
+    }
+    if (!reader.atEnd()) {
+        return notUnderstood(reader, "'-' and a class, 'N START', or nothing", own);
+    }
+    if (out.lead > 0) {
+        const auto starts = startsFromLead(out.lead, 1 / out.tpi, own);
+        if (!starts) {
+            return Failure{starts.error()};
+        }
+        out.starts = *starts;
+    }
+    if (out.starts < 1 || out.starts > 99) {
+        return Failure{"The number of starts must be 1 to 99. Example: " + std::string(own)};
+    }
+    return out;
+}
+
+// Threads per inch from the table, or the check that the given one is the table's.
+Expected<double> tableTpi(const InchDesignation& in) {
+    const std::string name = in.sizeText + " " + seriesName(in.series);
+    if (in.series == Series::Un) {
+        if (in.tpi <= 0) {
+            return Failure{"A UN thread needs its threads per inch, e.g. 1-12 UN"};
+        }
+        return in.tpi;
+    }
+    const std::vector<InchSize>* table = seriesTable(in.series);
+    for (const InchSize& size : *table) {
+        if (!same(size.diameter, in.diameter)) {
+            continue;
+        }
+        if (in.tpi <= 0 || same(in.tpi, size.tpi)) {
+            return size.tpi;
+        }
+        if (in.series == Series::Acme || in.series == Series::StubAcme) {
+            return in.tpi; // these series allow other pitches on a size
+        }
+        return Failure{name + " has no " + numberText(in.tpi) +
+                       " threads per inch: its thread is " + in.sizeText + "-" +
+                       numberText(size.tpi) + " " + seriesName(in.series)};
+    }
+    if ((in.series == Series::Acme || in.series == Series::StubAcme) && in.tpi > 0) {
+        return in.tpi;
+    }
+    return Failure{in.sizeText + " is not a size of the " + seriesName(in.series) +
+                   " series. Example: " + std::string(seriesExample(in.series))};
+}
+
+// The unified tolerances in inches, from their formulas.
+double unifiedPitchTolerance2A(double d, double p) {
+    return 0.0015 * std::cbrt(d) + 0.0015 * std::sqrt(9 * p) + 0.015 * std::pow(p, 2.0 / 3.0);
+}
+
+Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
+    const std::string classText =
+        in.classText.empty() ? (side == Side::Outer ? "2A" : "2B") : in.classText;
+    const bool known = classText.size() == 2 && classText[0] >= '1' && classText[0] <= '3' &&
+                       (classText[1] == 'A' || classText[1] == 'B');
+    if (!known) {
+        return Failure{
+            "The class \"" + classText +
+            "\" was not understood: unified classes are 1A, 2A, 3A (outer) and 1B, 2B, 3B "
+            "(inner). Example: " +
+            std::string(kUnifiedExample)};
+    }
+    if ((classText[1] == 'B') != (side == Side::Inner)) {
+        return classForOtherSide(classText, side, "2A", "2B");
+    }
+    const int grade = classText[0] - '0';
+    const double d = in.diameter;
+    const double p = 1 / tpi;
+    const double h = std::sqrt(3.0) / 2 * p;
+    const double gradeFactor = grade == 1 ? 1.5 : grade == 2 ? 1.0 : 0.75;
+    const double td2 = unifiedPitchTolerance2A(d, p) * gradeFactor;
+    const double allowance = grade == 3 ? 0 : 0.3 * unifiedPitchTolerance2A(d, p);
+    const double inch = kMillimetresPerInch;
+    ThreadForm form;
+    form.family = "Unified";
+    form.toleranceClass = classText;
+    form.pitch = p * inch;
+    setSymmetric(form, 30);
+    form.basicMajor = d * inch;
+    form.basicPitchDiameter = (d - 0.75 * h) * inch;
+    if (side == Side::Outer) {
+        const double td = (grade == 1 ? 0.090 : 0.060) * std::pow(p, 2.0 / 3.0);
+        form.basicMinor = (d - 2 * (17.0 / 24.0) * h) * inch;
+        form.crestDiameter = (d - allowance - td / 2) * inch;
+        form.pitchDiameter = form.basicPitchDiameter - (allowance + td2 / 2) * inch;
+        form.floorRadius = h / 6 * inch;
+        form.notes.push_back("root rounded with R = H/6 (UNR)");
+    } else {
+        const double minorTol = grade == 3 || d < 0.25
+                                    ? 0.05 * std::pow(p, 2.0 / 3.0) + 0.03 * p / d - 0.002
+                                    : 0.25 * p - 0.40 * p * p;
+        form.basicMinor = (d - 2 * (5.0 / 8.0) * h) * inch;
+        form.crestDiameter = form.basicMinor + minorTol / 2 * inch;
+        form.pitchDiameter = form.basicPitchDiameter + 1.3 * td2 / 2 * inch;
+        form.floorRadius = h / 12 * inch;
+        form.notes.push_back("root rounded with R = H/12, clear of the basic major diameter");
+    }
+    form.notes.push_back("class " + classText + ": middle of the tolerances from their formulas");
+    return form;
+}
+
+// ACME and Stub ACME: the basic profile with the standard's clearances.
+Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side, bool stub) {
+    if (!in.classText.empty() && in.classText != "2G" && in.classText != "3G" &&
+        in.classText != "4G" && in.classText != "2C" && in.classText != "3C" &&
+        in.classText != "4C") {
+        return Failure{"The class \"" + in.classText +
+                       "\" was not understood: ACME classes are 2G, 3G, 4G (or 2C, 3C, 4C). "
+                       "Example: " +
+                       std::string(stub ? kStubExample : kAcmeExample)};
+    }
+    const double d = in.diameter;
+    const double p = 1 / tpi;
+    const double height = stub ? 0.3 * p : 0.5 * p;
+    // Clearance on the diameter at the roots: 0.020 in. up to 10 threads per inch, 0.010 finer.
+    const double clearance = tpi <= 10 ? 0.020 : 0.010;
+    const double inch = kMillimetresPerInch;
+    ThreadForm form;
+    form.family = stub ? "Stub ACME" : "ACME";
+    form.toleranceClass = in.classText;
+    form.pitch = p * inch;
+    setSymmetric(form, 14.5);
+    form.basicMajor = d * inch;
+    form.basicPitchDiameter = (d - height) * inch;
+    form.pitchDiameter = form.basicPitchDiameter;
+    form.floorRadius = 0.06 * p * inch;
+    if (side == Side::Outer) {
+        form.basicMinor = (d - 2 * height) * inch;
+        form.crestDiameter = d * inch;
+        form.floorDiameter = (d - 2 * height - clearance) * inch;
+    } else {
+        form.basicMinor = (d - 2 * height) * inch;
+        form.crestDiameter = form.basicMinor;
+        form.floorDiameter = (d + clearance) * inch;
+    }
+    form.notes.push_back(
+        "basic profile with the root clearance " + numberText(clearance) +
+        " in. on the diameter and root fillets 0.06 P; no class allowance applied");
+    return form;
+}
+
+Expected<ThreadForm> npt(const InchDesignation& in, Side side) {
+    for (const NptSize& size : kNpt) {
+        if (!same(size.size, in.diameter)) {
+            continue;
+        }
+        if (in.tpi > 0 && !same(in.tpi, size.tpi)) {
+            return Failure{in.sizeText + " NPT has no " + numberText(in.tpi) +
+                           " threads per inch: its thread is " + in.sizeText + "-" +
+                           numberText(size.tpi) + " NPT"};
+        }
+        const double inch = kMillimetresPerInch;
+        const double p = 1 / size.tpi;
+        const double e0 = size.outside - (0.05 * size.outside + 1.1) * p; // at the small end
+        const double pitchDiameter = side == Side::Outer ? e0 : e0 + size.handTight / 16;
+        ThreadForm form;
+        form.family = "NPT";
+        form.pitch = p * inch;
+        setSymmetric(form, 30);
+        form.basicMajor = (pitchDiameter + 0.8 * p) * inch;
+        form.basicPitchDiameter = pitchDiameter * inch;
+        form.pitchDiameter = form.basicPitchDiameter;
+        form.basicMinor = (pitchDiameter - 0.8 * p) * inch;
+        form.crestDiameter = side == Side::Outer ? form.basicMajor : form.basicMinor;
+        form.floorRadius = 0.033 * p * inch; // the root truncation of the thread height 0.8 P
+        form.taperAngle = (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / M_PI;
+        form.notes.push_back(side == Side::Outer
+                                 ? "diameters at the small end of the pipe (E0), taper 1:16"
+                                 : "diameters at the face of the fitting (E1), taper 1:16");
+        return form;
+    }
+    return Failure{in.sizeText +
+                   " is not an NPT size (1/16 to 6). Example: " + std::string(kNptExample)};
+}
+
+} // namespace
+
+// The Whitworth form of a given major diameter and pitch, basic profile.
+ThreadForm whitworthForm(double major, double pitch, Side side);
+
+Expected<ThreadForm> inchForm(std::string_view designation, Side side) {
+    const auto read = readInch(designation);
+    if (!read) {
+        return Failure{read.error()};
+    }
+    const InchDesignation& in = *read;
+    Expected<ThreadForm> form = Failure{""};
+    if (in.series == Series::Npt) {
+        form = npt(in, side);
+    } else {
+        const auto tpi = tableTpi(in);
+        if (!tpi) {
+            return Failure{tpi.error()};
+        }
+        if (in.series == Series::Acme || in.series == Series::StubAcme) {
+            form = acme(in, *tpi, side, in.series == Series::StubAcme);
+        } else if (in.series == Series::Bsw) {
+            if (!in.classText.empty()) {
+                return Failure{"BSW takes no class here. Example: " + std::string(kBswExample)};
+            }
+            form =
+                whitworthForm(in.diameter * kMillimetresPerInch, kMillimetresPerInch / *tpi, side);
+        } else {
+            form = unified(in, *tpi, side);
+        }
+        if (form && in.series != Series::Bsw) {
+            form.value().designation =
+                in.sizeText + "-" + numberText(*tpi) + " " + seriesName(in.series);
+        } else if (form) {
+            form.value().designation = in.sizeText + "-" + numberText(*tpi) + " BSW";
+        }
+    }
+    if (!form) {
+        return form;
+    }
+    ThreadForm& f = form.value();
+    if (in.series == Series::Npt) {
+        f.designation = in.sizeText + "-" + numberText(kMillimetresPerInch / f.pitch) + " NPT";
+    }
+    if (!f.toleranceClass.empty()) {
+        f.designation += "-" + f.toleranceClass;
+    }
+    if (in.starts > 1) {
+        f.designation += " " + std::to_string(in.starts) + " START";
+    }
+    f.starts = in.starts;
+    f.example = std::string(seriesExample(in.series));
+    return form;
+}
+
+std::vector<std::string> inchSizes(std::string_view series) {
+    std::vector<std::string> out;
+    // Only the unified series name their small sizes by number (#10): 1/8 BSW is 1/8.
+    const bool unified = series == "UNC" || series == "UNF" || series == "UNEF";
+    const auto sizeName = [unified](double d) {
+        for (const auto& [number, inches] : kNumberedSizes) {
+            if (unified && same(inches, d)) {
+                return "#" + numberText(number);
+            }
+        }
+        const double whole = std::floor(d);
+        const double part = d - whole;
+        std::string text = whole > 0 ? numberText(whole) : "";
+        if (part > 0) {
+            int denominator = 2;
+            while (std::fabs(part * denominator - std::round(part * denominator)) > 1e-9) {
+                denominator *= 2;
+            }
+            text += (text.empty() ? "" : " ") + numberText(std::round(part * denominator)) + "/" +
+                    std::to_string(denominator);
+        }
+        return text;
+    };
+    if (series == "NPT") {
+        for (const NptSize& size : kNpt) {
+            out.push_back(sizeName(size.size) + "-" + numberText(size.tpi) + " NPT");
+        }
+        return out;
+    }
+    const std::vector<std::pair<std::string_view, Series>> all{{"UNC", Series::Unc},
+                                                               {"UNF", Series::Unf},
+                                                               {"UNEF", Series::Unef},
+                                                               {"ACME", Series::Acme},
+                                                               {"STUB ACME", Series::StubAcme},
+                                                               {"BSW", Series::Bsw}};
+    for (const auto& [name, s] : all) {
+        if (name != series) {
+            continue;
+        }
+        for (const InchSize& size : *seriesTable(s)) {
+            out.push_back(sizeName(size.diameter) + "-" + numberText(size.tpi) + " " +
+                          std::string(name));
+        }
+    }
+    return out;
+}
+
+} // namespace quillmar::forms

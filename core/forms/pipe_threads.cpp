@@ -1,0 +1,123 @@
+#include "core/forms/family_forms.h"
+
+#include <cmath>
+
+namespace quillmar::forms {
+
+namespace {
+
+constexpr std::string_view kGExample = "G1/2, G 1 1/2, G3/4";
+constexpr std::string_view kRExample = "R1/2, R 1 1/4, Rc1/2, Rc 3/4";
+
+struct PipeSize {
+    double size; // nominal, inches
+    std::string_view name;
+    double tpi;
+    double major;       // mm, at the gauge plane for taper threads
+    double gaugeLength; // mm from the small end of the pipe; 0: no taper size
+};
+
+const std::vector<PipeSize> kPipe{
+    {0.0625, "1/16", 28, 7.723, 4.0},  {0.125, "1/8", 28, 9.728, 4.0},
+    {0.25, "1/4", 19, 13.157, 6.0},    {0.375, "3/8", 19, 16.662, 6.4},
+    {0.5, "1/2", 14, 20.955, 8.2},     {0.625, "5/8", 14, 22.911, 0},
+    {0.75, "3/4", 14, 26.441, 9.5},    {0.875, "7/8", 14, 30.201, 0},
+    {1, "1", 11, 33.249, 10.4},        {1.125, "1 1/8", 11, 37.897, 0},
+    {1.25, "1 1/4", 11, 41.910, 12.7}, {1.5, "1 1/2", 11, 47.803, 12.7},
+    {1.75, "1 3/4", 11, 53.746, 0},    {2, "2", 11, 59.614, 15.9},
+    {2.25, "2 1/4", 11, 65.710, 0},    {2.5, "2 1/2", 11, 75.184, 17.5},
+    {2.75, "2 3/4", 11, 81.534, 0},    {3, "3", 11, 87.884, 20.6},
+    {3.5, "3 1/2", 11, 100.330, 22.2}, {4, "4", 11, 113.030, 25.4},
+    {4.5, "4 1/2", 11, 125.730, 0},    {5, "5", 11, 138.430, 28.6},
+    {5.5, "5 1/2", 11, 151.130, 0},    {6, "6", 11, 163.830, 28.6}};
+
+} // namespace
+
+ThreadForm whitworthForm(double major, double pitch, Side side) {
+    ThreadForm form;
+    form.family = "Whitworth";
+    form.pitch = pitch;
+    setSymmetric(form, 27.5);
+    const double h = 0.640327 * pitch; // the rounded thread's depth
+    form.basicMajor = major;
+    form.basicPitchDiameter = major - h;
+    form.basicMinor = major - 2 * h;
+    form.pitchDiameter = form.basicPitchDiameter;
+    form.crestRadius = 0.137329 * pitch;
+    form.floorRadius = 0.137329 * pitch;
+    form.crestDiameter = side == Side::Outer ? major : form.basicMinor;
+    form.notes.push_back("basic rounded profile (crest and root r = 0.137329 P); no class applied");
+    return form;
+}
+
+Expected<ThreadForm> pipeForm(std::string_view designation, Side side) {
+    DesignationReader reader(designation);
+    bool parallel = false;
+    bool internalTaper = false;
+    if (reader.take("Rc")) {
+        internalTaper = true;
+    } else if (reader.takeLetter('R')) {
+    } else {
+        reader.takeLetter('G');
+        parallel = true;
+    }
+    const std::string_view example = parallel ? kGExample : kRExample;
+    const std::string prefix = parallel ? "G" : internalTaper ? "Rc" : "R";
+    const auto size = reader.inchSize();
+    if (!size) {
+        return notUnderstood(reader, "the pipe size in inches (1/2, 1 1/2)", example);
+    }
+    std::string classText;
+    if (parallel && !reader.atEnd()) {
+        classText = reader.word(); // A or B of the outer thread's pitch tolerance
+    }
+    if (!reader.atEnd() || (!classText.empty() && classText != "A" && classText != "B")) {
+        return notUnderstood(reader, parallel ? "nothing, or the class A or B" : "nothing",
+                             example);
+    }
+    if (!parallel && internalTaper != (side == Side::Inner)) {
+        return Failure{prefix + " is " + (internalTaper ? "an inner" : "an outer") +
+                       " taper thread: choose " + (internalTaper ? "inner" : "outer") +
+                       ", or use " + (internalTaper ? "R" : "Rc") + " for the other side"};
+    }
+    for (const PipeSize& pipe : kPipe) {
+        if (std::fabs(pipe.size - *size) > 1e-9) {
+            continue;
+        }
+        if (!parallel && pipe.gaugeLength == 0) {
+            break;
+        }
+        double major = pipe.major;
+        if (!parallel && side == Side::Outer) {
+            major -= pipe.gaugeLength / 16; // from the gauge plane to the small end
+        }
+        ThreadForm form = whitworthForm(major, kMillimetresPerInch / pipe.tpi, side);
+        form.family = parallel ? "Pipe parallel" : "Pipe taper";
+        form.example = std::string(example);
+        form.designation = prefix + std::string(pipe.name) + classText;
+        if (!parallel) {
+            form.taperAngle = (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / M_PI;
+            form.notes.push_back(
+                side == Side::Outer
+                    ? "diameters at the small end, the gauge length before the gauge plane; taper "
+                      "1:16"
+                    : "diameters at the gauge plane, the face of the fitting; taper 1:16");
+        }
+        return form;
+    }
+    return Failure{prefix + numberText(*size) + " is not a size of the " +
+                   (parallel ? "parallel" : "taper") +
+                   " pipe threads. Example: " + std::string(example)};
+}
+
+std::vector<std::string> pipeSizes(std::string_view prefix) {
+    std::vector<std::string> out;
+    for (const PipeSize& pipe : kPipe) {
+        if (prefix == "G" || pipe.gaugeLength > 0) {
+            out.push_back(std::string(prefix) + std::string(pipe.name));
+        }
+    }
+    return out;
+}
+
+} // namespace quillmar::forms

@@ -1,0 +1,95 @@
+#include "core/forms/family_forms.h"
+
+#include <cmath>
+
+namespace quillmar::forms {
+
+namespace {
+
+constexpr std::string_view kExample = "Rd40x1/6, Rd 40 x 1/6, Rd40";
+
+// Threads per inch by nominal diameter.
+int roundThreadsPerInch(double d) {
+    return d <= 12 ? 10 : d <= 38 ? 8 : d <= 100 ? 6 : 4;
+}
+
+const std::vector<double>& roundDiameters() {
+    static const std::vector<double> sizes{
+        8,   9,   10,  11,  12,  14,  16,  18,  20,  22,  24,  26,  28,  30,  32,  34,
+        36,  38,  40,  42,  44,  46,  48,  50,  52,  55,  58,  60,  62,  65,  68,  70,
+        72,  75,  78,  80,  82,  85,  88,  90,  92,  95,  98,  100, 105, 110, 115, 120,
+        125, 130, 135, 140, 145, 150, 155, 160, 165, 170, 175, 180, 185, 190, 195, 200};
+    return sizes;
+}
+
+} // namespace
+
+Expected<ThreadForm> roundForm(std::string_view designation, Side side) {
+    DesignationReader reader(designation);
+    reader.take("Rd");
+    const auto d = reader.number();
+    if (!d) {
+        return notUnderstood(reader, "the nominal diameter in millimetres", kExample);
+    }
+    bool known = false;
+    for (double size : roundDiameters()) {
+        known = known || std::fabs(size - *d) < 1e-9;
+    }
+    if (!known) {
+        return Failure{"Rd" + numberText(*d) +
+                       " is not a size of the round thread plan (8 to 200 mm). "
+                       "Example: " +
+                       std::string(kExample)};
+    }
+    const int tableTpi = roundThreadsPerInch(*d);
+    double tpi = tableTpi;
+    if (reader.takeLetter('X')) {
+        const auto pitchInches = reader.fraction();
+        if (!pitchInches) {
+            return notUnderstood(reader, "the pitch in inches as 1/threads per inch, as in x1/6",
+                                 kExample);
+        }
+        tpi = 1 / *pitchInches;
+    }
+    if (std::fabs(tpi - tableTpi) > 1e-9) {
+        return Failure{"Rd" + numberText(*d) + " has no pitch 1/" + numberText(tpi) +
+                       "\": its pitch is 1/" + std::to_string(tableTpi) + "\" (Rd" +
+                       numberText(*d) + "x1/" + std::to_string(tableTpi) + ")"};
+    }
+    if (!reader.atEnd()) {
+        return notUnderstood(reader, "nothing more", kExample);
+    }
+    ThreadForm form;
+    form.family = "Round";
+    form.example = std::string(kExample);
+    form.designation = "Rd" + numberText(*d) + "x1/" + std::to_string(tableTpi);
+    const double p = kMillimetresPerInch / tableTpi;
+    form.pitch = p;
+    setSymmetric(form, 15);
+    form.basicMajor = *d;
+    form.basicPitchDiameter = *d - 0.5 * p;
+    form.pitchDiameter = form.basicPitchDiameter;
+    // Crests and roots are rounds tangent to the flanks: crest R1 = 0.23851 P, root
+    // R2 = 0.22105 P, so that the roots lie a clearance ac = 0.05 P beyond the crests.
+    form.crestRadius = 0.23851 * p;
+    form.floorRadius = 0.22105 * p;
+    if (side == Side::Outer) {
+        form.basicMinor = *d - 1.1 * p;
+        form.crestDiameter = *d;
+    } else {
+        form.basicMinor = *d - p;
+        form.crestDiameter = form.basicMinor;
+    }
+    form.notes.push_back("basic profile with the clearance ac = 0.05 P; no class applied");
+    return form;
+}
+
+std::vector<std::string> roundSizes() {
+    std::vector<std::string> out;
+    for (double d : roundDiameters()) {
+        out.push_back("Rd" + numberText(d) + "x1/" + std::to_string(roundThreadsPerInch(d)));
+    }
+    return out;
+}
+
+} // namespace quillmar::forms

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/expected.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillmar::forms {
+
+enum class Side { Outer, Inner };
+
+inline constexpr double kMillimetresPerInch = 25.4;
+
+// One thread of a standard, resolved for one side: the groove the tool must leave, as
+// the standard and its class make it. Millimetres and degrees.
+struct ThreadForm {
+    std::string family;         // "ISO metric", "ISO trapezoidal", ...
+    std::string designation;    // as understood, e.g. "M20x2.5-6g"
+    std::string example;        // the family's syntax, for messages
+    std::string toleranceClass; // empty where the family has none here
+    double pitch = 0;           // the distance between neighbouring grooves
+    int starts = 1;
+    // Basic sizes of the standard, for the reader.
+    double basicMajor = 0;
+    double basicPitchDiameter = 0;
+    double basicMinor = 0; // of this side
+    // The targets the groove is made to (the middle of the class where there is one).
+    double crestDiameter = 0; // the bar of an outer thread, the bore of an inner one
+    double pitchDiameter = 0;
+    double widthAtPitch = 0; // groove width at pitchDiameter, along the axis
+    double firstFlank = 0;   // flank angles from the radial direction
+    double secondFlank = 0;
+    double crestRadius = 0; // convex corners at the crest
+    double floorRadius = 0; // concave corners at the floor: the largest permitted
+    // A flat floor at floorDiameter, or (floorDiameter 0) a floor rounded in one arc of
+    // floorRadius tangent to both flanks, whose depth the flanks decide.
+    double floorDiameter = 0;
+    double taperAngle = 0; // half the included taper; the diameters hold at Z start
+    std::vector<std::string> notes;
+};
+
+// Reads a designation ("M20x2.5-6g", "Tr 40 x 14 P 7", "1 1/4-5 ACME-2G") and resolves
+// it for the side. Blanks and the case of letters do not matter.
+Expected<ThreadForm> threadForm(std::string_view designation, Side side);
+
+// The families and one example each, for lists and messages.
+struct FamilyInfo {
+    std::string_view name;
+    std::string_view example;
+};
+const std::vector<FamilyInfo>& threadFamilies();
+
+// The designations of the family's sizes (for an editable list).
+std::vector<std::string> familySizes(std::string_view familyName);
+
+} // namespace quillmar::forms

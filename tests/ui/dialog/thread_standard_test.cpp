@@ -1,0 +1,169 @@
+#include "tests/support/dialog_test_support.h"
+#include "tests/support/modal_dialog_runner.h"
+#include "ui/dialog/groove_preview.h"
+#include "ui/dialog/thread_standard_dialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace quillmar::testing {
+namespace {
+
+// The window's way of asking: a real "ねじ規格" dialog over the settings store.
+class StandardHost : public RecordingHost {
+public:
+    explicit StandardHost(QSettings& store) : store_(store) {}
+    std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) override {
+        ThreadStandardDialog asked(store_, outer, parent);
+        if (asked.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return asked.fill();
+    }
+
+private:
+    QSettings& store_;
+};
+
+class ThreadStandard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        store = std::make_unique<QSettings>(folder.filePath("settings.ini"), QSettings::IniFormat);
+        host = std::make_unique<StandardHost>(*store);
+        dialog = std::make_unique<DataInputDialog>(job, *host, messages);
+        dialog->refillFromJob();
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+
+    template <typename Widget> static Widget* in(QWidget& parent, const char* name) {
+        auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QString text(const char* field) const { return in<QLineEdit>(*dialog, field)->text(); }
+
+    // Presses "ねじ規格..." and works the dialog that opens, as a user does.
+    void askForThread(const std::function<void(QDialog&)>& whileOpen) {
+        bool ran = false;
+        whenModalDialogShown(dialog.get(), [&](QDialog& shown) {
+            ran = true;
+            EXPECT_EQ(shown.objectName(), "frmThreadStandard");
+            whileOpen(shown);
+        });
+        QTest::mouseClick(in<QPushButton>(*dialog, "cmdThreadStandard"), Qt::LeftButton);
+        EXPECT_TRUE(ran);
+    }
+
+    // Clicks a choice on its round indicator, where a user clicks.
+    static void choose(QDialog& asked, const char* name) {
+        auto* button = in<QRadioButton>(asked, name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+        EXPECT_TRUE(button->isChecked()) << name;
+    }
+
+    // Types over a box's text.
+    static void typeOver(QLineEdit* box, const QString& typed) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, typed);
+    }
+
+    static void describe(QDialog& asked, const QString& designation, const QString& nose,
+                         const QString& cusp) {
+        typeOver(in<QComboBox>(asked, "cboDesignation")->lineEdit(), designation);
+        typeOver(in<QLineEdit>(asked, "txtNoseRadius"), nose);
+        typeOver(in<QLineEdit>(asked, "txtCusp"), cusp);
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<QSettings> store;
+    std::unique_ptr<StandardHost> host;
+    ThreadJob job;
+    RecordingMessageBoxes messages;
+    std::unique_ptr<DataInputDialog> dialog;
+};
+
+TEST_F(ThreadStandard, OkFillsTheFormAsIfTyped) {
+    askForThread([](QDialog& asked) {
+        choose(asked, "optOuter");
+        describe(asked, "Tr 40 x 7", "0.3", "0.02");
+        EXPECT_TRUE(in<QPlainTextEdit>(asked, "txtFigures")->toPlainText().contains("Tr40x7-7e"));
+        // The groove is drawn to scale: the nose centre goes as deep as the groove.
+        const QRectF drawn = in<GroovePreview>(asked, "picGroove")->noseCentrePath().boundingRect();
+        EXPECT_NEAR(drawn.height(), (39.7875 - 31.71563) / 2, 0.001);
+        QTest::mouseClick(in<QPushButton>(asked, "cmdOK"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(in<QRadioButton>(*dialog, "Option1")->isChecked());
+    EXPECT_EQ(text("Text2"), "7");
+    EXPECT_EQ(text("Text4"), "39.7875");
+    EXPECT_EQ(text("Text6"), "75");
+    EXPECT_EQ(text("Text9"), "0.5");
+    EXPECT_EQ(text("Text1"), "0.3");
+    EXPECT_FALSE(text("FEED0").isEmpty());
+    EXPECT_EQ(text("Text14"), ""); // Z start stays the user's
+}
+
+TEST_F(ThreadStandard, CancelChangesNothing) {
+    in<QLineEdit>(*dialog, "Text2")->setText("6");
+    askForThread([](QDialog& asked) {
+        describe(asked, "M20", "0.2", "");
+        QTest::mouseClick(in<QPushButton>(asked, "cmdCancel"), Qt::LeftButton);
+    });
+    EXPECT_EQ(text("Text2"), "6");
+    EXPECT_EQ(text("Text4"), "");
+    EXPECT_TRUE(in<QRadioButton>(*dialog, "Option2")->isChecked());
+}
+
+TEST_F(ThreadStandard, ANoseTooLargeIsExplainedAndOffersNoOk) {
+    askForThread([](QDialog& asked) {
+        choose(asked, "optOuter");
+        describe(asked, "M20", "0.5", "");
+        EXPECT_FALSE(in<QPushButton>(asked, "cmdOK")->isEnabled());
+        EXPECT_TRUE(in<QPlainTextEdit>(asked, "txtFigures")
+                        ->toPlainText()
+                        .contains("The largest nose radius that fits is 0.36 mm"));
+        QTest::mouseClick(in<QPushButton>(asked, "cmdCancel"), Qt::LeftButton);
+    });
+    EXPECT_EQ(text("Text2"), "");
+}
+
+TEST_F(ThreadStandard, TheLastChoicesAreOfferedAgain) {
+    askForThread([](QDialog& asked) {
+        describe(asked, "G 1 1/2", "0.2", "0.01");
+        QTest::mouseClick(in<QPushButton>(asked, "cmdOK"), Qt::LeftButton);
+    });
+    askForThread([](QDialog& asked) {
+        EXPECT_EQ(in<QComboBox>(asked, "cboDesignation")->currentText(), "G 1 1/2");
+        EXPECT_EQ(in<QLineEdit>(asked, "txtNoseRadius")->text(), "0.2");
+        EXPECT_EQ(in<QLineEdit>(asked, "txtCusp")->text(), "0.01");
+        QTest::mouseClick(in<QPushButton>(asked, "cmdCancel"), Qt::LeftButton);
+    });
+}
+
+// The button found free space: it overlaps no control of the form but the diagram.
+TEST_F(ThreadStandard, TheButtonMovesNoControl) {
+    const QRect button = in<QPushButton>(*dialog, "cmdThreadStandard")->geometry();
+    for (const QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->objectName() == "cmdThreadStandard" || control->objectName() == "Diagram") {
+            continue;
+        }
+        EXPECT_FALSE(control->geometry().intersects(button)) << control->objectName().toStdString();
+    }
+}
+
+} // namespace
+} // namespace quillmar::testing

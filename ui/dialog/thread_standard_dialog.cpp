@@ -1,0 +1,232 @@
+#include "ui/dialog/thread_standard_dialog.h"
+
+#include "core/forms/thread_form.h"
+#include "core/leading_number.h"
+#include "ui/dialog/groove_preview.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace quillmar {
+
+namespace {
+
+const QString kGroup = QStringLiteral("ThreadStandard");
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// The figures of the groove as the reader wants them, in the dialog's words.
+QString figuresText(const forms::GrooveFields& g) {
+    const auto mm = [](double v) { return text(forms::fieldText(v)); };
+    const forms::GrooveFigures& f = g.figures;
+    QStringList lines;
+    lines << QStringLiteral("%1  %2").arg(text(g.form.family), text(g.form.designation));
+    lines << QCoreApplication::translate("ThreadStandardDialog", "ピッチ %1   条数 %2")
+                 .arg(mm(g.form.pitch))
+                 .arg(g.form.starts);
+    lines << QCoreApplication::translate("ThreadStandardDialog",
+                                         "外径 %1   有効径 %2   内径 %3 (基準)")
+                 .arg(mm(g.form.basicMajor), mm(g.form.basicPitchDiameter), mm(g.form.basicMinor));
+    lines << QCoreApplication::translate("ThreadStandardDialog",
+                                         "山径 %1   有効径 %2   谷径 %3 (加工)")
+                 .arg(mm(f.crestDiameter), mm(f.pitchDiameter), mm(f.floorDiameter));
+    lines << QCoreApplication::translate("ThreadStandardDialog", "深さ %1   谷幅 %2")
+                 .arg(mm(f.depth), mm(f.floorWidth));
+    lines << QCoreApplication::translate("ThreadStandardDialog", "A1 %1°   A2 %2°")
+                 .arg(mm(f.firstAngle), mm(f.secondAngle));
+    lines << QStringLiteral("R1 %1   R2 %2   R3 %3   R4 %4")
+                 .arg(mm(f.radii[0]), mm(f.radii[1]), mm(f.radii[2]), mm(f.radii[3]));
+    lines << QCoreApplication::translate("ThreadStandardDialog", "ノーズR 最大 %1")
+                 .arg(mm(f.largestNoseRadius));
+    if (g.texts[JobField::StepR1]) {
+        QStringList steps;
+        for (JobField step :
+             {JobField::StepR1, JobField::StepA1, JobField::StepR2, JobField::StepD1,
+              JobField::StepR3, JobField::StepA2, JobField::StepR4, JobField::StepD2}) {
+            steps << text(*g.texts[step]);
+        }
+        lines << QCoreApplication::translate("ThreadStandardDialog", "送り %1")
+                     .arg(steps.join(QStringLiteral(" ")));
+    }
+    for (const std::string& note : g.form.notes) {
+        lines << text(note);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+ThreadStandardDialog::ThreadStandardDialog(QSettings& settings, bool outer, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+    setObjectName(QStringLiteral("frmThreadStandard"));
+    setWindowTitle(QCoreApplication::translate("ThreadStandardDialog", "ねじ規格"));
+    buildControls(outer);
+    restoreChoices();
+    recompute();
+}
+
+void ThreadStandardDialog::buildControls(bool outer) {
+    family_ = named(new QComboBox(this), "cboFamily");
+    for (const forms::FamilyInfo& info : forms::threadFamilies()) {
+        family_->addItem(QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size())));
+    }
+    designation_ = named(new QComboBox(this), "cboDesignation");
+    designation_->setEditable(true);
+    designation_->setInsertPolicy(QComboBox::NoInsert);
+    class_ = named(new QLineEdit(this), "txtClass");
+    class_->setPlaceholderText(QStringLiteral("6g, 7H, 2A ..."));
+    auto* side =
+        new QGroupBox(QCoreApplication::translate("ThreadStandardDialog", "加工位置"), this);
+    outer_ =
+        named(new QRadioButton(QCoreApplication::translate("ThreadStandardDialog", "外径"), side),
+              "optOuter");
+    inner_ =
+        named(new QRadioButton(QCoreApplication::translate("ThreadStandardDialog", "内径"), side),
+              "optInner");
+    (outer ? outer_ : inner_)->setChecked(true);
+    auto* sideRow = new QHBoxLayout(side);
+    sideRow->addWidget(outer_);
+    sideRow->addWidget(inner_);
+    noseRadius_ = named(new QLineEdit(this), "txtNoseRadius");
+    cusp_ = named(new QLineEdit(this), "txtCusp");
+    cusp_->setPlaceholderText(
+        QCoreApplication::translate("ThreadStandardDialog", "空欄: 送りは入れない"));
+
+    auto* form = new QFormLayout;
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "規格"), family_);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "呼び"), designation_);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "等級"), class_);
+    form->addRow(side);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "ノーズR"), noseRadius_);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "カスプ高さ"), cusp_);
+
+    preview_ = named(new GroovePreview(this), "picGroove");
+    figures_ = named(new QPlainTextEdit(this), "txtFigures");
+    figures_->setReadOnly(true);
+    figures_->setMinimumWidth(360);
+
+    ok_ = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+    cancel_ = named(
+        new QPushButton(QCoreApplication::translate("ThreadStandardDialog", "キャンセル"), this),
+        "cmdCancel");
+    ok_->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addWidget(preview_, 1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addWidget(figures_, 1);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(top);
+    whole->addLayout(buttons);
+
+    connect(family_, &QComboBox::currentIndexChanged, this, &ThreadStandardDialog::familyChosen);
+    connect(designation_, &QComboBox::currentTextChanged, this, &ThreadStandardDialog::recompute);
+    for (QLineEdit* box : {class_, noseRadius_, cusp_}) {
+        connect(box, &QLineEdit::textChanged, this, &ThreadStandardDialog::recompute);
+    }
+    for (QRadioButton* button : {outer_, inner_}) {
+        connect(button, &QRadioButton::toggled, this, &ThreadStandardDialog::recompute);
+    }
+    connect(ok_, &QPushButton::clicked, this, &ThreadStandardDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &ThreadStandardDialog::reject);
+}
+
+void ThreadStandardDialog::familyChosen() {
+    const QSignalBlocker quiet(designation_);
+    designation_->clear();
+    for (const std::string& size : forms::familySizes(family_->currentText().toStdString())) {
+        designation_->addItem(text(size));
+    }
+    recompute();
+}
+
+std::string ThreadStandardDialog::designation() const {
+    std::string typed = designation_->currentText().trimmed().toStdString();
+    const std::string cls = class_->text().trimmed().toStdString();
+    if (!cls.empty()) {
+        // Parallel pipe threads write their class straight after the size (G1/2A).
+        typed += (family_->currentText() == QStringLiteral("Pipe parallel") ? "" : "-") + cls;
+    }
+    return typed;
+}
+
+void ThreadStandardDialog::recompute() {
+    forms::GrooveRequest request;
+    request.side = outer_->isChecked() ? forms::Side::Outer : forms::Side::Inner;
+    request.noseRadius = leadingNumberValue(noseRadius_->text().toStdString());
+    if (!cusp_->text().trimmed().isEmpty()) {
+        request.cusp = leadingNumberValue(cusp_->text().toStdString());
+    }
+    auto result = forms::grooveFields(designation(), request);
+    if (!result) {
+        groove_.reset();
+        preview_->clear();
+        figures_->setPlainText(text(result.error()));
+        ok_->setEnabled(false);
+        return;
+    }
+    groove_ = std::move(result.value());
+    preview_->showGroove(forms::jobFromTexts(groove_->texts, request.side),
+                         request.cusp.has_value());
+    figures_->setPlainText(figuresText(*groove_));
+    ok_->setEnabled(true);
+}
+
+void ThreadStandardDialog::accept() {
+    if (!groove_) {
+        return;
+    }
+    fill_ = ThreadStandardFill{outer_->isChecked(), groove_->texts};
+    saveChoices();
+    QDialog::accept();
+}
+
+void ThreadStandardDialog::restoreChoices() {
+    settings_.beginGroup(kGroup);
+    const int family = family_->findText(settings_.value(QStringLiteral("Family")).toString());
+    family_->setCurrentIndex(std::max(family, 0));
+    familyChosen();
+    const QString designation = settings_.value(QStringLiteral("Designation")).toString();
+    if (!designation.isEmpty()) {
+        designation_->setCurrentText(designation);
+    }
+    class_->setText(settings_.value(QStringLiteral("Class")).toString());
+    noseRadius_->setText(settings_.value(QStringLiteral("NoseRadius")).toString());
+    cusp_->setText(settings_.value(QStringLiteral("Cusp")).toString());
+    settings_.endGroup();
+}
+
+void ThreadStandardDialog::saveChoices() {
+    settings_.beginGroup(kGroup);
+    settings_.setValue(QStringLiteral("Family"), family_->currentText());
+    settings_.setValue(QStringLiteral("Designation"), designation_->currentText());
+    settings_.setValue(QStringLiteral("Class"), class_->text());
+    settings_.setValue(QStringLiteral("NoseRadius"), noseRadius_->text());
+    settings_.setValue(QStringLiteral("Cusp"), cusp_->text());
+    settings_.endGroup();
+}
+
+} // namespace quillmar

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/forms/groove_fields.h"
+#include "ui/dialog/dialog_host.h"
+
+#include <QDialog>
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSettings;
+
+namespace quillmar {
+
+class GroovePreview;
+
+// "ねじ規格": a thread of a standard in, the groove's fields out. The groove and the
+// figures follow every keystroke; OK is offered only while the groove can be made and
+// hands its fields to the data input dialog; Cancel changes nothing. The last choices
+// are kept in the settings store.
+class ThreadStandardDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    ThreadStandardDialog(QSettings& settings, bool outer, QWidget* parent = nullptr);
+
+    // After OK: what goes into the data input dialog.
+    const std::optional<ThreadStandardFill>& fill() const { return fill_; }
+
+    void accept() override;
+
+private:
+    void buildControls(bool outer);
+    void restoreChoices();
+    void saveChoices();
+    void familyChosen();
+    void recompute();
+    std::string designation() const;
+
+    QSettings& settings_;
+    QComboBox* family_ = nullptr;
+    QComboBox* designation_ = nullptr;
+    QLineEdit* class_ = nullptr;
+    QRadioButton* outer_ = nullptr;
+    QRadioButton* inner_ = nullptr;
+    QLineEdit* noseRadius_ = nullptr;
+    QLineEdit* cusp_ = nullptr;
+    GroovePreview* preview_ = nullptr;
+    QPlainTextEdit* figures_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    std::optional<forms::GrooveFields> groove_;
+    std::optional<ThreadStandardFill> fill_;
+};
+
+} // namespace quillmar
