@@ -3,14 +3,12 @@
 // mirror, the walk, the display list and the paint, as the user waits for them.
 #include "graphics/recording_surface.h"
 #include "qt_benchmark_main.h"
+#include "quiet_window_services.h"
 #include "standard_program_text.h"
 #include "tests/graphics/display_list.h"
 #include "ui/main/main_window.h"
 #include "ui/main/output_pane.h"
-#include "ui/main/save_file_dialog.h"
-#include "ui/main/system_info_registry.h"
 #include "ui/paint/picture_box.h"
-#include "ui/seams/message_boxes.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -26,27 +24,13 @@ using namespace quillmar;
 
 constexpr int kLines = 100000;
 
-// Nothing in a keystroke may ask a person anything; if it did, the benchmark fails.
-struct NoMessages : MessageBoxes {
-    void show(QWidget*, const QString&, const QString& text, MessageIcon) override {
-        qFatal("unexpected message box: %s", qPrintable(text));
-    }
-};
-struct NoSaveDialog : SaveFileDialog {
-    QString askFileName(QWidget*, const QString&) override { return {}; }
-    QString askOpenFileName(QWidget*, const QString&) override { return {}; }
-};
-struct NoStarter : ProgramStarter {
-    bool startDetached(const QString&) override { return false; }
-};
-
 void typeOneCharacter(benchmark::State& state) {
     QTemporaryDir folder;
     QSettings settings(folder.filePath(QStringLiteral("quillmar.ini")), QSettings::IniFormat);
-    NoMessages messages;
-    NoSaveDialog saveDialog;
+    bench::NoMessages messages;
+    bench::NoSaveDialog saveDialog;
     NoRegistry registry;
-    NoStarter starter;
+    bench::NoStarter starter;
     MainWindow window({messages, saveDialog, registry, starter}, settings);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

@@ -53,8 +53,15 @@ public:
               MessageIcon icon) override {
         shown.push_back({title, text, icon, parent != nullptr && parent->isVisible()});
     }
+    // Answers the question before unsaved text is thrown away with saveAnswer.
+    SaveAnswer askToSave(QWidget*, const SaveQuestion& question) override {
+        asked.push_back(question);
+        return saveAnswer;
+    }
 
     std::vector<Shown> shown;
+    std::vector<SaveQuestion> asked;
+    SaveAnswer saveAnswer{SaveChoice::Discard, false};
 };
 
 // The worked example: an inner thread of pitch 6 with 60 degree flanks, every corner

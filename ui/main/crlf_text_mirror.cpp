@@ -1,5 +1,7 @@
 #include "ui/main/crlf_text_mirror.h"
 
+#include "ui/main/long_lines.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -12,6 +14,36 @@ namespace {
 constexpr char16_t kParagraphSeparator = 0x2029;
 constexpr QStringView kCrLf = u"\r\n";
 
+// Raw document text with each paragraph separator as CR LF, but those at the piece
+// breaks' positions (ascending) dropped.
+QString withCrLf(QStringView documentText, const std::vector<int>& pieceBreaks) {
+    const auto breaks =
+        std::count(documentText.begin(), documentText.end(), QChar(kParagraphSeparator));
+    QString out;
+    out.reserve(documentText.size() + breaks);
+    auto nextPiece = pieceBreaks.begin();
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < documentText.size(); ++i) {
+        if (documentText[i] == QChar(kParagraphSeparator)) {
+            out += documentText.sliced(runStart, i - runStart);
+            if (nextPiece != pieceBreaks.end() && *nextPiece == i) {
+                ++nextPiece;
+            } else {
+                out += kCrLf;
+            }
+            runStart = i + 1;
+        }
+    }
+    out += documentText.sliced(runStart);
+    return out;
+}
+
+// Only a document that ever held a long line has the pieces' paragraph format.
+bool mayHoldPieces(const QTextDocument& document) {
+    const QList<QTextFormat> formats = document.allFormats();
+    return std::any_of(formats.begin(), formats.end(), isPieceFormat);
+}
+
 } // namespace
 
 CrLfTextMirror::CrLfTextMirror(QTextDocument& document) : document_(document) {
@@ -20,30 +52,21 @@ CrLfTextMirror::CrLfTextMirror(QTextDocument& document) : document_(document) {
     rebuild();
 }
 
-QString CrLfTextMirror::withCrLf(QStringView documentText) {
-    const auto breaks =
-        std::count(documentText.begin(), documentText.end(), QChar(kParagraphSeparator));
-    QString out;
-    out.reserve(documentText.size() + breaks);
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < documentText.size(); ++i) {
-        if (documentText[i] == QChar(kParagraphSeparator)) {
-            out += documentText.sliced(runStart, i - runStart);
-            out += kCrLf;
-            runStart = i + 1;
-        }
-    }
-    out += documentText.sliced(runStart);
-    return out;
-}
-
 QString CrLfTextMirror::buildFrom(const QTextDocument& document) {
-    return withCrLf(document.toRawText());
+    return programTextBetween(document, 0, document.characterCount() - 1);
 }
 
 void CrLfTextMirror::rebuild() {
     ++rebuilds_;
-    mirror_ = buildFrom(document_);
+    pieceBreaks_.clear();
+    if (mayHoldPieces(document_)) {
+        for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+            if (continuesLine(block)) {
+                pieceBreaks_.push_back(block.position() - 1);
+            }
+        }
+    }
+    mirror_ = withCrLf(document_.toRawText(), pieceBreaks_);
     mirror_ += kCrLf; // the document's closing paragraph break
     syncedLength_ = document_.characterCount();
     pendingLength_ = syncedLength_;
@@ -74,20 +97,27 @@ int CrLfTextMirror::separatorsBefore(int position) const {
     return document_.findBlock(position).blockNumber();
 }
 
-QString CrLfTextMirror::documentRange(int from, int to) const {
-    // The closing paragraph break cannot be selected; it is always a break.
-    const int lastSelectable = document_.characterCount() - 1;
-    QString text;
-    if (from < std::min(to, lastSelectable)) {
-        QTextCursor cursor(&document_);
-        cursor.setPosition(from);
-        cursor.setPosition(std::min(to, lastSelectable), QTextCursor::KeepAnchor);
-        text = withCrLf(cursor.selectedText());
+qsizetype CrLfTextMirror::pieceBreaksBefore(int position) const {
+    return std::lower_bound(pieceBreaks_.begin(), pieceBreaks_.end(), position) -
+           pieceBreaks_.begin();
+}
+
+// The piece breaks of the changed range [from, oldTo), which now is [from, newTo),
+// read again from the document; those after it move with the change.
+void CrLfTextMirror::notePieceBreaks(int from, int oldTo, int newTo) {
+    const auto first = std::lower_bound(pieceBreaks_.begin(), pieceBreaks_.end(), from);
+    const auto last = std::lower_bound(first, pieceBreaks_.end(), oldTo);
+    std::vector<int> changed;
+    for (QTextBlock block = document_.findBlock(from).next();
+         block.isValid() && block.position() <= newTo; block = block.next()) {
+        if (continuesLine(block)) {
+            changed.push_back(block.position() - 1);
+        }
     }
-    if (to > lastSelectable) {
-        text += kCrLf;
-    }
-    return text;
+    const int shift = newTo - oldTo;
+    std::for_each(last, pieceBreaks_.end(), [shift](int& position) { position += shift; });
+    const auto at = pieceBreaks_.erase(first, last);
+    pieceBreaks_.insert(at, changed.begin(), changed.end());
 }
 
 void CrLfTextMirror::sync() {
@@ -104,24 +134,49 @@ void CrLfTextMirror::sync() {
     const int suffix = std::min({untouchedSuffix_, newLength - prefix, syncedLength_ - prefix});
     const int changedEnd = newLength - suffix;
 
-    const qsizetype mirrorFrom = prefix + separatorsBefore(prefix);
+    const int oldChangedEnd = syncedLength_ - suffix;
+
+    // A line end is two characters in the mirror, a piece break none.
+    const qsizetype mirrorFrom = prefix + separatorsBefore(prefix) - 2 * pieceBreaksBefore(prefix);
+    const qsizetype suffixPieceBreaks =
+        qsizetype(pieceBreaks_.size()) - pieceBreaksBefore(oldChangedEnd);
     const qsizetype suffixInMirror =
-        suffix + (document_.blockCount() - separatorsBefore(changedEnd));
+        suffix + (document_.blockCount() - separatorsBefore(changedEnd)) - 2 * suffixPieceBreaks;
     const qsizetype mirrorTo = mirror_.size() - suffixInMirror;
     if (mirrorTo < mirrorFrom) {
         rebuild();
         return;
     }
-    mirror_.replace(mirrorFrom, mirrorTo - mirrorFrom, documentRange(prefix, changedEnd));
+    mirror_.replace(mirrorFrom, mirrorTo - mirrorFrom,
+                    programTextBetween(document_, prefix, changedEnd));
+    notePieceBreaks(prefix, oldChangedEnd, changedEnd);
 
     syncedLength_ = newLength;
     pendingLength_ = newLength;
     untouchedPrefix_ = INT_MAX;
     untouchedSuffix_ = INT_MAX;
     pending_ = false;
-    if (mirror_.size() != qsizetype(newLength) + document_.blockCount() ||
+    if (mirror_.size() !=
+            qsizetype(newLength) + document_.blockCount() - 2 * qsizetype(pieceBreaks_.size()) ||
         !mirror_.endsWith(kCrLf)) {
         rebuild();
+        return;
+    }
+    keepBreakBefore(prefix);
+}
+
+// A deletion from the start of a paragraph through a break leaves the paragraph's
+// place, with its format, to the paragraph after that break. The break before the
+// place was not touched: it keeps its kind, and the document is told so again.
+void CrLfTextMirror::keepBreakBefore(int position) {
+    const QTextBlock block = document_.findBlock(position);
+    if (!block.previous().isValid()) {
+        return;
+    }
+    const bool pieceBreak =
+        std::binary_search(pieceBreaks_.begin(), pieceBreaks_.end(), block.position() - 1);
+    if (continuesLine(block) != pieceBreak) {
+        markBreakBefore(block, pieceBreak);
     }
 }
 

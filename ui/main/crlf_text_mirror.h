@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 #include <climits>
+#include <vector>
 
 class QTextDocument;
 
@@ -15,7 +16,8 @@ namespace quillmar {
 //
 // Line-end rule of the panes: CR LF, a lone CR and a lone LF that enter a pane each
 // become one paragraph break, which reads back as one CR LF. Nothing is lost and
-// nothing doubled; a text whose breaks are all CR LF reads back byte for byte.
+// nothing doubled; a text whose breaks are all CR LF reads back byte for byte. The
+// breaks between the pieces of a long line (see long_lines.h) read back as nothing.
 class CrLfTextMirror {
 public:
     explicit CrLfTextMirror(QTextDocument& document);
@@ -34,17 +36,18 @@ public:
 
     // The same text built from scratch, for the fallback and for checking the mirror.
     static QString buildFrom(const QTextDocument& document);
-    // Raw document text (paragraph separators U+2029) with CR LF line ends instead.
-    static QString withCrLf(QStringView documentText);
 
 private:
     void rebuild();
     int separatorsBefore(int position) const;
-    QString documentRange(int from, int to) const;
+    qsizetype pieceBreaksBefore(int position) const;
+    void notePieceBreaks(int from, int oldTo, int newTo);
+    void keepBreakBefore(int position);
 
     QTextDocument& document_;
-    QString mirror_;       // every document character, the closing paragraph break included
-    int syncedLength_ = 0; // the document's characterCount() at the last sync
+    QString mirror_;               // every document character, the closing paragraph break included
+    std::vector<int> pieceBreaks_; // positions of the breaks that are no line ends, ascending
+    int syncedLength_ = 0;         // the document's characterCount() at the last sync
     // Pending changes: the document length they lead to, and how much of the start and
     // of the end of the document they left untouched.
     int pendingLength_ = 0;

@@ -84,6 +84,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
     recentFiles_ = stored.recentFiles;
     refreshRecentMenu();
     connectLanguageMenu();
+    askToSaveOnClose_ = stored.askToSaveOnClose;
     job_.sequenceCounter = 1;
     picture1_->setFocus();
 }
@@ -244,6 +245,10 @@ void MainWindow::applyLayout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!settleUnsavedText()) {
+        event->ignore();
+        return;
+    }
     if (dataInput_ != nullptr) {
         dataInput_->hide();
         delete dataInput_;
@@ -267,6 +272,9 @@ void MainWindow::saveSettings() {
     writeOpenPathName(settings_, openPathName_);
     writeRecentFiles(settings_, recentFiles_);
     writeProgramLanguage(settings_, chosenLanguage_);
+    if (!askToSaveOnClose_) {
+        writeAskToSaveOnClose(settings_, false);
+    }
     settings_.sync();
 }
 

@@ -103,6 +103,8 @@ private:
     void refreshRecentMenu();
     void connectLanguageMenu();
     void chooseLanguage(ProgramLanguage language);
+    bool savePane(OutputPane* pane);
+    bool settleUnsavedText();
 
     MainWindowServices services_;
     QSettings& settings_;
@@ -113,6 +115,7 @@ private:
     ProgramLanguage runningLanguage_ = ProgramLanguage::Japanese;
     ProgramLanguage chosenLanguage_ = ProgramLanguage::Japanese; // stored at closing
     bool overwriteMode_ = false;
+    bool askToSaveOnClose_ = true;
     std::optional<QSize> pendingOuterSize_;
 
     MainMenus menus_;

@@ -12,6 +12,7 @@
 #include "ui/main/pane_texts.h"
 #include "ui/main/save_command.h"
 #include "ui/main/status_panels.h"
+#include "ui/main/unsaved_text.h"
 #include "ui/paint/picture_box.h"
 #include "ui/paint/readout_box.h"
 
@@ -50,8 +51,9 @@ void MainWindow::clearPicture(PictureBox& picture) {
 
 void MainWindow::newCommand() {
     job_.sequenceCounter = 1;
-    txtDataA_->setProgramText(QString());
-    txtDataB_->setProgramText(QString());
+    // An edit like any other, so each pane's Undo brings its program back.
+    txtDataA_->replaceAllAsEdit(QString());
+    txtDataB_->replaceAllAsEdit(QString());
     clearPicture(*picture1_);
     clearPicture(*picture2_);
 }
@@ -97,13 +99,28 @@ void MainWindow::showMultiStartNote(bool output) {
 }
 
 void MainWindow::saveCommand() {
-    const OutputPane* pane = focusedPane();
-    const std::optional<QString> saved =
+    savePane(focusedPane());
+}
+
+bool MainWindow::savePane(OutputPane* pane) {
+    const auto saved =
         runSaveCommand({pane != nullptr ? std::optional(pane->programText()) : std::nullopt,
                         openPathName_, services_.saveDialog, services_.messages, this});
     if (saved) {
+        pane->markSaved();
         rememberRecentFile(*saved);
     }
+    return saved.has_value();
+}
+
+bool MainWindow::settleUnsavedText() {
+    const auto save = [this](OutputPane& pane) {
+        pane.setFocus(); // the pane being saved is the one that looks like an edit field
+        return savePane(&pane);
+    };
+    return settleUnsavedPanes({{txtDataA_, QStringLiteral("Point data for Macro program")},
+                               {txtDataB_, QStringLiteral("Standard program")}},
+                              {services_.messages, askToSaveOnClose_, save, this});
 }
 
 void MainWindow::exitCommand() {
@@ -142,7 +159,9 @@ void MainWindow::pasteCommand() {
 
 void MainWindow::showSample(OutputPane& pane, std::span<const std::string_view> lines) {
     buildSampleText(job_.outputText, lines);
-    pane.setProgramText(QString::fromStdString(job_.outputText));
+    // Undoable, like New: a sample must not throw away an unsaved program for good.
+    pane.replaceAllAsEdit(QString::fromStdString(job_.outputText));
+    pane.markSaved(); // a sample loses nothing when the window closes
 }
 
 void MainWindow::exampleOspMacroCommand() {
@@ -153,13 +172,13 @@ void MainWindow::exampleOspMacroCommand() {
 
 void MainWindow::exampleOspStandardCommand() {
     showSample(*txtDataB_, ospStandardProgramLines());
-    txtDataA_->setProgramText(QString());
+    txtDataA_->replaceAllAsEdit(QString());
     clearPicture(*picture1_);
 }
 
 void MainWindow::exampleFanucStandardCommand() {
     showSample(*txtDataB_, fanucProgramLines());
-    txtDataA_->setProgramText(QString());
+    txtDataA_->replaceAllAsEdit(QString());
     clearPicture(*picture1_);
 }
 

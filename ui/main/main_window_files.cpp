@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTextCursor>
 
 namespace quillmar {
 
@@ -28,7 +29,9 @@ void MainWindow::openFileInto(OutputPane& pane, const QString& path) {
     if (!text) {
         return;
     }
-    pane.replaceWholeText(*text); // the change redraws the pane's graphic
+    pane.replaceAllAsEdit(*text); // the change redraws the pane's graphic
+    pane.markSaved();             // what was opened is on disk as it is
+    pane.moveCursor(QTextCursor::Start);
     pane.setFocus();
     rememberRecentFile(path);
 }

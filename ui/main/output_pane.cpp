@@ -1,10 +1,13 @@
 #include "ui/main/output_pane.h"
 
+#include "ui/main/long_lines.h"
+
 #include <QApplication>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QUrl>
 
@@ -33,9 +36,20 @@ QString droppedFile(const QMimeData* source) {
     return {};
 }
 
-bool isShiftedReturn(const QKeyEvent* key) {
+// Return and Enter, with or without Shift, end the line.
+bool isLineEndKey(const QKeyEvent* key) {
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-           key->modifiers().testFlag(Qt::ShiftModifier);
+           (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+}
+
+bool movesOrDeletesBackward(const QKeyEvent* key) {
+    return key->matches(QKeySequence::MoveToPreviousChar) ||
+           key->matches(QKeySequence::SelectPreviousChar) || key->key() == Qt::Key_Backspace;
+}
+
+bool movesOrDeletesForward(const QKeyEvent* key) {
+    return key->matches(QKeySequence::MoveToNextChar) ||
+           key->matches(QKeySequence::SelectNextChar) || key->matches(QKeySequence::Delete);
 }
 
 } // namespace
@@ -53,6 +67,7 @@ OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent), mirror_(*docum
             });
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         mirror_.sync();
+        changedSinceSaved_ = true;
         emit programTextChanged();
     });
 }
@@ -79,33 +94,64 @@ void OutputPane::setProgramText(const QString& text) {
     const QString normalised = withoutLineSeparators(text);
     const QStringView current = programText();
     document()->setUndoRedoEnabled(false);
+    QTextCursor cursor(document());
     if (!current.isEmpty() && normalised.size() > current.size() &&
         QStringView(normalised).startsWith(current)) {
         // Appending a generated block: only the new block goes into the document.
-        QTextCursor cursor(document());
         cursor.movePosition(QTextCursor::End);
-        cursor.insertText(normalised.sliced(current.size()));
-    } else {
+        insertProgramText(cursor, QStringView(normalised).sliced(current.size()));
+    } else if (!holdsLongLine(normalised)) {
         setPlainText(normalised);
+    } else {
+        cursor.select(QTextCursor::Document);
+        insertProgramText(cursor, normalised);
     }
     document()->setUndoRedoEnabled(true);
 }
 
 QString OutputPane::selectedProgramText() const {
-    return CrLfTextMirror::withCrLf(textCursor().selectedText());
+    const QTextCursor cursor = textCursor();
+    return programTextBetween(*document(), cursor.selectionStart(), cursor.selectionEnd());
 }
 
 void OutputPane::replaceSelection(const QString& text) {
-    insertPlainText(withoutLineSeparators(text));
+    QTextCursor cursor = textCursor();
+    insertProgramText(cursor, withoutLineSeparators(text));
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
-void OutputPane::replaceWholeText(const QString& text) {
+void OutputPane::replaceAllAsEdit(const QString& text) {
     QTextCursor cursor(document());
-    cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    cursor.insertText(withoutLineSeparators(text));
-    cursor.endEditBlock();
-    moveCursor(QTextCursor::Start);
+    insertProgramText(cursor, withoutLineSeparators(text));
+}
+
+// A piece break is no character of the program: a key that moves over or deletes the
+// character before or after the caret acts on the character beyond it.
+void OutputPane::stepOverPieceBreaks(const QKeyEvent* key) {
+    const bool backward = movesOrDeletesBackward(key);
+    if (!backward && !movesOrDeletesForward(key)) {
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    const bool deletes = key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace;
+    if (deletes && cursor.hasSelection()) {
+        return;
+    }
+    const auto mode = cursor.hasSelection() || key->modifiers().testFlag(Qt::ShiftModifier)
+                          ? QTextCursor::KeepAnchor
+                          : QTextCursor::MoveAnchor;
+    bool stepped = false;
+    while ((backward ? cursor.atBlockStart() && continuesLine(cursor.block())
+                     : cursor.atBlockEnd() && continuesLine(cursor.block().next())) &&
+           cursor.movePosition(
+               backward ? QTextCursor::PreviousCharacter : QTextCursor::NextCharacter, mode)) {
+        stepped = true;
+    }
+    if (stepped) {
+        setTextCursor(cursor);
+    }
 }
 
 bool OutputPane::event(QEvent* event) {
@@ -135,13 +181,14 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
         emit overwriteToggleRequested();
         return;
     }
-    if (isShiftedReturn(event)) {
-        QKeyEvent plainReturn(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
-                              event->text());
-        QPlainTextEdit::keyPressEvent(&plainReturn);
-        event->setAccepted(plainReturn.isAccepted());
+    if (isLineEndKey(event)) {
+        // Not the editor's own line break, which would take the paragraph format of
+        // a long line's piece and so be no line end.
+        replaceSelection(QStringLiteral("\n"));
+        event->accept();
         return;
     }
+    stepOverPieceBreaks(event);
     QPlainTextEdit::keyPressEvent(event);
 }
 

@@ -28,9 +28,12 @@ public:
     QString selectedProgramText() const;
     // Replaces the selection by the text, as typing it would (undoable).
     void replaceSelection(const QString& text);
-    // Replaces the whole text as pasting over a full selection would: one undo step
-    // brings the old text back. The caret goes to the start.
-    void replaceWholeText(const QString& text);
+    // Replaces the whole text as one edit that the pane's Undo takes back.
+    void replaceAllAsEdit(const QString& text);
+
+    // True while the pane holds text changed since it was last saved (or opened).
+    bool holdsUnsavedText() const { return changedSinceSaved_ && hasProgramText(); }
+    void markSaved() { changedSinceSaved_ = false; }
 
     static QFont programFont();
 
@@ -59,8 +62,10 @@ protected:
 
 private:
     void setBackground(QPalette::ColorRole systemColour);
+    void stepOverPieceBreaks(const QKeyEvent* key);
 
     CrLfTextMirror mirror_;
+    bool changedSinceSaved_ = false;
 };
 
 } // namespace quillmar

@@ -34,8 +34,8 @@ struct SaveRequest {
 };
 
 // The Save command: the focused pane's text and one more CR LF, as Shift-JIS, into a
-// file chosen in the save dialog. Every failure is told in a "Save error" box.
-// Returns the path written, nothing when no file was written.
+// file chosen in the save dialog. Every failure is told in a "Save error" box. Gives
+// the file written, none when nothing was (a failure, or the dialog cancelled).
 std::optional<QString> runSaveCommand(const SaveRequest& request);
 
 } // namespace quillmar

@@ -11,6 +11,7 @@ namespace {
 
 const QString kGroup = QStringLiteral("Settings");
 const QString kRecentFilesKey = QStringLiteral("RecentFiles");
+const QString kAskToSaveOnClose = QStringLiteral("AskToSaveOnClose");
 
 float readNumber(QSettings& store, const QString& key, float fallback) {
     bool ok = false;
@@ -41,6 +42,9 @@ StoredSettings readStoredSettings(QSettings& store) {
         store.value(QStringLiteral("OpenPathName"), settings.openPathName).toString();
     settings.recentFiles = store.value(kRecentFilesKey).toStringList();
     settings.recentFiles.removeAll(QString());
+    // Anything but a clear "no" keeps asking: losing a program costs more than a question.
+    settings.askToSaveOnClose =
+        store.value(kAskToSaveOnClose).toString().trimmed().toLower() != QStringLiteral("false");
     store.endGroup();
     return settings;
 }
@@ -63,6 +67,12 @@ void writeOpenPathName(QSettings& store, const QString& openPathName) {
 void writeRecentFiles(QSettings& store, const QStringList& recentFiles) {
     store.beginGroup(kGroup);
     store.setValue(kRecentFilesKey, recentFiles);
+    store.endGroup();
+}
+
+void writeAskToSaveOnClose(QSettings& store, bool ask) {
+    store.beginGroup(kGroup);
+    store.setValue(kAskToSaveOnClose, ask ? QStringLiteral("true") : QStringLiteral("false"));
     store.endGroup();
 }
 

@@ -11,11 +11,13 @@ class QSettings;
 namespace quillmar {
 
 // What the program keeps between runs: the main window's outer rectangle in twips,
-// the folder the file dialogs last used and the files last opened or saved.
+// the folder the file dialogs last used, the files last opened or saved, and whether
+// closing asks to save changes.
 struct StoredSettings {
     TwipsPlacement window{1000, 1000, 12000, 8000};
     QString openPathName = QStringLiteral("\\");
     QStringList recentFiles;
+    bool askToSaveOnClose = true;
 };
 
 // The per-user store: application "Quillmar", group "Settings", every value a text.
@@ -29,5 +31,7 @@ void writeWindowRectangle(QSettings& store, const TwipsPlacement& window);
 void writeOpenPathName(QSettings& store, const QString& openPathName);
 // "RecentFiles": the paths, latest first.
 void writeRecentFiles(QSettings& store, const QStringList& recentFiles);
+// Stored only once the user chose to stop being asked, so the key stays absent until then.
+void writeAskToSaveOnClose(QSettings& store, bool ask);
 
 } // namespace quillmar

@@ -6,9 +6,10 @@
 namespace quillmar {
 
 // Tells a second running copy of the program from the first. The lock lives in the
-// user's runtime folder and names the process that holds it, so a copy that crashed
-// or was killed does not block the next start, and neither does a lock file that
-// names no process at all (one cut short by a crash or a full disk).
+// user's runtime folder; a running copy holds the file's native lock, so whatever
+// else stands there (a lock left by a copy that crashed or was killed, an empty or
+// garbled file, a folder) does not block the next start: it is removed, the lock is
+// taken, and a line on standard error says so.
 class InstanceLock {
 public:
     enum class Result { Acquired, HeldByRunningCopy, Unavailable };
@@ -22,7 +23,8 @@ public:
     static QString defaultLockFilePath();
 
 private:
-    bool namesNoProcess() const;
+    // What stands at the lock's path, in words for the log; empty when nothing does.
+    QString describeEntry() const;
 
     QString path_;
     QLockFile lock_;

@@ -1,5 +1,6 @@
 #include "ui/seams/message_boxes.h"
 
+#include <QCheckBox>
 #include <QMessageBox>
 
 namespace quillmar {
@@ -26,6 +27,20 @@ void QtMessageBoxes::show(QWidget* parent, const QString& title, const QString& 
                           MessageIcon icon) {
     QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+SaveAnswer QtMessageBoxes::askToSave(QWidget* parent, const SaveQuestion& question) {
+    QMessageBox box(QMessageBox::Warning, question.title, question.text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    auto* stopAsking = new QCheckBox(question.stopAskingText, &box);
+    box.setCheckBox(stopAsking);
+    const int pressed = box.exec();
+    const SaveChoice choice = pressed == QMessageBox::Save      ? SaveChoice::Save
+                              : pressed == QMessageBox::Discard ? SaveChoice::Discard
+                                                                : SaveChoice::Cancel;
+    return {choice, stopAsking->isChecked()};
 }
 
 } // namespace quillmar

@@ -1,4 +1,5 @@
 #include "ui/main/crlf_text_mirror.h"
+#include "ui/main/long_lines.h"
 #include "ui/main/output_pane.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 #include <random>
@@ -163,6 +165,152 @@ TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
         }
         ASSERT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document())) << "step " << step;
     }
+}
+
+// A line of a million digits pasted and typed at: the pane's text, its copy and its
+// layout in paragraphs of bounded length.
+TEST_F(OutputPaneTest, TypingAtTheEndOfAMillionCharacterLineKeepsTheExactText) {
+    const QString line =
+        QStringLiteral("N1 G00 X1 Z1 ") + QStringLiteral("1234567890").repeated(100000);
+    QApplication::clipboard()->setText(QStringLiteral("G00\r\n") + line);
+    QTest::keyClick(&pane, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(&pane, QStringLiteral("X5"));
+    QTest::keyClick(&pane, Qt::Key_Return);
+    QTest::keyClicks(&pane, QStringLiteral("M30"));
+    const QString expected = QStringLiteral("G00\r\n") + line + QStringLiteral("X5\r\nM30");
+    EXPECT_EQ(text(), expected);
+    expectMirrorCurrent();
+    pane.selectAll();
+    QTest::keyClick(&pane, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), expected);
+    for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
+        ASSERT_LE(block.length(), 2 * kPieceLength);
+    }
+}
+
+// Random edits of long lines, above all where their pieces meet, against the same
+// edits made to a string: the pane's text is always exactly what was typed.
+class LongLineEdits : public OutputPaneTest {
+protected:
+    // The document position of a place in the program text; a place where two pieces
+    // meet is either the end of the first or the start of the second.
+    int documentPosition(qsizetype place, bool laterPiece) const {
+        qsizetype left = place;
+        for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
+            const qsizetype length = block.length() - 1;
+            const QTextBlock next = block.next();
+            const bool beforePiece = next.isValid() && continuesLine(next);
+            if (left < length || (left == length && !(laterPiece && beforePiece))) {
+                return block.position() + int(left);
+            }
+            left -= length + (beforePiece ? 0 : 2);
+        }
+        ADD_FAILURE() << "no place " << place;
+        return 0;
+    }
+    // A random place in the expected text, never between CR and LF; often one where
+    // two pieces meet.
+    qsizetype randomPlace() {
+        qsizetype place = std::uniform_int_distribution<qsizetype>(0, expected.size())(random);
+        if (std::uniform_int_distribution<int>(0, 2)(random) == 0) {
+            const int pieceEnd = std::uniform_int_distribution<int>(1, 2)(random) * kPieceLength;
+            place = std::min<qsizetype>(expected.size(), pieceEnd);
+        }
+        if (place > 0 && place < expected.size() && expected[place - 1] == u'\r') {
+            ++place;
+        }
+        return place;
+    }
+    qsizetype charactersAt(qsizetype place) const { // the character, or CR LF, at a place
+        return expected.sliced(place).startsWith(QStringLiteral("\r\n")) ? 2 : 1;
+    }
+    void placeCaret(qsizetype place, bool laterPiece, qsizetype anchor = -1) {
+        QTextCursor cursor = pane.textCursor();
+        cursor.setPosition(documentPosition(anchor < 0 ? place : anchor, laterPiece));
+        cursor.setPosition(documentPosition(place, laterPiece), QTextCursor::KeepAnchor);
+        pane.setTextCursor(cursor);
+    }
+
+    std::mt19937 random{20261207};
+    QString expected;
+};
+
+TEST_F(LongLineEdits, EveryEditKeepsExactlyTheTypedText) {
+    expected = QStringLiteral("N1 G00 X1 Z1 ") + QStringLiteral("12345").repeated(900) +
+               QStringLiteral("\r\nG01 X2\r\n") + QString(2100, u'E');
+    pane.setProgramText(expected);
+    const QString initial = expected;
+    const QString longPaste = QString(2500, u'P') + QStringLiteral("\n") + QString(4100, u'Q');
+    for (int step = 0; step < 300; ++step) {
+        const qsizetype place = randomPlace();
+        const bool later = std::uniform_int_distribution<int>(0, 1)(random) == 1;
+        placeCaret(place, later);
+        switch (std::uniform_int_distribution<int>(0, 6)(random)) {
+        case 0:
+            QTest::keyClicks(&pane, QStringLiteral("G0"));
+            expected.insert(place, QStringLiteral("G0"));
+            break;
+        case 1:
+            QTest::keyClick(&pane, Qt::Key_Return);
+            expected.insert(place, QStringLiteral("\r\n"));
+            break;
+        case 2:
+            QTest::keyClick(&pane, Qt::Key_Backspace);
+            if (place > 0) {
+                const qsizetype before = place >= 2 && expected[place - 1] == u'\n' ? 2 : 1;
+                expected.remove(place - before, before);
+            }
+            break;
+        case 3:
+            QTest::keyClick(&pane, Qt::Key_Delete);
+            if (place < expected.size()) {
+                expected.remove(place, charactersAt(place));
+            }
+            break;
+        case 4: { // Right, then a character where the caret went
+            QTest::keyClick(&pane, Qt::Key_Right);
+            QTest::keyClicks(&pane, QStringLiteral("R"));
+            const qsizetype to = place < expected.size() ? place + charactersAt(place) : place;
+            expected.insert(to, QStringLiteral("R"));
+            break;
+        }
+        case 5: { // a paste over a selection, sometimes of long lines
+            const qsizetype anchor = randomPlace();
+            placeCaret(place, later, anchor);
+            const bool longOne = std::uniform_int_distribution<int>(0, 3)(random) == 0;
+            pane.replaceSelection(longOne ? longPaste : QStringLiteral("X1\r\nZ2\nM3\r"));
+            QString pasted = longOne ? longPaste : QStringLiteral("X1\r\nZ2\nM3\r");
+            pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            pasted.replace(u'\r', u'\n');
+            pasted.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+            expected.replace(std::min(place, anchor), std::abs(place - anchor), pasted);
+            break;
+        }
+        default: { // a selection deleted
+            const qsizetype anchor = randomPlace();
+            if (anchor == place) {
+                break;
+            }
+            placeCaret(place, later, anchor);
+            QTest::keyClick(&pane, Qt::Key_Backspace);
+            expected.remove(std::min(place, anchor), std::abs(place - anchor));
+            break;
+        }
+        }
+        ASSERT_EQ(text(), expected) << "step " << step;
+        ASSERT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document())) << "step " << step;
+    }
+    // Undo takes every edit back, Redo makes each again.
+    const QString edited = expected;
+    while (pane.document()->isUndoAvailable()) {
+        pane.undo();
+    }
+    EXPECT_EQ(text(), initial);
+    while (pane.document()->isRedoAvailable()) {
+        pane.redo();
+    }
+    EXPECT_EQ(text(), edited);
+    EXPECT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document()));
 }
 
 // A document and its mirror, connected as the pane connects them.
