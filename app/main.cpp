@@ -1,4 +1,5 @@
 #include "ui/main/main_window.h"
+#include "ui/main/program_language.h"
 #include "ui/main/program_style.h"
 #include "ui/main/save_file_dialog.h"
 #include "ui/main/settings_store.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     quillmar::QtProgramStarter starter;
     quillmar::InstanceLock lock;
     const std::unique_ptr<QSettings> settings = quillmar::openSettingsStore();
+    const quillmar::ProgramTranslators translators(quillmar::readProgramLanguage(*settings));
 
     const auto window =
         quillmar::startMainWindow(lock, {messages, saveDialog, registry, starter}, *settings);

@@ -10,6 +10,7 @@ constexpr int kLines = 100000;
 
 quillmar::ThreadJob benchJob() {
     quillmar::ThreadJob job;
+    job.inputsSet = true; // as after a program output: the job's scale
     job.pitch = 12.7;
     job.d1 = 32;
     job.d2 = 28;

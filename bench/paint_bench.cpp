@@ -40,6 +40,7 @@ std::u16string fanucProgramText(int lines) {
 
 quillmar::ThreadJob threadJob() {
     quillmar::ThreadJob job;
+    job.inputsSet = true; // as after a program output: the job's scale
     job.pitch = 6;
     job.zStart = 10.75;
     job.zEnd = -30;

@@ -20,6 +20,7 @@ struct NoMessages : MessageBoxes {
 };
 struct NoSaveDialog : SaveFileDialog {
     QString askFileName(QWidget*, const QString&) override { return {}; }
+    QString askOpenFileName(QWidget*, const QString&) override { return {}; }
 };
 struct NoStarter : ProgramStarter {
     bool startDetached(const QString&) override { return false; }

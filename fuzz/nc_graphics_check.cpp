@@ -29,6 +29,7 @@ template <typename Draw> void drawBounded(Draw draw, std::u16string_view text) {
 void checkNcGraphics(const std::uint8_t* data, std::size_t size) {
     ByteReader in(data, size);
     ThreadJob job;
+    job.inputsSet = true; // the job's own scale; the texts' extents are drawn below
     job.pitch = jobValue(in);
     job.d1 = jobValue(in);
     job.d2 = jobValue(in);
@@ -48,6 +49,11 @@ void checkNcGraphics(const std::uint8_t* data, std::size_t size) {
     drawBounded([&](DrawingSurface& s) { drawCuttingGraphic(job, standard, reader, s); }, standard);
     drawBounded([&](DrawingSurface& s) { drawCuttingGraphic(job, macro, reader, s); }, macro);
     drawBounded([&](DrawingSurface& s) { drawPointGraphic(job, standard, reader, s); }, standard);
+    // Before any program output each text scales its own graphic.
+    const ThreadJob unset;
+    drawBounded([&](DrawingSurface& s) { drawPointGraphic(unset, macro, reader, s); }, macro);
+    drawBounded([&](DrawingSurface& s) { drawCuttingGraphic(unset, standard, reader, s); },
+                standard);
     require(std::isfinite(reader.currentX) && std::isfinite(reader.currentZ) &&
                 std::isfinite(reader.modalG),
             "the reader's position and G value stay finite");

@@ -1,4 +1,5 @@
 #include "core/checked_arithmetic.h"
+#include "graphics/graphic_basis.h"
 #include "graphics/graphic_colours.h"
 #include "graphics/graphic_frame.h"
 #include "graphics/graphic_notes.h"
@@ -20,31 +21,22 @@ constexpr int kMaxPitchMarks = 100000;
 
 constexpr double kMarkRadii[] = {0.05, 0.1};
 
-// The lead of a multi-start thread: its passes reach out one pitch further per start,
-// and its feed moves advance one lead a turn. A single start is the pitch itself.
-double leadOf(const ThreadJob& job) {
-    return job.starts > 1 ? job.pitch * job.starts : job.pitch;
-}
-double drawnPassLength(const ThreadJob& job) {
-    return job.starts > 1 ? job.passLength + (job.starts - 1) * job.pitch : job.passLength;
-}
-
 // The millimetre grid over the whole pass length, with the stock line and labels;
-// false when the job's numbers cannot make a picture.
-bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes& notes) {
+// false when the numbers cannot make a picture.
+bool drawCuttingGrid(const GraphicBasis& basis, DrawingSurface& surface, GraphicNotes& notes) {
     const UserScale scale = surface.scale();
-    const double gridTop = std::floor(-job.d1) * 0.5 - 0.5;
+    const double gridTop = std::floor(-basis.d1) * 0.5 - 0.5;
     const double yLimit = toSingle((double(scale.top) + double(scale.height)) - 0.3);
     const double gridBottom = std::floor(yLimit / 0.5) * 0.5;
-    const double zLeft = std::floor((job.zEnd - 2) / 5) * 5;
-    const double zRight = std::floor((job.zStart + leadOf(job) + 5) / 5) * 5;
-    if (!allFinite({gridTop, gridBottom, zLeft, zRight, job.stockDiameter / 2})) {
+    const double zLeft = std::floor((basis.zEnd - 2) / 5) * 5;
+    const double zRight = std::floor((basis.zStart + basis.pitch + 5) / 5) * 5;
+    if (!allFinite({gridTop, gridBottom, zLeft, zRight, basis.stockDiameter.value_or(0) / 2})) {
         return false;
     }
 
     const HalfMillimetreSteps rows = halfMillimetreSteps(gridTop, yLimit);
     drawHorizontalGrid(surface, rows, zLeft, zRight);
-    drawStockLine(surface, zLeft, zRight, job.stockDiameter);
+    drawStockLine(surface, zLeft, zRight, basis.stockDiameter);
     const Int16Steps columns = int16Steps(zLeft, zRight, 5);
     for (int k = 0; k < columns.count; ++k) {
         const std::int16_t z = columns.at(k);
@@ -72,17 +64,18 @@ bool drawCuttingGrid(const ThreadJob& job, DrawingSurface& surface, GraphicNotes
 
 } // namespace
 
-bool CuttingPen::canDraw(const ThreadJob& job) {
-    return drawnPassLength(job) > 0;
+bool CuttingPen::canDraw(const GraphicBasis& basis) {
+    return basis.passLength > 0;
 }
 
-bool CuttingPen::drawHead(const ThreadJob& job, DrawingSurface& surface) {
-    const double length = drawnPassLength(job);
-    lead_ = leadOf(job);
+bool CuttingPen::drawHead(const GraphicBasis& basis, DrawingSurface& surface) {
+    const double length = basis.passLength;
+    lead_ = basis.pitch;
     GraphicNotes notes(surface);
-    const bool drawn = startGraphic(surface, job.zEnd - 0.1 * length, -std::floor(job.d1 / 2) - 1.7,
-                                    1.2 * length, 1.4 * std::fabs(job.d1 - job.d2)) &&
-                       drawCuttingGrid(job, surface, notes);
+    const bool drawn =
+        startGraphic(surface, basis.zEnd - 0.1 * length, -std::floor(basis.d1 / 2) - 1.7,
+                     1.2 * length, 1.4 * std::fabs(basis.d1 - basis.d2)) &&
+        drawCuttingGrid(basis, surface, notes);
     notesStarted_ = notes.started();
     return drawn;
 }
@@ -160,15 +153,16 @@ void CuttingPen::carry(const CuttingPen& old, CuttingPen& later) const {
 }
 
 bool cuttingGraphicDraws(const ThreadJob& job) {
-    return CuttingPen::canDraw(job);
+    return CuttingPen::canDraw(basisFromJob(job, GraphicKind::Cutting));
 }
 
 bool drawCuttingGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,
                         DrawingSurface& surface) {
-    if (!CuttingPen::canDraw(job)) {
-        return false; // no program output yet: the picture keeps what it shows
+    const GraphicBasis basis = graphicBasis(job, paneText, reader, GraphicKind::Cutting);
+    if (!CuttingPen::canDraw(basis)) {
+        return false; // no program output nor moves: the picture keeps what it shows
     }
-    return drawPaneGraphic(CuttingPen(), job, paneText, reader, surface);
+    return drawPaneGraphic(CuttingPen(), basis, paneText, reader, surface);
 }
 
 } // namespace quillmar

@@ -34,9 +34,13 @@ void drawHorizontalGrid(DrawingSurface& surface, const HalfMillimetreSteps& rows
     }
 }
 
-void drawStockLine(DrawingSurface& surface, double fromX, double toX, double stockDiameter) {
+void drawStockLine(DrawingSurface& surface, double fromX, double toX,
+                   std::optional<double> stockDiameter) {
+    if (!stockDiameter) {
+        return;
+    }
     surface.setLineStyle(LineStyle::Dotted);
-    surface.line(fromX, -stockDiameter / 2, toX, -stockDiameter / 2, kStockBlue);
+    surface.line(fromX, -*stockDiameter / 2, toX, -*stockDiameter / 2, kStockBlue);
     surface.setLineStyle(LineStyle::Solid);
 }
 

@@ -5,6 +5,7 @@
 #include "graphics/grid_steps.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 namespace quillmar {
@@ -35,8 +36,9 @@ template <typename Body> bool runGraphic(DrawingSurface& surface, Body&& body) {
 // Dark green lines across the picture at every row.
 void drawHorizontalGrid(DrawingSurface& surface, const HalfMillimetreSteps& rows, double fromX,
                         double toX);
-// The stock diameter as a dotted blue line.
-void drawStockLine(DrawingSurface& surface, double fromX, double toX, double stockDiameter);
+// The stock diameter as a dotted blue line; nothing without one.
+void drawStockLine(DrawingSurface& surface, double fromX, double toX,
+                   std::optional<double> stockDiameter);
 // "X33", "X32", ...: the diameter of every row, just above it.
 void printDiameterLabels(DrawingSurface& surface, const HalfMillimetreSteps& rows, double x);
 // The text of a diameter label: "X" and the diameter -2y with no blank.

@@ -2,6 +2,7 @@
 
 #include "core/thread_job.h"
 #include "graphics/drawing_surface.h"
+#include "graphics/graphic_basis.h"
 #include "graphics/graphic_frame.h"
 #include "nc/nc_line_reader.h"
 
@@ -18,10 +19,11 @@ namespace quillmar {
 // The cutting graphic of pane B.
 class CuttingPen {
 public:
-    // Nothing is drawn at all before the first program output.
-    static bool canDraw(const ThreadJob& job);
+    static constexpr GraphicKind kKind = GraphicKind::Cutting;
+    // Nothing is drawn at all without a pass length (no job output nor moves).
+    static bool canDraw(const GraphicBasis& basis);
     // False when the drawing stops after the head. May throw DataError.
-    bool drawHead(const ThreadJob& job, DrawingSurface& surface);
+    bool drawHead(const GraphicBasis& basis, DrawingSurface& surface);
     void drawMove(const NcMove& move, NcLineReader& reader, DrawingSurface& surface);
     void drawTail(DrawingSurface& surface) const;
     bool sameAs(const CuttingPen& other) const;
@@ -45,8 +47,9 @@ private:
 // The point graphic of pane A.
 class PointPen {
 public:
-    static bool canDraw(const ThreadJob&) { return true; }
-    bool drawHead(const ThreadJob& job, DrawingSurface& surface);
+    static constexpr GraphicKind kKind = GraphicKind::Points;
+    static bool canDraw(const GraphicBasis&) { return true; }
+    bool drawHead(const GraphicBasis& basis, DrawingSurface& surface);
     void drawMove(const NcMove& move, NcLineReader& reader, DrawingSurface& surface);
     void drawTail(DrawingSurface&) const {}
     bool sameAs(const PointPen& other) const;
@@ -60,10 +63,10 @@ private:
 // A whole drawing with one pen, as the graphics have always been drawn: a failure
 // ends it where it stands and only a completed drawing sets the crosshair.
 template <typename Pen>
-bool drawPaneGraphic(Pen pen, const ThreadJob& job, std::u16string_view paneText,
+bool drawPaneGraphic(Pen pen, const GraphicBasis& basis, std::u16string_view paneText,
                      NcLineReader& reader, DrawingSurface& surface) {
     return runGraphic(surface, [&] {
-        if (!pen.drawHead(job, surface)) {
+        if (!pen.drawHead(basis, surface)) {
             return false;
         }
         const bool walked = reader.walkProgramText(

@@ -9,6 +9,9 @@
 
 namespace quillmar {
 
+// Both graphics take their scale and grid from the job once a program output has set
+// its inputs, and from the text's own extent before that (see graphic_basis.h).
+
 // The point graphic of pane A (the macro point data) within one pitch. Returns true
 // when the drawing completed (the caller then shows the read-out box); false when it
 // stopped early (zero scale, reading failure), keeping what it had drawn.

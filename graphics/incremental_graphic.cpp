@@ -215,15 +215,21 @@ private:
     template <typename Pen>
     Outcome drawWith(PieceWalk<Pen>& walk, const ThreadJob& job, std::u16string_view text,
                      const TextEdit& edit, NcLineReader& reader, const SurfaceState& before) {
-        if (!Pen::canDraw(job)) {
+        const GraphicBasis basis = graphicBasis(job, text, reader, Pen::kKind);
+        if (!Pen::canDraw(basis)) {
             walk.forget();
             return {};
+        }
+        if (!job.inputsSet) {
+            // Before a program output the scale comes from the whole text's extent, so
+            // any change may move every piece: the text is walked whole.
+            walk.forget();
         }
         RecordingSurface head(before);
         Pen pen;
         bool headDrawn = false;
         try {
-            headDrawn = pen.drawHead(job, head);
+            headDrawn = pen.drawHead(basis, head);
         } catch (const DataError&) {
             headDrawn = false; // what was drawn stays, as in a whole drawing
         }

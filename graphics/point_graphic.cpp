@@ -1,4 +1,5 @@
 #include "core/checked_arithmetic.h"
+#include "graphics/graphic_basis.h"
 #include "graphics/graphic_colours.h"
 #include "graphics/graphic_frame.h"
 #include "graphics/graphic_notes.h"
@@ -25,25 +26,25 @@ double roundHalfEven(double value) {
     return rounded;
 }
 
-// The grid, stock line and labels within one pitch; false when the job's numbers
+// The grid, stock line and labels within one pitch; false when the numbers
 // cannot make a picture.
-bool drawPointGrid(const ThreadJob& job, DrawingSurface& surface) {
-    const double pitch = job.pitch;
+bool drawPointGrid(const GraphicBasis& basis, DrawingSurface& surface) {
+    const double pitch = basis.pitch;
     const UserScale scale = surface.scale();
-    const double gridTop = std::floor(-job.d1) * 0.5 - 0.5;
+    const double gridTop = std::floor(-basis.d1) * 0.5 - 0.5;
     // The bottom row comes from the scale as the surface holds it: single-precision
     // top and height, added in double precision.
     const double gridBottom =
         toSingle(std::floor(((double(scale.top) + double(scale.height)) - 0.5) / 0.5) * 0.5);
     const double right = std::floor(pitch + 1);
     const double lastColumn = roundHalfEven(pitch + 0.5);
-    if (!allFinite({gridTop, gridBottom, right, lastColumn, job.stockDiameter / 2})) {
+    if (!allFinite({gridTop, gridBottom, right, lastColumn, basis.stockDiameter.value_or(0) / 2})) {
         return false;
     }
 
     const HalfMillimetreSteps rows = halfMillimetreSteps(gridTop, gridBottom);
     drawHorizontalGrid(surface, rows, 0, right);
-    drawStockLine(surface, 0, right, job.stockDiameter);
+    drawStockLine(surface, 0, right, basis.stockDiameter);
     const Int16Steps columns = int16Steps(0, lastColumn, 1);
     for (int k = 0; k < columns.count; ++k) {
         surface.line(columns.at(k), gridTop, columns.at(k), gridBottom, kGridGreen);
@@ -70,12 +71,12 @@ bool drawPointGrid(const ThreadJob& job, DrawingSurface& surface) {
 
 } // namespace
 
-bool PointPen::drawHead(const ThreadJob& job, DrawingSurface& surface) {
-    const double pitch = job.pitch;
-    zStart_ = job.zStart;
-    return startGraphic(surface, -0.06 * pitch, -std::floor(job.d1 / 2) - 1.7, 1.18 * pitch,
-                        1.3 * std::fabs(job.d1 - job.d2)) &&
-           drawPointGrid(job, surface);
+bool PointPen::drawHead(const GraphicBasis& basis, DrawingSurface& surface) {
+    const double pitch = basis.pitch;
+    zStart_ = basis.zStart;
+    return startGraphic(surface, -0.06 * pitch, -std::floor(basis.d1 / 2) - 1.7, 1.18 * pitch,
+                        1.3 * std::fabs(basis.d1 - basis.d2)) &&
+           drawPointGrid(basis, surface);
 }
 
 // The points joined in the order of the text; a comment lifts the pen.
@@ -99,7 +100,8 @@ bool PointPen::sameAs(const PointPen& other) const {
 
 bool drawPointGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,
                       DrawingSurface& surface) {
-    return drawPaneGraphic(PointPen(), job, paneText, reader, surface);
+    const GraphicBasis basis = graphicBasis(job, paneText, reader, GraphicKind::Points);
+    return drawPaneGraphic(PointPen(), basis, paneText, reader, surface);
 }
 
 } // namespace quillmar

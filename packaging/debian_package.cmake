@@ -36,12 +36,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from the binaries themselves (dpkg-shlibdeps). What they cannot
-# show: the captions are Japanese and need a font that has their glyphs, and Qt picks
-# its window-system plugin at run time.
+# show: the captions are Japanese and need a font that has their glyphs, Qt picks its
+# window-system plugin at run time, and Qt's own buttons and file dialog read their
+# Japanese texts from qt6-translations-l10n.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(quillmar_depends fonts-ipafont-gothic)
 if(QUILLMAR_BUILD_UI)
-  list(APPEND quillmar_depends qt6-qpa-plugins)
+  list(APPEND quillmar_depends qt6-qpa-plugins qt6-translations-l10n)
 endif()
 list(JOIN quillmar_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS hicolor-icon-theme)

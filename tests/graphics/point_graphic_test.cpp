@@ -115,7 +115,7 @@ TEST(PointGraphic, ZeroPitchOrEqualDiametersStopSilentlyAfterTheClear) {
     noPitch.pitch = 0;
     ThreadJob flat = exampleJob();
     flat.d2 = flat.d1;
-    for (const ThreadJob& job : {ThreadJob{}, noPitch, flat}) {
+    for (const ThreadJob& job : {noPitch, flat}) {
         Drawn drawn;
         drawn.surface.setScale(0, 0, 100, 100);
         drawn.surface.line(1, 1, 2, 2, kGreen);

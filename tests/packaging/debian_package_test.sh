@@ -51,6 +51,7 @@ expect_depends "libstdc++6 (>= " # likewise
 if [ "$have_gui" = ON ]; then
     expect_depends "libqt6widgets6 (>= "
     expect_depends qt6-qpa-plugins
+    expect_depends qt6-translations-l10n # Qt's own texts in Japanese
 fi
 
 root=$scratch/root

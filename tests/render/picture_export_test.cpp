@@ -95,6 +95,7 @@ protected:
     void SetUp() override {
         PictureExport::SetUp();
         ThreadJob job;
+        job.inputsSet = true; // as after a program output
         job.pitch = 12.7;
         job.zStart = 17.7;
         job.zEnd = -80;

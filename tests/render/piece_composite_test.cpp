@@ -1,8 +1,8 @@
 // A picture kept up to date piece by piece must be, after every change of its pieces,
 // the picture that painting the whole list afresh gives, pixel for pixel.
-#include "picture_test_support.h"
 #include "render/picture_painting.h"
 #include "render/piece_composite.h"
+#include "tests/render/picture_test_support.h"
 
 #include <QFont>
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 
 namespace quillmar::testing {
 
-// Answers the save dialog with a prepared name and remembers the folder it opened in.
+// Answers the save and open dialogs with prepared names and remembers the folder it opened in.
 class AnsweringSaveDialog : public SaveFileDialog {
 public:
     QString askFileName(QWidget*, const QString& folder) override {
@@ -16,9 +16,16 @@ public:
         openedIn = folder;
         return answer;
     }
+    QString askOpenFileName(QWidget*, const QString& folder) override {
+        ++askedToOpen;
+        openedIn = folder;
+        return openAnswer;
+    }
     QString answer;
+    QString openAnswer;
     QString openedIn;
     int asked = 0;
+    int askedToOpen = 0;
 };
 
 // Records the programs it is asked to start instead of starting them.

@@ -9,6 +9,7 @@
 #include "ui/dialog/utf8_text.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -54,7 +55,7 @@ DataInputDialog::DataInputDialog(ThreadJob& job, DialogHost& host, MessageBoxes&
                                  QWidget* parent)
     : QDialog(parent), job_(job), host_(host), messages_(messages) {
     setObjectName(QStringLiteral("DataInput1"));
-    setWindowTitle(QStringLiteral("データ入力"));
+    setWindowTitle(QCoreApplication::translate("DataInputDialog", "データ入力"));
     // A fixed drawing to fill in: no minimise or maximise, no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -72,7 +73,8 @@ DataInputDialog::DataInputDialog(ThreadJob& job, DialogHost& host, MessageBoxes&
 void DataInputDialog::buildFields() {
     // Captions first, so that a box overlapping its caption by a pixel stays on top.
     for (const FieldSpec& spec : kFields) {
-        auto* label = placed(new QLabel(qtText(spec.caption), this), spec.label, labelRect(spec));
+        auto* label =
+            placed(new QLabel(captionText(spec.caption), this), spec.label, labelRect(spec));
         label->setFont(spec.font == CaptionFont::Gothic ? gothicCaptionFont() : latinCaptionFont());
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -85,20 +87,22 @@ void DataInputDialog::buildFields() {
 }
 
 void DataInputDialog::buildChoices() {
-    auto* frame1 = placed(new QGroupBox(qtText(kFrame1.caption), this), kFrame1);
+    auto* frame1 = placed(new QGroupBox(captionText(kFrame1.caption), this), kFrame1);
     frame1->setFont(gothicCaptionFont());
-    option2_ = grownToFit(placed(new QRadioButton(qtText(kOption2.caption), frame1), kOption2));
-    option1_ = grownToFit(placed(new QRadioButton(qtText(kOption1.caption), frame1), kOption1));
+    option2_ =
+        grownToFit(placed(new QRadioButton(captionText(kOption2.caption), frame1), kOption2));
+    option1_ =
+        grownToFit(placed(new QRadioButton(captionText(kOption1.caption), frame1), kOption1));
     option2_->setChecked(true);
 
-    auto* frame2 = placed(new QGroupBox(qtText(kFrame2.caption), this), kFrame2);
+    auto* frame2 = placed(new QGroupBox(captionText(kFrame2.caption), this), kFrame2);
     frame2->setFont(gothicCaptionFont());
-    osp_ = grownToFit(placed(new QRadioButton(qtText(kOsp.caption), frame2), kOsp));
-    fanuc_ = grownToFit(placed(new QRadioButton(qtText(kFanuc.caption), frame2), kFanuc));
+    osp_ = grownToFit(placed(new QRadioButton(captionText(kOsp.caption), frame2), kOsp));
+    fanuc_ = grownToFit(placed(new QRadioButton(captionText(kFanuc.caption), frame2), kFanuc));
     osp_->setChecked(true);
 
-    checkSn_ = placed(new QCheckBox(qtText(kCheckSn.caption), this), kCheckSn);
-    checkModin_ = placed(new QCheckBox(qtText(kCheckModin.caption), this), kCheckModin);
+    checkSn_ = placed(new QCheckBox(captionText(kCheckSn.caption), this), kCheckSn);
+    checkModin_ = placed(new QCheckBox(captionText(kCheckModin.caption), this), kCheckModin);
     for (QCheckBox* box : {checkSn_, checkModin_}) {
         box->setFont(gothicCaptionFont());
         box->setChecked(true);
@@ -107,8 +111,8 @@ void DataInputDialog::buildChoices() {
 }
 
 void DataInputDialog::buildButtons() {
-    command1_ = placed(new QPushButton(qtText(kCommand1.caption), this), kCommand1);
-    command2_ = placed(new QPushButton(qtText(kCommand2.caption), this), kCommand2);
+    command1_ = placed(new QPushButton(captionText(kCommand1.caption), this), kCommand1);
+    command2_ = placed(new QPushButton(captionText(kCommand2.caption), this), kCommand2);
     for (QPushButton* button : {command1_, command2_}) {
         button->setFont(gothicCaptionFont());
         // No default button: Enter in a field walks the chain, and on an option
@@ -121,7 +125,7 @@ void DataInputDialog::buildButtons() {
     connect(command2_, &QPushButton::clicked, this, &DataInputDialog::reject);
 
     threadStandard_ =
-        placed(new QPushButton(qtText(kThreadStandard.caption), this), kThreadStandard);
+        placed(new QPushButton(captionText(kThreadStandard.caption), this), kThreadStandard);
     threadStandard_->setFont(gothicCaptionFont());
     threadStandard_->setAutoDefault(false);
     connect(threadStandard_, &QPushButton::clicked, this, [this] {
@@ -239,7 +243,8 @@ void DataInputDialog::runProgramOutputCommand() {
         accept();
         return;
     }
-    messages_.show(this, QStringLiteral("Error"), QStringLiteral("データエラー "),
+    messages_.show(this, QCoreApplication::translate("DataInputDialog", "Error"),
+                   QCoreApplication::translate("DataInputDialog", "データエラー "),
                    MessageIcon::Warning);
 }
 

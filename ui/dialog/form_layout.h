@@ -2,6 +2,7 @@
 
 #include "core/job_fields.h"
 
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
@@ -104,19 +105,27 @@ struct ControlSpec {
     TwipsRect rect;
 };
 
-inline constexpr ControlSpec kCommand1{"Command1", "プログラム出力", {3360, 7200, 1455, 615}};
-inline constexpr ControlSpec kCommand2{"Command2", "閉じる", {5160, 7200, 1335, 615}};
+inline constexpr ControlSpec kCommand1{
+    "Command1", QT_TRANSLATE_NOOP("DataInput", "プログラム出力"), {3360, 7200, 1455, 615}};
+inline constexpr ControlSpec kCommand2{
+    "Command2", QT_TRANSLATE_NOOP("DataInput", "閉じる"), {5160, 7200, 1335, 615}};
 // "ねじ規格": in the diagram's free top right corner, right of the pitch dimension and
 // above the stock line, so that no control of the form moves.
 inline constexpr ControlSpec kThreadStandard{
-    "cmdThreadStandard", "ねじ規格...", {5400, 120, 1335, 375}};
-inline constexpr ControlSpec kFrame1{"Frame1", "加工位置", {360, 2040, 2295, 615}};
-inline constexpr ControlSpec kOption2{"Option2", "内径", {1200, 285, 975, 180}};
-inline constexpr ControlSpec kOption1{"Option1", "外径", {120, 285, 975, 180}};
-inline constexpr ControlSpec kFrame2{"Frame2", "出力タイプ", {3480, 2040, 2895, 615}};
+    "cmdThreadStandard", QT_TRANSLATE_NOOP("DataInput", "ねじ規格..."), {5400, 120, 1335, 375}};
+inline constexpr ControlSpec kFrame1{
+    "Frame1", QT_TRANSLATE_NOOP("DataInput", "加工位置"), {360, 2040, 2295, 615}};
+inline constexpr ControlSpec kOption2{
+    "Option2", QT_TRANSLATE_NOOP("DataInput", "内径"), {1200, 285, 975, 180}};
+inline constexpr ControlSpec kOption1{
+    "Option1", QT_TRANSLATE_NOOP("DataInput", "外径"), {120, 285, 975, 180}};
+inline constexpr ControlSpec kFrame2{
+    "Frame2", QT_TRANSLATE_NOOP("DataInput", "出力タイプ"), {3480, 2040, 2895, 615}};
 inline constexpr ControlSpec kOsp{"OSP", "OSP", {480, 280, 735, 180}};
 inline constexpr ControlSpec kFanuc{"Fanuc", "FANUC", {1560, 280, 975, 180}};
-inline constexpr ControlSpec kCheckSn{"CheckSN", "シーケンス番号", {1080, 7200, 2055, 255}};
-inline constexpr ControlSpec kCheckModin{"CheckModin", "MODINの出力", {1080, 7560, 2055, 255}};
+inline constexpr ControlSpec kCheckSn{
+    "CheckSN", QT_TRANSLATE_NOOP("DataInput", "シーケンス番号"), {1080, 7200, 2055, 255}};
+inline constexpr ControlSpec kCheckModin{
+    "CheckModin", QT_TRANSLATE_NOOP("DataInput", "MODINの出力"), {1080, 7560, 2055, 255}};
 
 } // namespace quillmar

@@ -98,15 +98,16 @@ constexpr std::array kCaptions{
     DiagramCaption{"R2", caption(3480, 1080)},
     DiagramCaption{"R3", caption(2760, 1080)},
     DiagramCaption{"R4", caption(1920, 900)},
-    DiagramCaption{"ピッチ", caption(3060, 60, 555)},
-    DiagramCaption{"幅", caption(3105, 360)},
+    DiagramCaption{QT_TRANSLATE_NOOP("DataInput", "ピッチ"), caption(3060, 60, 555)},
+    DiagramCaption{QT_TRANSLATE_NOOP("DataInput", "幅"), caption(3105, 360)},
     DiagramCaption{"D1", caption(3120, 1620)},
     DiagramCaption{"D2", caption(4680, 1620)},
     DiagramCaption{"D3", caption(1320, 1620)},
     DiagramCaption{"A1", caption(3840, 1140, 195, 135)},
     DiagramCaption{"A2", caption(2460, 1140)},
-    DiagramCaption{"素材径", caption(5685, 1740, 795), Ink::Blue},
-    DiagramCaption{"仕上げ代(径)", caption(2040, 1620, 1035, 435), Ink::Red},
+    DiagramCaption{QT_TRANSLATE_NOOP("DataInput", "素材径"), caption(5685, 1740, 795), Ink::Blue},
+    DiagramCaption{QT_TRANSLATE_NOOP("DataInput", "仕上げ代(径)"), caption(2040, 1620, 1035, 435),
+                   Ink::Red},
 };
 
 QColor colourOf(Ink ink) {
@@ -162,7 +163,7 @@ void ProfileDiagram::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(colourOf(text.ink));
         painter.drawText(twipsRect(r.left, r.top, r.width, r.height),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
-                         qtText(text.text));
+                         captionText(text.text));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ui/dialog/groove_preview.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,16 +38,23 @@ QString figuresText(const forms::GrooveFields& g) {
     const forms::GrooveFigures& f = g.figures;
     QStringList lines;
     lines << QStringLiteral("%1  %2").arg(text(g.form.family), text(g.form.designation));
-    lines << QStringLiteral("ピッチ %1   条数 %2").arg(mm(g.form.pitch)).arg(g.form.starts);
-    lines << QStringLiteral("外径 %1   有効径 %2   内径 %3 (基準)")
+    lines << QCoreApplication::translate("ThreadStandardDialog", "ピッチ %1   条数 %2")
+                 .arg(mm(g.form.pitch))
+                 .arg(g.form.starts);
+    lines << QCoreApplication::translate("ThreadStandardDialog",
+                                         "外径 %1   有効径 %2   内径 %3 (基準)")
                  .arg(mm(g.form.basicMajor), mm(g.form.basicPitchDiameter), mm(g.form.basicMinor));
-    lines << QStringLiteral("山径 %1   有効径 %2   谷径 %3 (加工)")
+    lines << QCoreApplication::translate("ThreadStandardDialog",
+                                         "山径 %1   有効径 %2   谷径 %3 (加工)")
                  .arg(mm(f.crestDiameter), mm(f.pitchDiameter), mm(f.floorDiameter));
-    lines << QStringLiteral("深さ %1   谷幅 %2").arg(mm(f.depth), mm(f.floorWidth));
-    lines << QStringLiteral("A1 %1°   A2 %2°").arg(mm(f.firstAngle), mm(f.secondAngle));
+    lines << QCoreApplication::translate("ThreadStandardDialog", "深さ %1   谷幅 %2")
+                 .arg(mm(f.depth), mm(f.floorWidth));
+    lines << QCoreApplication::translate("ThreadStandardDialog", "A1 %1°   A2 %2°")
+                 .arg(mm(f.firstAngle), mm(f.secondAngle));
     lines << QStringLiteral("R1 %1   R2 %2   R3 %3   R4 %4")
                  .arg(mm(f.radii[0]), mm(f.radii[1]), mm(f.radii[2]), mm(f.radii[3]));
-    lines << QStringLiteral("ノーズR 最大 %1").arg(mm(f.largestNoseRadius));
+    lines << QCoreApplication::translate("ThreadStandardDialog", "ノーズR 最大 %1")
+                 .arg(mm(f.largestNoseRadius));
     if (g.texts[JobField::StepR1]) {
         QStringList steps;
         for (JobField step :
@@ -54,7 +62,8 @@ QString figuresText(const forms::GrooveFields& g) {
               JobField::StepR3, JobField::StepA2, JobField::StepR4, JobField::StepD2}) {
             steps << text(*g.texts[step]);
         }
-        lines << QStringLiteral("送り %1").arg(steps.join(QStringLiteral(" ")));
+        lines << QCoreApplication::translate("ThreadStandardDialog", "送り %1")
+                     .arg(steps.join(QStringLiteral(" ")));
     }
     for (const std::string& note : g.form.notes) {
         lines << text(note);
@@ -67,7 +76,7 @@ QString figuresText(const forms::GrooveFields& g) {
 ThreadStandardDialog::ThreadStandardDialog(QSettings& settings, bool outer, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmThreadStandard"));
-    setWindowTitle(QStringLiteral("ねじ規格"));
+    setWindowTitle(QCoreApplication::translate("ThreadStandardDialog", "ねじ規格"));
     buildControls(outer);
     restoreChoices();
     recompute();
@@ -83,24 +92,30 @@ void ThreadStandardDialog::buildControls(bool outer) {
     designation_->setInsertPolicy(QComboBox::NoInsert);
     class_ = named(new QLineEdit(this), "txtClass");
     class_->setPlaceholderText(QStringLiteral("6g, 7H, 2A ..."));
-    auto* side = new QGroupBox(QStringLiteral("加工位置"), this);
-    outer_ = named(new QRadioButton(QStringLiteral("外径"), side), "optOuter");
-    inner_ = named(new QRadioButton(QStringLiteral("内径"), side), "optInner");
+    auto* side =
+        new QGroupBox(QCoreApplication::translate("ThreadStandardDialog", "加工位置"), this);
+    outer_ =
+        named(new QRadioButton(QCoreApplication::translate("ThreadStandardDialog", "外径"), side),
+              "optOuter");
+    inner_ =
+        named(new QRadioButton(QCoreApplication::translate("ThreadStandardDialog", "内径"), side),
+              "optInner");
     (outer ? outer_ : inner_)->setChecked(true);
     auto* sideRow = new QHBoxLayout(side);
     sideRow->addWidget(outer_);
     sideRow->addWidget(inner_);
     noseRadius_ = named(new QLineEdit(this), "txtNoseRadius");
     cusp_ = named(new QLineEdit(this), "txtCusp");
-    cusp_->setPlaceholderText(QStringLiteral("空欄: 送りは入れない"));
+    cusp_->setPlaceholderText(
+        QCoreApplication::translate("ThreadStandardDialog", "空欄: 送りは入れない"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("規格"), family_);
-    form->addRow(QStringLiteral("呼び"), designation_);
-    form->addRow(QStringLiteral("等級"), class_);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "規格"), family_);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "呼び"), designation_);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "等級"), class_);
     form->addRow(side);
-    form->addRow(QStringLiteral("ノーズR"), noseRadius_);
-    form->addRow(QStringLiteral("カスプ高さ"), cusp_);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "ノーズR"), noseRadius_);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "カスプ高さ"), cusp_);
 
     preview_ = named(new GroovePreview(this), "picGroove");
     figures_ = named(new QPlainTextEdit(this), "txtFigures");
@@ -108,7 +123,9 @@ void ThreadStandardDialog::buildControls(bool outer) {
     figures_->setMinimumWidth(360);
 
     ok_ = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
-    cancel_ = named(new QPushButton(QStringLiteral("キャンセル"), this), "cmdCancel");
+    cancel_ = named(
+        new QPushButton(QCoreApplication::translate("ThreadStandardDialog", "キャンセル"), this),
+        "cmdCancel");
     ok_->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

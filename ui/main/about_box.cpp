@@ -6,6 +6,7 @@
 #include "ui/main/system_info_registry.h"
 #include "ui/seams/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -50,7 +51,7 @@ AboutBox::AboutBox(MessageBoxes& messages, const RegistryReader& registry, Progr
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       messages_(messages), registry_(registry), starter_(starter) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Quillmar information"));
+    setWindowTitle(QCoreApplication::translate("AboutBox", "Quillmar information"));
     setFixedSize(twipsRect(0, 0, 5865, 3630).size());
     buildLabels();
     buildRule();
@@ -74,10 +75,11 @@ void AboutBox::buildLabels() {
     title->setFont(titleFont(18));
     auto* version = label(this, "lblVersion", versionText(), twipsRect(1050, 720, 4560, 420));
     version->setFont(titleFont(15.75));
-    auto* description = label(this, "lblDescription",
-                              QStringLiteral("任意のねじ溝形状から、OSP (G34) と FANUC (G32) の"
-                                             "ねじ切りプログラムを作成します。"),
-                              twipsRect(1050, 1290, 4560, 840));
+    auto* description = label(
+        this, "lblDescription",
+        QCoreApplication::translate("AboutBox", "任意のねじ溝形状から、OSP (G34) と FANUC (G32) の"
+                                                "ねじ切りプログラムを作成します。"),
+        twipsRect(1050, 1290, 4560, 840));
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -108,9 +110,11 @@ void AboutBox::reject() {
 }
 
 void AboutBox::startSystemInformation() {
-    if (!startSystemInformationTool(registry_, starter_)) {
-        messages_.show(this, QStringLiteral("Quillmar"),
-                       QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"), MessageIcon::None);
+    if (!startSystemInformationTool(registry_, starter_, qEnvironmentVariable("PATH"))) {
+        messages_.show(
+            this, QStringLiteral("Quillmar"),
+            QCoreApplication::translate("AboutBox", "現時点ではｼｽﾃﾑ情報を使用できません"),
+            MessageIcon::None);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "ui/main/program_icons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QToolBar>
 #include <array>
 #include <utility>
@@ -16,21 +17,23 @@ struct ButtonDesign {
     const char* tooltip;
 };
 
-const std::array<ButtonDesign, 11> kButtons = {{
-    {"New", "全データ消去"},
-    {"Square", "データ入力"},
-    {"Save", "保存"},
+const std::array<ButtonDesign, 13> kButtons = {{
+    {"New", QT_TRANSLATE_NOOP("MainToolbar", "全データ消去")},
+    {"Square", QT_TRANSLATE_NOOP("MainToolbar", "データ入力")},
+    {"Save", QT_TRANSLATE_NOOP("MainToolbar", "保存")},
     {nullptr, nullptr},
-    {"Undo", "元に戻す"},
-    {"Cut", "切り取り"},
-    {"Copy", "コピー"},
-    {"CopyAll", "全コピー"},
-    {"Paste", "貼り付け"},
+    {"Undo", QT_TRANSLATE_NOOP("MainToolbar", "元に戻す")},
+    {"Cut", QT_TRANSLATE_NOOP("MainToolbar", "切り取り")},
+    {"Copy", QT_TRANSLATE_NOOP("MainToolbar", "コピー")},
+    {"CopyAll", QT_TRANSLATE_NOOP("MainToolbar", "全コピー")},
+    {"Paste", QT_TRANSLATE_NOOP("MainToolbar", "貼り付け")},
     {nullptr, nullptr},
-    {"Exit", "終了"},
+    {"Exit", QT_TRANSLATE_NOOP("MainToolbar", "終了")},
+    {nullptr, nullptr},
+    {"Open", QT_TRANSLATE_NOOP("MainToolbar", "開く")},
 }};
 
-const std::array<std::pair<const char*, ToolbarCommand>, 9> kDispatchOrder = {{
+const std::array<std::pair<const char*, ToolbarCommand>, 10> kDispatchOrder = {{
     {"New", ToolbarCommand::New},
     {"Square", ToolbarCommand::Square},
     {"Save", ToolbarCommand::Save},
@@ -40,6 +43,7 @@ const std::array<std::pair<const char*, ToolbarCommand>, 9> kDispatchOrder = {{
     {"CopyAll", ToolbarCommand::CopyAll},
     {"Paste", ToolbarCommand::Paste},
     {"Exit", ToolbarCommand::Exit},
+    {"Open", ToolbarCommand::Open},
 }};
 
 } // namespace
@@ -74,7 +78,7 @@ QToolBar* buildMainToolbar(QWidget* parent) {
         QAction* action = toolbar->addAction(toolbarIcon(key), QString());
         action->setObjectName(QStringLiteral("tbToolBar_") + key);
         action->setData(key);
-        action->setToolTip(QString::fromUtf8(button.tooltip));
+        action->setToolTip(QCoreApplication::translate("MainToolbar", button.tooltip));
     }
     return toolbar;
 }

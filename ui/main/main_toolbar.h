@@ -10,14 +10,15 @@ class QWidget;
 namespace quillmar {
 
 // What a toolbar button runs: the same command as the menu item of the same name.
-enum class ToolbarCommand { New, Square, Save, Undo, Cut, Copy, CopyAll, Paste, Exit };
+enum class ToolbarCommand { New, Square, Save, Undo, Cut, Copy, CopyAll, Paste, Exit, Open };
 
 // Compares the key exactly, case included, with the known keys in the order New,
-// Square, Save, Undo, Cut, Copy, CopyAll, Paste, Exit; nothing for any other key
+// Square, Save, Undo, Cut, Copy, CopyAll, Paste, Exit, Open; nothing for any other key
 // (the separators have none).
 std::optional<ToolbarCommand> toolbarCommandForKey(const QString& key);
 
-// The eleven buttons with their icons and tooltips, no captions. Each button's key
+// The eleven buttons with their icons and tooltips, no captions, then a separator and
+// Open. Each button's key
 // is its action's data; the buttons never take the keyboard focus, so the commands
 // act on the pane that had it.
 QToolBar* buildMainToolbar(QWidget* parent);

@@ -82,6 +82,9 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
     const StoredSettings stored = readStoredSettings(settings_);
     restoreWindowRectangle(stored.window);
     openPathName_ = stored.openPathName;
+    recentFiles_ = stored.recentFiles;
+    refreshRecentMenu();
+    connectLanguageMenu();
     askToSaveOnClose_ = stored.askToSaveOnClose;
     job_.sequenceCounter = 1;
     picture1_->setFocus();
@@ -127,6 +130,7 @@ void MainWindow::connectMenus() {
     connect(menus_.toolsThreadStandard, &QAction::triggered, this,
             &MainWindow::threadStandardCommand);
     connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::saveCommand);
+    connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::openCommand);
     connect(menus_.fileExit, &QAction::triggered, this, &MainWindow::exitCommand);
     connect(menus_.editUndo, &QAction::triggered, this, &MainWindow::undoCommand);
     connect(menus_.editCut, &QAction::triggered, this, &MainWindow::cutCommand);
@@ -162,6 +166,8 @@ void MainWindow::connectPanes() {
                 [this](const QPoint& at) { menus_.edit->popup(at); });
         connect(pane, &OutputPane::overwriteToggleRequested, this,
                 &MainWindow::toggleOverwriteMode);
+        connect(pane, &OutputPane::fileDropped, this,
+                [this, pane](const QString& path) { openFileInto(*pane, path); });
     }
 }
 
@@ -265,9 +271,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::saveSettings() {
     if (!isMinimized()) {
-        // A maximised window stores the rectangle it goes back to, so the next start
-        // opens a normal window of the user's chosen size.
-        const QRect inner = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+        // A maximised window stores the maximised rectangle; the next start opens a
+        // normal window of that size and place.
+        const QRect inner = geometry();
         const QMargins frame(geometry().left() - frameGeometry().left(),
                              geometry().top() - frameGeometry().top(),
                              frameGeometry().right() - geometry().right(),
@@ -275,6 +281,8 @@ void MainWindow::saveSettings() {
         writeWindowRectangle(settings_, twipsOf(inner.marginsAdded(frame)));
     }
     writeOpenPathName(settings_, openPathName_);
+    writeRecentFiles(settings_, recentFiles_);
+    writeProgramLanguage(settings_, chosenLanguage_);
     if (!askToSaveOnClose_) {
         writeAskToSaveOnClose(settings_, false);
     }

@@ -5,10 +5,12 @@
 #include "nc/nc_line_reader.h"
 #include "ui/dialog/dialog_host.h"
 #include "ui/main/main_menus.h"
+#include "ui/main/program_language.h"
 #include "ui/main/window_layout.h"
 #include "ui/simulation/simulation_host.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <span>
@@ -64,6 +66,7 @@ public:
     void dataInputCommand();
     void threadStandardCommand();
     void saveCommand();
+    void openCommand();
     void exitCommand();
     void undoCommand();
     void cutCommand();
@@ -100,6 +103,13 @@ private:
     bool redrawGraphic(IncrementalGraphic& graphic, OutputPane& pane, PictureBox& picture);
     void showMultiStartNote(bool output);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
+    OutputPane& openTargetPane() const;
+    void openFileInto(OutputPane& pane, const QString& path);
+    void openRecentFile(const QString& path);
+    void rememberRecentFile(const QString& path);
+    void refreshRecentMenu();
+    void connectLanguageMenu();
+    void chooseLanguage(ProgramLanguage language);
     bool savePane(OutputPane* pane);
     bool settleUnsavedText();
 
@@ -117,6 +127,9 @@ private:
     IncrementalGraphic pointGraphic_{PaneGraphicKind::Point};
     IncrementalGraphic cuttingGraphic_{PaneGraphicKind::Cutting};
     QString openPathName_;
+    QStringList recentFiles_; // latest first
+    ProgramLanguage runningLanguage_ = ProgramLanguage::Japanese;
+    ProgramLanguage chosenLanguage_ = ProgramLanguage::Japanese; // stored at closing
     bool overwriteMode_ = false;
     bool askToSaveOnClose_ = true;
     std::optional<QSize> pendingOuterSize_;

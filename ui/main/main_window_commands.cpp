@@ -1,4 +1,5 @@
 #include "core/multi_start_note.h"
+#include "core/plain_number_text.h"
 #include "graphics/graphics.h"
 #include "ui/dialog/data_input_dialog.h"
 #include "ui/dialog/thread_standard_dialog.h"
@@ -15,6 +16,7 @@
 #include "ui/paint/picture_box.h"
 #include "ui/paint/readout_box.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace quillmar {
@@ -96,9 +98,13 @@ std::optional<ThreadStandardFill> MainWindow::askThreadStandard(QWidget* parent,
 }
 
 void MainWindow::showMultiStartNote(bool output) {
-    const std::string note = multiStartNote(job_);
-    if (output && !note.empty()) {
-        statusBar_->setStatusText(QString::fromStdString(note));
+    const std::optional<double> approach = multiStartApproach(job_);
+    if (output && approach) {
+        statusBar_->setStatusText(
+            QCoreApplication::translate(
+                "MainWindow", "%1条ねじ: 最後の条は Z軸 開始点の %2 mm 手前から始まります")
+                .arg(job_.starts)
+                .arg(QString::fromStdString(plainNumberText(*approach))));
     }
 }
 
@@ -112,6 +118,7 @@ bool MainWindow::savePane(OutputPane* pane) {
                         openPathName_, services_.saveDialog, services_.messages, this});
     if (saved) {
         pane->markSaved();
+        rememberRecentFile(*saved);
     }
     return saved.has_value();
 }
@@ -222,6 +229,8 @@ void MainWindow::toolbarButtonClicked(const QString& key) {
         return pasteCommand();
     case ToolbarCommand::Exit:
         return exitCommand();
+    case ToolbarCommand::Open:
+        return openCommand();
     }
 }
 

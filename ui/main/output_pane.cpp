@@ -3,11 +3,13 @@
 #include "ui/main/long_lines.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QUrl>
 
 namespace quillmar {
 
@@ -18,6 +20,20 @@ namespace {
 QString withoutLineSeparators(QString text) {
     text.replace(QChar::LineSeparator, u'\n');
     return text;
+}
+
+// The first local file among dropped URLs; a file manager also offers its path as
+// text, which must not be inserted.
+QString droppedFile(const QMimeData* source) {
+    if (source == nullptr || !source->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : source->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
 }
 
 // Return and Enter, with or without Shift, end the line.
@@ -197,13 +213,26 @@ void OutputPane::mousePressEvent(QMouseEvent* event) {
 }
 
 bool OutputPane::canInsertFromMimeData(const QMimeData* source) const {
-    return source != nullptr && source->hasText() && !source->text().isEmpty();
+    return !droppedFile(source).isEmpty() ||
+           (source != nullptr && source->hasText() && !source->text().isEmpty());
 }
 
 QMimeData* OutputPane::createMimeDataFromSelection() const {
     auto* data = new QMimeData;
     data->setText(selectedProgramText());
     return data;
+}
+
+void OutputPane::dropEvent(QDropEvent* event) {
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty()) {
+        QPlainTextEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    // After the drop has ended: opening may show a message box.
+    QMetaObject::invokeMethod(
+        this, [this, file] { emit fileDropped(file); }, Qt::QueuedConnection);
 }
 
 void OutputPane::insertFromMimeData(const QMimeData* source) {

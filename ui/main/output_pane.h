@@ -49,6 +49,8 @@ signals:
     void focusEntered();
     void rightButtonPressed(const QPoint& globalPosition);
     void overwriteToggleRequested();
+    // A local file was dropped onto the pane; the pane's text is not touched.
+    void fileDropped(const QString& path);
 
 protected:
     bool event(QEvent* event) override;
@@ -56,7 +58,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    // Copy, Cut and the platform's clipboard keys all carry CR LF text.
+    // A dropped file opens in the pane (fileDropped); dropped text is inserted.
+    void dropEvent(QDropEvent* event) override;
+    // Copy, Cut and the platform's clipboard keys all carry CR LF text; a dragged
+    // local file may enter too (see dropEvent).
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;

@@ -30,10 +30,11 @@ QIcon programIcon() {
 }
 
 QIcon toolbarIcon(const QString& key) {
-    static const QStringList known = {
-        QStringLiteral("New"),     QStringLiteral("Square"), QStringLiteral("Save"),
-        QStringLiteral("Undo"),    QStringLiteral("Cut"),    QStringLiteral("Copy"),
-        QStringLiteral("CopyAll"), QStringLiteral("Paste"),  QStringLiteral("Exit")};
+    static const QStringList known = {QStringLiteral("New"),     QStringLiteral("Square"),
+                                      QStringLiteral("Save"),    QStringLiteral("Undo"),
+                                      QStringLiteral("Cut"),     QStringLiteral("Copy"),
+                                      QStringLiteral("CopyAll"), QStringLiteral("Paste"),
+                                      QStringLiteral("Exit"),    QStringLiteral("Open")};
     if (!known.contains(key)) {
         return {};
     }

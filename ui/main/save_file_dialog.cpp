@@ -4,11 +4,20 @@
 
 namespace quillmar {
 
+namespace {
+
+const QString kFilters = QStringLiteral("Main Files(*.MIN);;NC Files(*.NC);;All Files(*.*)");
+
+} // namespace
+
 QString QtSaveFileDialog::askFileName(QWidget* parent, const QString& folder) {
-    const QString filters = QStringLiteral("Main Files(*.MIN);;NC Files(*.NC);;All Files(*.*)");
     // No default suffix: the name is used as typed. Overwriting is confirmed by the
     // dialog, and its folder must exist.
-    return QFileDialog::getSaveFileName(parent, QString(), folder, filters);
+    return QFileDialog::getSaveFileName(parent, QString(), folder, kFilters);
+}
+
+QString QtSaveFileDialog::askOpenFileName(QWidget* parent, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, QString(), folder, kFilters);
 }
 
 } // namespace quillmar

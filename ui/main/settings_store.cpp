@@ -10,6 +10,7 @@ namespace quillmar {
 namespace {
 
 const QString kGroup = QStringLiteral("Settings");
+const QString kRecentFilesKey = QStringLiteral("RecentFiles");
 const QString kAskToSaveOnClose = QStringLiteral("AskToSaveOnClose");
 
 float readNumber(QSettings& store, const QString& key, float fallback) {
@@ -39,6 +40,8 @@ StoredSettings readStoredSettings(QSettings& store) {
     window.height = readNumber(store, QStringLiteral("MainHeight"), window.height);
     settings.openPathName =
         store.value(QStringLiteral("OpenPathName"), settings.openPathName).toString();
+    settings.recentFiles = store.value(kRecentFilesKey).toStringList();
+    settings.recentFiles.removeAll(QString());
     // Anything but a clear "no" keeps asking: losing a program costs more than a question.
     settings.askToSaveOnClose =
         store.value(kAskToSaveOnClose).toString().trimmed().toLower() != QStringLiteral("false");
@@ -58,6 +61,12 @@ void writeWindowRectangle(QSettings& store, const TwipsPlacement& window) {
 void writeOpenPathName(QSettings& store, const QString& openPathName) {
     store.beginGroup(kGroup);
     store.setValue(QStringLiteral("OpenPathName"), openPathName);
+    store.endGroup();
+}
+
+void writeRecentFiles(QSettings& store, const QStringList& recentFiles) {
+    store.beginGroup(kGroup);
+    store.setValue(kRecentFilesKey, recentFiles);
     store.endGroup();
 }
 

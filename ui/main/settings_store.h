@@ -3,6 +3,7 @@
 #include "ui/main/window_layout.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QSettings;
@@ -10,10 +11,12 @@ class QSettings;
 namespace quillmar {
 
 // What the program keeps between runs: the main window's outer rectangle in twips,
-// the folder the save dialog last used, and whether closing asks to save changes.
+// the folder the file dialogs last used, the files last opened or saved, and whether
+// closing asks to save changes.
 struct StoredSettings {
     TwipsPlacement window{1000, 1000, 12000, 8000};
     QString openPathName = QStringLiteral("\\");
+    QStringList recentFiles;
     bool askToSaveOnClose = true;
 };
 
@@ -26,6 +29,8 @@ StoredSettings readStoredSettings(QSettings& store);
 // Each number is written as its decimal text in single precision.
 void writeWindowRectangle(QSettings& store, const TwipsPlacement& window);
 void writeOpenPathName(QSettings& store, const QString& openPathName);
+// "RecentFiles": the paths, latest first.
+void writeRecentFiles(QSettings& store, const QStringList& recentFiles);
 // Stored only once the user chose to stop being asked, so the key stays absent until then.
 void writeAskToSaveOnClose(QSettings& store, bool ask);
 

@@ -1,5 +1,6 @@
 #include "ui/main/shift_jis_text.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
 #include <array>
@@ -60,7 +61,55 @@ UnencodableCharacter firstUnencodable(QStringView original, QStringView mapped) 
     return {lineNumber, QString()};
 }
 
+bool decodes(QByteArrayView bytes) {
+    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+// Only on failure: the line holding the first bad byte (LF is never part of a pair, so
+// every line starts a character), then that line byte by byte. A pair is judged when
+// its second byte arrives; the error belongs to the byte its character started with.
+qsizetype firstUndecodable(QByteArrayView bytes) {
+    qsizetype lineStart = 0;
+    for (;;) {
+        const qsizetype newline = bytes.indexOf('\n', lineStart);
+        const qsizetype lineEnd = newline < 0 ? bytes.size() : newline + 1;
+        const QByteArrayView line = bytes.sliced(lineStart, lineEnd - lineStart);
+        if (!decodes(line)) {
+            QStringDecoder decoder(kCodePage);
+            qsizetype characterStart = 0;
+            for (qsizetype i = 0; i < line.size(); ++i) {
+                const QString produced = decoder.decode(line.sliced(i, 1));
+                if (decoder.hasError()) {
+                    return lineStart + characterStart;
+                }
+                if (!produced.isEmpty()) {
+                    characterStart = i + 1;
+                }
+            }
+            return lineStart + characterStart; // a lead byte cut off at the end
+        }
+        if (newline < 0) {
+            return bytes.size();
+        }
+        lineStart = lineEnd;
+    }
+}
+
 } // namespace
+
+Expected<QString, ShiftJisDecodeFailure> decodeShiftJis(QByteArrayView bytes) {
+    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) {
+        return unexpected(ShiftJisDecodeFailure(ShiftJisUnavailable{}));
+    }
+    QString text = decoder.decode(bytes);
+    if (!decoder.hasError()) {
+        return text;
+    }
+    return unexpected(ShiftJisDecodeFailure(UndecodableByte{firstUndecodable(bytes)}));
+}
 
 Expected<QByteArray, ShiftJisFailure> encodeShiftJis(QStringView text) {
     QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);

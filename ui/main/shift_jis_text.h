@@ -27,4 +27,14 @@ struct ShiftJisUnavailable {};
 using ShiftJisFailure = std::variant<UnencodableCharacter, ShiftJisUnavailable>;
 Expected<QByteArray, ShiftJisFailure> encodeShiftJis(QStringView text);
 
+// The first byte at which Shift-JIS reading failed: a byte no character starts with,
+// or the lead byte of a pair that is no character (or is cut off at the end).
+struct UndecodableByte {
+    qsizetype offset = 0; // from 0
+};
+
+// Reads Shift-JIS as code page 932 writes it; nothing is replaced by "?".
+using ShiftJisDecodeFailure = std::variant<UndecodableByte, ShiftJisUnavailable>;
+Expected<QString, ShiftJisDecodeFailure> decodeShiftJis(QByteArrayView bytes);
+
 } // namespace quillmar

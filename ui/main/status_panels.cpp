@@ -6,6 +6,12 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
+#include <cstdlib>
+
+#if QT_CONFIG(xcb)
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
 
 namespace quillmar {
 
@@ -25,6 +31,15 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     date_ = addPanel("sbStatusBarPanel4", 80, false);
     time_ = addPanel("sbStatusBarPanel5", 50, false);
     setOverwriteMode(false);
+    // Read at once, not only after the first key, and again whenever the program
+    // becomes active, since the key may have been pressed in another program.
+    showNumLock(numLockFromWindowSystem());
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) {
+                    showNumLock(numLockFromWindowSystem());
+                }
+            });
 
     clock_ = new QTimer(this);
     clock_->setInterval(1000);
@@ -70,7 +85,10 @@ QString StatusPanels::numLockText(std::optional<bool> numLockOn) {
 
 std::optional<bool> StatusPanels::numLockFromKeyEvent(const QString& platformName,
                                                       quint32 nativeModifiers) {
-    if (platformName != QLatin1String("xcb")) {
+    // Qt's Wayland client hands on the compositor's depressed, latched and locked
+    // modifiers the same way; with the usual keymaps Num Lock is Mod2 there as well.
+    if (platformName != QLatin1String("xcb") &&
+        !platformName.startsWith(QLatin1String("wayland"))) {
         return std::nullopt;
     }
     return (nativeModifiers & kX11NumLockMask) != 0;
@@ -81,11 +99,40 @@ bool StatusPanels::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const auto state =
             numLockFromKeyEvent(QGuiApplication::platformName(), key->nativeModifiers());
-        if (state) {
-            numLock_->setText(numLockText(state));
-        }
+        showNumLock(state);
     }
     return QStatusBar::eventFilter(watched, event);
+}
+
+void StatusPanels::showNumLock(std::optional<bool> numLockOn) {
+    if (numLockOn) {
+        numLock_->setText(numLockText(numLockOn));
+    }
+}
+
+std::optional<bool> StatusPanels::numLockFromWindowSystem() {
+#if QT_CONFIG(xcb)
+    const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return std::nullopt;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (screen == nullptr) {
+        return std::nullopt;
+    }
+    // The core protocol's pointer query also reports the modifier and lock state.
+    xcb_query_pointer_reply_t* reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root), nullptr);
+    if (reply == nullptr) {
+        return std::nullopt;
+    }
+    const bool on = (reply->mask & kX11NumLockMask) != 0;
+    std::free(reply);
+    return on;
+#else
+    return std::nullopt;
+#endif
 }
 
 void StatusPanels::refreshClock() {

@@ -26,6 +26,9 @@ public:
     // The num-lock state a key event carries, where the platform puts it there.
     static std::optional<bool> numLockFromKeyEvent(const QString& platformName,
                                                    quint32 nativeModifiers);
+    // The keyboard's num-lock state asked of the window system, where it answers
+    // (X11); nothing elsewhere.
+    static std::optional<bool> numLockFromWindowSystem();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,6 +36,7 @@ protected:
 private:
     QLabel* addPanel(const char* name, int minimumWidth, bool stretch);
     void refreshClock();
+    void showNumLock(std::optional<bool> numLockOn);
 
     QLabel* status_ = nullptr;
     QLabel* insert_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/main/system_info_registry.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -9,7 +10,7 @@ namespace {
 
 constexpr qsizetype kValueBufferBytes = 1024;
 
-std::optional<QString> toolPath(const RegistryReader& registry) {
+std::optional<QString> toolPath(const RegistryReader& registry, const QString& searchPath) {
     const RegistryText path =
         readRegistryText(registry, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
                          QStringLiteral("PATH"));
@@ -20,7 +21,8 @@ std::optional<QString> toolPath(const RegistryReader& registry) {
         readRegistryText(registry, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
                          QStringLiteral("MSINFO"));
     if (!folder.found) {
-        return std::nullopt;
+        const QString program = findSystemInformationProgram(searchPath);
+        return program.isEmpty() ? std::nullopt : std::optional(program);
     }
     const QString candidate = folder.text + QStringLiteral("\\MSINFO32.EXE");
     if (!QFileInfo::exists(candidate)) {
@@ -49,8 +51,26 @@ bool QtProgramStarter::startDetached(const QString& path) {
     return QProcess::startDetached(path, {});
 }
 
-bool startSystemInformationTool(const RegistryReader& registry, ProgramStarter& starter) {
-    const std::optional<QString> path = toolPath(registry);
+QString findSystemInformationProgram(const QString& searchPath) {
+    if (searchPath.isEmpty()) {
+        return {};
+    }
+    const QStringList folders = searchPath.split(QDir::listSeparator());
+    for (const char* program : kSystemInformationPrograms) {
+        for (const QString& folder : folders) {
+            const QFileInfo candidate(QDir(folder.isEmpty() ? QStringLiteral(".") : folder),
+                                      QString::fromLatin1(program));
+            if (candidate.isFile() && candidate.isExecutable()) {
+                return candidate.absoluteFilePath();
+            }
+        }
+    }
+    return {};
+}
+
+bool startSystemInformationTool(const RegistryReader& registry, ProgramStarter& starter,
+                                const QString& searchPath) {
+    const std::optional<QString> path = toolPath(registry, searchPath);
     return path && !path->isEmpty() && starter.startDetached(*path);
 }
 

@@ -53,10 +53,22 @@ public:
     bool startDetached(const QString& path) override;
 };
 
+// The desktop's own system information programs, looked for in this order on a system
+// without the registry's tool.
+inline constexpr const char* kSystemInformationPrograms[] = {"kinfocenter", "gnome-system-monitor",
+                                                             "hardinfo"};
+
+// The first of the programs found as an executable file in the folders of a PATH
+// value (separated by ":"; an empty entry is the current folder, an empty value has
+// none); empty when none is found.
+QString findSystemInformationProgram(const QString& searchPath);
+
 // The system information tool: the full path under "MSINFO"/"PATH"; else the folder
 // under "Shared Tools Location"/"MSINFO" with "\MSINFO32.EXE" appended, when that
-// file exists. A found first location is never followed by the second. Returns false
+// file exists. A found first location is never followed by the second. Without
+// either location, the first desktop program found on the search path. Returns false
 // when there is no tool or it would not start.
-bool startSystemInformationTool(const RegistryReader& registry, ProgramStarter& starter);
+bool startSystemInformationTool(const RegistryReader& registry, ProgramStarter& starter,
+                                const QString& searchPath);
 
 } // namespace quillmar

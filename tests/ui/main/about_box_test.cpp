@@ -5,8 +5,10 @@
 #include "ui/paint/picture_box.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -16,6 +18,19 @@ namespace {
 
 class AboutBoxTest : public MainWindowTest {
 protected:
+    // The About box finds the system information program on this PATH only.
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        savedPath_ = qgetenv("PATH");
+        qputenv("PATH", fakePath.path().toLocal8Bit());
+    }
+    void TearDown() override {
+        qputenv("PATH", savedPath_);
+        MainWindowTest::TearDown();
+    }
+    QTemporaryDir fakePath;
+    QByteArray savedPath_;
+
     // Opens the About box from the Help menu and runs whileOpen inside its modal loop.
     void openAboutAndRun(const std::function<void(QDialog&)>& whileOpen) {
         bool ran = false;
@@ -87,6 +102,18 @@ TEST_F(AboutBoxTest, EnterOnSystemInfoPressesItAndTheBoxStaysOpen) {
     });
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(starter.started.empty());
+}
+
+TEST_F(AboutBoxTest, SystemInfoStartsTheDesktopsProgramFoundOnThePath) {
+    QFile tool(fakePath.filePath(QStringLiteral("kinfocenter")));
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    tool.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    openAboutAndRun([](QDialog& about) {
+        QTest::mouseClick(button(about, "cmdSysInfo"), Qt::LeftButton);
+        EXPECT_TRUE(about.isVisible());
+    });
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(starter.started, std::vector<QString>{tool.fileName()});
 }
 
 TEST_F(AboutBoxTest, ClosingWithBothPanesEmptyRedrawsNeither) {

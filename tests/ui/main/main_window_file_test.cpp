@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -150,7 +151,7 @@ TEST_F(FileCommands, EveryToolbarKeyRunsItsCommandAndTheSeparatorsNone) {
     EXPECT_TRUE(pane("txtDataA")->programText().isEmpty());
 }
 
-TEST_F(FileCommands, TheToolbarHasElevenItemsWithTheirTooltipsAndNoCaptions) {
+TEST_F(FileCommands, TheToolbarHasItsItemsWithTheirTooltipsAndNoCaptions) {
     auto* toolbar = window->findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     QStringList tips;
     for (const QAction* action : toolbar->actions()) {
@@ -159,15 +160,17 @@ TEST_F(FileCommands, TheToolbarHasElevenItemsWithTheirTooltipsAndNoCaptions) {
         EXPECT_TRUE(action->isSeparator() || !action->icon().isNull());
     }
     EXPECT_EQ(tips, (QStringList{"全データ消去", "データ入力", "保存", "|", "元に戻す", "切り取り",
-                                 "コピー", "全コピー", "貼り付け", "|", "終了"}));
+                                 "コピー", "全コピー", "貼り付け", "|", "終了", "|", "開く"}));
     EXPECT_EQ(toolbar->iconSize(), QSize(32, 32));
 }
 
-TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
+TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyThreeShortcuts) {
     const std::vector<std::pair<const char*, QString>> items = {
         {"mnuFileNew", "新規(&N)"},
         {"mnuSquare", "データ入力"},
         {"mnuFileSave", "保存"},
+        {"mnuFileOpen", "開く(&O)..."},
+        {"mnuFileRecent", "最近使ったファイル"},
         {"mnuFileExit", "終了(&X)"},
         {"mnuEditUndo", "元に戻す"},
         {"mnuEditCut", "切り取り"},
@@ -188,9 +191,17 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
         const QString shortcut = action->shortcut().toString();
         EXPECT_EQ(shortcut, name == std::string("mnuFileNew")       ? QStringLiteral("Ctrl+N")
                             : name == std::string("mnuEditCopyAll") ? QStringLiteral("Ctrl+A")
+                            : name == std::string("mnuFileOpen")    ? QStringLiteral("Ctrl+O")
                                                                     : QString())
             << name;
     }
+    // Open and the recent files come after Save, before the separator.
+    QStringList fileItems;
+    for (const QAction* action : window->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions()) {
+        fileItems.append(action->objectName());
+    }
+    EXPECT_EQ(fileItems, (QStringList{"mnuFileNew", "mnuSquare", "mnuFileSave", "mnuFileOpen",
+                                      "mnuFileRecent", "mnuFileBar2", "mnuFileExit"}));
     const QStringList menus = {QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
                                QStringLiteral("サンプル"), QStringLiteral("ツール(&T)"),
                                QStringLiteral("ヘルプ(&H)")};
@@ -199,6 +210,14 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyTwoShortcuts) {
         shown.append(action->text());
     }
     EXPECT_EQ(shown, menus);
+    // One Tools menu, which every part of the window adds to.
+    const auto tools = window->menuBar()->findChildren<QMenu*>(QStringLiteral("mnuTools"));
+    ASSERT_EQ(tools.size(), 1);
+    QStringList toolItems;
+    for (const QAction* action : tools.front()->actions()) {
+        toolItems.append(action->objectName());
+    }
+    EXPECT_EQ(toolItems, (QStringList{"mnuThreadStandard", "mnuToolsLanguage"}));
 }
 
 } // namespace

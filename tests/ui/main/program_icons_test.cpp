@@ -32,7 +32,8 @@ TEST(ProgramIcons, EveryIconIsItsSvgDrawnAtEachSize) {
                           {toolbarIcon("Square"), "square"}, {toolbarIcon("Save"), "save"},
                           {toolbarIcon("Undo"), "undo"},     {toolbarIcon("Cut"), "cut"},
                           {toolbarIcon("Copy"), "copy"},     {toolbarIcon("CopyAll"), "copyall"},
-                          {toolbarIcon("Paste"), "paste"},   {toolbarIcon("Exit"), "exit"}};
+                          {toolbarIcon("Paste"), "paste"},   {toolbarIcon("Exit"), "exit"},
+                          {toolbarIcon("Open"), "open"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         ASSERT_FALSE(c.icon.isNull());

@@ -1,5 +1,6 @@
 #include "tests/support/dialog_test_support.h"
 #include "tests/support/fakes.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/file_size_limit.h"
 #include "ui/main/save_command.h"
 #include "ui/main/save_file_dialog.h"
@@ -14,19 +15,10 @@ namespace quillmar {
 namespace {
 
 using testing::AnsweringSaveDialog;
+using testing::fileBytes;
 using testing::FileSizeLimit;
 using testing::RecordingMessageBoxes;
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testing::writeBytes;
 
 class SaveCommand : public ::testing::Test {
 protected:

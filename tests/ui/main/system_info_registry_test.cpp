@@ -58,7 +58,7 @@ TEST(SystemInformationTool, StartsThePathOfTheFirstLocation) {
     registry.values[{kInfoKey, "PATH"}] = {QByteArray("C:\\Tools\\msinfo32.exe"), true};
     registry.values[{kLocationKey, "MSINFO"}] = {QByteArray("C:\\Other"), true};
     RecordingStarter starter;
-    EXPECT_TRUE(startSystemInformationTool(registry, starter));
+    EXPECT_TRUE(startSystemInformationTool(registry, starter, QString()));
     EXPECT_EQ(starter.started, std::vector<QString>{QStringLiteral("C:\\Tools\\msinfo32.exe")});
 }
 
@@ -70,7 +70,7 @@ TEST(SystemInformationTool, AFoundFirstLocationWithoutAPathIsNotFollowedByTheSec
     registry.values[{kInfoKey, "PATH"}] = {QByteArray("\0", 1), true};
     registry.values[{kLocationKey, "MSINFO"}] = {folder.path().toLocal8Bit(), true};
     RecordingStarter starter;
-    EXPECT_FALSE(startSystemInformationTool(registry, starter));
+    EXPECT_FALSE(startSystemInformationTool(registry, starter, QString()));
     EXPECT_TRUE(starter.started.empty());
 }
 
@@ -79,12 +79,12 @@ TEST(SystemInformationTool, TheSecondLocationNamesAFolderWhoseToolMustExist) {
     FakeRegistry registry;
     registry.values[{kLocationKey, "MSINFO"}] = {folder.path().toLocal8Bit(), true};
     RecordingStarter starter;
-    EXPECT_FALSE(startSystemInformationTool(registry, starter)); // no such file yet
+    EXPECT_FALSE(startSystemInformationTool(registry, starter, QString())); // no such file yet
 
     const QString toolPath = folder.path() + QStringLiteral("\\MSINFO32.EXE");
     QFile tool(toolPath);
     ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
-    EXPECT_TRUE(startSystemInformationTool(registry, starter));
+    EXPECT_TRUE(startSystemInformationTool(registry, starter, QString()));
     EXPECT_EQ(starter.started, std::vector<QString>{toolPath});
 }
 
@@ -93,13 +93,38 @@ TEST(SystemInformationTool, AProgramThatDoesNotStartIsAFailure) {
     registry.values[{kInfoKey, "PATH"}] = {QByteArray("C:\\Tools\\msinfo32.exe"), true};
     RecordingStarter starter;
     starter.starts = false;
-    EXPECT_FALSE(startSystemInformationTool(registry, starter));
+    EXPECT_FALSE(startSystemInformationTool(registry, starter, QString()));
 }
 
-TEST(SystemInformationTool, ThisPlatformsRegistryFindsNothing) {
-    RecordingStarter starter;
-    EXPECT_FALSE(startSystemInformationTool(NoRegistry(), starter));
-    EXPECT_TRUE(starter.started.empty());
+TEST(SystemInformationTool, WithoutARegistryTheFirstDesktopProgramOnThePathStarts) {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    const auto place = [](const QTemporaryDir& folder, const char* name, bool executable) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setPermissions(executable ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+    };
+    place(first, "hardinfo", true);
+    place(first, "kinfocenter", false); // not executable: passed over
+    place(second, "gnome-system-monitor", true);
+    const QString path = first.path() + QStringLiteral("::") + second.path();
+    struct Case {
+        QString searchPath;
+        QString started; // empty: nothing found
+    };
+    const Case cases[] = {
+        {path, second.filePath(QStringLiteral("gnome-system-monitor"))},
+        {first.path(), first.filePath(QStringLiteral("hardinfo"))},
+        {QString(), QString()},
+        {QStringLiteral("/nonexistent-folder"), QString()},
+    };
+    for (const Case& c : cases) {
+        RecordingStarter starter;
+        EXPECT_EQ(startSystemInformationTool(NoRegistry(), starter, c.searchPath),
+                  !c.started.isEmpty());
+        EXPECT_EQ(starter.started,
+                  c.started.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.started});
+    }
 }
 
 } // namespace

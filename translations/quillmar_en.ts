@@ -1,0 +1,382 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Quillmar information</source>
+        <translation>Quillmar information</translation>
+    </message>
+    <message>
+        <source>任意のねじ溝形状から、OSP (G34) と FANUC (G32) のねじ切りプログラムを作成します。</source>
+        <translation>Makes OSP (G34) and FANUC (G32) threading programs for any thread groove form.</translation>
+    </message>
+    <message>
+        <source>現時点ではｼｽﾃﾑ情報を使用できません</source>
+        <translation>System information is not available at this time</translation>
+    </message>
+</context>
+<context>
+    <name>DataInput</name>
+    <message>
+        <source>ピッチ</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>幅</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>ノーズR</source>
+        <translation>Nose R</translation>
+    </message>
+    <message>
+        <source>素材径</source>
+        <translation>Stock</translation>
+    </message>
+    <message>
+        <source>X軸 仕上げ代</source>
+        <translation>X allowance</translation>
+    </message>
+    <message>
+        <source>Z軸 開始点</source>
+        <translation>Z start</translation>
+    </message>
+    <message>
+        <source>Z軸 終了点</source>
+        <translation>Z end</translation>
+    </message>
+    <message>
+        <source>テーパー角度</source>
+        <translation>Taper angle</translation>
+    </message>
+    <message>
+        <source>X軸退避位置</source>
+        <translation>X retract</translation>
+    </message>
+    <message>
+        <source>プログラム出力</source>
+        <translation>Output program</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>加工位置</source>
+        <translation>Machining side</translation>
+    </message>
+    <message>
+        <source>内径</source>
+        <translation>Inner</translation>
+    </message>
+    <message>
+        <source>外径</source>
+        <translation>Outer</translation>
+    </message>
+    <message>
+        <source>出力タイプ</source>
+        <translation>Output type</translation>
+    </message>
+    <message>
+        <source>シーケンス番号</source>
+        <translation>Sequence numbers</translation>
+    </message>
+    <message>
+        <source>MODINの出力</source>
+        <translation>Output MODIN</translation>
+    </message>
+    <message>
+        <source>仕上げ代(径)</source>
+        <translation>Allowance (dia.)</translation>
+    </message>
+    <message>
+        <source>条数</source>
+        <translation>Starts</translation>
+    </message>
+    <message>
+        <source>ねじ規格...</source>
+        <translation>Thread standard...</translation>
+    </message>
+</context>
+<context>
+    <name>DataInputDialog</name>
+    <message>
+        <source>データ入力</source>
+        <translation>Data input</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>データエラー </source>
+        <translation>Data error </translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>新規(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>データ入力</source>
+        <translation>Data input</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>全コピー</source>
+        <translation>Copy all</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>サンプル</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>OSP マクロ</source>
+        <translation>OSP macro</translation>
+    </message>
+    <message>
+        <source>OSP 標準</source>
+        <translation>OSP standard</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Quillmarについて(&amp;A)</source>
+        <translation>&amp;About Quillmar</translation>
+    </message>
+    <message>
+        <source>表示言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>ツール(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>ねじ規格</source>
+        <translation>Thread standard</translation>
+    </message>
+</context>
+<context>
+    <name>MainToolbar</name>
+    <message>
+        <source>全データ消去</source>
+        <translation>Clear all data</translation>
+    </message>
+    <message>
+        <source>データ入力</source>
+        <translation>Data input</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>全コピー</source>
+        <translation>Copy all</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>表示言語は次回の起動から変わります。</source>
+        <translation>The language changes when Quillmar is next started.</translation>
+    </message>
+    <message>
+        <source>%1条ねじ: 最後の条は Z軸 開始点の %2 mm 手前から始まります</source>
+        <translation>%1-start thread: the last start begins %2 mm before Z start</translation>
+    </message>
+</context>
+<context>
+    <name>OpenCommand</name>
+    <message>
+        <source>Open error</source>
+        <translation>Open error</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2
+The pane was left as it was.</source>
+        <translation>%1 could not be opened: %2
+The pane was left as it was.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.
+It was taken off the recent files.</source>
+        <translation>%1 no longer exists.
+It was taken off the recent files.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>byte %1 (0x%2, line %3) is neither UTF-8 nor Shift-JIS text.</source>
+        <translation>byte %1 (0x%2, line %3) is neither UTF-8 nor Shift-JIS text.</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8, and this system has no Shift-JIS converter.</source>
+        <translation>it is not UTF-8, and this system has no Shift-JIS converter.</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>it is a folder.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 MB.</source>
+        <translation>it is larger than 64 MB.</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+</context>
+<context>
+    <name>ThreadStandardDialog</name>
+    <message>
+        <source>ピッチ %1   条数 %2</source>
+        <translation>Pitch %1   starts %2</translation>
+    </message>
+    <message>
+        <source>外径 %1   有効径 %2   内径 %3 (基準)</source>
+        <translation>Major %1   pitch dia. %2   minor %3 (basic)</translation>
+    </message>
+    <message>
+        <source>山径 %1   有効径 %2   谷径 %3 (加工)</source>
+        <translation>Crest %1   pitch dia. %2   floor %3 (to cut)</translation>
+    </message>
+    <message>
+        <source>深さ %1   谷幅 %2</source>
+        <translation>Depth %1   floor width %2</translation>
+    </message>
+    <message>
+        <source>A1 %1°   A2 %2°</source>
+        <translation>A1 %1°   A2 %2°</translation>
+    </message>
+    <message>
+        <source>ノーズR 最大 %1</source>
+        <translation>Nose R at most %1</translation>
+    </message>
+    <message>
+        <source>送り %1</source>
+        <translation>Steps %1</translation>
+    </message>
+    <message>
+        <source>ねじ規格</source>
+        <translation>Thread standard</translation>
+    </message>
+    <message>
+        <source>加工位置</source>
+        <translation>Machining side</translation>
+    </message>
+    <message>
+        <source>外径</source>
+        <translation>Outer</translation>
+    </message>
+    <message>
+        <source>内径</source>
+        <translation>Inner</translation>
+    </message>
+    <message>
+        <source>空欄: 送りは入れない</source>
+        <translation>empty: no Z steps</translation>
+    </message>
+    <message>
+        <source>規格</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>呼び</source>
+        <translation>Designation</translation>
+    </message>
+    <message>
+        <source>等級</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>ノーズR</source>
+        <translation>Nose R</translation>
+    </message>
+    <message>
+        <source>カスプ高さ</source>
+        <translation>Cusp height</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
