@@ -67,9 +67,11 @@ std::optional<double> parseBodyAngle(const std::string& text) {
 // Empty when the value is taken, else what is wrong with it. An option given twice is
 // refused: which of two output files was meant cannot be guessed.
 std::string setOption(CommandLine& line, const std::string& name, const std::string& value,
-                      bool& sizeGiven) {
-    if (name == kSizeOption ? std::exchange(sizeGiven, true)
-                            : fileOption(line, name)->has_value()) {
+                      bool& sizeGiven, bool& bodyAngleGiven) {
+    const bool givenBefore = name == kSizeOption        ? std::exchange(sizeGiven, true)
+                             : name == kBodyAngleOption ? std::exchange(bodyAngleGiven, true)
+                                                        : fileOption(line, name)->has_value();
+    if (givenBefore) {
         return joinText({"option '", name, "' given twice"});
     }
     if (name == kSizeOption) {
@@ -130,6 +132,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     std::vector<std::string> jobFiles;
     bool optionsEnded = false;
     bool sizeGiven = false;
+    bool bodyAngleGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
         if (optionsEnded || word == "-" || word.empty() || word.front() != '-') {
@@ -163,7 +166,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                                           : name == kBodyAngleOption ? "an angle"
                                                                      : "a file name"}));
             }
-            if (std::string problem = setOption(line, name, value, sizeGiven); !problem.empty()) {
+            if (std::string problem = setOption(line, name, value, sizeGiven, bodyAngleGiven);
+                !problem.empty()) {
                 return badUsage(std::move(problem));
             }
         }

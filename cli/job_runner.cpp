@@ -29,8 +29,8 @@ public:
     std::string standard;
 
 private:
-    std::string& textOf(Pane pane) { return pane == Pane::MacroA ? macro : standard; }
-    const std::string& textOf(Pane pane) const { return pane == Pane::MacroA ? macro : standard; }
+    std::string& textOf(Pane pane) { return pane == Pane::Macro ? macro : standard; }
+    const std::string& textOf(Pane pane) const { return pane == Pane::Macro ? macro : standard; }
     void changed(Pane pane) {
         if (onChanged_) {
             onChanged_(pane, textOf(pane), job_);

@@ -16,10 +16,10 @@ PanePictures::PanePictures(PictureSize size) {
 
 void PanePictures::paneChanged(Pane pane, const std::string& text, const ThreadJob& job) {
     // A cutting graphic with no passes to draw leaves the picture as it was.
-    if (pane == Pane::StandardB && !cuttingGraphicDraws(job)) {
+    if (pane == Pane::Standard && !cuttingGraphicDraws(job)) {
         return;
     }
-    LastDrawing& last = last_[pane == Pane::MacroA ? 0 : 1];
+    LastDrawing& last = last_[pane == Pane::Macro ? 0 : 1];
     last.due = true;
     last.textLength = text.size();
     last.job = job;

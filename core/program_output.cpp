@@ -71,9 +71,9 @@ ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialo
         ThreadJob afterMacro = job;
         writeStandardBlock(job, dialog.choices);
         std::swap(job, afterMacro);
-        appendBlock(panes, Pane::MacroA, job.outputText);
+        appendBlock(panes, Pane::Macro, job.outputText);
         std::swap(job, afterMacro);
-        appendBlock(panes, Pane::StandardB, job.outputText);
+        appendBlock(panes, Pane::Standard, job.outputText);
     } catch (const DataError& error) {
         return {OutputStatus::DataError, error.what()};
     }

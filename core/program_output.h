@@ -18,7 +18,7 @@ struct DialogSnapshot {
     const std::string& text(JobField field) const { return texts[field]; }
 };
 
-enum class Pane { MacroA, StandardB }; // txtDataA, txtDataB
+enum class Pane { Macro, Standard }; // the panes txtDataA and txtDataB
 
 // The two output panes as the command sees them. Pane text has CR LF line ends.
 // appendToPane and setPaneText run the pane's redraw before they return. The command

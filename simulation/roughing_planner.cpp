@@ -60,9 +60,12 @@ private:
     std::optional<Pressed> press(const std::vector<long long>& allowances) const {
         struct ScratchPanes : OutputPanes {
             std::string a, b;
-            std::string paneText(Pane pane) const override { return pane == Pane::MacroA ? a : b; }
+            std::string paneText(Pane pane) const override { return pane == Pane::Macro ? a : b; }
             void setPaneText(Pane pane, const std::string& text) override {
-                (pane == Pane::MacroA ? a : b) = text;
+                (pane == Pane::Macro ? a : b) = text;
+            }
+            void appendToPane(Pane pane, std::string_view block) override {
+                (pane == Pane::Macro ? a : b).append(block);
             }
         } panes;
         Pressed pressed;

@@ -53,7 +53,7 @@ Recorded redrawnAtEveryChange(const std::string& jobText) {
     NcLineReader reader;
     recorded.outcome =
         runJob(runsOf(jobText), [&](Pane pane, const std::string& text, const ThreadJob& job) {
-            if (pane == Pane::MacroA) {
+            if (pane == Pane::Macro) {
                 drawPointGraphic(job, utf16FromUtf8(text), reader, recorded.points);
             } else {
                 drawCuttingGraphic(job, utf16FromUtf8(text), reader, recorded.cutting);
@@ -123,7 +123,7 @@ TEST(PanePictures, EachPaneChangeComesWithTheJobOfItsRun) {
                                       });
     ASSERT_TRUE(outcome.ok());
     const std::vector<std::pair<Pane, double>> expected = {
-        {Pane::MacroA, 6}, {Pane::StandardB, 6}, {Pane::MacroA, 5}, {Pane::StandardB, 5}};
+        {Pane::Macro, 6}, {Pane::Standard, 6}, {Pane::Macro, 5}, {Pane::Standard, 5}};
     EXPECT_EQ(changes, expected);
     EXPECT_EQ(outcome.job.pitch, 5);
 }

@@ -176,7 +176,7 @@ TEST(ProgramOutput, EachPaneIsAppendedToOnceAFirstThenB) {
     } panes;
     ThreadJob job;
     ASSERT_TRUE(runProgramOutput(job, workedExampleDialog(), panes).ok());
-    EXPECT_EQ(panes.order, (std::vector<Pane>{Pane::MacroA, Pane::StandardB}));
+    EXPECT_EQ(panes.order, (std::vector<Pane>{Pane::Macro, Pane::Standard}));
 }
 
 TEST(DialogRefill, BeforeTheFirstOutputEverythingIsEmpty) {

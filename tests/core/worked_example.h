@@ -30,13 +30,13 @@ struct TextPanes : OutputPanes {
     std::string a;
     std::string b;
     int settings = 0;
-    std::string paneText(Pane pane) const override { return pane == Pane::MacroA ? a : b; }
+    std::string paneText(Pane pane) const override { return pane == Pane::Macro ? a : b; }
     void setPaneText(Pane pane, const std::string& text) override {
-        (pane == Pane::MacroA ? a : b) = text;
+        (pane == Pane::Macro ? a : b) = text;
         ++settings;
     }
     void appendToPane(Pane pane, std::string_view block) override {
-        (pane == Pane::MacroA ? a : b) += block;
+        (pane == Pane::Macro ? a : b) += block;
         ++settings;
     }
 };

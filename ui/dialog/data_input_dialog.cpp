@@ -89,21 +89,22 @@ void DataInputDialog::buildFields() {
 void DataInputDialog::buildChoices() {
     auto* frame1 = placed(new QGroupBox(captionText(kFrame1.caption), this), kFrame1);
     frame1->setFont(gothicCaptionFont());
-    option2_ =
+    innerSide_ =
         grownToFit(placed(new QRadioButton(captionText(kOption2.caption), frame1), kOption2));
-    option1_ =
+    outerSide_ =
         grownToFit(placed(new QRadioButton(captionText(kOption1.caption), frame1), kOption1));
-    option2_->setChecked(true);
+    innerSide_->setChecked(true);
 
     auto* frame2 = placed(new QGroupBox(captionText(kFrame2.caption), this), kFrame2);
     frame2->setFont(gothicCaptionFont());
-    osp_ = grownToFit(placed(new QRadioButton(captionText(kOsp.caption), frame2), kOsp));
-    fanuc_ = grownToFit(placed(new QRadioButton(captionText(kFanuc.caption), frame2), kFanuc));
-    osp_->setChecked(true);
+    ospChoice_ = grownToFit(placed(new QRadioButton(captionText(kOsp.caption), frame2), kOsp));
+    fanucChoice_ =
+        grownToFit(placed(new QRadioButton(captionText(kFanuc.caption), frame2), kFanuc));
+    ospChoice_->setChecked(true);
 
-    checkSn_ = placed(new QCheckBox(captionText(kCheckSn.caption), this), kCheckSn);
-    checkModin_ = placed(new QCheckBox(captionText(kCheckModin.caption), this), kCheckModin);
-    for (QCheckBox* box : {checkSn_, checkModin_}) {
+    sequenceNumbersBox_ = placed(new QCheckBox(captionText(kCheckSn.caption), this), kCheckSn);
+    modinBox_ = placed(new QCheckBox(captionText(kCheckModin.caption), this), kCheckModin);
+    for (QCheckBox* box : {sequenceNumbersBox_, modinBox_}) {
         box->setFont(gothicCaptionFont());
         box->setChecked(true);
         grownToFit(box);
@@ -111,9 +112,9 @@ void DataInputDialog::buildChoices() {
 }
 
 void DataInputDialog::buildButtons() {
-    command1_ = placed(new QPushButton(captionText(kCommand1.caption), this), kCommand1);
-    command2_ = placed(new QPushButton(captionText(kCommand2.caption), this), kCommand2);
-    for (QPushButton* button : {command1_, command2_}) {
+    outputButton_ = placed(new QPushButton(captionText(kCommand1.caption), this), kCommand1);
+    closeButton_ = placed(new QPushButton(captionText(kCommand2.caption), this), kCommand2);
+    for (QPushButton* button : {outputButton_, closeButton_}) {
         button->setFont(gothicCaptionFont());
         // No default button: Enter in a field walks the chain, and on an option
         // button or a check box it presses nothing. A focused button is pressed by
@@ -121,15 +122,15 @@ void DataInputDialog::buildButtons() {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
-    connect(command1_, &QPushButton::clicked, this, &DataInputDialog::runProgramOutputCommand);
-    connect(command2_, &QPushButton::clicked, this, &DataInputDialog::reject);
+    connect(outputButton_, &QPushButton::clicked, this, &DataInputDialog::runProgramOutputCommand);
+    connect(closeButton_, &QPushButton::clicked, this, &DataInputDialog::reject);
 
     threadStandard_ =
         placed(new QPushButton(captionText(kThreadStandard.caption), this), kThreadStandard);
     threadStandard_->setFont(gothicCaptionFont());
     threadStandard_->setAutoDefault(false);
     connect(threadStandard_, &QPushButton::clicked, this, [this] {
-        if (const auto fill = host_.askThreadStandard(this, option1_->isChecked())) {
+        if (const auto fill = host_.askThreadStandard(this, outerSide_->isChecked())) {
             applyThreadStandard(*fill);
         }
     });
@@ -146,9 +147,9 @@ void DataInputDialog::chainTabOrder() {
     for (ChainField* box : fields_) {
         chain(box);
     }
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{command1_, command2_, option2_, option1_, osp_, fanuc_,
-                                         checkSn_, checkModin_, threadStandard_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             outputButton_, closeButton_, innerSide_, outerSide_, ospChoice_, fanucChoice_,
+             sequenceNumbersBox_, modinBox_, threadStandard_}) {
         chain(control);
     }
 }
@@ -171,14 +172,14 @@ void DataInputDialog::enterPressedIn(ChainField* source) {
         field(target)->setFieldText(source->text());
     }
     QWidget* next =
-        link->next == kCommand1.name ? static_cast<QWidget*>(command1_) : field(link->next);
+        link->next == kCommand1.name ? static_cast<QWidget*>(outputButton_) : field(link->next);
     next->setFocus(Qt::TabFocusReason);
 }
 
 void DataInputDialog::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     auto* button = qobject_cast<QPushButton*>(focusWidget());
-    if (enter && button != nullptr && (button == command1_ || button == command2_)) {
+    if (enter && button != nullptr && (button == outputButton_ || button == closeButton_)) {
         event->accept();
         button->click();
         return;
@@ -198,7 +199,7 @@ int DataInputDialog::openModalWith(const ThreadStandardFill& fill) {
 }
 
 void DataInputDialog::applyThreadStandard(const ThreadStandardFill& fill) {
-    (fill.outer ? option1_ : option2_)->setChecked(true);
+    (fill.outer ? outerSide_ : innerSide_)->setChecked(true);
     for (const FieldSpec& spec : kFields) {
         if (const auto& value = fill.texts[spec.field]) {
             field(spec.name)->setFieldText(QString::fromStdString(*value));
@@ -208,7 +209,7 @@ void DataInputDialog::applyThreadStandard(const ThreadStandardFill& fill) {
 
 void DataInputDialog::refillFromJob() {
     const DialogSnapshot values = dialogTextsFromJob(job_);
-    (values.choices.outer ? option1_ : option2_)->setChecked(true);
+    (values.choices.outer ? outerSide_ : innerSide_)->setChecked(true);
     for (const FieldSpec& spec : kFields) {
         field(spec.name)->setFieldText(QString::fromStdString(values.text(spec.field)));
     }
@@ -220,10 +221,10 @@ void DataInputDialog::refillFromJob() {
 
 DialogSnapshot DataInputDialog::snapshot() const {
     DialogSnapshot values;
-    values.choices.outer = option1_->isChecked();
-    values.choices.control = fanuc_->isChecked() ? ControlFamily::Fanuc : ControlFamily::Osp;
-    values.choices.sequenceNumbers = checkSn_->isChecked();
-    values.choices.modin = checkModin_->isChecked();
+    values.choices.outer = outerSide_->isChecked();
+    values.choices.control = fanucChoice_->isChecked() ? ControlFamily::Fanuc : ControlFamily::Osp;
+    values.choices.sequenceNumbers = sequenceNumbersBox_->isChecked();
+    values.choices.modin = modinBox_->isChecked();
     for (const FieldSpec& spec : kFields) {
         values.text(spec.field) = field(spec.name)->text().toStdString();
     }
@@ -251,10 +252,10 @@ void DataInputDialog::runProgramOutputCommand() {
 void DataInputDialog::reject() {
     QDialog::reject();
     OutputPanes& panes = host_.outputPanes();
-    if (!panes.paneText(Pane::MacroA).empty()) {
+    if (!panes.paneText(Pane::Macro).empty()) {
         host_.redrawPointGraphic();
     }
-    if (!panes.paneText(Pane::StandardB).empty()) {
+    if (!panes.paneText(Pane::Standard).empty()) {
         host_.redrawCuttingGraphic();
     }
 }

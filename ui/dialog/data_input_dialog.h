@@ -70,14 +70,14 @@ private:
     DialogHost& host_;
     MessageBoxes& messages_;
     std::array<ChainField*, kFields.size()> fields_{}; // in tab order
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    QRadioButton* osp_ = nullptr;
-    QRadioButton* fanuc_ = nullptr;
-    QCheckBox* checkSn_ = nullptr;
-    QCheckBox* checkModin_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
+    QRadioButton* outerSide_ = nullptr;
+    QRadioButton* innerSide_ = nullptr;
+    QRadioButton* ospChoice_ = nullptr;
+    QRadioButton* fanucChoice_ = nullptr;
+    QCheckBox* sequenceNumbersBox_ = nullptr;
+    QCheckBox* modinBox_ = nullptr;
+    QPushButton* outputButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     QPushButton* threadStandard_ = nullptr;
 };
 

@@ -87,14 +87,14 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
     connectLanguageMenu();
     askToSaveOnClose_ = stored.askToSaveOnClose;
     job_.sequenceCounter = 1;
-    picture1_->setFocus();
+    pointPicture_->setFocus();
 }
 
 MainWindow::~MainWindow() {
     // QWidget deletes the children after this class's members are gone: nothing they
     // signal while going away may reach the half-destroyed window.
-    for (QObject* child :
-         std::initializer_list<QObject*>{txtDataA_, txtDataB_, picture1_, picture2_, statusBar_}) {
+    for (QObject* child : std::initializer_list<QObject*>{macroPane_, standardPane_, pointPicture_,
+                                                          cuttingPicture_, statusBar_}) {
         child->blockSignals(true);
     }
 }
@@ -108,20 +108,20 @@ void MainWindow::buildClientArea() {
     toolbar_ = buildMainToolbar(client_);
     line1_ = ruleLine(client_, "Line1", QPalette::Dark);
     line2_ = ruleLine(client_, "Line2", QPalette::Light);
-    txtDataA_ = new OutputPane(client_);
-    txtDataA_->setObjectName(QStringLiteral("txtDataA"));
-    txtDataB_ = new OutputPane(client_);
-    txtDataB_->setObjectName(QStringLiteral("txtDataB"));
-    picture1_ = new PictureBox(client_);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture2_ = new PictureBox(client_);
-    picture2_->setObjectName(QStringLiteral("Picture2"));
-    picture3_ = new ReadoutBox(toolbar_);
-    picture3_->setObjectName(QStringLiteral("Picture3"));
-    picture3_->setFocusPolicy(Qt::TabFocus);
-    picture3_->hide();
+    macroPane_ = new OutputPane(client_);
+    macroPane_->setObjectName(QStringLiteral("txtDataA"));
+    standardPane_ = new OutputPane(client_);
+    standardPane_->setObjectName(QStringLiteral("txtDataB"));
+    pointPicture_ = new PictureBox(client_);
+    pointPicture_->setObjectName(QStringLiteral("Picture1"));
+    cuttingPicture_ = new PictureBox(client_);
+    cuttingPicture_->setObjectName(QStringLiteral("Picture2"));
+    readout_ = new ReadoutBox(toolbar_);
+    readout_->setObjectName(QStringLiteral("Picture3"));
+    readout_->setFocusPolicy(Qt::TabFocus);
+    readout_->hide();
     statusBar_ = new StatusPanels(client_);
-    paneTexts_ = std::make_unique<PaneTexts>(*txtDataA_, *txtDataB_);
+    paneTexts_ = std::make_unique<PaneTexts>(*macroPane_, *standardPane_);
 }
 
 void MainWindow::connectMenus() {
@@ -149,19 +149,20 @@ void MainWindow::connectMenus() {
 }
 
 void MainWindow::connectPanes() {
-    connect(txtDataA_, &OutputPane::programTextChanged, this, &MainWindow::redrawPointGraphic);
-    connect(txtDataB_, &OutputPane::programTextChanged, this, &MainWindow::redrawCuttingGraphic);
+    connect(macroPane_, &OutputPane::programTextChanged, this, &MainWindow::redrawPointGraphic);
+    connect(standardPane_, &OutputPane::programTextChanged, this,
+            &MainWindow::redrawCuttingGraphic);
     // After the graphic: the simulation only notes the change and runs once typing rests.
-    connect(txtDataB_, &OutputPane::programTextChanged, this, [this] {
+    connect(standardPane_, &OutputPane::programTextChanged, this, [this] {
         if (simulation_ != nullptr) {
             simulation_->programChanged();
         }
     });
-    connect(txtDataA_, &OutputPane::focusEntered, this,
+    connect(macroPane_, &OutputPane::focusEntered, this,
             [this] { statusBar_->setStatusText(QStringLiteral("Point data for Macro program")); });
-    connect(txtDataB_, &OutputPane::focusEntered, this,
+    connect(standardPane_, &OutputPane::focusEntered, this,
             [this] { statusBar_->setStatusText(QStringLiteral("Standard program")); });
-    for (OutputPane* pane : {txtDataA_, txtDataB_}) {
+    for (OutputPane* pane : {macroPane_, standardPane_}) {
         connect(pane, &OutputPane::rightButtonPressed, this,
                 [this](const QPoint& at) { menus_.edit->popup(at); });
         connect(pane, &OutputPane::overwriteToggleRequested, this,
@@ -172,30 +173,30 @@ void MainWindow::connectPanes() {
 }
 
 void MainWindow::connectPictures() {
-    connect(picture1_, &PictureBox::gotFocus, this,
+    connect(pointPicture_, &PictureBox::gotFocus, this,
             [this] { statusBar_->setStatusText(QStringLiteral("Point Graphic")); });
-    connect(picture2_, &PictureBox::gotFocus, this,
+    connect(cuttingPicture_, &PictureBox::gotFocus, this,
             [this] { statusBar_->setStatusText(QStringLiteral("Cutting Graphic")); });
     const auto showReadout = [this](float x, float y) {
-        picture3_->setText(QString::fromStdString(readoutText(x, y)));
+        readout_->setText(QString::fromStdString(readoutText(x, y)));
     };
-    connect(picture1_, &PictureBox::pointerMoved, this, showReadout);
-    connect(picture2_, &PictureBox::pointerMoved, this, showReadout);
+    connect(pointPicture_, &PictureBox::pointerMoved, this, showReadout);
+    connect(cuttingPicture_, &PictureBox::pointerMoved, this, showReadout);
 }
 
 void MainWindow::toggleOverwriteMode() {
     // Like the keyboard's Insert state, one mode holds for both panes.
     overwriteMode_ = !overwriteMode_;
-    txtDataA_->setOverwriteMode(overwriteMode_);
-    txtDataB_->setOverwriteMode(overwriteMode_);
+    macroPane_->setOverwriteMode(overwriteMode_);
+    standardPane_->setOverwriteMode(overwriteMode_);
     statusBar_->setOverwriteMode(overwriteMode_);
 }
 
 void MainWindow::setTabOrder() {
-    QWidget::setTabOrder(picture1_, picture2_);
-    QWidget::setTabOrder(picture2_, picture3_);
-    QWidget::setTabOrder(picture3_, txtDataB_);
-    QWidget::setTabOrder(txtDataB_, txtDataA_);
+    QWidget::setTabOrder(pointPicture_, cuttingPicture_);
+    QWidget::setTabOrder(cuttingPicture_, readout_);
+    QWidget::setTabOrder(readout_, standardPane_);
+    QWidget::setTabOrder(standardPane_, macroPane_);
 }
 
 void MainWindow::restoreWindowRectangle(const TwipsPlacement& outer) {
@@ -242,12 +243,12 @@ void MainWindow::applyLayout() {
     const MainWindowLayout layout =
         computeMainWindowLayout({twipsOf(clientSize.height()), twipsOf(clientSize.width()),
                                  twipsOf(frameGeometry().width())});
-    place(txtDataA_, layout.txtDataA);
-    place(txtDataB_, layout.txtDataB);
-    place(picture1_, layout.picture1);
-    place(picture2_, layout.picture2);
-    place(picture3_, layout.picture3);
-    picture3_->raise();
+    place(macroPane_, layout.txtDataA);
+    place(standardPane_, layout.txtDataB);
+    place(pointPicture_, layout.picture1);
+    place(cuttingPicture_, layout.picture2);
+    place(readout_, layout.picture3);
+    readout_->raise();
     line1_->setGeometry(pixelsOf({0, kLine1TopTwips, layout.line1Right, 15}));
     line2_->setGeometry(pixelsOf({0, kLine2TopTwips, layout.line2Right, 15}));
 }

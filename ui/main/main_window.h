@@ -139,11 +139,11 @@ private:
     QToolBar* toolbar_ = nullptr;
     QFrame* line1_ = nullptr;
     QFrame* line2_ = nullptr;
-    OutputPane* txtDataA_ = nullptr;
-    OutputPane* txtDataB_ = nullptr;
-    PictureBox* picture1_ = nullptr;
-    PictureBox* picture2_ = nullptr;
-    ReadoutBox* picture3_ = nullptr;
+    OutputPane* macroPane_ = nullptr;
+    OutputPane* standardPane_ = nullptr;
+    PictureBox* pointPicture_ = nullptr;
+    PictureBox* cuttingPicture_ = nullptr;
+    ReadoutBox* readout_ = nullptr;
     StatusPanels* statusBar_ = nullptr;
     DataInputDialog* dataInput_ = nullptr;
     SimulationWindow* simulation_ = nullptr;

@@ -35,20 +35,20 @@ bool MainWindow::redrawGraphic(IncrementalGraphic& graphic, OutputPane& pane, Pi
 }
 
 void MainWindow::redrawPointGraphic() {
-    if (redrawGraphic(pointGraphic_, *txtDataA_, *picture1_)) {
-        picture3_->show();
+    if (redrawGraphic(pointGraphic_, *macroPane_, *pointPicture_)) {
+        readout_->show();
     }
 }
 
 void MainWindow::redrawCuttingGraphic() {
-    if (redrawGraphic(cuttingGraphic_, *txtDataB_, *picture2_)) {
-        picture3_->show();
+    if (redrawGraphic(cuttingGraphic_, *standardPane_, *cuttingPicture_)) {
+        readout_->show();
     }
 }
 
 OutputPane* MainWindow::focusedPane() const {
     QWidget* focused = focusWidget();
-    if (focused == txtDataA_ || focused == txtDataB_) {
+    if (focused == macroPane_ || focused == standardPane_) {
         return static_cast<OutputPane*>(focused);
     }
     return nullptr;
@@ -62,10 +62,10 @@ void MainWindow::clearPicture(PictureBox& picture) {
 void MainWindow::newCommand() {
     job_.sequenceCounter = 1;
     // An edit like any other, so each pane's Undo brings its program back.
-    txtDataA_->replaceAllAsEdit(QString());
-    txtDataB_->replaceAllAsEdit(QString());
-    clearPicture(*picture1_);
-    clearPicture(*picture2_);
+    macroPane_->replaceAllAsEdit(QString());
+    standardPane_->replaceAllAsEdit(QString());
+    clearPicture(*pointPicture_);
+    clearPicture(*cuttingPicture_);
 }
 
 void MainWindow::dataInputCommand() {
@@ -128,8 +128,8 @@ bool MainWindow::settleUnsavedText() {
         pane.setFocus(); // the pane being saved is the one that looks like an edit field
         return savePane(&pane);
     };
-    return settleUnsavedPanes({{txtDataA_, QStringLiteral("Point data for Macro program")},
-                               {txtDataB_, QStringLiteral("Standard program")}},
+    return settleUnsavedPanes({{macroPane_, QStringLiteral("Point data for Macro program")},
+                               {standardPane_, QStringLiteral("Standard program")}},
                               {services_.messages, askToSaveOnClose_, save, this});
 }
 
@@ -175,21 +175,21 @@ void MainWindow::showSample(OutputPane& pane, std::span<const std::string_view> 
 }
 
 void MainWindow::exampleOspMacroCommand() {
-    showSample(*txtDataA_, ospMacroMainProgramLines());
-    clearPicture(*picture1_);
-    showSample(*txtDataB_, ospSystemSubprogramLines());
+    showSample(*macroPane_, ospMacroMainProgramLines());
+    clearPicture(*pointPicture_);
+    showSample(*standardPane_, ospSystemSubprogramLines());
 }
 
 void MainWindow::exampleOspStandardCommand() {
-    showSample(*txtDataB_, ospStandardProgramLines());
-    txtDataA_->replaceAllAsEdit(QString());
-    clearPicture(*picture1_);
+    showSample(*standardPane_, ospStandardProgramLines());
+    macroPane_->replaceAllAsEdit(QString());
+    clearPicture(*pointPicture_);
 }
 
 void MainWindow::exampleFanucStandardCommand() {
-    showSample(*txtDataB_, fanucProgramLines());
-    txtDataA_->replaceAllAsEdit(QString());
-    clearPicture(*picture1_);
+    showSample(*standardPane_, fanucProgramLines());
+    macroPane_->replaceAllAsEdit(QString());
+    clearPicture(*pointPicture_);
 }
 
 void MainWindow::aboutCommand() {
@@ -197,10 +197,10 @@ void MainWindow::aboutCommand() {
         AboutBox about(services_.messages, services_.registry, services_.programStarter, this);
         about.exec();
     }
-    if (txtDataA_->hasProgramText()) {
+    if (macroPane_->hasProgramText()) {
         redrawPointGraphic();
     }
-    if (txtDataB_->hasProgramText()) {
+    if (standardPane_->hasProgramText()) {
         redrawCuttingGraphic();
     }
 }

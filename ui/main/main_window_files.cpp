@@ -13,7 +13,7 @@ namespace quillmar {
 OutputPane& MainWindow::openTargetPane() const {
     // With a graphic or nothing focused, the standard program pane.
     OutputPane* pane = focusedPane();
-    return pane != nullptr ? *pane : *txtDataB_;
+    return pane != nullptr ? *pane : *standardPane_;
 }
 
 void MainWindow::openCommand() {

@@ -17,7 +17,7 @@ public:
     void appendToPane(Pane pane, std::string_view block) override;
 
 private:
-    OutputPane& paneFor(Pane pane) const { return pane == Pane::MacroA ? macro_ : standard_; }
+    OutputPane& paneFor(Pane pane) const { return pane == Pane::Macro ? macro_ : standard_; }
 
     OutputPane& macro_;
     OutputPane& standard_;

@@ -22,7 +22,7 @@ void MainWindow::simulationCommand() {
 }
 
 std::u16string_view MainWindow::standardProgramText() const {
-    return txtDataB_->programTextView();
+    return standardPane_->programTextView();
 }
 
 const ThreadJob* MainWindow::knownJob() const {
@@ -46,14 +46,14 @@ ProgramOutputResult MainWindow::runPlannedRuns(const DialogSnapshot& dialog,
 }
 
 void MainWindow::selectStandardLine(int line) {
-    const QTextBlock block = txtDataB_->document()->findBlockByNumber(line);
+    const QTextBlock block = standardPane_->document()->findBlockByNumber(line);
     if (!block.isValid()) {
         return;
     }
     QTextCursor cursor(block);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    txtDataB_->setTextCursor(cursor);
-    txtDataB_->ensureCursorVisible();
+    standardPane_->setTextCursor(cursor);
+    standardPane_->ensureCursorVisible();
 }
 
 } // namespace quillmar

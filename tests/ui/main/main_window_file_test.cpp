@@ -52,11 +52,11 @@ TEST_F(FileCommands, NewEmptiesPanesAndPicturesAndRestartsNumberingOnly) {
 
 TEST_F(FileCommands, AGeneratedBlockReadsBackByteForByteThroughTheCommandsView) {
     const std::string block = "(標準用メインプログラム)\r\nN001 G00 X30.07 Z10.75\r\n\r\n";
-    window->outputPanes().setPaneText(Pane::StandardB, block);
-    window->outputPanes().setPaneText(Pane::StandardB, block + block);
-    window->outputPanes().appendToPane(Pane::StandardB, block);
-    EXPECT_EQ(window->outputPanes().paneText(Pane::StandardB), block + block + block);
-    EXPECT_EQ(window->outputPanes().paneText(Pane::MacroA), std::string());
+    window->outputPanes().setPaneText(Pane::Standard, block);
+    window->outputPanes().setPaneText(Pane::Standard, block + block);
+    window->outputPanes().appendToPane(Pane::Standard, block);
+    EXPECT_EQ(window->outputPanes().paneText(Pane::Standard), block + block + block);
+    EXPECT_EQ(window->outputPanes().paneText(Pane::Macro), std::string());
 }
 
 TEST_F(FileCommands, SaveRightAfterStartAsksForAPane) {
@@ -217,7 +217,8 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyThreeShortcuts) {
     for (const QAction* action : tools.front()->actions()) {
         toolItems.append(action->objectName());
     }
-    EXPECT_EQ(toolItems, (QStringList{"mnuThreadStandard", "mnuToolsLanguage"}));
+    EXPECT_EQ(toolItems,
+              (QStringList{"mnuThreadStandard", "mnuToolsSimulation", "mnuToolsLanguage"}));
 }
 
 } // namespace
