@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 namespace quillmar {
 namespace {
@@ -28,31 +29,31 @@ void rollBack(std::vector<platform::Replacement>& outputs, std::size_t placed) {
 
 } // namespace
 
-std::variant<std::string, IoFailure> readJobFile(const std::string& path) {
+IoResult<std::string> readJobFile(const std::string& path) {
     return platform::readFileUpTo(path, kLargestJobFile);
 }
 
 // Three passes: every target is checked before anything is written, every temporary is
 // on disk before any is renamed, and a rename that fails takes back the ones before it.
-std::optional<IoFailure> replaceFiles(const std::vector<FileContent>& files) {
+IoResult<> replaceFiles(const std::vector<FileContent>& files) {
     std::vector<platform::Replacement> outputs;
     for (const FileContent& file : files) {
         auto target = platform::replaceableTarget(file.path);
-        if (auto* fault = std::get_if<IoFailure>(&target)) {
-            return *fault;
+        if (!target) {
+            return unexpected(target.error());
         }
-        outputs.push_back(std::get<platform::Replacement>(std::move(target)));
+        outputs.push_back(std::move(*target));
     }
     for (std::size_t i = 0; i < outputs.size(); ++i) {
-        if (auto fault = platform::writeTemporary(outputs[i], files[i].bytes)) {
+        if (auto written = platform::writeTemporary(outputs[i], files[i].bytes); !written) {
             rollBack(outputs, 0);
-            return fault;
+            return written;
         }
     }
     for (std::size_t i = 0; i < outputs.size(); ++i) {
-        if (auto fault = platform::putInPlace(outputs[i])) {
+        if (auto placed = platform::putInPlace(outputs[i]); !placed) {
             rollBack(outputs, i);
-            return fault;
+            return placed;
         }
     }
     for (platform::Replacement& output : outputs) {
@@ -61,15 +62,15 @@ std::optional<IoFailure> replaceFiles(const std::vector<FileContent>& files) {
         }
         platform::syncFolder(output);
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<IoFailure> writeStandardOutput(std::string_view bytes) {
+IoResult<> writeStandardOutput(std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
         std::fflush(stdout) != 0) {
-        return IoFailure{"standard output", std::strerror(errno)};
+        return ioFailure("standard output", std::strerror(errno));
     }
-    return std::nullopt;
+    return {};
 }
 
 bool namesSameFile(const std::string& a, const std::string& b) {

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/expected.h"
+
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
+#include <utility>
 #include <vector>
 
 namespace quillmar {
@@ -14,12 +15,19 @@ struct IoFailure {
     std::string reason; // the system's words for the fault
 };
 
+// What an operation on files gives: its value, or which file failed and why.
+template <typename T = void> using IoResult = Expected<T, IoFailure>;
+
+inline Unexpected<IoFailure> ioFailure(std::string fileName, std::string reason) {
+    return {IoFailure{std::move(fileName), std::move(reason)}};
+}
+
 // A job file is refused beyond this size before it is read whole: no job needs it, and
 // /dev/zero or an endless pipe would otherwise be read until memory runs out.
 inline constexpr std::size_t kLargestJobFile = std::size_t(64) << 20;
 
 // The whole content of a job file; "-" reads standard input.
-std::variant<std::string, IoFailure> readJobFile(const std::string& path);
+IoResult<std::string> readJobFile(const std::string& path);
 
 struct FileContent {
     std::string path;
@@ -33,10 +41,10 @@ struct FileContent {
 // temporaries renamed over the targets; should a rename still fail, the ones before it
 // are taken back where the system keeps the old file (Linux) or the target was new. A
 // symbolic link keeps pointing where it did: its target is replaced.
-std::optional<IoFailure> replaceFiles(const std::vector<FileContent>& files);
+IoResult<> replaceFiles(const std::vector<FileContent>& files);
 
 // Writes all bytes to standard output and flushes it.
-std::optional<IoFailure> writeStandardOutput(std::string_view bytes);
+IoResult<> writeStandardOutput(std::string_view bytes);
 
 // True when both paths lead to the same file (or would, once created).
 bool namesSameFile(const std::string& a, const std::string& b);

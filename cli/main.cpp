@@ -87,9 +87,8 @@ std::optional<std::string> sameFileProblem(const CommandLine& line) {
 }
 
 // The picture files' bytes, or the first that cannot be drawn.
-std::optional<IoFailure> addPictures(const CommandLine& line, const PanePictures* pictures,
-                                     const RecordingSurface* section,
-                                     std::vector<FileContent>& files) {
+IoResult<> addPictures(const CommandLine& line, const PanePictures* pictures,
+                       const RecordingSurface* section, std::vector<FileContent>& files) {
     PictureEncoder encoder;
     const std::pair<const std::optional<std::string>*, const RecordingSurface*> wanted[] = {
         {&line.pointsPicture, pictures ? &pictures->points() : nullptr},
@@ -100,12 +99,12 @@ std::optional<IoFailure> addPictures(const CommandLine& line, const PanePictures
             continue;
         }
         auto encoded = encoder.encode(*recording, **path, line.pictureSize);
-        if (auto* fault = std::get_if<IoFailure>(&encoded)) {
-            return *fault;
+        if (!encoded) {
+            return unexpected(encoded.error());
         }
-        files.push_back({**path, std::get<std::string>(std::move(encoded))});
+        files.push_back({**path, std::move(*encoded)});
     }
-    return std::nullopt;
+    return {};
 }
 
 SimulationOptions simulationOptions(const CommandLine& line) {
@@ -117,8 +116,8 @@ SimulationOptions simulationOptions(const CommandLine& line) {
 int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
                  const std::optional<PanePictures>& pictures) {
     if (!line.writesFiles()) {
-        const auto fault = writeStandardOutput(savedBytes(outcome.standardText));
-        return fault ? reportIoFailure(*fault, "write") : 0;
+        const auto written = writeStandardOutput(savedBytes(outcome.standardText));
+        return written ? 0 : reportIoFailure(written.error(), "write");
     }
     std::vector<FileContent> files;
     if (line.macroFile) {
@@ -143,9 +142,10 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
         }
     }
     if (line.wantsPictures()) {
-        if (const auto fault = addPictures(line, pictures ? &*pictures : nullptr,
-                                           section ? &*section : nullptr, files)) {
-            return reportIoFailure(*fault, "draw");
+        if (const auto drawn = addPictures(line, pictures ? &*pictures : nullptr,
+                                           section ? &*section : nullptr, files);
+            !drawn) {
+            return reportIoFailure(drawn.error(), "draw");
         }
     }
     // A program for standard output ("-") goes first: should that fail, no file has
@@ -154,13 +154,13 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
         return file.path == kStandardStream;
     });
     if (toStream != files.end()) {
-        if (const auto fault = writeStandardOutput(toStream->bytes)) {
-            return reportIoFailure(*fault, "write");
+        if (const auto written = writeStandardOutput(toStream->bytes); !written) {
+            return reportIoFailure(written.error(), "write");
         }
         files.erase(toStream);
     }
-    const auto fault = replaceFiles(files);
-    return fault ? reportIoFailure(*fault, "write") : 0;
+    const auto replaced = replaceFiles(files);
+    return replaced ? 0 : reportIoFailure(replaced.error(), "write");
 }
 
 std::string refusalText(const PlanRefusal& refusal) {
@@ -193,12 +193,12 @@ int generate(const CommandLine& line) {
     if (line.wantsPictures() && !PictureEncoder::available()) {
         return badUsage("this quillmar-gen was built without Qt GUI and draws no pictures");
     }
-    auto read = readJobFile(line.jobFile);
-    if (const auto* fault = std::get_if<IoFailure>(&read)) {
-        return reportIoFailure(*fault, "read");
+    const auto read = readJobFile(line.jobFile);
+    if (!read) {
+        return reportIoFailure(read.error(), "read");
     }
     const std::string shownName = line.jobFile == "-" ? "standard input" : line.jobFile;
-    const JobFile job = parseJobFile(std::get<std::string>(read));
+    const JobFile job = parseJobFile(*read);
     if (!job.ok()) {
         std::cerr << describeJobFileError(shownName, *job.error) << "\n";
         return kExitBadInput;
@@ -229,8 +229,8 @@ int generate(const CommandLine& line) {
     // The fields are listed up to the run that stopped, so that a script sees what that
     // run was given.
     if (line.listFields) {
-        if (const auto fault = writeStandardOutput(runFieldsText(dialogs))) {
-            return reportIoFailure(*fault, "write");
+        if (const auto written = writeStandardOutput(runFieldsText(dialogs)); !written) {
+            return reportIoFailure(written.error(), "write");
         }
     }
     if (!outcome.ok()) {

@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <string>
-#include <variant>
 
 namespace quillmar {
 
@@ -26,8 +25,8 @@ public:
 
     // What the picture file `path` is to hold: PNG or SVG by its extension, `size`
     // pixels. On failure the reason, with `path` as the file name.
-    std::variant<std::string, IoFailure> encode(const RecordingSurface& recording,
-                                                const std::string& path, PictureSize size);
+    IoResult<std::string> encode(const RecordingSurface& recording, const std::string& path,
+                                 PictureSize size);
 
 private:
     struct Session;

@@ -42,8 +42,8 @@ void handleQtMessage(QtMsgType type, const QMessageLogContext& context, const QS
     }
 }
 
-IoFailure failure(const std::string& path, const QString& reason) {
-    return IoFailure{path, reason.toLocal8Bit().toStdString()};
+Unexpected<IoFailure> failure(const std::string& path, const QString& reason) {
+    return ioFailure(path, reason.toLocal8Bit().toStdString());
 }
 
 } // namespace
@@ -74,9 +74,8 @@ PictureEncoder::~PictureEncoder() {
     qInstallMessageHandler(previousHandler);
 }
 
-std::variant<std::string, IoFailure> PictureEncoder::encode(const RecordingSurface& recording,
-                                                            const std::string& path,
-                                                            PictureSize size) {
+IoResult<std::string> PictureEncoder::encode(const RecordingSurface& recording,
+                                             const std::string& path, PictureSize size) {
     // Saved into a private temporary folder and read back, the picture joins the
     // program files in one all-or-nothing replacement of the user's files.
     const QTemporaryDir folder;

@@ -13,9 +13,9 @@ bool PictureEncoder::available() {
 PictureEncoder::PictureEncoder() = default;
 PictureEncoder::~PictureEncoder() = default;
 
-std::variant<std::string, IoFailure> PictureEncoder::encode(const RecordingSurface&,
-                                                            const std::string& path, PictureSize) {
-    return IoFailure{path, "this quillmar-gen was built without Qt GUI and draws no pictures"};
+IoResult<std::string> PictureEncoder::encode(const RecordingSurface&, const std::string& path,
+                                             PictureSize) {
+    return ioFailure(path, "this quillmar-gen was built without Qt GUI and draws no pictures");
 }
 
 } // namespace quillmar

@@ -6,10 +6,8 @@
 #include "cli/file_io.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace quillmar::platform {
 
@@ -24,14 +22,14 @@ struct Replacement {
 
 // Where the bytes of `path` go, when that file can be replaced whole by a rename;
 // otherwise why not (a folder, a device or pipe, an immutable file). Writes nothing.
-std::variant<Replacement, IoFailure> replaceableTarget(const std::string& path);
+IoResult<Replacement> replaceableTarget(const std::string& path);
 
 // Writes the bytes to a new temporary beside the target and makes them durable.
-std::optional<IoFailure> writeTemporary(Replacement& output, std::string_view bytes);
+IoResult<> writeTemporary(Replacement& output, std::string_view bytes);
 
 // Renames the temporary over the target. Where the system can, the old file is kept
 // under the temporary's name until commit, so that the step can be undone.
-std::optional<IoFailure> putInPlace(Replacement& output);
+IoResult<> putInPlace(Replacement& output);
 
 // Puts back what putInPlace replaced, as far as the system allows: the old file where
 // it was kept, nothing where the target was new.
@@ -46,7 +44,7 @@ void syncFolder(const Replacement& output);
 // The whole content of a file or, for "-", of standard input, refused beyond `limit`
 // bytes: a regular file before a byte is read, anything else (/dev/zero, a pipe) as soon
 // as more came.
-std::variant<std::string, IoFailure> readFileUpTo(const std::string& path, std::size_t limit);
+IoResult<std::string> readFileUpTo(const std::string& path, std::size_t limit);
 
 // The reason given for such a refusal: "larger than 64 MB".
 inline std::string tooLargeReason(std::size_t limit) {

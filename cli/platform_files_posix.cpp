@@ -20,8 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-IoFailure failure(const std::string& fileName, int error) {
-    return {fileName, std::strerror(error)};
+Unexpected<IoFailure> failure(const std::string& fileName, int error) {
+    return ioFailure(fileName, std::strerror(error));
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -112,7 +112,7 @@ mode_t modeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
-bool exchange(const std::string& a, const std::string& b) {
+bool exchangeFiles(const std::string& a, const std::string& b) {
 #ifdef RENAME_EXCHANGE
     return ::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0;
 #else
@@ -125,7 +125,7 @@ bool exchange(const std::string& a, const std::string& b) {
 
 } // namespace
 
-std::variant<Replacement, IoFailure> replaceableTarget(const std::string& path) {
+IoResult<Replacement> replaceableTarget(const std::string& path) {
     Replacement output;
     output.shownName = path;
     output.target = finalPath(path);
@@ -138,23 +138,23 @@ std::variant<Replacement, IoFailure> replaceableTarget(const std::string& path) 
         return failure(path, EISDIR);
     }
     if (!S_ISREG(existing.st_mode)) {
-        return IoFailure{path, "not a regular file; outputs are replaced whole, which only a "
-                               "regular file can be"};
+        return ioFailure(path, "not a regular file; outputs are replaced whole, which only a "
+                               "regular file can be");
     }
     struct stat folderInfo {};
     if (refusesRenames(output.target)) {
-        return IoFailure{path, "the file is immutable or append-only"};
+        return ioFailure(path, "the file is immutable or append-only");
     }
     if (refusesRenames(folder)) {
-        return IoFailure{path, "its folder is immutable or append-only"};
+        return ioFailure(path, "its folder is immutable or append-only");
     }
     if (::stat(folder.c_str(), &folderInfo) == 0 && stickyFolderRefuses(existing, folderInfo)) {
-        return IoFailure{path, "another user's file in a folder only owners may change"};
+        return ioFailure(path, "another user's file in a folder only owners may change");
     }
     return output;
 }
 
-std::optional<IoFailure> writeTemporary(Replacement& output, std::string_view bytes) {
+IoResult<> writeTemporary(Replacement& output, std::string_view bytes) {
     std::string name(1, '.');
     name += fs::path(output.target).filename().string();
     name += ".XXXXXX";
@@ -175,26 +175,26 @@ std::optional<IoFailure> writeTemporary(Replacement& output, std::string_view by
         return failure(output.shownName, error);
     }
     output.temporary = std::move(temporary);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<IoFailure> putInPlace(Replacement& output) {
+IoResult<> putInPlace(Replacement& output) {
     struct stat existing {};
     output.existed = ::lstat(output.target.c_str(), &existing) == 0;
-    if (output.existed && exchange(output.temporary, output.target)) {
+    if (output.existed && exchangeFiles(output.temporary, output.target)) {
         output.oldKept = true;
-        return std::nullopt;
+        return {};
     }
     // Where the file system cannot exchange, the old file goes at once.
     if (::rename(output.temporary.c_str(), output.target.c_str()) != 0) {
         return failure(output.shownName, errno);
     }
-    return std::nullopt;
+    return {};
 }
 
 void undoPutInPlace(Replacement& output) {
     if (output.oldKept) {
-        output.oldKept = !exchange(output.temporary, output.target);
+        output.oldKept = !exchangeFiles(output.temporary, output.target);
     } else if (!output.existed) {
         ::rename(output.target.c_str(), output.temporary.c_str());
     }
@@ -214,7 +214,7 @@ void syncFolder(const Replacement& output) {
     }
 }
 
-std::variant<std::string, IoFailure> readFileUpTo(const std::string& path, std::size_t limit) {
+IoResult<std::string> readFileUpTo(const std::string& path, std::size_t limit) {
     const bool standardInput = path == "-";
     const std::string shown = standardInput ? "standard input" : path;
     const int fd = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -235,7 +235,7 @@ std::variant<std::string, IoFailure> readFileUpTo(const std::string& path, std::
         ::close(fd);
     }
     if (error == EFBIG) {
-        return IoFailure{shown, tooLargeReason(limit)};
+        return ioFailure(shown, tooLargeReason(limit));
     }
     if (error != 0) {
         return failure(shown, error);

@@ -41,8 +41,8 @@ std::string reasonFor(DWORD error) {
     return words.empty() ? "system error " + std::to_string(error) : utf8FromWide(words);
 }
 
-IoFailure failure(const std::string& fileName, DWORD error = GetLastError()) {
-    return {fileName, reasonFor(error)};
+Unexpected<IoFailure> failure(const std::string& fileName, DWORD error = GetLastError()) {
+    return ioFailure(fileName, reasonFor(error));
 }
 
 std::wstring folderOf(const std::wstring& path) {
@@ -86,7 +86,7 @@ bool writeAll(HANDLE file, std::string_view bytes) {
 
 } // namespace
 
-std::variant<Replacement, IoFailure> replaceableTarget(const std::string& path) {
+IoResult<Replacement> replaceableTarget(const std::string& path) {
     Replacement output;
     output.shownName = path;
     output.target = path;
@@ -95,22 +95,22 @@ std::variant<Replacement, IoFailure> replaceableTarget(const std::string& path) 
         return output; // a new file: the folder's faults show when the temporary is made
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return IoFailure{path, "Is a directory"};
+        return ioFailure(path, "Is a directory");
     }
     if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return IoFailure{path, "the file is read-only"};
+        return ioFailure(path, "the file is read-only");
     }
     const Handle file(CreateFileW(wideFromUtf8(path).c_str(), 0,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.ok() && GetFileType(file.get()) != FILE_TYPE_DISK) {
-        return IoFailure{path, "not a regular file; outputs are replaced whole, which only a "
-                               "regular file can be"};
+        return ioFailure(path, "not a regular file; outputs are replaced whole, which only a "
+                               "regular file can be");
     }
     return output;
 }
 
-std::optional<IoFailure> writeTemporary(Replacement& output, std::string_view bytes) {
+IoResult<> writeTemporary(Replacement& output, std::string_view bytes) {
     const std::wstring target = wideFromUtf8(output.target);
     const std::wstring stem = folderOf(target) + L"\\." + fileNameOf(target) + L".";
     for (unsigned attempt = 0;; ++attempt) {
@@ -128,18 +128,18 @@ std::optional<IoFailure> writeTemporary(Replacement& output, std::string_view by
         if (!writeAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
             return failure(output.shownName); // the caller removes the temporary
         }
-        return std::nullopt;
+        return {};
     }
 }
 
-std::optional<IoFailure> putInPlace(Replacement& output) {
+IoResult<> putInPlace(Replacement& output) {
     const std::wstring target = wideFromUtf8(output.target);
     output.existed = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
     if (!MoveFileExW(wideFromUtf8(output.temporary).c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return failure(output.shownName);
     }
-    return std::nullopt;
+    return {};
 }
 
 void undoPutInPlace(Replacement& output) {
@@ -159,13 +159,13 @@ void syncFolder(const Replacement&) {
     // MOVEFILE_WRITE_THROUGH returns only once the rename is on disk.
 }
 
-std::variant<std::string, IoFailure> readFileUpTo(const std::string& path, std::size_t limit) {
+IoResult<std::string> readFileUpTo(const std::string& path, std::size_t limit) {
     const bool standardInput = path == "-";
     const std::string shown = standardInput ? "standard input" : path;
     if (!standardInput) {
         const DWORD attributes = GetFileAttributesW(wideFromUtf8(path).c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            return IoFailure{shown, "Is a directory"};
+            return ioFailure(shown, "Is a directory");
         }
     }
     const Handle opened(standardInput ? INVALID_HANDLE_VALUE
@@ -179,7 +179,7 @@ std::variant<std::string, IoFailure> readFileUpTo(const std::string& path, std::
     LARGE_INTEGER size{};
     if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) &&
         std::uint64_t(size.QuadPart) > limit) {
-        return IoFailure{shown, tooLargeReason(limit)};
+        return ioFailure(shown, tooLargeReason(limit));
     }
     std::string text;
     char buffer[65536];
@@ -197,7 +197,7 @@ std::variant<std::string, IoFailure> readFileUpTo(const std::string& path, std::
         }
         text.append(buffer, got);
         if (text.size() > limit) {
-            return IoFailure{shown, tooLargeReason(limit)};
+            return ioFailure(shown, tooLargeReason(limit));
         }
     }
     return text;
