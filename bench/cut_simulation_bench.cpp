@@ -1,5 +1,6 @@
+#include "core/text_panes.h"
 #include "simulation/roughing_planner.h"
-#include "tests/simulation/trapezoidal_example.h"
+#include "tests/core/example_dialogs.h"
 #include "worst_case_job.h"
 
 #include <benchmark/benchmark.h>
@@ -7,17 +8,6 @@
 namespace {
 
 using namespace quillmar;
-
-struct TextPanes : OutputPanes {
-    std::string a, b;
-    std::string paneText(Pane pane) const override { return pane == Pane::Macro ? a : b; }
-    void setPaneText(Pane pane, const std::string& text) override {
-        (pane == Pane::Macro ? a : b) = text;
-    }
-    void appendToPane(Pane pane, std::string_view block) override {
-        (pane == Pane::Macro ? a : b).append(block);
-    }
-};
 
 // Reading and simulating the standard program of a 2001-point run.
 void SimulateWorstCase(benchmark::State& state) {
@@ -27,7 +17,7 @@ void SimulateWorstCase(benchmark::State& state) {
         state.SkipWithError("the job failed");
         return;
     }
-    const std::u16string text(panes.b.begin(), panes.b.end());
+    const std::u16string text(panes.standard.begin(), panes.standard.end());
     std::size_t passes = 0;
     for (auto _ : state) {
         const SimulationResult result = simulateProgram(text, &job);
@@ -48,7 +38,7 @@ void PlanInnerTrapezoidal(benchmark::State& state) {
             state.SkipWithError("no plan");
             break;
         }
-        runs = result.plan().allowances.size();
+        runs = result.value().allowances.size();
     }
     state.counters["runs"] = double(runs);
 }

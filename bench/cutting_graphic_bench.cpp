@@ -1,25 +1,13 @@
 #include "graphics/graphics.h"
 #include "graphics/recording_surface.h"
 #include "standard_program_text.h"
+#include "tests/graphics/display_list.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int kLines = 100000;
-
-quillmar::ThreadJob benchJob() {
-    quillmar::ThreadJob job;
-    job.inputsSet = true; // as after a program output: the job's scale
-    job.pitch = 12.7;
-    job.d1 = 32;
-    job.d2 = 28;
-    job.stockDiameter = 30;
-    job.zStart = 17.7;
-    job.zEnd = -80;
-    job.passLength = (job.zStart - job.zEnd) + job.pitch;
-    return job;
-}
 
 using Graphic = bool (*)(const quillmar::ThreadJob&, std::u16string_view, quillmar::NcLineReader&,
                          quillmar::DrawingSurface&);
@@ -28,7 +16,7 @@ using Graphic = bool (*)(const quillmar::ThreadJob&, std::u16string_view, quillm
 // labels, the walk and every move (with its pitch marks in the cutting graphic).
 void graphic(benchmark::State& state, Graphic draw) {
     const std::u16string text = quillmar::bench::standardProgramText(kLines);
-    const quillmar::ThreadJob job = benchJob();
+    const quillmar::ThreadJob job = quillmar::testing::exampleJob();
     quillmar::NcLineReader reader;
     quillmar::RecordingSurface surface;
     for (auto _ : state) {

@@ -4,34 +4,20 @@
 #include "core/leading_number.h"
 #include "core/pass_values.h"
 #include "core/program_output.h"
+#include "core/text_panes.h"
 #include "core/thread_job.h"
 
 namespace quillmar {
 namespace {
 
 // The two panes without a window; whoever watches them redraws.
-class StringPanes : public OutputPanes {
+class WatchedPanes : public TextPanes {
 public:
-    StringPanes(const ThreadJob& job, const PaneChanged& onChanged)
+    WatchedPanes(const ThreadJob& job, const PaneChanged& onChanged)
         : job_(job), onChanged_(onChanged) {}
 
-    std::string paneText(Pane pane) const override { return textOf(pane); }
-    void setPaneText(Pane pane, const std::string& text) override {
-        textOf(pane) = text;
-        changed(pane);
-    }
-    void appendToPane(Pane pane, std::string_view block) override {
-        textOf(pane) += block;
-        changed(pane);
-    }
-
-    std::string macro;
-    std::string standard;
-
 private:
-    std::string& textOf(Pane pane) { return pane == Pane::Macro ? macro : standard; }
-    const std::string& textOf(Pane pane) const { return pane == Pane::Macro ? macro : standard; }
-    void changed(Pane pane) {
+    void changed(Pane pane) override {
         if (onChanged_) {
             onChanged_(pane, textOf(pane), job_);
         }
@@ -68,7 +54,7 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
                   const RunStarting& onRunStarting, const SimulationOptions& simulation) {
     ThreadJob job;
     OutputChoices choices; // the dialog's first showing: inner, OSP, both boxes checked
-    StringPanes panes(job, onPaneChanged);
+    WatchedPanes panes(job, onPaneChanged);
     JobOutcome outcome;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const DialogSnapshot dialog = dialogForRun(job, choices, runs[i], outcome.formError);
@@ -83,10 +69,10 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
             const double limit = leadingNumberValue(*runs[i].maxChipArea);
             const PlanResult plan = planRoughing(dialog, limit, simulation);
             if (plan.ok()) {
-                pressed = runPlannedOutputs(job, dialog, plan.plan(), panes).ok();
+                pressed = runPlannedOutputs(job, dialog, plan.value(), panes).ok();
                 outcome.maxChipArea = limit;
-            } else if (plan.refusal().reason != PlanRefusal::Reason::DataError) {
-                outcome.refusal = plan.refusal();
+            } else if (plan.error().reason != PlanRefusal::Reason::DataError) {
+                outcome.refusal = plan.error();
             }
         } else {
             pressed = runProgramOutput(job, dialog, panes).ok();

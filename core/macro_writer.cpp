@@ -24,19 +24,13 @@ void writeMacroBlock(ThreadJob& job, const OutputChoices& choices) {
     }
     out += headingLine(job);
 
-    float counter = job.sequenceCounter;
-    for (int i = 0; i <= job.lastPoint; ++i) {
-        const double x = checkedFinite(programX(job, i));
-        if (!insideStock(job, x)) {
-            continue;
-        }
-        for (int k = 0; k < job.starts; ++k) {
-            const std::string number = sequenceWord(counter, choices.sequenceNumbers);
-            appendLine(out, number, "X", checkedPositionText(formatFixed3(x)), " Z",
-                       checkedPositionText(formatFixed3(checkedFinite(startZ(job, i, k)))));
-            counter = toSingle(static_cast<double>(counter) + 1.0);
-        }
-    }
+    // The list is numbered on from the counter; the standard program that follows
+    // numbers from the same counter again.
+    forEachPass(job, job.sequenceCounter, [&](const PassStart& pass, float counter) {
+        const std::string number = sequenceWord(counter, choices.sequenceNumbers);
+        appendLine(out, number, "X", checkedPositionText(formatFixed3(pass.x)), " Z",
+                   checkedPositionText(formatFixed3(checkedFinite(startZ(job, pass.i, pass.k)))));
+    });
 
     if (choices.modin && job.finishAllowance == 0) {
         appendLine(out, choices.sequenceNumbers ? "N000 MODOUT" : "MODOUT");

@@ -52,6 +52,32 @@ inline bool insideStock(const ThreadJob& job, double x) {
     return job.side == 1 ? x < job.stockDiameter : x > job.stockDiameter;
 }
 
+// One pass to write: point i, start k, and the point's program X.
+struct PassStart {
+    int i;
+    int k;
+    double x;
+};
+
+// Hands every pass a program writes to writePass in order, point by point and within a
+// point start by start, leaving out the points outside the stock; the sequence counter
+// moves on by one a pass, in single precision. Gives the counter after the last pass.
+// The job is read afresh at every point, as a writer may truncate its fields in place.
+template <typename WritePass>
+float forEachPass(const ThreadJob& job, float counter, WritePass&& writePass) {
+    for (int i = 0; i <= job.lastPoint; ++i) {
+        const double x = checkedFinite(programX(job, i));
+        if (!insideStock(job, x)) {
+            continue;
+        }
+        for (int k = 0; k < job.starts; ++k) {
+            writePass(PassStart{i, k, x}, counter);
+            counter = toSingle(static_cast<double>(counter) + 1.0);
+        }
+    }
+    return counter;
+}
+
 inline constexpr const char* kLineEnd = "\r\n";
 
 // Appends the pieces of one line in order. Each piece is formatted before the call,

@@ -11,12 +11,6 @@ namespace quillmar {
 namespace {
 
 // Start k of the pass from profile point i, whose program X is x.
-struct PassStart {
-    int i;
-    int k;
-    double x;
-};
-
 // The X at zEnd of a taper pass: the pass's own start X moved along the taper, so a
 // roughing pass keeps its finishing allowance all the way to the end of the thread.
 double taperEnd(ThreadJob& job, double startX, double startZ, double taper) {
@@ -98,23 +92,14 @@ void writeStandardBlock(ThreadJob& job, const OutputChoices& choices) {
 
     const double taper =
         job.taperAngle == 0 ? 0.0 : checkedFinite(std::tan(job.taperAngle * (kAnglePi / 180)));
-    float counter = job.sequenceCounter;
-    for (int i = 0; i <= job.lastPoint; ++i) {
-        const double x = checkedFinite(programX(job, i));
-        if (!insideStock(job, x)) {
-            continue;
-        }
-        for (int k = 0; k < job.starts; ++k) {
-            const PassStart pass{i, k, x};
+    job.sequenceCounter =
+        forEachPass(job, job.sequenceCounter, [&](const PassStart& pass, float counter) {
             if (choices.control == ControlFamily::Osp) {
                 writeOspPass(job, pass, counter, choices.sequenceNumbers, taper, out);
             } else {
                 writeFanucPass(job, pass, counter, choices.sequenceNumbers, taper, out);
             }
-            counter = toSingle(static_cast<double>(counter) + 1.0);
-        }
-    }
-    job.sequenceCounter = counter;
+        });
 }
 
 } // namespace quillmar

@@ -2,6 +2,7 @@
 
 #include "core/leading_number.h"
 #include "core/plain_number_text.h"
+#include "core/text_panes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,16 +59,7 @@ private:
     };
 
     std::optional<Pressed> press(const std::vector<long long>& allowances) const {
-        struct ScratchPanes : OutputPanes {
-            std::string a, b;
-            std::string paneText(Pane pane) const override { return pane == Pane::Macro ? a : b; }
-            void setPaneText(Pane pane, const std::string& text) override {
-                (pane == Pane::Macro ? a : b) = text;
-            }
-            void appendToPane(Pane pane, std::string_view block) override {
-                (pane == Pane::Macro ? a : b).append(block);
-            }
-        } panes;
+        TextPanes panes;
         Pressed pressed;
         for (const long long allowance : allowances) {
             DialogSnapshot run = dialog_;
@@ -76,7 +68,7 @@ private:
                 return std::nullopt;
             }
         }
-        pressed.text.assign(panes.b.begin(), panes.b.end()); // program text is ASCII
+        pressed.text.assign(panes.standard.begin(), panes.standard.end()); // program text is ASCII
         return pressed;
     }
 
@@ -105,8 +97,8 @@ private:
     std::map<std::pair<long long, long long>, std::optional<double>> cache_;
 };
 
-PlanRefusal refusal(PlanRefusal::Reason reason, double needed = 0) {
-    return PlanRefusal{reason, needed};
+Unexpected<PlanRefusal> refusal(PlanRefusal::Reason reason, double needed = 0) {
+    return {PlanRefusal{reason, needed}};
 }
 
 } // namespace

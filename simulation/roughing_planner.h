@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/expected.h"
 #include "core/program_output.h"
 #include "simulation/cut_simulation.h"
 
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace quillmar {
@@ -31,17 +31,7 @@ struct PlanRefusal {
 inline constexpr int kMostPlannedRuns = 99;
 
 // Either a plan or why there is none.
-class PlanResult {
-public:
-    PlanResult(RoughingPlan plan) : value_(std::move(plan)) {}
-    PlanResult(PlanRefusal refusal) : value_(refusal) {}
-    bool ok() const { return std::holds_alternative<RoughingPlan>(value_); }
-    const RoughingPlan& plan() const { return std::get<RoughingPlan>(value_); }
-    const PlanRefusal& refusal() const { return std::get<PlanRefusal>(value_); }
-
-private:
-    std::variant<RoughingPlan, PlanRefusal> value_;
-};
+using PlanResult = Expected<RoughingPlan, PlanRefusal>;
 
 // Chooses the finish allowances of the roughing runs of the job the dialog holds so
 // that no pass of any run removes more than maxChipArea, with as few runs as that

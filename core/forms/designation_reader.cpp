@@ -185,6 +185,16 @@ std::string DesignationReader::word() {
     return out;
 }
 
+Expected<double> nominalMillimetres(DesignationReader& reader, std::string_view letters,
+                                    std::string_view example) {
+    reader.take(letters);
+    const auto d = reader.number();
+    if (!d) {
+        return notUnderstood(reader, "the nominal diameter in millimetres", example);
+    }
+    return *d;
+}
+
 Failure notUnderstood(const DesignationReader& reader, std::string_view expected,
                       std::string_view example) {
     std::string message = "In \"" + std::string(reader.text()) + "\", ";

@@ -45,6 +45,11 @@ private:
 Failure notUnderstood(const DesignationReader& reader, std::string_view expected,
                       std::string_view example);
 
+// The nominal diameter in millimetres that opens a metric designation after its letters
+// (M, Tr, Rd ...; taken when present), or why it is not there.
+Expected<double> nominalMillimetres(DesignationReader& reader, std::string_view letters,
+                                    std::string_view example);
+
 // Number of starts from a lead and a pitch; the lead must hold the pitch a whole
 // number of times (1 to 99).
 Expected<int> startsFromLead(double lead, double pitch, std::string_view example);

@@ -219,10 +219,9 @@ const MetricSize* findSize(double d) {
 
 Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
     DesignationReader reader(designation);
-    reader.takeLetter('M');
-    const auto d = reader.number();
+    const auto d = nominalMillimetres(reader, "M", kExample);
     if (!d) {
-        return notUnderstood(reader, "the nominal diameter in millimetres", kExample);
+        return Failure{d.error()};
     }
     const MetricSize* size = findSize(*d);
     if (!size) {

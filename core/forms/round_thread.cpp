@@ -26,10 +26,9 @@ const std::vector<double>& roundDiameters() {
 
 Expected<ThreadForm> roundForm(std::string_view designation, Side side) {
     DesignationReader reader(designation);
-    reader.take("Rd");
-    const auto d = reader.number();
+    const auto d = nominalMillimetres(reader, "Rd", kExample);
     if (!d) {
-        return notUnderstood(reader, "the nominal diameter in millimetres", kExample);
+        return Failure{d.error()};
     }
     bool known = false;
     for (double size : roundDiameters()) {

@@ -52,12 +52,11 @@ struct PowerScrew {
 Expected<PowerScrew> readPowerScrew(std::string_view designation, std::string_view prefix,
                                     std::string_view example) {
     DesignationReader reader(designation);
-    reader.take(prefix);
-    PowerScrew screw;
-    const auto d = reader.number();
+    const auto d = nominalMillimetres(reader, prefix, example);
     if (!d) {
-        return notUnderstood(reader, "the nominal diameter in millimetres", example);
+        return Failure{d.error()};
     }
+    PowerScrew screw;
     const PowerScrewSize* size = findPowerScrewSize(*d);
     if (!size) {
         return Failure{

@@ -1,5 +1,5 @@
 #include "core/program_output.h"
-#include "worked_example.h"
+#include "tests/core/example_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@ namespace quillmar {
 namespace {
 
 using testing::setEverySteps;
-using testing::TextPanes;
 using testing::workedExampleDialog;
 
 std::size_t count(const std::string& text, const std::string& what) {
@@ -29,15 +28,15 @@ TEST_P(DataErrorTest, LeavesPanesAndCounterAsTheyWere) {
     ThreadJob job;
     job.sequenceCounter = 7;
     TextPanes panes;
-    panes.a = "kept A\r\n";
-    panes.b = "kept B\r\n";
+    panes.macro = "kept A\r\n";
+    panes.standard = "kept B\r\n";
     auto dialog = workedExampleDialog();
     GetParam().change(dialog);
     const auto result = runProgramOutput(job, dialog, panes);
     EXPECT_EQ(result.status, OutputStatus::DataError) << GetParam().name;
-    EXPECT_EQ(panes.a, "kept A\r\n");
-    EXPECT_EQ(panes.b, "kept B\r\n");
-    EXPECT_EQ(panes.settings, 0);
+    EXPECT_EQ(panes.macro, "kept A\r\n");
+    EXPECT_EQ(panes.standard, "kept B\r\n");
+    EXPECT_EQ(panes.changes, 0);
     EXPECT_EQ(job.sequenceCounter, 7);
     EXPECT_TRUE(job.inputsSet); // every input field was read before the failure
 }
@@ -86,7 +85,7 @@ TEST(ProgramOutput, PositionsJustBelow100000AreWritten) {
     dialog.text(JobField::XRetract) = "99999.9994";
     dialog.choices.control = ControlFamily::Fanuc;
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
-    EXPECT_NE(panes.b.find("G00 X99999.999\r\n"), std::string::npos);
+    EXPECT_NE(panes.standard.find("G00 X99999.999\r\n"), std::string::npos);
 }
 
 // A box left empty or without a number is a single start, as every job typed before
@@ -99,7 +98,7 @@ TEST(ProgramOutput, StartsTextsThatMeanOneStartOrTheMost) {
         dialog.text(JobField::Starts) = starts;
         EXPECT_TRUE(runProgramOutput(job, dialog, panes).ok()) << starts;
         EXPECT_EQ(dialogTextsFromJob(job).text(JobField::Starts), std::to_string(job.starts));
-        return panes.b;
+        return panes.standard;
     };
     const std::string single = panesFor("");
     EXPECT_EQ(panesFor("abc"), single);
@@ -118,19 +117,19 @@ TEST(ProgramOutput, TwoRunsContinueTheNumbering) {
     dialog.text(JobField::FinishAllowance) = "0"; // then finishing
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
 
-    EXPECT_EQ(count(panes.a, "MODIN"), 1u);
-    EXPECT_EQ(count(panes.a, "MODOUT"), 1u);
-    EXPECT_EQ(panes.a.find("N000 MODIN"), 0u);
-    EXPECT_EQ(panes.a.substr(panes.a.size() - 15), "N000 MODOUT\r\n\r\n");
-    EXPECT_NE(panes.a.find("(-----< D33.8 >-----)"), std::string::npos);
-    EXPECT_NE(panes.a.find("(-----< D34 >-----)"), std::string::npos);
-    EXPECT_EQ(count(panes.a, "\r\n\r\n"), 2u); // each block followed by one empty line
-    EXPECT_EQ(count(panes.b, "\r\n\r\n"), 2u);
+    EXPECT_EQ(count(panes.macro, "MODIN"), 1u);
+    EXPECT_EQ(count(panes.macro, "MODOUT"), 1u);
+    EXPECT_EQ(panes.macro.find("N000 MODIN"), 0u);
+    EXPECT_EQ(panes.macro.substr(panes.macro.size() - 15), "N000 MODOUT\r\n\r\n");
+    EXPECT_NE(panes.macro.find("(-----< D33.8 >-----)"), std::string::npos);
+    EXPECT_NE(panes.macro.find("(-----< D34 >-----)"), std::string::npos);
+    EXPECT_EQ(count(panes.macro, "\r\n\r\n"), 2u); // each block followed by one empty line
+    EXPECT_EQ(count(panes.standard, "\r\n\r\n"), 2u);
     // The second block's first pass continues the first block's numbers.
     std::string firstOfSecond = "N0";
     firstOfSecond += std::to_string(static_cast<int>(afterFirst));
     firstOfSecond += " G00";
-    EXPECT_NE(panes.b.find(firstOfSecond), std::string::npos) << firstOfSecond;
+    EXPECT_NE(panes.standard.find(firstOfSecond), std::string::npos) << firstOfSecond;
     EXPECT_EQ(job.sequenceCounter, afterFirst + 17);
 }
 
@@ -156,7 +155,7 @@ TEST(ProgramOutput, FanucWithoutModinLeavesTheFieldsAlone) {
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
     EXPECT_EQ(job.pitch, 1.2345);
     EXPECT_EQ(dialogTextsFromJob(job).text(JobField::Pitch), "1.2345");
-    EXPECT_NE(panes.b.find(" F1.2345\r\n"), std::string::npos);
+    EXPECT_NE(panes.standard.find(" F1.2345\r\n"), std::string::npos);
 }
 
 // The command only appends: it never reads a pane's text or sets it whole, so a run

@@ -1,5 +1,5 @@
 #include "core/program_output.h"
-#include "worked_example.h"
+#include "tests/core/example_dialogs.h"
 
 #include <cmath>
 #include <cstdio>
@@ -10,7 +10,6 @@
 namespace quillmar {
 namespace {
 
-using testing::TextPanes;
 using testing::workedExampleDialog;
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -58,12 +57,12 @@ TEST(MacroWriter, WorkedExample) {
                                                "N017 X30.052 Z6.750",
                                                "N000 MODOUT",
                                                ""};
-    EXPECT_EQ(linesOf(out.panes.a), expected);
+    EXPECT_EQ(linesOf(out.panes.macro), expected);
 }
 
 TEST(StandardWriter, WorkedExampleOsp) {
     const auto out = run(workedExampleDialog());
-    const auto lines = linesOf(out.panes.b);
+    const auto lines = linesOf(out.panes.standard);
     ASSERT_EQ(lines.size(), 1u + 17 * 4 + 1);
     const std::vector<std::string> head(lines.begin(), lines.begin() + 6);
     EXPECT_EQ(head, (std::vector<std::string>{"(-----< D34 >-----)", "N001 G00 X30.07 Z10.75",
@@ -79,7 +78,7 @@ TEST(StandardWriter, WorkedExampleFanuc) {
     auto dialog = workedExampleDialog();
     dialog.choices.control = ControlFamily::Fanuc;
     const auto out = run(dialog);
-    const auto lines = linesOf(out.panes.b);
+    const auto lines = linesOf(out.panes.standard);
     const std::vector<std::string> head(lines.begin(), lines.begin() + 7);
     EXPECT_EQ(head, (std::vector<std::string>{"(-----< D34 >-----)", "N1", "G00 X30.071 Z10.75",
                                               "G32 Z-30.0 F6.0", "G00 X28.0", "G00 Z10.75", "N2"}));
@@ -93,11 +92,11 @@ TEST(Writers, WithoutSequenceNumbersNoNWordsAtAll) {
         dialog.choices.sequenceNumbers = false;
         dialog.choices.control = control;
         const auto out = run(dialog);
-        for (const auto* pane : {&out.panes.a, &out.panes.b}) {
+        for (const auto* pane : {&out.panes.macro, &out.panes.standard}) {
             EXPECT_NE(pane->front(), 'N');
             EXPECT_EQ(pane->find("\nN"), std::string::npos);
         }
-        EXPECT_EQ(out.panes.a.substr(0, 34), "MODIN OG34 XP=28 ZP=-30 FD=6\r\n(---");
+        EXPECT_EQ(out.panes.macro.substr(0, 34), "MODIN OG34 XP=28 ZP=-30 FD=6\r\n(---");
         EXPECT_EQ(out.job.sequenceCounter, 18); // the counter advances all the same
     }
 }
@@ -106,17 +105,17 @@ TEST(Writers, WithoutModinNeitherCallNorClosingLine) {
     auto dialog = workedExampleDialog();
     dialog.choices.modin = false;
     const auto out = run(dialog);
-    EXPECT_EQ(out.panes.a.find("MODIN"), std::string::npos);
-    EXPECT_EQ(out.panes.a.find("MODOUT"), std::string::npos);
+    EXPECT_EQ(out.panes.macro.find("MODIN"), std::string::npos);
+    EXPECT_EQ(out.panes.macro.find("MODOUT"), std::string::npos);
 }
 
 TEST(Writers, NoPointInsideTheStock) {
     auto dialog = workedExampleDialog();
     dialog.text(JobField::StockDiameter) = "40"; // stock 40: no inner diameter lies above it
     const auto out = run(dialog);
-    EXPECT_EQ(out.panes.a, "N000 MODIN OG34 XP=28 ZP=-30 FD=6\r\n(-----< D34 >-----)\r\n"
-                           "N000 MODOUT\r\n\r\n");
-    EXPECT_EQ(out.panes.b, "(-----< D34 >-----)\r\n\r\n");
+    EXPECT_EQ(out.panes.macro, "N000 MODIN OG34 XP=28 ZP=-30 FD=6\r\n(-----< D34 >-----)\r\n"
+                               "N000 MODOUT\r\n\r\n");
+    EXPECT_EQ(out.panes.standard, "(-----< D34 >-----)\r\n\r\n");
     EXPECT_EQ(out.job.sequenceCounter, 1);
 }
 
@@ -124,9 +123,9 @@ TEST(Writers, ACounterOf1000PrintsAllItsDigits) {
     Output out;
     out.job.sequenceCounter = 1000;
     ASSERT_TRUE(runProgramOutput(out.job, workedExampleDialog(), out.panes).ok());
-    EXPECT_NE(out.panes.b.find("\r\nN1000 G00 X30.07 Z10.75\r\n"), std::string::npos);
-    EXPECT_NE(out.panes.a.find("\r\nN1000 X30.071 Z10.750\r\n"), std::string::npos);
-    EXPECT_EQ(out.panes.a.find("MODIN"), std::string::npos);
+    EXPECT_NE(out.panes.standard.find("\r\nN1000 G00 X30.07 Z10.75\r\n"), std::string::npos);
+    EXPECT_NE(out.panes.macro.find("\r\nN1000 X30.071 Z10.750\r\n"), std::string::npos);
+    EXPECT_EQ(out.panes.macro.find("MODIN"), std::string::npos);
 }
 
 TEST(Writers, OuterThreadAddsTheGrooveDepth) {
@@ -135,8 +134,8 @@ TEST(Writers, OuterThreadAddsTheGrooveDepth) {
     dialog.text(JobField::StockDiameter) = "34"; // stock at the outer crest
     const auto out = run(dialog);
     // The first outer point lies at d1 - 2 x 0.035419 and the floor at d2.
-    EXPECT_NE(out.panes.a.find("N001 X33.929 Z10.750"), std::string::npos);
-    EXPECT_NE(out.panes.a.find("X30.000 Z9.000"), std::string::npos);
+    EXPECT_NE(out.panes.macro.find("N001 X33.929 Z10.750"), std::string::npos);
+    EXPECT_NE(out.panes.macro.find("X30.000 Z9.000"), std::string::npos);
 }
 
 // A taper pass ends at its own start X moved along the taper: the difference between
@@ -152,8 +151,8 @@ TEST(StandardWriter, TaperEndKeepsTheFinishingAllowance) {
     dialog.text(JobField::FinishAllowance) = "0.2";
     const auto rough = run(dialog);
 
-    const auto finishLines = linesOf(finish.panes.b);
-    const auto roughLines = linesOf(rough.panes.b);
+    const auto finishLines = linesOf(finish.panes.standard);
+    const auto roughLines = linesOf(rough.panes.standard);
     EXPECT_EQ(finishLines[5], "G00 X30.071 Z10.75"); // the second pass, point 1
     EXPECT_EQ(roughLines[5], "G00 X29.871 Z10.75");
     const double t = std::tan(1 * (kAnglePi / 180));

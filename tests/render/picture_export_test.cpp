@@ -3,6 +3,7 @@
 #include "graphics/recording_surface.h"
 #include "nc/nc_line_reader.h"
 #include "render/picture_export.h"
+#include "tests/graphics/display_list.h"
 #include "tests/render/picture_test_support.h"
 #include "tests/support/file_size_limit.h"
 
@@ -94,14 +95,7 @@ class CuttingGraphicExport : public PictureExport {
 protected:
     void SetUp() override {
         PictureExport::SetUp();
-        ThreadJob job;
-        job.inputsSet = true; // as after a program output
-        job.pitch = 12.7;
-        job.zStart = 17.7;
-        job.zEnd = -80;
-        job.passLength = job.pitch + job.zStart - job.zEnd;
-        job.d1 = 32;
-        job.d2 = 28;
+        ThreadJob job = testing::exampleJob();
         job.stockDiameter = 33;
         cutting_.setPixelHeight(kSize.height());
         NcLineReader reader;

@@ -1,6 +1,6 @@
 #include "core/program_output.h"
 #include "simulation/cut_simulation.h"
-#include "worked_example.h"
+#include "tests/core/example_dialogs.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -90,7 +90,7 @@ TEST_P(FloorCusp, IsTheCircleIntersectionHeight) {
     testing::setEverySteps(dialog, "0.01");
     dialog.text(JobField::StepD1) = std::to_string(step);
     const auto out = press(dialog);
-    const auto result = simulateProgram(utf16(out.panes.b), &out.job);
+    const auto result = simulateProgram(utf16(out.panes.standard), &out.job);
     ASSERT_TRUE(result.cusp);
     const double r = 0.4;
     EXPECT_NEAR(result.cusp->height, r - std::sqrt(r * r - step * step / 4), kHeight) << step;
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, FloorCusp, ::testing::Values(0.2, 0.3, 0.5));
 
 TEST(WorkedExample, LeavesTheFlankCuspItsStepsGiveAndNoGouge) {
     const auto out = press(workedExampleDialog());
-    const auto result = simulateProgram(utf16(out.panes.b), &out.job);
+    const auto result = simulateProgram(utf16(out.panes.standard), &out.job);
     EXPECT_EQ(result.passes.size(), 17u);
     EXPECT_EQ(result.runs, 1);
     EXPECT_FALSE(result.gouge);
@@ -120,7 +120,7 @@ TEST(WorkedExample, AFlankStepOvershootingTheCrestCornerGougesTheCrest) {
     dialog.text(JobField::StepA2) =
         "1.8"; // A2-F: from z 3 straight to 4.8, past the corner at 4.4641
     const auto out = press(dialog);
-    const auto result = simulateProgram(utf16(out.panes.b), &out.job);
+    const auto result = simulateProgram(utf16(out.panes.standard), &out.job);
     ASSERT_TRUE(result.gouge);
     // The pass written as X30.13 Z6.199 puts its nose bottom 0.065 into the 30 mm
     // crest, at 11 - 6.199 = 4.801 from the first crest.
@@ -136,7 +136,7 @@ TEST(WorkedExample, EachStartCutsAGrooveOfItsOwn) {
     auto dialog = workedExampleDialog();
     dialog.text(JobField::Starts) = "2";
     const auto out = press(dialog);
-    const auto result = simulateProgram(utf16(out.panes.b), &out.job);
+    const auto result = simulateProgram(utf16(out.panes.standard), &out.job);
     ASSERT_EQ(result.passes.size(), 34u);
     for (std::size_t k = 0; k < 34; k += 2) {
         EXPECT_DOUBLE_EQ(result.passes[k + 1].z, result.passes[k].z + 6) << k;

@@ -1,6 +1,5 @@
 #include "simulation/roughing_planner.h"
-#include "trapezoidal_example.h"
-#include "worked_example.h"
+#include "tests/core/example_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +11,9 @@ using testing::trapezoidalDialog;
 // The largest chip of any pass of everything the panes hold after the planned runs.
 double largestChipOfPlannedJob(const DialogSnapshot& dialog, const RoughingPlan& plan) {
     ThreadJob job;
-    testing::TextPanes panes;
+    TextPanes panes;
     EXPECT_TRUE(runPlannedOutputs(job, dialog, plan, panes).ok());
-    const std::u16string text(panes.b.begin(), panes.b.end());
+    const std::u16string text(panes.standard.begin(), panes.standard.end());
     const SimulationResult result = simulateProgram(text, &job);
     EXPECT_EQ(result.runs, int(plan.allowances.size()));
     double largest = 0;
@@ -30,7 +29,7 @@ TEST(RoughingPlanner, PlannedRunsStayWithinTheirLimitAndSmallerLimitsNeedMoreRun
     for (const double limit : {2.0, 0.8, 0.4, 0.25}) {
         const PlanResult result = planRoughing(dialog, limit);
         ASSERT_TRUE(result.ok()) << limit;
-        const RoughingPlan& plan = result.plan();
+        const RoughingPlan& plan = result.value();
         EXPECT_EQ(plan.allowances.back(), "0");
         EXPECT_LE(largestChipOfPlannedJob(dialog, plan), limit) << limit;
         EXPECT_GE(plan.allowances.size(), runsBefore) << limit;
@@ -44,7 +43,7 @@ TEST(RoughingPlanner, KeepsTheGivenLastRoughingAllowance) {
     dialog.text(JobField::FinishAllowance) = "0.2";
     const PlanResult result = planRoughing(dialog, 0.5);
     ASSERT_TRUE(result.ok());
-    const auto& allowances = result.plan().allowances;
+    const auto& allowances = result.value().allowances;
     ASSERT_GE(allowances.size(), 2u);
     EXPECT_EQ(allowances[allowances.size() - 2], "0.2");
     EXPECT_EQ(allowances.back(), "0");
@@ -55,15 +54,15 @@ TEST(RoughingPlanner, RefusesWithTheFigureNeeded) {
     for (const double limit : {0.0, -1.0}) {
         const PlanResult result = planRoughing(dialog, limit);
         ASSERT_FALSE(result.ok());
-        EXPECT_EQ(result.refusal().reason, PlanRefusal::Reason::LimitNotPositive);
-        EXPECT_GT(result.refusal().neededArea, 0);
+        EXPECT_EQ(result.error().reason, PlanRefusal::Reason::LimitNotPositive);
+        EXPECT_GT(result.error().neededArea, 0);
     }
     dialog.text(JobField::FinishAllowance) =
         "2"; // the finishing run then takes a full millimetre of the radius
     const PlanResult result = planRoughing(dialog, 0.3);
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.refusal().reason, PlanRefusal::Reason::FinishingRunExceeds);
-    EXPECT_GT(result.refusal().neededArea, 0.3);
+    EXPECT_EQ(result.error().reason, PlanRefusal::Reason::FinishingRunExceeds);
+    EXPECT_GT(result.error().neededArea, 0.3);
 }
 
 TEST(RoughingPlanner, AJobThatFailsIsTheDataError) {
@@ -71,7 +70,7 @@ TEST(RoughingPlanner, AJobThatFailsIsTheDataError) {
     dialog.text(JobField::A1) = "0"; // A1 of 0 divides by zero
     const PlanResult result = planRoughing(dialog, 1);
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.refusal().reason, PlanRefusal::Reason::DataError);
+    EXPECT_EQ(result.error().reason, PlanRefusal::Reason::DataError);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/program_output.h"
+#include "core/text_panes.h"
 #include "core/thread_job.h"
 #include "ui/dialog/data_input_dialog.h"
 #include "ui/dialog/dialog_host.h"
@@ -16,31 +17,13 @@
 
 namespace quillmar::testing {
 
-// Two plain text panes in place of the main window's, counting every setting.
-class StringPanes : public OutputPanes {
-public:
-    std::string paneText(Pane pane) const override { return pane == Pane::Macro ? a : b; }
-    void setPaneText(Pane pane, const std::string& text) override {
-        (pane == Pane::Macro ? a : b) = text;
-        ++settings;
-    }
-    void appendToPane(Pane pane, std::string_view block) override {
-        (pane == Pane::Macro ? a : b) += block;
-        ++settings;
-    }
-
-    std::string a;
-    std::string b;
-    int settings = 0;
-};
-
 class RecordingHost : public DialogHost {
 public:
     OutputPanes& outputPanes() override { return panes; }
     void redrawPointGraphic() override { ++pointRedraws; }
     void redrawCuttingGraphic() override { ++cuttingRedraws; }
 
-    StringPanes panes;
+    TextPanes panes;
     int pointRedraws = 0;
     int cuttingRedraws = 0;
 };

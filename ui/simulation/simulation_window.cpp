@@ -212,19 +212,19 @@ void SimulationWindow::planRoughing() {
     const DialogSnapshot dialog = host_.reopenedDialog();
     const PlanResult plan = quillmar::planRoughing(dialog, value, options());
     if (!plan.ok()) {
-        planMessage_->setText(planRefusalText(plan.refusal()));
+        planMessage_->setText(planRefusalText(plan.error()));
         return;
     }
-    const ProgramOutputResult output = host_.runPlannedRuns(dialog, plan.plan());
+    const ProgramOutputResult output = host_.runPlannedRuns(dialog, plan.value());
     if (!output.ok()) {
         planMessage_->setText(QStringLiteral("データエラー "));
         return;
     }
     planMessage_->setText(QStringLiteral("%1 回: 仕上げ代 %2")
-                              .arg(plan.plan().allowances.size())
+                              .arg(plan.value().allowances.size())
                               .arg(QString::fromStdString([&] {
                                   std::string list;
-                                  for (const std::string& allowance : plan.plan().allowances) {
+                                  for (const std::string& allowance : plan.value().allowances) {
                                       list += (list.empty() ? "" : ", ") + allowance;
                                   }
                                   return list;

@@ -43,10 +43,10 @@ TEST_F(OpeningAndClosing, SuccessfulOutputHidesTheDialogAndFillsBothPanes) {
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_NE(host.panes.a.find("N000 MODIN OG34 XP=28 ZP=-30 FD=6\r\n"), std::string::npos);
-    EXPECT_NE(host.panes.a.find("N001 X30.071 Z10.750\r\n"), std::string::npos);
-    EXPECT_NE(host.panes.b.find("G34"), std::string::npos);
-    EXPECT_EQ(host.panes.settings, 2);
+    EXPECT_NE(host.panes.macro.find("N000 MODIN OG34 XP=28 ZP=-30 FD=6\r\n"), std::string::npos);
+    EXPECT_NE(host.panes.macro.find("N001 X30.071 Z10.750\r\n"), std::string::npos);
+    EXPECT_NE(host.panes.standard.find("G34"), std::string::npos);
+    EXPECT_EQ(host.panes.changes, 2);
     EXPECT_EQ(job.side, -1);
     EXPECT_EQ(job.sequenceCounter, 18.0f);
 }
@@ -70,7 +70,7 @@ TEST_F(OpeningAndClosing, DataErrorShowsOneMessageAndKeepsTheFormAsTyped) {
     });
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(host.panes.settings, 0);
+    EXPECT_EQ(host.panes.changes, 0);
     EXPECT_EQ(job.sequenceCounter, 1.0f);
 }
 
@@ -110,9 +110,9 @@ TEST_F(OpeningAndClosing, FanucOutputWithoutModinKeepsTheTypedPitch) {
         clickButton("Command1");
     });
     ASSERT_TRUE(messages.shown.empty());
-    EXPECT_EQ(host.panes.b.find("G34"), std::string::npos);
-    EXPECT_NE(host.panes.b.find("G32"), std::string::npos);
-    EXPECT_EQ(host.panes.a.find("MODIN"), std::string::npos);
+    EXPECT_EQ(host.panes.standard.find("G34"), std::string::npos);
+    EXPECT_NE(host.panes.standard.find("G32"), std::string::npos);
+    EXPECT_EQ(host.panes.macro.find("MODIN"), std::string::npos);
     openModalAndRun([this] { EXPECT_EQ(field("Text2")->text(), "1.2345"); });
 }
 
@@ -135,7 +135,7 @@ TEST_F(OpeningAndClosing, AbandonedTextsAndSideAreReplacedButChoicesAreKept) {
         typeWorkedExample();
         clickButton("Command1");
     });
-    const std::string paneA = host.panes.a;
+    const std::string paneA = host.panes.macro;
     openModalAndRun([this] {
         typeInto("Text2", "9");
         typeInto("FEED0", "");
@@ -145,7 +145,7 @@ TEST_F(OpeningAndClosing, AbandonedTextsAndSideAreReplacedButChoicesAreKept) {
         clickButton("Command2");
     });
     EXPECT_EQ(job.pitch, 6.0);
-    EXPECT_EQ(host.panes.a, paneA);
+    EXPECT_EQ(host.panes.macro, paneA);
     openModalAndRun([this] {
         EXPECT_EQ(field("Text2")->text(), "6");
         EXPECT_EQ(field("FEED0")->text(), "0.25");
@@ -223,26 +223,26 @@ void PrintTo(const CloseCase& c, std::ostream* out) {
 class ClosingRedraws : public DialogTest, public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(ClosingRedraws, CloseRedrawsOnlyTheGraphicsWhosePaneHoldsText) {
-    host.panes.a = GetParam().paneA;
-    host.panes.b = GetParam().paneB;
+    host.panes.macro = GetParam().paneA;
+    host.panes.standard = GetParam().paneB;
     const int result = openModalAndRun([this] { clickButton("Command2"); });
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(host.pointRedraws, GetParam().pointRedraws);
     EXPECT_EQ(host.cuttingRedraws, GetParam().cuttingRedraws);
-    EXPECT_EQ(host.panes.settings, 0);
+    EXPECT_EQ(host.panes.changes, 0);
 }
 
 TEST_P(ClosingRedraws, EscapeActsAsClose) {
-    host.panes.a = GetParam().paneA;
-    host.panes.b = GetParam().paneB;
+    host.panes.macro = GetParam().paneA;
+    host.panes.standard = GetParam().paneB;
     openModalAndRun([this] { pressKeyInFocus(Qt::Key_Escape); });
     EXPECT_EQ(host.pointRedraws, GetParam().pointRedraws);
     EXPECT_EQ(host.cuttingRedraws, GetParam().cuttingRedraws);
 }
 
 TEST_P(ClosingRedraws, TitleBarCloseActsAsClose) {
-    host.panes.a = GetParam().paneA;
-    host.panes.b = GetParam().paneB;
+    host.panes.macro = GetParam().paneA;
+    host.panes.standard = GetParam().paneB;
     openModalAndRun([this] { EXPECT_TRUE(dialog->close()); });
     EXPECT_EQ(host.pointRedraws, GetParam().pointRedraws);
     EXPECT_EQ(host.cuttingRedraws, GetParam().cuttingRedraws);

@@ -44,7 +44,7 @@ TEST_F(FieldEntry, EnterWalksTheWholeChainCopyingAsItGoes) {
     EXPECT_EQ(text("FEED6"), "0.3");
     EXPECT_EQ(text("FEED7"), "0.25"); // from D1-F
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(host.panes.settings, 0) << "reaching Command1 must not press it";
+    EXPECT_EQ(host.panes.changes, 0) << "reaching Command1 must not press it";
     EXPECT_TRUE(dialog->isVisible());
 }
 
