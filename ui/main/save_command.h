@@ -1,8 +1,5 @@
 #pragma once
 
-#include "core/expected.h"
-
-#include <QByteArray>
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -13,11 +10,6 @@ namespace quillmar {
 
 class MessageBoxes;
 class SaveFileDialog;
-
-// Writes the bytes to the path so that an existing file is replaced only by the
-// complete new one. Returns the system's reason when that failed; the old file then
-// stays as it was.
-Expected<void, QString> writeFileCompletely(const QString& path, const QByteArray& bytes);
 
 // The folder the save dialog opens in. A folder that is gone, or the "\" of a first
 // run, opens the user's home folder instead.
