@@ -34,6 +34,13 @@ protected:
 
     QString pathOf(const QString& name) const { return folder_.filePath(name); }
 
+    // The picture saved as a PNG file and read back; a null image when it was not saved.
+    QImage savedPng(const RecordingSurface& surface, const QString& name, QSize size) const {
+        const auto saved = savePicture(surface, pathOf(name), size);
+        EXPECT_TRUE(saved) << failureOf(saved).toStdString();
+        return QImage(pathOf(name));
+    }
+
     static QByteArray contentsOf(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -50,10 +57,7 @@ protected:
 };
 
 TEST_F(PictureExport, PngShowsTheRecordedColours) {
-    const QString path = pathOf("cutting.PNG");
-    const auto saved = savePicture(surface_, path, kPictureSize);
-    ASSERT_TRUE(saved) << failureOf(saved).toStdString();
-    const QImage image(path);
+    const QImage image = savedPng(surface_, "cutting.PNG", kPictureSize);
     ASSERT_EQ(image.size(), kPictureSize);
     EXPECT_EQ(pixelColour(image, {0, 0}), QColor(8, 0, 0));
     EXPECT_EQ(pixelColour(image, pixelOf(0, -16)), QColor(0, 128, 0));
@@ -62,9 +66,7 @@ TEST_F(PictureExport, PngShowsTheRecordedColours) {
 }
 
 TEST_F(PictureExport, PngFollowsTheRequestedSize) {
-    const QString path = pathOf("large.png");
-    ASSERT_TRUE(savePicture(surface_, path, kPictureSize * 2));
-    const QImage image(path);
+    const QImage image = savedPng(surface_, "large.png", kPictureSize * 2);
     ASSERT_EQ(image.size(), kPictureSize * 2);
     EXPECT_EQ(pixelColour(image, pixelOf(5, -15) * 2), QColor(128, 0, 128));
     EXPECT_EQ(pixelColour(image, pixelOf(0, -16) * 2), QColor(0, 128, 0));
@@ -116,10 +118,7 @@ protected:
 };
 
 TEST_F(CuttingGraphicExport, PngShowsGridMovesAndMarks) {
-    const QString path = pathOf("cutting.png");
-    const auto saved = savePicture(cutting_, path, kSize);
-    ASSERT_TRUE(saved) << failureOf(saved).toStdString();
-    const QImage image(path);
+    const QImage image = savedPng(cutting_, "cutting.png", kSize);
     ASSERT_EQ(image.size(), kSize);
     const auto near = [&](QPoint pixel, QColor colour) {
         for (const QPoint step :
