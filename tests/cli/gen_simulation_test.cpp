@@ -93,6 +93,38 @@ TEST(QuillmarGenReport, BodyAngleWidensTheDeepChips) {
         << refused.err;
 }
 
+// Every groove a designation makes has a known outline: pipe and Whitworth grooves end
+// on the pitch, which an OSP lead truncates to 0.001, and a round thread's six-digit
+// fields put its end a few hundredths of a micrometre past it.
+struct FormRow {
+    const char* form;
+    const char* side;
+    const char* control;
+};
+
+class QuillmarGenFormReport : public testing::TestWithParam<FormRow> {};
+
+TEST_P(QuillmarGenFormReport, KnowsTheOutline) {
+    const FormRow& row = GetParam();
+    TempFolder folder;
+    writeBytes(folder.file("form.job"),
+               std::string("form = ") + row.form + "\nside = " + row.side +
+                   "\ncontrol = " + row.control +
+                   "\nnoseRadius = 0.1\ncusp = 0.01\nzStart = 5\nzEnd = -20\nxRetract = " +
+                   (std::string(row.side) == "outer" ? "80" : "1") + "\n");
+    const Finished run = runGenerator(folder, {"--report", "cut.json", "form.job"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string json = readBytes(folder.file("cut.json"));
+    EXPECT_NE(json.find("\"outlineKnown\": true"), std::string::npos) << row.form;
+    EXPECT_EQ(json.find("\"largestCusp\": null"), std::string::npos) << row.form;
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, QuillmarGenFormReport,
+                         testing::Values(FormRow{"G1/2", "outer", "osp"},
+                                         FormRow{"R1/2", "outer", "osp"},
+                                         FormRow{"1/2 BSW", "inner", "osp"},
+                                         FormRow{"Rd40x1/6", "inner", "fanuc"}));
+
 TEST(QuillmarGenReport, ANameWithoutCsvOrJsonIsRefused) {
     TempFolder folder;
     const Finished run = runGenerator(folder, {"--report", "cut.txt", kWorkedExampleJob});
