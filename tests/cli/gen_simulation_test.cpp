@@ -94,8 +94,9 @@ TEST(QuillmarGenReport, BodyAngleWidensTheDeepChips) {
         << refused.err;
 }
 
-// The groove's second crest is D3's: the worked example with D3 = 29.6 (the second crest
-// deeper into the bore than the 30 mm first one) is cut without a gouge.
+// The groove's second crest is D3's: the worked example with D3 = 29.6 lays its second
+// flank 0.2 further out and is cut without a gouge, leaving its largest cusp (0.2044, at
+// 3.4 on that flank) where an outline hung from D2 would read it 0.2 higher.
 TEST(QuillmarGenReport, TheSecondCrestIsD3s) {
     TempFolder folder;
     writeBytes(folder.file("d3.job"), readBytes(kWorkedExampleJob) + "d3 = 29.6\n");
@@ -103,6 +104,7 @@ TEST(QuillmarGenReport, TheSecondCrestIsD3s) {
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string json = readBytes(folder.file("cut.json"));
     EXPECT_NE(json.find("\"largestGouge\": null"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"largestCusp\": {\"height\": 0.2044"), std::string::npos) << json;
 }
 
 // Every z of the report is the program Z of its position: the worked example lays Z 11
