@@ -101,6 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TableFile{"MetricLimits", "iso965_limits.csv", 1},
                       TableFile{"UnifiedSeries", "asme_b1_1_series.csv", kMillimetresPerInch},
                       TableFile{"UnifiedLimits", "asme_b1_1_limits.csv", kMillimetresPerInch},
+                      TableFile{"UnifiedNutsInMillimetres", "asme_b1_1_unf_nuts_mm.csv", 1},
                       TableFile{"Trapezoidal", "iso2904_trapezoidal.csv", 1},
                       TableFile{"Acme", "asme_b1_5_acme.csv", kMillimetresPerInch},
                       TableFile{"StubAcme", "asme_b1_8_stub_acme.csv", kMillimetresPerInch},
