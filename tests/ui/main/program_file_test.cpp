@@ -25,8 +25,8 @@ TEST(ProgramFile, BytesBecomeAPanesTextOrSayWhereTheyStopBeingText) {
         {"Shift-JIS", "(\x82\xcb\x82\xb6)\r\n", QStringLiteral("(ねじ)"), {}},
         {"half-width katakana", "\xbc\xbd\xc3\xd1\r\n", QStringLiteral("ｼｽﾃﾑ"), {}},
         {"empty file", "", QString(), {}},
-        {"a pair with no second byte", "AB\x81 C\r\n", {}, "byte 3 (0x81, line 1) "},
-        {"a lead byte cut off at the end", "G00\r\nX\x81", {}, "byte 7 (0x81, line 2) "},
+        {"a pair with no second byte", "AB\x81 C\r\n", {}, "1 行目のバイト 3 (0x81) "},
+        {"a lead byte cut off at the end", "G00\r\nX\x81", {}, "2 行目のバイト 7 (0x81) "},
     };
     for (const DecodeCase& c : cases) {
         const auto result = programTextFromBytes(c.bytes);
