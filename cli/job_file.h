@@ -30,6 +30,8 @@ struct JobRun {
     // Largest chip area per pass (mm^2): the run becomes the roughing runs a plan
     // chooses and a finishing run. Not carried into later runs.
     std::optional<std::string> maxChipArea;
+    int maxChipAreaLine = 0;
+    int startsLine = 0; // the line of the run's own starts key, if any
 };
 
 struct JobFileError {

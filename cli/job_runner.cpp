@@ -4,8 +4,11 @@
 #include "core/leading_number.h"
 #include "core/program_lines.h"
 #include "core/program_output.h"
+#include "core/quoted_text.h"
+#include "core/starts_text.h"
 #include "core/text_panes.h"
 #include "core/thread_job.h"
+#include "core/whole_text_number.h"
 
 namespace quillmar {
 namespace {
@@ -66,7 +69,16 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
         }
         bool pressed = false;
         if (runs[i].maxChipArea) {
-            const double limit = leadingNumberValue(*runs[i].maxChipArea);
+            const auto read = wholeTextNumber(*runs[i].maxChipArea);
+            if (!read) {
+                outcome.formError =
+                    JobFileError{runs[i].maxChipAreaLine,
+                                 "maxChipArea " + quotedText(*runs[i].maxChipArea) +
+                                     " is not a number: give the largest chip area in mm^2, e.g. "
+                                     "maxChipArea = 0.3"};
+                return outcome;
+            }
+            const double limit = *read;
             const PlanResult plan = planRoughing(dialog, limit, simulation);
             if (plan.ok()) {
                 pressed = runPlannedOutputs(job, dialog, plan.value(), panes).ok();
@@ -79,7 +91,10 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
         }
         if (!pressed) {
             outcome.failedRun = static_cast<int>(i) + 1;
-            outcome.failedRunLine = runs[i].firstLine;
+            // A starts key the run gives and that cannot be read is where to look.
+            const auto& starts = runs[i].texts[JobField::Starts];
+            outcome.failedRunLine =
+                starts && !startsFromText(*starts) ? runs[i].startsLine : runs[i].firstLine;
             return outcome;
         }
     }

@@ -4,6 +4,8 @@
 #include "core/forms/groove_fields.h"
 #include "core/job_fields.h"
 #include "core/leading_number.h"
+#include "core/quoted_text.h"
+#include "core/whole_text_number.h"
 
 namespace quillmar {
 
@@ -19,12 +21,14 @@ std::optional<JobFileError> fillFromForm(DialogSnapshot& dialog, const JobRun& r
     const auto& nose = run.texts[JobField::NoseRadius];
     request.noseRadius = leadingNumberValue(nose ? *nose : dialog.text(JobField::NoseRadius));
     if (run.cusp) {
-        const double cusp = leadingNumberValue(*run.cusp);
-        if (!(cusp > 0)) {
+        const auto cusp = wholeTextNumber(*run.cusp);
+        if (!cusp || !(*cusp > 0)) {
             return JobFileError{run.cuspLine,
-                                joinText({"cusp \"", *run.cusp, "\" is not a height above 0 mm"})};
+                                joinText({"cusp ", quotedText(*run.cusp),
+                                          " is not a height above 0 mm: give the largest scallop "
+                                          "height in millimetres, e.g. cusp = 0.005"})};
         }
-        request.cusp = cusp;
+        request.cusp = *cusp;
     }
     const auto fields = forms::grooveFields(*run.form, request);
     if (!fields) {

@@ -8,6 +8,7 @@
 #include "core/pass_schedule.h"
 #include "core/plain_number_text.h"
 #include "core/program_lines.h"
+#include "core/starts_text.h"
 
 #include <cmath>
 
@@ -15,17 +16,13 @@ namespace quillmar {
 
 namespace {
 
-// An empty box, or one without a number, means a single start, so that a job typed
-// before starts existed reads as before; anything else must be a whole 1 to 99.
-int startsFromText(const std::string& text) {
-    if (!hasLeadingNumber(text)) {
-        return 1;
-    }
-    const double starts = leadingNumberValue(text);
-    if (!(starts >= 1 && starts <= kMostStarts) || starts != std::floor(starts)) {
+// The starts box is read whole; a text that is not a whole 1 to 99 stops the output.
+int startsOrDataError(const std::string& text) {
+    const auto starts = startsFromText(text);
+    if (!starts) {
         throw DataError("the number of starts is not a whole number from 1 to 99");
     }
-    return static_cast<int>(starts);
+    return *starts;
 }
 
 void readDialog(ThreadJob& job, const DialogSnapshot& dialog) {
@@ -44,7 +41,7 @@ void readDialog(ThreadJob& job, const DialogSnapshot& dialog) {
                 toSingle(leadingNumberValue(dialog.text(info.field)));
         }
     }
-    job.starts = startsFromText(dialog.text(JobField::Starts));
+    job.starts = startsOrDataError(dialog.text(JobField::Starts));
 }
 
 // Each block is followed by one empty line in its pane.

@@ -3,6 +3,7 @@
 #include "core/checked_arithmetic.h"
 #include "core/groove_profile.h"
 #include "core/pass_schedule.h"
+#include "core/plain_number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -130,6 +131,14 @@ std::pair<double, int> worstPair(const ThreadJob& job, const std::vector<Schedul
     return {worst, where};
 }
 
+// What helps when even the smallest step leaves too much: a larger cusp only where this
+// nose leaves a bounded scallop at that step; otherwise only a larger nose.
+std::string smallestStepRemedy(const Walk& walk, int segment, double pitch) {
+    const bool cuspHelps = largestFittingStep(walk, segment, pitch, pitch) >= kStepUnit;
+    return cuspHelps ? "allow a larger cusp height"
+                     : "use a larger nose radius (no cusp height can help this nose)";
+}
+
 } // namespace
 
 double largestScallop(const ThreadJob& fields) {
@@ -161,7 +170,8 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
         steps[static_cast<std::size_t>(k)] = largestFittingStep(walk, k, cusp, job.pitch);
         if (steps[static_cast<std::size_t>(k)] < kStepUnit) {
             return Failure{"No Z step of 0.0001 mm or more keeps the scallop within " +
-                           std::to_string(cusp) + " mm with this nose: allow a larger cusp height"};
+                           plainNumberText(cusp) + " mm with a nose radius of " +
+                           plainNumberText(r) + " mm: " + smallestStepRemedy(walk, k, job.pitch)};
         }
     }
     // The passes really made fall where the steps put them: check them, and shorten the
@@ -175,8 +185,9 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
             points = computePassSchedule(job);
         } catch (const DataError& error) {
             if (std::string_view(error.what()).find("2001") != std::string_view::npos) {
+                // A larger nose leaves a lower scallop for the same step, so fewer passes.
                 return Failure{"This cusp height needs more than 2001 passes: allow a larger cusp "
-                               "height or use a smaller nose radius"};
+                               "height or use a larger nose radius"};
             }
             for (double& step : steps) {
                 step = std::max(kStepUnit, std::floor(step * 0.9 / kStepUnit) * kStepUnit);

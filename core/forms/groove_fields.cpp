@@ -97,6 +97,11 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     g.crestDiameter = form.crestDiameter;
     g.pitchDiameter = form.pitchDiameter;
     g.floorDiameter = form.crestDiameter + towardsFloor * 2 * g.depth;
+    if (!(g.floorDiameter > 0)) {
+        return Failure{form.designation +
+                       " is deeper than its radius: its floor would not be above 0 mm. Give a "
+                       "finer pitch or a larger size."};
+    }
     g.radii = {form.crestRadius, form.floorRadius, form.floorRadius, form.crestRadius};
 
     auto& t = out.texts;

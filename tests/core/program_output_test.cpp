@@ -56,6 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
                   [](DialogSnapshot& d) { d.text(JobField::Starts) = "1.5"; }},
         ErrorCase{"a hundred starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "100"; }},
         ErrorCase{"negative starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "-2"; }},
+        ErrorCase{"starts without a number",
+                  [](DialogSnapshot& d) { d.text(JobField::Starts) = "abc"; }},
+        ErrorCase{"starts with a unit", [](DialogSnapshot& d) { d.text(JobField::Starts) = "2x"; }},
         // Numbers no control accepts.
         ErrorCase{"a pitch of 0", [](DialogSnapshot& d) { d.text(JobField::Pitch) = "0"; }},
         ErrorCase{"a negative pitch", [](DialogSnapshot& d) { d.text(JobField::Pitch) = "-1"; }},
@@ -88,8 +91,8 @@ TEST(ProgramOutput, PositionsJustBelow100000AreWritten) {
     EXPECT_NE(panes.standard.find("G00 X99999.999\r\n"), std::string::npos);
 }
 
-// A box left empty or without a number is a single start, as every job typed before
-// the box existed; 99 starts is the most.
+// An empty box is a single start, as every job typed before the box existed; the box
+// is read whole, exponents and full-width digits too; 99 starts is the most.
 TEST(ProgramOutput, StartsTextsThatMeanOneStartOrTheMost) {
     const auto panesFor = [](const std::string& starts) {
         ThreadJob job;
@@ -101,9 +104,10 @@ TEST(ProgramOutput, StartsTextsThatMeanOneStartOrTheMost) {
         return panes.standard;
     };
     const std::string single = panesFor("");
-    EXPECT_EQ(panesFor("abc"), single);
     EXPECT_EQ(panesFor(" 1.0"), single);
+    EXPECT_EQ(panesFor("\xEF\xBC\x91"), single); // full-width "１"
     EXPECT_NE(panesFor("99").find(" F594\r\n"), std::string::npos);
+    EXPECT_EQ(panesFor("9.9e1"), panesFor("99"));
 }
 
 TEST(ProgramOutput, TwoRunsContinueTheNumbering) {
