@@ -149,7 +149,7 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
             return std::nullopt;
         }
         return joinText(
-            {"unknown value ", quoted(value), " for ", key.name, " (use ", controlValues(), ")"});
+            {"unknown value ", quotedText(value), " for ", key.name, " (use ", controlValues(), ")"});
     case KeyKind::SequenceNumbers:
     case KeyKind::Modin:
         if (!(flag = chooseWord(value, {"on", true}, {"off", false}))) {
