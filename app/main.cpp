@@ -1,11 +1,11 @@
+#include "ui/main/commands/system_info_registry.h"
+#include "ui/main/editor/program_style.h"
+#include "ui/main/files/save_file_dialog.h"
 #include "ui/main/main_window.h"
-#include "ui/main/program_language.h"
-#include "ui/main/program_style.h"
-#include "ui/main/save_file_dialog.h"
-#include "ui/main/settings_store.h"
-#include "ui/main/single_instance.h"
-#include "ui/main/startup.h"
-#include "ui/main/system_info_registry.h"
+#include "ui/main/settings/program_language.h"
+#include "ui/main/settings/settings_store.h"
+#include "ui/main/startup/single_instance.h"
+#include "ui/main/startup/startup.h"
 #include "ui/seams/message_boxes.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 #include "graphics/incremental_graphic.h"
 #include "nc/nc_line_reader.h"
 #include "ui/dialog/dialog_host.h"
-#include "ui/main/main_menus.h"
-#include "ui/main/program_language.h"
-#include "ui/main/window_layout.h"
+#include "ui/main/settings/program_language.h"
+#include "ui/main/window/main_menus.h"
+#include "ui/main/window/window_layout.h"
 #include "ui/simulation/simulation_host.h"
 
 #include <QMainWindow>

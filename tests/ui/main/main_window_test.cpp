@@ -1,9 +1,9 @@
 #include "tests/support/main_window_test_support.h"
 #include "tests/support/modal_dialog_runner.h"
 #include "ui/dialog/twips.h"
-#include "ui/main/output_pane.h"
-#include "ui/main/settings_store.h"
-#include "ui/main/status_panels.h"
+#include "ui/main/editor/output_pane.h"
+#include "ui/main/settings/settings_store.h"
+#include "ui/main/window/status_panels.h"
 #include "ui/paint/picture_box.h"
 
 #include <QApplication>

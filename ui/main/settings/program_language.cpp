@@ -1,0 +1,45 @@
+#include "ui/main/settings/program_language.h"
+
+#include "ui/main/settings/english_texts.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+
+namespace quillmar {
+
+namespace {
+
+const QString kLanguageKey = QStringLiteral("Settings/Language");
+
+} // namespace
+
+ProgramLanguage readProgramLanguage(QSettings& store) {
+    return store.value(kLanguageKey).toString() == QLatin1String("en") ? ProgramLanguage::English
+                                                                       : ProgramLanguage::Japanese;
+}
+
+void writeProgramLanguage(QSettings& store, ProgramLanguage language) {
+    store.setValue(kLanguageKey, language == ProgramLanguage::English ? QStringLiteral("en")
+                                                                      : QStringLiteral("ja"));
+}
+
+ProgramTranslators::ProgramTranslators(ProgramLanguage language) {
+    if (language == ProgramLanguage::English) {
+        if (program_.load(kEnglishTexts, kEnglishTextsSize)) {
+            QCoreApplication::installTranslator(&program_);
+        }
+        return;
+    }
+    // Missing on a system without Qt's translations: Qt's texts then stay English.
+    if (qt_.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt_);
+    }
+}
+
+ProgramTranslators::~ProgramTranslators() {
+    QCoreApplication::removeTranslator(&program_);
+    QCoreApplication::removeTranslator(&qt_);
+}
+
+} // namespace quillmar
