@@ -1,16 +1,15 @@
 #pragma once
 
 #include "core/thread_job.h"
-#include "graphics/incremental_graphic.h"
 #include "nc/nc_line_reader.h"
 #include "ui/dialog/dialog_host.h"
-#include "ui/main/settings/program_language.h"
 #include "ui/main/window/main_menus.h"
 #include "ui/main/window/window_layout.h"
+#include "ui/seams/typed_settings.h"
 #include "ui/simulation/simulation_host.h"
 
 #include <QMainWindow>
-#include <QStringList>
+#include <QString>
 #include <memory>
 #include <optional>
 #include <span>
@@ -23,10 +22,13 @@ class QToolBar;
 namespace quillmar {
 
 class DataInputDialog;
+class LanguageMenu;
 class MessageBoxes;
 class OutputPane;
+class PaneGraphic;
 class PaneTexts;
 class PictureBox;
+class RecentFilesMenu;
 class ProgramStarter;
 class ReadoutBox;
 class RegistryReader;
@@ -97,19 +99,11 @@ private:
     void saveSettings();
     void toggleOverwriteMode();
     OutputPane* focusedPane() const;
-    void clearPicture(PictureBox& picture);
-    // Draws a pane's graphic again, walking only what changed in the pane since the
-    // last drawing; true when the drawing completed.
-    bool redrawGraphic(IncrementalGraphic& graphic, OutputPane& pane, PictureBox& picture);
     void showMultiStartNote(bool output);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
     OutputPane& openTargetPane() const;
     void openFileInto(OutputPane& pane, const QString& path);
     void openRecentFile(const QString& path);
-    void rememberRecentFile(const QString& path);
-    void refreshRecentMenu();
-    void connectLanguageMenu();
-    void chooseLanguage(ProgramLanguage language);
     bool savePane(OutputPane* pane);
     bool settleUnsavedText();
 
@@ -121,15 +115,10 @@ private:
     void selectStandardLine(int line) override;
 
     MainWindowServices services_;
-    QSettings& settings_;
+    SettingsStore settings_;
     ThreadJob job_;
     NcLineReader reader_;
-    IncrementalGraphic pointGraphic_{PaneGraphicKind::Point};
-    IncrementalGraphic cuttingGraphic_{PaneGraphicKind::Cutting};
     QString openPathName_;
-    QStringList recentFiles_; // latest first
-    ProgramLanguage runningLanguage_ = ProgramLanguage::Japanese;
-    ProgramLanguage chosenLanguage_ = ProgramLanguage::Japanese; // stored at closing
     bool overwriteMode_ = false;
     bool askToSaveOnClose_ = true;
     std::optional<QSize> pendingOuterSize_;
@@ -148,6 +137,10 @@ private:
     DataInputDialog* dataInput_ = nullptr;
     SimulationWindow* simulation_ = nullptr;
     std::unique_ptr<PaneTexts> paneTexts_;
+    std::unique_ptr<PaneGraphic> pointGraphic_;
+    std::unique_ptr<PaneGraphic> cuttingGraphic_;
+    std::unique_ptr<RecentFilesMenu> recentFiles_;
+    std::unique_ptr<LanguageMenu> language_;
 };
 
 } // namespace quillmar

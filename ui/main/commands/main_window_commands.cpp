@@ -7,7 +7,9 @@
 #include "ui/main/commands/example_programs.h"
 #include "ui/main/editor/edit_commands.h"
 #include "ui/main/editor/output_pane.h"
+#include "ui/main/editor/pane_graphic.h"
 #include "ui/main/editor/pane_texts.h"
+#include "ui/main/files/recent_files_menu.h"
 #include "ui/main/files/save_command.h"
 #include "ui/main/files/unsaved_text.h"
 #include "ui/main/main_window.h"
@@ -25,23 +27,14 @@ OutputPanes& MainWindow::outputPanes() {
     return *paneTexts_;
 }
 
-bool MainWindow::redrawGraphic(IncrementalGraphic& graphic, OutputPane& pane, PictureBox& picture) {
-    const auto outcome = graphic.draw(job_, pane.programTextView(), pane.takeProgramTextEdit(),
-                                      reader_, std::as_const(picture).recording().state());
-    if (outcome.drawn) {
-        picture.showDisplayList(graphic.displayList(), graphic.stateAfter());
-    }
-    return outcome.completed;
-}
-
 void MainWindow::redrawPointGraphic() {
-    if (redrawGraphic(pointGraphic_, *macroPane_, *pointPicture_)) {
+    if (pointGraphic_->redraw(job_, reader_)) {
         readout_->show();
     }
 }
 
 void MainWindow::redrawCuttingGraphic() {
-    if (redrawGraphic(cuttingGraphic_, *standardPane_, *cuttingPicture_)) {
+    if (cuttingGraphic_->redraw(job_, reader_)) {
         readout_->show();
     }
 }
@@ -54,18 +47,13 @@ OutputPane* MainWindow::focusedPane() const {
     return nullptr;
 }
 
-void MainWindow::clearPicture(PictureBox& picture) {
-    picture.surface().setBackground(Colour::named(SystemColour::ButtonFace));
-    picture.surface().clear();
-}
-
 void MainWindow::newCommand() {
     job_.sequenceCounter = 1;
     // An edit like any other, so each pane's Undo brings its program back.
     macroPane_->replaceAllAsEdit(QString());
     standardPane_->replaceAllAsEdit(QString());
-    clearPicture(*pointPicture_);
-    clearPicture(*cuttingPicture_);
+    pointGraphic_->clear();
+    cuttingGraphic_->clear();
 }
 
 void MainWindow::dataInputCommand() {
@@ -118,7 +106,7 @@ bool MainWindow::savePane(OutputPane* pane) {
                         openPathName_, services_.saveDialog, services_.messages, this});
     if (saved) {
         pane->markSaved();
-        rememberRecentFile(*saved);
+        recentFiles_->remember(*saved);
     }
     return saved.has_value();
 }
@@ -176,20 +164,20 @@ void MainWindow::showSample(OutputPane& pane, std::span<const std::string_view> 
 
 void MainWindow::exampleOspMacroCommand() {
     showSample(*macroPane_, ospMacroMainProgramLines());
-    clearPicture(*pointPicture_);
+    pointGraphic_->clear();
     showSample(*standardPane_, ospSystemSubprogramLines());
 }
 
 void MainWindow::exampleOspStandardCommand() {
     showSample(*standardPane_, ospStandardProgramLines());
     macroPane_->replaceAllAsEdit(QString());
-    clearPicture(*pointPicture_);
+    pointGraphic_->clear();
 }
 
 void MainWindow::exampleFanucStandardCommand() {
     showSample(*standardPane_, fanucProgramLines());
     macroPane_->replaceAllAsEdit(QString());
-    clearPicture(*pointPicture_);
+    pointGraphic_->clear();
 }
 
 void MainWindow::aboutCommand() {

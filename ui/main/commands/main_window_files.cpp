@@ -1,11 +1,9 @@
 #include "ui/main/editor/output_pane.h"
 #include "ui/main/files/open_command.h"
-#include "ui/main/files/recent_files.h"
+#include "ui/main/files/recent_files_menu.h"
 #include "ui/main/main_window.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QMenu>
 #include <QTextCursor>
 
 namespace quillmar {
@@ -33,42 +31,16 @@ void MainWindow::openFileInto(OutputPane& pane, const QString& path) {
     pane.markSaved();             // what was opened is on disk as it is
     pane.moveCursor(QTextCursor::Start);
     pane.setFocus();
-    rememberRecentFile(path);
+    recentFiles_->remember(path);
 }
 
 void MainWindow::openRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        recentFiles_.removeAll(path);
-        refreshRecentMenu();
+        recentFiles_->forget(path);
         tellRecentFileMissing(path, services_.messages, this);
         return;
     }
     openFileInto(openTargetPane(), path);
-}
-
-void MainWindow::rememberRecentFile(const QString& path) {
-    addRecentFile(recentFiles_, path);
-    refreshRecentMenu();
-}
-
-void MainWindow::refreshRecentMenu() {
-    QMenu* menu = menus_.fileRecent;
-    // The entry that was chosen may still be in its triggered signal.
-    for (QAction* old : menu->actions()) {
-        menu->removeAction(old);
-        old->setObjectName(QString());
-        old->deleteLater();
-    }
-    if (recentFiles_.isEmpty()) {
-        menu->addAction(QCoreApplication::translate("RecentFiles", "(なし)"))->setEnabled(false);
-        return;
-    }
-    for (qsizetype k = 0; k < recentFiles_.size(); ++k) {
-        const QString path = recentFiles_[k];
-        QAction* entry = menu->addAction(recentFileCaption(k, path));
-        entry->setObjectName(QStringLiteral("mnuFileRecent%1").arg(k + 1));
-        connect(entry, &QAction::triggered, this, [this, path] { openRecentFile(path); });
-    }
 }
 
 } // namespace quillmar

@@ -4,25 +4,8 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QSettings>
 
 namespace quillmar {
-
-namespace {
-
-const QString kLanguageKey = QStringLiteral("Settings/Language");
-
-} // namespace
-
-ProgramLanguage readProgramLanguage(QSettings& store) {
-    return store.value(kLanguageKey).toString() == QLatin1String("en") ? ProgramLanguage::English
-                                                                       : ProgramLanguage::Japanese;
-}
-
-void writeProgramLanguage(QSettings& store, ProgramLanguage language) {
-    store.setValue(kLanguageKey, language == ProgramLanguage::English ? QStringLiteral("en")
-                                                                      : QStringLiteral("ja"));
-}
 
 ProgramTranslators::ProgramTranslators(ProgramLanguage language) {
     if (language == ProgramLanguage::English) {

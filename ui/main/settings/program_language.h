@@ -1,18 +1,10 @@
 #pragma once
 
+#include "ui/seams/program_language.h"
+
 #include <QTranslator>
 
-class QSettings;
-
 namespace quillmar {
-
-// The language of captions, tooltips, menus and messages. Japanese is the default
-// whatever the system's locale is; the generated programs are the same in both.
-enum class ProgramLanguage { Japanese, English };
-
-// "Language" in the "Settings" group: "ja" or "en"; anything else is Japanese.
-ProgramLanguage readProgramLanguage(QSettings& store);
-void writeProgramLanguage(QSettings& store, ProgramLanguage language);
 
 // Installs the texts of a language for as long as it lives: English, the program's
 // English texts; Japanese, Qt's own texts in Japanese (dialog buttons, the file

@@ -3,6 +3,7 @@
 #include "ui/dialog/utf8_text.h"
 #include "ui/main/editor/output_pane.h"
 #include "ui/main/settings/program_language.h"
+#include "ui/seams/setting_keys.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -50,7 +51,7 @@ protected:
 };
 
 TEST_F(Language, EnglishChangesTheCaptionsAndNotAByteOfTheProgramsJapaneseIsTheDefault) {
-    startIn(readProgramLanguage(settings())); // nothing stored: Japanese
+    startIn(SettingsStore(settings()).value(setting::kLanguage)); // nothing stored: Japanese
     EXPECT_EQ(menuBarCaptions(),
               (QStringList{"ファイル(&F)", "編集(&E)", "サンプル", "ツール(&T)", "ヘルプ(&H)"}));
     const QStringList japanesePrograms = programs();
@@ -83,7 +84,7 @@ TEST_F(Language, TheChoiceIsRememberedAndAppliesFromTheNextStart) {
     EXPECT_EQ(caption("mnuFileNew"), QStringLiteral("新規(&N)")); // not before the restart
     window->close();
     settings().sync();
-    EXPECT_EQ(readProgramLanguage(settings()), ProgramLanguage::English);
+    EXPECT_EQ(SettingsStore(settings()).value(setting::kLanguage), ProgramLanguage::English);
     openWindow();
     EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnuLanguageEnglish"))->isChecked());
 }

@@ -1,5 +1,6 @@
 #include "ui/main/settings/settings_store.h"
 #include "ui/main/settings/window_placement.h"
+#include "ui/seams/setting_keys.h"
 
 #include <QFile>
 #include <QSettings>
@@ -28,7 +29,8 @@ TEST_F(SettingsStore, WritesDecimalTextUnderTheSettingsGroupAndReadsItBack) {
     {
         QSettings settings = store();
         writeWindowRectangle(settings, {1500, 2250.5f, 13005, 9000});
-        writeOpenPathName(settings, QStringLiteral("/home/user/nc"));
+        ::quillmar::SettingsStore(settings).setValue(setting::kOpenPathName,
+                                                     QStringLiteral("/home/user/nc"));
     }
     QSettings settings = store();
     EXPECT_EQ(settings.value(QStringLiteral("Settings/MainLeft")).toString(), "1500");
@@ -55,7 +57,8 @@ TEST(SettingsStoreLocation, TheStoreIsTheUsersQuillmarFileWithASettingsGroup) {
     {
         const auto store = openSettingsStore();
         EXPECT_EQ(readStoredSettings(*store).window, (TwipsPlacement{1000, 1000, 12000, 8000}));
-        writeOpenPathName(*store, QStringLiteral("/srv/nc"));
+        ::quillmar::SettingsStore(*store).setValue(setting::kOpenPathName,
+                                                   QStringLiteral("/srv/nc"));
         writeWindowRectangle(*store, {1005, 1005, 12000, 7995});
     }
     QFile file(configuration.filePath(QStringLiteral("Quillmar/Quillmar.conf")));
