@@ -2,8 +2,8 @@
 
 #include "graphics/graphics.h"
 #include "quillmar_version.h"
-#include "ui/dialog/data_input_dialog.h"
 #include "ui/dialog/twips.h"
+#include "ui/main/commands/job_dialogs.h"
 #include "ui/main/editor/output_pane.h"
 #include "ui/main/editor/pane_graphic.h"
 #include "ui/main/editor/pane_texts.h"
@@ -93,6 +93,10 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
                                                services_.messages, *this);
     askToSaveOnClose_ = stored.askToSaveOnClose;
     job_.sequenceCounter = 1;
+    dialogs_ = std::make_unique<JobDialogs>(
+        JobDialogs::Services{job_, *paneTexts_, services_.messages, settings_,
+                             [this] { redrawPointGraphic(); }, [this] { redrawCuttingGraphic(); }},
+        *this);
     pointPicture_->setFocus();
 }
 
@@ -268,11 +272,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (dataInput_ != nullptr) {
-        dataInput_->hide();
-        delete dataInput_;
-        dataInput_ = nullptr;
-    }
+    dialogs_->discard();
     if (simulation_ != nullptr) {
         simulation_->close();
     }

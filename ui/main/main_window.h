@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/program_output.h"
 #include "core/thread_job.h"
 #include "nc/nc_line_reader.h"
-#include "ui/dialog/dialog_host.h"
 #include "ui/main/window/main_menus.h"
 #include "ui/main/window/window_layout.h"
 #include "ui/seams/typed_settings.h"
@@ -21,7 +21,7 @@ class QToolBar;
 
 namespace quillmar {
 
-class DataInputDialog;
+class JobDialogs;
 class LanguageMenu;
 class MessageBoxes;
 class OutputPane;
@@ -47,7 +47,7 @@ struct MainWindowServices {
 
 // The program's window: the two program panes with their graphics, the menus, the toolbar and the
 // status bar. It owns the job record and the NC reader both graphics share.
-class MainWindow : public QMainWindow, public DialogHost, private SimulationHost {
+class MainWindow : public QMainWindow, private SimulationHost {
     Q_OBJECT
 public:
     // Restores the window rectangle and the save folder from the store; the store is
@@ -55,10 +55,9 @@ public:
     MainWindow(const MainWindowServices& services, QSettings& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    OutputPanes& outputPanes() override;
-    void redrawPointGraphic() override;
-    void redrawCuttingGraphic() override;
-    std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) override;
+    OutputPanes& outputPanes();
+    void redrawPointGraphic();
+    void redrawCuttingGraphic();
 
     ThreadJob& job() { return job_; }
     const QString& openPathName() const { return openPathName_; }
@@ -134,13 +133,13 @@ private:
     PictureBox* cuttingPicture_ = nullptr;
     ReadoutBox* readout_ = nullptr;
     StatusPanels* statusBar_ = nullptr;
-    DataInputDialog* dataInput_ = nullptr;
     SimulationWindow* simulation_ = nullptr;
     std::unique_ptr<PaneTexts> paneTexts_;
     std::unique_ptr<PaneGraphic> pointGraphic_;
     std::unique_ptr<PaneGraphic> cuttingGraphic_;
     std::unique_ptr<RecentFilesMenu> recentFiles_;
     std::unique_ptr<LanguageMenu> language_;
+    std::unique_ptr<JobDialogs> dialogs_;
 };
 
 } // namespace quillmar

@@ -1,10 +1,9 @@
 #include "core/multi_start_note.h"
 #include "core/plain_number_text.h"
 #include "graphics/graphics.h"
-#include "ui/dialog/data_input_dialog.h"
-#include "ui/dialog/thread_standard_dialog.h"
 #include "ui/main/commands/about_box.h"
 #include "ui/main/commands/example_programs.h"
+#include "ui/main/commands/job_dialogs.h"
 #include "ui/main/editor/edit_commands.h"
 #include "ui/main/editor/output_pane.h"
 #include "ui/main/editor/pane_graphic.h"
@@ -57,32 +56,11 @@ void MainWindow::newCommand() {
 }
 
 void MainWindow::dataInputCommand() {
-    if (dataInput_ == nullptr) {
-        dataInput_ = new DataInputDialog(job_, *this, services_.messages, this);
-    }
-    const bool output = dataInput_->openModal() == QDialog::Accepted;
-    showMultiStartNote(output);
+    showMultiStartNote(dialogs_->dataInput());
 }
 
-// "ねじ規格" from the menu: the thread's fields go into the data input dialog, which
-// opens with them so that the user sees them and can still change them.
 void MainWindow::threadStandardCommand() {
-    const auto fill = askThreadStandard(this, job_.side == 1);
-    if (!fill) {
-        return;
-    }
-    if (dataInput_ == nullptr) {
-        dataInput_ = new DataInputDialog(job_, *this, services_.messages, this);
-    }
-    showMultiStartNote(dataInput_->openModalWith(*fill) == QDialog::Accepted);
-}
-
-std::optional<ThreadStandardFill> MainWindow::askThreadStandard(QWidget* parent, bool outer) {
-    ThreadStandardDialog dialog(settings_, outer, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.fill();
+    showMultiStartNote(dialogs_->threadStandard());
 }
 
 void MainWindow::showMultiStartNote(bool output) {

@@ -2,7 +2,7 @@
 // window reads from and asks of the main window.
 
 #include "simulation/roughing_planner.h"
-#include "ui/dialog/data_input_dialog.h"
+#include "ui/main/commands/job_dialogs.h"
 #include "ui/main/editor/output_pane.h"
 #include "ui/main/editor/pane_texts.h"
 #include "ui/main/main_window.h"
@@ -31,11 +31,10 @@ const ThreadJob* MainWindow::knownJob() const {
 
 DialogSnapshot MainWindow::reopenedDialog() const {
     DialogSnapshot dialog = dialogTextsFromJob(job_);
-    if (dataInput_ != nullptr) {
-        const OutputChoices chosen = dataInput_->snapshot().choices;
-        dialog.choices.control = chosen.control;
-        dialog.choices.sequenceNumbers = chosen.sequenceNumbers;
-        dialog.choices.modin = chosen.modin;
+    if (const auto chosen = dialogs_->outputChoices()) {
+        dialog.choices.control = chosen->control;
+        dialog.choices.sequenceNumbers = chosen->sequenceNumbers;
+        dialog.choices.modin = chosen->modin;
     }
     return dialog;
 }
