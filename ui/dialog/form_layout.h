@@ -111,16 +111,6 @@ constexpr bool everyFieldPlacedOnce() {
 static_assert(everyFieldPlacedOnce());
 } // namespace form_detail
 
-// The place and caption of a field.
-constexpr const FieldSpec& fieldSpec(JobField field) {
-    for (const FieldSpec& spec : kFields) {
-        if (spec.field == field) {
-            return spec;
-        }
-    }
-    return kFields.front(); // not reached: every field is placed
-}
-
 // A field accepts at most this many typed characters.
 inline constexpr int kFieldTypingLimit = 8;
 

@@ -70,7 +70,7 @@ QList<QRect> screenAreas() {
 
 } // namespace
 
-MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, QWidget* parent)
+MainWindow::MainWindow(const MainWindowServices& services, SettingsStore settings, QWidget* parent)
     : QMainWindow(parent), services_(services), settings_(settings) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmar  Ver. " QUILLMAR_TITLE_VERSION));

@@ -16,7 +16,6 @@
 #include <string_view>
 
 class QFrame;
-class QSettings;
 class QToolBar;
 
 namespace quillmar {
@@ -52,7 +51,8 @@ class MainWindow : public QMainWindow, private SimulationHost {
 public:
     // Restores the window rectangle and the save folder from the store; the store is
     // written again only when the window closes.
-    MainWindow(const MainWindowServices& services, QSettings& settings, QWidget* parent = nullptr);
+    MainWindow(const MainWindowServices& services, SettingsStore settings,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     OutputPanes& outputPanes();

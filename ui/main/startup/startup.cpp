@@ -7,7 +7,7 @@
 namespace quillmar {
 
 std::unique_ptr<MainWindow> startMainWindow(InstanceLock& lock, const MainWindowServices& services,
-                                            QSettings& settings) {
+                                            SettingsStore settings) {
     if (lock.acquire() == InstanceLock::Result::HeldByRunningCopy) {
         services.messages.show(nullptr, QStringLiteral("Quillmar"),
                                QStringLiteral("Already Running"), MessageIcon::Warning);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
+#include "ui/seams/typed_settings.h"
 
-class QSettings;
+#include <memory>
 
 namespace quillmar {
 
@@ -14,6 +14,6 @@ struct MainWindowServices;
 // it has read or touched the settings; otherwise the main window is made, restored
 // from the settings store, and returned ready to show.
 std::unique_ptr<MainWindow> startMainWindow(InstanceLock& lock, const MainWindowServices& services,
-                                            QSettings& settings);
+                                            SettingsStore settings);
 
 } // namespace quillmar
