@@ -92,7 +92,6 @@ MainWindow::MainWindow(const MainWindowServices& services, SettingsStore setting
                                                settings_.value(setting::kLanguage),
                                                services_.messages, *this);
     askToSaveOnClose_ = stored.askToSaveOnClose;
-    job_.sequenceCounter = 1;
     dialogs_ = std::make_unique<JobDialogs>(
         JobDialogs::Services{job_, *paneTexts_, services_.messages, settings_,
                              [this] { redrawPointGraphic(); }, [this] { redrawCuttingGraphic(); }},

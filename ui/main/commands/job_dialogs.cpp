@@ -26,7 +26,7 @@ bool JobDialogs::dataInput() {
 }
 
 bool JobDialogs::threadStandard() {
-    const auto fill = askThreadStandard(&window_, services_.job.side == 1);
+    const auto fill = askThreadStandard(&window_, services_.job.side == Side::Outer);
     return fill && dataInputDialog().openModalWith(*fill) == QDialog::Accepted;
 }
 

@@ -47,7 +47,7 @@ OutputPane* MainWindow::focusedPane() const {
 }
 
 void MainWindow::newCommand() {
-    job_.sequenceCounter = 1;
+    paneTexts_->sequenceCounter = 1;
     // An edit like any other, so each pane's Undo brings its program back.
     macroPane_->replaceAllAsEdit(QString());
     standardPane_->replaceAllAsEdit(QString());
@@ -134,9 +134,8 @@ void MainWindow::pasteCommand() {
 }
 
 void MainWindow::showSample(OutputPane& pane, std::span<const std::string_view> lines) {
-    buildSampleText(job_.outputText, lines);
     // Undoable, like New: a sample must not throw away an unsaved program for good.
-    pane.replaceAllAsEdit(QString::fromStdString(job_.outputText));
+    pane.replaceAllAsEdit(QString::fromStdString(sampleText(lines)));
     pane.markSaved(); // a sample loses nothing when the window closes
 }
 
