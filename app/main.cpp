@@ -1,12 +1,13 @@
+#include "ui/main/commands/system_info_registry.h"
+#include "ui/main/editor/program_style.h"
+#include "ui/main/files/save_file_dialog.h"
 #include "ui/main/main_window.h"
-#include "ui/main/program_language.h"
-#include "ui/main/program_style.h"
-#include "ui/main/save_file_dialog.h"
-#include "ui/main/settings_store.h"
-#include "ui/main/single_instance.h"
-#include "ui/main/startup.h"
-#include "ui/main/system_info_registry.h"
+#include "ui/main/settings/program_language.h"
+#include "ui/main/startup/single_instance.h"
+#include "ui/main/startup/startup.h"
 #include "ui/seams/message_boxes.h"
+#include "ui/seams/setting_keys.h"
+#include "ui/seams/typed_settings.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -23,7 +24,8 @@ int main(int argc, char* argv[]) {
     quillmar::QtProgramStarter starter;
     quillmar::InstanceLock lock;
     const std::unique_ptr<QSettings> settings = quillmar::openSettingsStore();
-    const quillmar::ProgramTranslators translators(quillmar::readProgramLanguage(*settings));
+    const quillmar::ProgramTranslators translators(
+        quillmar::SettingsStore(*settings).value(quillmar::setting::kLanguage));
 
     const auto window =
         quillmar::startMainWindow(lock, {messages, saveDialog, registry, starter}, *settings);

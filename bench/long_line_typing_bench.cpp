@@ -4,8 +4,8 @@
 #include "qt_benchmark_main.h"
 #include "quiet_window_services.h"
 #include "tests/graphics/display_list.h"
+#include "ui/main/editor/output_pane.h"
 #include "ui/main/main_window.h"
-#include "ui/main/output_pane.h"
 #include "ui/paint/picture_box.h"
 
 #include <QApplication>

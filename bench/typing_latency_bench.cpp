@@ -8,8 +8,8 @@
 #include "quiet_window_services.h"
 #include "standard_program_text.h"
 #include "tests/graphics/display_list.h"
+#include "ui/main/editor/output_pane.h"
 #include "ui/main/main_window.h"
-#include "ui/main/output_pane.h"
 #include "ui/paint/picture_box.h"
 
 #include <QApplication>

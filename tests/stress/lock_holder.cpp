@@ -1,6 +1,6 @@
 // Holds the program's instance lock at the path given, as a running copy does, says
 // "locked" and waits to be killed.
-#include "ui/main/single_instance.h"
+#include "ui/main/startup/single_instance.h"
 
 #include <QCoreApplication>
 #include <cstdio>

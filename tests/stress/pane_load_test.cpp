@@ -1,6 +1,6 @@
 #include "tests/graphics/display_list.h"
 #include "tests/support/window_fixture.h"
-#include "ui/main/output_pane.h"
+#include "ui/main/editor/output_pane.h"
 #include "ui/paint/picture_box.h"
 
 #include <QClipboard>

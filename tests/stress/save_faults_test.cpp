@@ -1,6 +1,6 @@
 #include "tests/stress/failing_rename.h"
 #include "tests/support/window_fixture.h"
-#include "ui/main/output_pane.h"
+#include "ui/main/editor/output_pane.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "tests/support/window_fixture.h"
-#include "ui/main/settings_store.h"
+#include "ui/main/settings/settings_store.h"
 
 #include <QFile>
 #include <QGuiApplication>

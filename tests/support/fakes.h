@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/main/save_file_dialog.h"
-#include "ui/main/system_info_registry.h"
+#include "ui/main/commands/system_info_registry.h"
+#include "ui/main/files/save_file_dialog.h"
 
 #include <QString>
 #include <vector>

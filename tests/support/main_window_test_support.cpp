@@ -1,7 +1,7 @@
 #include "tests/support/main_window_test_support.h"
 
 #include "graphics/recording_surface.h"
-#include "ui/main/output_pane.h"
+#include "ui/main/editor/output_pane.h"
 #include "ui/paint/picture_box.h"
 
 #include <QAction>

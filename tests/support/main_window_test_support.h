@@ -3,8 +3,8 @@
 #include "core/program_output.h"
 #include "tests/support/dialog_test_support.h"
 #include "tests/support/fakes.h"
+#include "ui/main/commands/system_info_registry.h"
 #include "ui/main/main_window.h"
-#include "ui/main/system_info_registry.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

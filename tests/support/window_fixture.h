@@ -2,11 +2,11 @@
 
 #include "tests/support/dialog_test_support.h"
 #include "tests/support/fakes.h"
+#include "ui/main/commands/system_info_registry.h"
+#include "ui/main/files/save_file_dialog.h"
 #include "ui/main/main_window.h"
-#include "ui/main/save_file_dialog.h"
-#include "ui/main/single_instance.h"
-#include "ui/main/startup.h"
-#include "ui/main/system_info_registry.h"
+#include "ui/main/startup/single_instance.h"
+#include "ui/main/startup/startup.h"
 
 #include <QSettings>
 #include <QString>

@@ -67,7 +67,7 @@ DataInputDialog::DataInputDialog(ThreadJob& job, DialogHost& host, MessageBoxes&
     buildFields();
     buildButtons();
     chainTabOrder();
-    field("Text2")->setFocus();
+    fields_[JobField::Pitch]->setFocus();
 }
 
 void DataInputDialog::buildFields() {
@@ -78,11 +78,12 @@ void DataInputDialog::buildFields() {
         label->setFont(spec.font == CaptionFont::Gothic ? gothicCaptionFont() : latinCaptionFont());
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    for (std::size_t i = 0; i < kFields.size(); ++i) {
-        auto* box = placed(new ChainField(this), kFields[i].name, kFields[i].box);
+    for (const FieldSpec& spec : kFields) {
+        auto* box = placed(new ChainField(this), spec.name, spec.box);
         box->setFont(fieldFont());
-        connect(box, &ChainField::enterPressed, this, [this, box] { enterPressedIn(box); });
-        fields_[i] = box;
+        connect(box, &ChainField::enterPressed, this,
+                [this, field = spec.field] { enterPressedIn(field); });
+        fields_[spec.field] = box;
     }
 }
 
@@ -144,8 +145,8 @@ void DataInputDialog::chainTabOrder() {
         }
         previous = next;
     };
-    for (ChainField* box : fields_) {
-        chain(box);
+    for (const FieldSpec& spec : kFields) {
+        chain(fields_[spec.field]);
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
              outputButton_, closeButton_, innerSide_, outerSide_, ospChoice_, fanucChoice_,
@@ -154,25 +155,12 @@ void DataInputDialog::chainTabOrder() {
     }
 }
 
-ChainField* DataInputDialog::field(std::string_view name) const {
-    for (std::size_t i = 0; i < kFields.size(); ++i) {
-        if (kFields[i].name == name) {
-            return fields_[i];
-        }
+void DataInputDialog::enterPressedIn(JobField field) {
+    const ChainLink& link = chainLinkOf(field);
+    for (JobField target : link.copyTo) {
+        fields_[target]->setFieldText(fields_[field]->text());
     }
-    return nullptr;
-}
-
-void DataInputDialog::enterPressedIn(ChainField* source) {
-    const ChainLink* link = chainLinkOf(source->objectName().toStdString());
-    if (link == nullptr) {
-        return;
-    }
-    for (std::string_view target : link->copyTo) {
-        field(target)->setFieldText(source->text());
-    }
-    QWidget* next =
-        link->next == kCommand1.name ? static_cast<QWidget*>(outputButton_) : field(link->next);
+    QWidget* next = link.next ? static_cast<QWidget*>(fields_[*link.next]) : outputButton_;
     next->setFocus(Qt::TabFocusReason);
 }
 
@@ -202,7 +190,7 @@ void DataInputDialog::applyThreadStandard(const ThreadStandardFill& fill) {
     (fill.outer ? outerSide_ : innerSide_)->setChecked(true);
     for (const FieldSpec& spec : kFields) {
         if (const auto& value = fill.texts[spec.field]) {
-            field(spec.name)->setFieldText(QString::fromStdString(*value));
+            fields_[spec.field]->setFieldText(QString::fromStdString(*value));
         }
     }
 }
@@ -211,7 +199,7 @@ void DataInputDialog::refillFromJob() {
     const DialogSnapshot values = dialogTextsFromJob(job_);
     (values.choices.side == Side::Outer ? outerSide_ : innerSide_)->setChecked(true);
     for (const FieldSpec& spec : kFields) {
-        field(spec.name)->setFieldText(QString::fromStdString(values.text(spec.field)));
+        fields_[spec.field]->setFieldText(QString::fromStdString(values.text(spec.field)));
     }
     // The field that will hold the focus was given new text: offer it for typing over.
     if (auto* focused = qobject_cast<ChainField*>(focusWidget())) {
@@ -226,7 +214,7 @@ DialogSnapshot DataInputDialog::snapshot() const {
     values.choices.sequenceNumbers = sequenceNumbersBox_->isChecked();
     values.choices.modin = modinBox_->isChecked();
     for (const FieldSpec& spec : kFields) {
-        values.text(spec.field) = field(spec.name)->text().toStdString();
+        values.text(spec.field) = fields_[spec.field]->text().toStdString();
     }
     return values;
 }

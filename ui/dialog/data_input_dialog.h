@@ -7,8 +7,6 @@
 #include "ui/seams/message_boxes.h"
 
 #include <QDialog>
-#include <array>
-#include <string_view>
 
 class QCheckBox;
 class QPushButton;
@@ -63,13 +61,12 @@ private:
     void buildButtons();
     void chainTabOrder();
     void runProgramOutputCommand();
-    void enterPressedIn(ChainField* field);
-    ChainField* field(std::string_view name) const;
+    void enterPressedIn(JobField field);
 
     ThreadJob& job_;
     DialogHost& host_;
     MessageBoxes& messages_;
-    std::array<ChainField*, kFields.size()> fields_{}; // in tab order
+    FieldTexts<ChainField*> fields_;
     QRadioButton* outerSide_ = nullptr;
     QRadioButton* innerSide_ = nullptr;
     QRadioButton* ospChoice_ = nullptr;

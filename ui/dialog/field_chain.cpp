@@ -7,32 +7,56 @@ namespace quillmar {
 
 namespace {
 
-constexpr std::array<std::string_view, 1> kD2Targets{"Text18"};
+using enum JobField;
+
+constexpr std::array kD2Targets{D3};
 // R1-F fills every other step, R4-F included: a single step is the common case.
-constexpr std::array<std::string_view, 7> kR1FTargets{"FEED1", "FEED2", "FEED3", "FEED4",
-                                                      "FEED5", "FEED6", "FEED7"};
-constexpr std::array<std::string_view, 1> kA1FTargets{"FEED5"};
-constexpr std::array<std::string_view, 1> kR2FTargets{"FEED4"};
-constexpr std::array<std::string_view, 1> kD1FTargets{"FEED7"};
+constexpr std::array kR1FTargets{StepA1, StepR2, StepD1, StepR3, StepA2, StepR4, StepD2};
+constexpr std::array kA1FTargets{StepA2};
+constexpr std::array kR2FTargets{StepR3};
+constexpr std::array kD1FTargets{StepD2};
 
 // The number of starts is not on the Enter walk: Enter there goes on to the button, as
 // from the last step.
-constexpr std::array<ChainLink, 27> kChain{{
-    {"Text2", "Text3", {}},          {"Text3", "Text1", {}},
-    {"Text1", "Text12", {}},         {"Text12", "Text13", {}},
-    {"Text13", "Text14", {}},        {"Text14", "Text15", {}},
-    {"Text15", "Text16", {}},        {"Text16", "Text17", {}},
-    {"Text17", "Text4", {}},         {"Text4", "Text5", {}},
-    {"Text5", "Text18", kD2Targets}, {"Text18", "Text6", {}},
-    {"Text6", "Text7", {}},          {"Text7", "Text8", {}},
-    {"Text8", "Text9", {}},          {"Text9", "Text10", {}},
-    {"Text10", "Text11", {}},        {"Text11", "FEED0", {}},
-    {"FEED0", "FEED1", kR1FTargets}, {"FEED1", "FEED2", kA1FTargets},
-    {"FEED2", "FEED3", kR2FTargets}, {"FEED3", "FEED4", kD1FTargets},
-    {"FEED4", "FEED5", {}},          {"FEED5", "FEED6", {}},
-    {"FEED6", "FEED7", {}},          {"FEED7", "Command1", {}},
-    {"TextStarts", "Command1", {}},
+constexpr std::array<ChainLink, kJobFieldCount> kChain{{
+    {Pitch, Width, {}},
+    {Width, NoseRadius, {}},
+    {NoseRadius, StockDiameter, {}},
+    {StockDiameter, FinishAllowance, {}},
+    {FinishAllowance, ZStart, {}},
+    {ZStart, ZEnd, {}},
+    {ZEnd, TaperAngle, {}},
+    {TaperAngle, XRetract, {}},
+    {XRetract, D1, {}},
+    {D1, D2, {}},
+    {D2, D3, kD2Targets},
+    {D3, A1, {}},
+    {A1, A2, {}},
+    {A2, R1, {}},
+    {R1, R2, {}},
+    {R2, R3, {}},
+    {R3, R4, {}},
+    {R4, StepR1, {}},
+    {StepR1, StepA1, kR1FTargets},
+    {StepA1, StepR2, kA1FTargets},
+    {StepR2, StepD1, kR2FTargets},
+    {StepD1, StepR3, kD1FTargets},
+    {StepR3, StepA2, {}},
+    {StepA2, StepR4, {}},
+    {StepR4, StepD2, {}},
+    {StepD2, std::nullopt, {}},
+    {Starts, std::nullopt, {}},
 }};
+
+// A field without a link, or with two, would stop Enter or skip a field.
+constexpr bool everyFieldLinkedOnce() {
+    std::array<int, kJobFieldCount> links{};
+    for (const ChainLink& link : kChain) {
+        ++links[fieldIndex(link.field)];
+    }
+    return std::all_of(links.begin(), links.end(), [](int n) { return n == 1; });
+}
+static_assert(everyFieldLinkedOnce());
 
 } // namespace
 
@@ -40,10 +64,9 @@ std::span<const ChainLink> fieldChain() {
     return kChain;
 }
 
-const ChainLink* chainLinkOf(std::string_view field) {
-    const auto* link = std::find_if(kChain.begin(), kChain.end(),
-                                    [field](const ChainLink& l) { return l.field == field; });
-    return link == kChain.end() ? nullptr : &*link;
+const ChainLink& chainLinkOf(JobField field) {
+    return *std::find_if(kChain.begin(), kChain.end(),
+                         [field](const ChainLink& l) { return l.field == field; });
 }
 
 } // namespace quillmar

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/job_fields.h"
+
+#include <optional>
 #include <span>
-#include <string_view>
 
 namespace quillmar {
 
@@ -10,15 +12,15 @@ namespace quillmar {
 // symmetric groove is typed once; every target lies later in the chain, so the user
 // still passes over each copied value and can accept or overwrite it.
 struct ChainLink {
-    std::string_view field;
-    std::string_view next;
-    std::span<const std::string_view> copyTo;
+    JobField field;
+    std::optional<JobField> next; // none: on to "プログラム出力"
+    std::span<const JobField> copyTo;
 };
 
-// Every field in chain order, Text2 first; FEED7 leads to Command1.
+// Every field once, in chain order, the pitch first.
 std::span<const ChainLink> fieldChain();
 
-// The link of a field, or nullptr for a name that is not a field.
-const ChainLink* chainLinkOf(std::string_view field);
+// The link of a field.
+const ChainLink& chainLinkOf(JobField field);
 
 } // namespace quillmar

@@ -61,9 +61,9 @@ constexpr FieldSpec feed(JobField field, int top, int height, std::string_view l
 }
 } // namespace form_detail
 
-// The 27 fields in tab order: the left column top to bottom, the middle column, the
-// Z steps, then the number of starts in the free place under the steps.
-inline constexpr std::array<FieldSpec, 27> kFields{
+// Every field in tab order: the left column top to bottom, the middle column, the Z
+// steps, then the number of starts in the free place under the steps.
+inline constexpr std::array<FieldSpec, kJobFieldCount> kFields{
     form_detail::left(JobField::Pitch, 2760, "Label2", 480),
     form_detail::left(JobField::Width, 3240, "Label3", 720),
     form_detail::left(JobField::NoseRadius, 3720, "Label1", 480),
@@ -95,6 +95,23 @@ inline constexpr std::array<FieldSpec, 27> kFields{
     form_detail::spec(JobField::Starts, {5280, 6600, 1215, 375}, "Label31", 4620, 660,
                       CaptionFont::Gothic),
 };
+
+namespace form_detail {
+// A field placed twice, or not at all, would leave a box empty or two on one place.
+constexpr bool everyFieldPlacedOnce() {
+    std::array<int, kJobFieldCount> places{};
+    for (const FieldSpec& spec : kFields) {
+        ++places[fieldIndex(spec.field)];
+    }
+    for (int n : places) {
+        if (n != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(everyFieldPlacedOnce());
+} // namespace form_detail
 
 // A field accepts at most this many typed characters.
 inline constexpr int kFieldTypingLimit = 8;

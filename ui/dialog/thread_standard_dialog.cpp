@@ -5,6 +5,7 @@
 #include "core/quoted_text.h"
 #include "core/whole_text_number.h"
 #include "ui/dialog/groove_preview.h"
+#include "ui/seams/setting_keys.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,14 +17,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace quillmar {
 
 namespace {
-
-const QString kGroup = QStringLiteral("ThreadStandard");
 
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -75,7 +73,7 @@ QString figuresText(const forms::GrooveFields& g) {
 
 } // namespace
 
-ThreadStandardDialog::ThreadStandardDialog(QSettings& settings, bool outer, QWidget* parent)
+ThreadStandardDialog::ThreadStandardDialog(SettingsStore settings, bool outer, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmThreadStandard"));
     setWindowTitle(QCoreApplication::translate("ThreadStandardDialog", "ねじ規格"));
@@ -218,28 +216,24 @@ void ThreadStandardDialog::accept() {
 }
 
 void ThreadStandardDialog::restoreChoices() {
-    settings_.beginGroup(kGroup);
-    const int family = family_->findText(settings_.value(QStringLiteral("Family")).toString());
+    const int family = family_->findText(settings_.value(setting::kThreadFamily));
     family_->setCurrentIndex(std::max(family, 0));
     familyChosen();
-    const QString designation = settings_.value(QStringLiteral("Designation")).toString();
+    const QString designation = settings_.value(setting::kThreadDesignation);
     if (!designation.isEmpty()) {
         designation_->setCurrentText(designation);
     }
-    class_->setText(settings_.value(QStringLiteral("Class")).toString());
-    noseRadius_->setText(settings_.value(QStringLiteral("NoseRadius")).toString());
-    cusp_->setText(settings_.value(QStringLiteral("Cusp")).toString());
-    settings_.endGroup();
+    class_->setText(settings_.value(setting::kThreadClass));
+    noseRadius_->setText(settings_.value(setting::kThreadNoseRadius));
+    cusp_->setText(settings_.value(setting::kThreadCusp));
 }
 
 void ThreadStandardDialog::saveChoices() {
-    settings_.beginGroup(kGroup);
-    settings_.setValue(QStringLiteral("Family"), family_->currentText());
-    settings_.setValue(QStringLiteral("Designation"), designation_->currentText());
-    settings_.setValue(QStringLiteral("Class"), class_->text());
-    settings_.setValue(QStringLiteral("NoseRadius"), noseRadius_->text());
-    settings_.setValue(QStringLiteral("Cusp"), cusp_->text());
-    settings_.endGroup();
+    settings_.setValue(setting::kThreadFamily, family_->currentText());
+    settings_.setValue(setting::kThreadDesignation, designation_->currentText());
+    settings_.setValue(setting::kThreadClass, class_->text());
+    settings_.setValue(setting::kThreadNoseRadius, noseRadius_->text());
+    settings_.setValue(setting::kThreadCusp, cusp_->text());
 }
 
 } // namespace quillmar

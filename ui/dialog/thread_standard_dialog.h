@@ -2,6 +2,7 @@
 
 #include "core/forms/groove_fields.h"
 #include "ui/dialog/dialog_host.h"
+#include "ui/seams/typed_settings.h"
 
 #include <QDialog>
 #include <optional>
@@ -11,7 +12,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QSettings;
 
 namespace quillmar {
 
@@ -25,7 +25,7 @@ class ThreadStandardDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ThreadStandardDialog(QSettings& settings, bool outer, QWidget* parent = nullptr);
+    ThreadStandardDialog(SettingsStore settings, bool outer, QWidget* parent = nullptr);
 
     // After OK: what goes into the data input dialog.
     const std::optional<ThreadStandardFill>& fill() const { return fill_; }
@@ -41,7 +41,7 @@ private:
     void refuse(const std::string& why); // shows why and leaves OK disabled
     std::string designation() const;
 
-    QSettings& settings_;
+    SettingsStore settings_;
     QComboBox* family_ = nullptr;
     QComboBox* designation_ = nullptr;
     QLineEdit* class_ = nullptr;

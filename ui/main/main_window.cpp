@@ -2,17 +2,21 @@
 
 #include "graphics/graphics.h"
 #include "quillmar_version.h"
-#include "ui/dialog/data_input_dialog.h"
 #include "ui/dialog/twips.h"
-#include "ui/main/main_toolbar.h"
-#include "ui/main/output_pane.h"
-#include "ui/main/pane_texts.h"
-#include "ui/main/program_icons.h"
-#include "ui/main/settings_store.h"
-#include "ui/main/status_panels.h"
-#include "ui/main/window_placement.h"
+#include "ui/main/commands/job_dialogs.h"
+#include "ui/main/editor/output_pane.h"
+#include "ui/main/editor/pane_graphic.h"
+#include "ui/main/editor/pane_texts.h"
+#include "ui/main/files/recent_files_menu.h"
+#include "ui/main/settings/language_menu.h"
+#include "ui/main/settings/settings_store.h"
+#include "ui/main/settings/window_placement.h"
+#include "ui/main/window/main_toolbar.h"
+#include "ui/main/window/program_icons.h"
+#include "ui/main/window/status_panels.h"
 #include "ui/paint/picture_box.h"
 #include "ui/paint/readout_box.h"
+#include "ui/seams/setting_keys.h"
 #include "ui/simulation/simulation_window.h"
 
 #include <QCloseEvent>
@@ -20,7 +24,6 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
 #include <QToolBar>
 #include <cmath>
 
@@ -67,7 +70,7 @@ QList<QRect> screenAreas() {
 
 } // namespace
 
-MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, QWidget* parent)
+MainWindow::MainWindow(const MainWindowServices& services, SettingsStore settings, QWidget* parent)
     : QMainWindow(parent), services_(services), settings_(settings) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmar  Ver. " QUILLMAR_TITLE_VERSION));
@@ -82,10 +85,17 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
     const StoredSettings stored = readStoredSettings(settings_);
     restoreWindowRectangle(stored.window);
     openPathName_ = stored.openPathName;
-    recentFiles_ = stored.recentFiles;
-    refreshRecentMenu();
-    connectLanguageMenu();
+    recentFiles_ = std::make_unique<RecentFilesMenu>(
+        *menus_.fileRecent, *this, [this](const QString& path) { openRecentFile(path); });
+    recentFiles_->setFiles(stored.recentFiles);
+    language_ = std::make_unique<LanguageMenu>(*menus_.languageJapanese, *menus_.languageEnglish,
+                                               settings_.value(setting::kLanguage),
+                                               services_.messages, *this);
     askToSaveOnClose_ = stored.askToSaveOnClose;
+    dialogs_ = std::make_unique<JobDialogs>(
+        JobDialogs::Services{job_, *paneTexts_, services_.messages, settings_,
+                             [this] { redrawPointGraphic(); }, [this] { redrawCuttingGraphic(); }},
+        *this);
     pointPicture_->setFocus();
 }
 
@@ -121,6 +131,10 @@ void MainWindow::buildClientArea() {
     readout_->hide();
     statusBar_ = new StatusPanels(client_);
     paneTexts_ = std::make_unique<PaneTexts>(*macroPane_, *standardPane_);
+    pointGraphic_ =
+        std::make_unique<PaneGraphic>(PaneGraphicKind::Point, *macroPane_, *pointPicture_);
+    cuttingGraphic_ =
+        std::make_unique<PaneGraphic>(PaneGraphicKind::Cutting, *standardPane_, *cuttingPicture_);
 }
 
 void MainWindow::connectMenus() {
@@ -257,11 +271,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (dataInput_ != nullptr) {
-        dataInput_->hide();
-        delete dataInput_;
-        dataInput_ = nullptr;
-    }
+    dialogs_->discard();
     if (simulation_ != nullptr) {
         simulation_->close();
     }
@@ -280,11 +290,12 @@ void MainWindow::saveSettings() {
                              frameGeometry().bottom() - geometry().bottom());
         writeWindowRectangle(settings_, twipsOf(inner.marginsAdded(frame)));
     }
-    writeOpenPathName(settings_, openPathName_);
-    writeRecentFiles(settings_, recentFiles_);
-    writeProgramLanguage(settings_, chosenLanguage_);
+    settings_.setValue(setting::kOpenPathName, openPathName_);
+    settings_.setValue(setting::kRecentFiles, recentFiles_->files());
+    settings_.setValue(setting::kLanguage, language_->chosen());
+    // Stored only once the user chose to stop being asked, so the key stays absent until then.
     if (!askToSaveOnClose_) {
-        writeAskToSaveOnClose(settings_, false);
+        settings_.setValue(setting::kAskToSaveOnClose, false);
     }
     settings_.sync();
 }

@@ -1,32 +1,33 @@
 #pragma once
 
+#include "core/program_output.h"
 #include "core/thread_job.h"
-#include "graphics/incremental_graphic.h"
 #include "nc/nc_line_reader.h"
-#include "ui/dialog/dialog_host.h"
-#include "ui/main/main_menus.h"
-#include "ui/main/program_language.h"
-#include "ui/main/window_layout.h"
+#include "ui/main/window/main_menus.h"
+#include "ui/main/window/window_layout.h"
+#include "ui/seams/typed_settings.h"
 #include "ui/simulation/simulation_host.h"
 
 #include <QMainWindow>
-#include <QStringList>
+#include <QString>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
 
 class QFrame;
-class QSettings;
 class QToolBar;
 
 namespace quillmar {
 
-class DataInputDialog;
+class JobDialogs;
+class LanguageMenu;
 class MessageBoxes;
 class OutputPane;
+class PaneGraphic;
 class PaneTexts;
 class PictureBox;
+class RecentFilesMenu;
 class ProgramStarter;
 class ReadoutBox;
 class RegistryReader;
@@ -45,18 +46,18 @@ struct MainWindowServices {
 
 // The program's window: the two program panes with their graphics, the menus, the toolbar and the
 // status bar. It owns the job record and the NC reader both graphics share.
-class MainWindow : public QMainWindow, public DialogHost, private SimulationHost {
+class MainWindow : public QMainWindow, private SimulationHost {
     Q_OBJECT
 public:
     // Restores the window rectangle and the save folder from the store; the store is
     // written again only when the window closes.
-    MainWindow(const MainWindowServices& services, QSettings& settings, QWidget* parent = nullptr);
+    MainWindow(const MainWindowServices& services, SettingsStore settings,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    OutputPanes& outputPanes() override;
-    void redrawPointGraphic() override;
-    void redrawCuttingGraphic() override;
-    std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) override;
+    OutputPanes& outputPanes();
+    void redrawPointGraphic();
+    void redrawCuttingGraphic();
 
     ThreadJob& job() { return job_; }
     const QString& openPathName() const { return openPathName_; }
@@ -97,19 +98,11 @@ private:
     void saveSettings();
     void toggleOverwriteMode();
     OutputPane* focusedPane() const;
-    void clearPicture(PictureBox& picture);
-    // Draws a pane's graphic again, walking only what changed in the pane since the
-    // last drawing; true when the drawing completed.
-    bool redrawGraphic(IncrementalGraphic& graphic, OutputPane& pane, PictureBox& picture);
     void showMultiStartNote(bool output);
     void showSample(OutputPane& pane, std::span<const std::string_view> lines);
     OutputPane& openTargetPane() const;
     void openFileInto(OutputPane& pane, const QString& path);
     void openRecentFile(const QString& path);
-    void rememberRecentFile(const QString& path);
-    void refreshRecentMenu();
-    void connectLanguageMenu();
-    void chooseLanguage(ProgramLanguage language);
     bool savePane(OutputPane* pane);
     bool settleUnsavedText();
 
@@ -121,15 +114,10 @@ private:
     void selectStandardLine(int line) override;
 
     MainWindowServices services_;
-    QSettings& settings_;
+    SettingsStore settings_;
     ThreadJob job_;
     NcLineReader reader_;
-    IncrementalGraphic pointGraphic_{PaneGraphicKind::Point};
-    IncrementalGraphic cuttingGraphic_{PaneGraphicKind::Cutting};
     QString openPathName_;
-    QStringList recentFiles_; // latest first
-    ProgramLanguage runningLanguage_ = ProgramLanguage::Japanese;
-    ProgramLanguage chosenLanguage_ = ProgramLanguage::Japanese; // stored at closing
     bool overwriteMode_ = false;
     bool askToSaveOnClose_ = true;
     std::optional<QSize> pendingOuterSize_;
@@ -145,9 +133,13 @@ private:
     PictureBox* cuttingPicture_ = nullptr;
     ReadoutBox* readout_ = nullptr;
     StatusPanels* statusBar_ = nullptr;
-    DataInputDialog* dataInput_ = nullptr;
     SimulationWindow* simulation_ = nullptr;
     std::unique_ptr<PaneTexts> paneTexts_;
+    std::unique_ptr<PaneGraphic> pointGraphic_;
+    std::unique_ptr<PaneGraphic> cuttingGraphic_;
+    std::unique_ptr<RecentFilesMenu> recentFiles_;
+    std::unique_ptr<LanguageMenu> language_;
+    std::unique_ptr<JobDialogs> dialogs_;
 };
 
 } // namespace quillmar

@@ -3,7 +3,7 @@
 // same texts.
 #include "tests/support/main_window_test_support.h"
 #include "tests/support/modal_dialog_runner.h"
-#include "ui/main/output_pane.h"
+#include "ui/main/editor/output_pane.h"
 
 #include <QApplication>
 #include <QDir>

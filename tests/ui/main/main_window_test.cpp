@@ -1,10 +1,11 @@
 #include "tests/support/main_window_test_support.h"
 #include "tests/support/modal_dialog_runner.h"
 #include "ui/dialog/twips.h"
-#include "ui/main/output_pane.h"
-#include "ui/main/settings_store.h"
-#include "ui/main/status_panels.h"
+#include "ui/main/editor/output_pane.h"
+#include "ui/main/settings/settings_store.h"
+#include "ui/main/window/status_panels.h"
 #include "ui/paint/picture_box.h"
+#include "ui/seams/setting_keys.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -36,7 +37,7 @@ TEST_F(MainWindowStart, FocusStartsOnThePointGraphicAndNoPaneIsFocused) {
 TEST_F(MainWindowStart, StoredValuesAreRestoredAndNothingIsWrittenUntilClosing) {
     window.reset();
     writeWindowRectangle(settings(), {1500, 3000, 9000, 6000});
-    writeOpenPathName(settings(), folder.path());
+    SettingsStore(settings()).setValue(setting::kOpenPathName, folder.path());
     settings().sync();
     openWindow();
     EXPECT_EQ(window->frameGeometry(), QRect(100, 200, 600, 400));

@@ -1,0 +1,403 @@
+#include "ui/main/editor/crlf_text_mirror.h"
+#include "ui/main/editor/long_lines.h"
+#include "ui/main/editor/output_pane.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace quillmar {
+namespace {
+
+class OutputPaneTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pane.resize(400, 300);
+        pane.show();
+        pane.activateWindow();
+        pane.setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&pane));
+    }
+    QString text() const { return pane.programText().toString(); }
+    // What the mirror holds must always be what a rebuild from the document gives.
+    void expectMirrorCurrent() const {
+        EXPECT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document()));
+    }
+
+    OutputPane pane;
+};
+
+TEST_F(OutputPaneTest, ATextWithCrLfLineEndsReadsBackByteForByte) {
+    const QString program = QStringLiteral("(標準用メインプログラム)\r\n\r\nN000 G00 X28\r\n\r\n");
+    pane.setProgramText(program);
+    EXPECT_EQ(text(), program);
+    EXPECT_EQ(pane.document()->blockCount(), 5);
+}
+
+TEST_F(OutputPaneTest, LoneCrLoneLfAndLineSeparatorsEachBecomeOneCrLf) {
+    pane.setProgramText(QStringLiteral("a\rb\nc\u2028d\u2029e\r\n"));
+    EXPECT_EQ(text(), QStringLiteral("a\r\nb\r\nc\r\nd\r\ne\r\n"));
+}
+
+TEST_F(OutputPaneTest, EachSettingNotifiesOnceWithTheNewTextAlreadyReadable) {
+    QStringList seen;
+    QObject::connect(&pane, &OutputPane::programTextChanged, &pane,
+                     [&] { seen.append(pane.programText().toString()); });
+    pane.setProgramText(QStringLiteral("G00\r\n"));
+    pane.setProgramText(QStringLiteral("G00\r\nG01\r\n\r\n")); // an appended block
+    pane.setProgramText(QString());
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("G00\r\n"), QStringLiteral("G00\r\nG01\r\n\r\n"),
+                                 QString()}));
+}
+
+TEST_F(OutputPaneTest, AnAppendedBlockReadsBackExactly) {
+    const QString first = QStringLiteral("N001 X32 Z17.7\r\nN002 X32 Z17.5\r\n\r\n");
+    const QString second = QStringLiteral("N003 X32 Z17.3\r\n\r\n");
+    pane.setProgramText(first);
+    pane.setProgramText(first + second);
+    EXPECT_EQ(text(), first + second);
+    expectMirrorCurrent();
+    pane.appendProgramText(second);
+    EXPECT_EQ(text(), first + second + second);
+    expectMirrorCurrent();
+}
+
+TEST_F(OutputPaneTest, ProgramTextViewIsTheSameUtf16Text) {
+    pane.setProgramText(QStringLiteral("G00 X1\r\nZ2"));
+    EXPECT_EQ(pane.programTextView(), std::u16string_view(u"G00 X1\r\nZ2"));
+}
+
+TEST_F(OutputPaneTest, TypingReturnAndShiftReturnBothGiveCrLf) {
+    QTest::keyClicks(&pane, QStringLiteral("G00"));
+    QTest::keyClick(&pane, Qt::Key_Return);
+    QTest::keyClicks(&pane, QStringLiteral("G01"));
+    QTest::keyClick(&pane, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(&pane, QStringLiteral("M30"));
+    EXPECT_EQ(text(), QStringLiteral("G00\r\nG01\r\nM30"));
+    expectMirrorCurrent();
+}
+
+TEST_F(OutputPaneTest, TypedCharactersNotifyOneChangeEach) {
+    QSignalSpy changes(&pane, &OutputPane::programTextChanged);
+    QTest::keyClicks(&pane, QStringLiteral("X32"));
+    EXPECT_EQ(changes.count(), 3);
+}
+
+TEST_F(OutputPaneTest, ThePlatformCopyKeyPutsCrLfText) {
+    pane.setProgramText(QStringLiteral("G00\r\nG01"));
+    pane.selectAll();
+    QTest::keyClick(&pane, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("G00\r\nG01"));
+}
+
+TEST_F(OutputPaneTest, PastedLfTextBecomesCrLfText) {
+    QApplication::clipboard()->setText(QStringLiteral("X1\nZ2\n"));
+    QTest::keyClick(&pane, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text(), QStringLiteral("X1\r\nZ2\r\n"));
+}
+
+TEST_F(OutputPaneTest, TextSetByTheProgramIsNotUndoneButTypingIs) {
+    pane.setProgramText(QStringLiteral("G00\r\n"));
+    pane.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&pane, QStringLiteral("M30"));
+    pane.undo();
+    EXPECT_EQ(text(), QStringLiteral("G00\r\n"));
+    pane.undo();
+    EXPECT_EQ(text(), QStringLiteral("G00\r\n"));
+}
+
+TEST_F(OutputPaneTest, TheInsertKeyAsksToToggleOverwriteAndInsertsNothing) {
+    QSignalSpy toggles(&pane, &OutputPane::overwriteToggleRequested);
+    QTest::keyClick(&pane, Qt::Key_Insert);
+    EXPECT_EQ(toggles.count(), 1);
+    EXPECT_TRUE(text().isEmpty());
+}
+
+TEST_F(OutputPaneTest, ARightClickIsReportedWithItsScreenPosition) {
+    QSignalSpy presses(&pane, &OutputPane::rightButtonPressed);
+    QTest::mouseClick(pane.viewport(), Qt::RightButton, {}, QPoint(20, 10));
+    ASSERT_EQ(presses.count(), 1);
+    EXPECT_EQ(presses.at(0).at(0).toPoint(), pane.viewport()->mapToGlobal(QPoint(20, 10)));
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(presses.count(), 1);
+}
+
+// Random edits of every kind the pane meets: typing, line breaks, deleting across
+// lines, pasting several lines over a selection, undo and redo, and program sets.
+TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
+    std::mt19937 random(20240611);
+    pane.setProgramText(QStringLiteral("N001 X32 Z17.7\r\nN002 X32 Z17.5\r\n\r\n"));
+    // What changed since the graphic last looked, taken every few edits: the text
+    // before the reported change and after it must be what it was.
+    (void)pane.takeProgramTextEdit();
+    QString taken = text();
+    int exactChanges = 0;
+    for (int step = 0; step < 400; ++step) {
+        const int length = pane.document()->characterCount() - 1;
+        QTextCursor cursor = pane.textCursor();
+        cursor.setPosition(std::uniform_int_distribution<int>(0, length)(random));
+        cursor.setPosition(std::uniform_int_distribution<int>(0, length)(random),
+                           QTextCursor::KeepAnchor);
+        pane.setTextCursor(cursor);
+        switch (std::uniform_int_distribution<int>(0, 7)(random)) {
+        case 0:
+            QTest::keyClicks(&pane, QStringLiteral("G0"));
+            break;
+        case 1:
+            QTest::keyClick(&pane, Qt::Key_Return);
+            break;
+        case 2:
+            QTest::keyClick(&pane, Qt::Key_Backspace);
+            break;
+        case 3:
+            QTest::keyClick(&pane, Qt::Key_Delete);
+            break;
+        case 4:
+            pane.replaceSelection(QStringLiteral("X1\r\nZ2\nM3\r"));
+            break;
+        case 5:
+            pane.undo();
+            break;
+        case 6:
+            pane.redo();
+            break;
+        default:
+            pane.setProgramText(text() + QStringLiteral("N099 X32\r\n\r\n"));
+            break;
+        }
+        ASSERT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document())) << "step " << step;
+        if (step % 3 == 2) {
+            const TextEdit edit = pane.takeProgramTextEdit();
+            const QString now = text();
+            if (!edit.everything) {
+                ++exactChanges;
+                const auto at = qsizetype(edit.position);
+                ASSERT_EQ(taken.size() - qsizetype(edit.removed) + qsizetype(edit.added),
+                          now.size());
+                ASSERT_EQ(now.first(at), taken.first(at)) << "step " << step;
+                ASSERT_EQ(now.sliced(at + qsizetype(edit.added)),
+                          taken.sliced(at + qsizetype(edit.removed)))
+                    << "step " << step;
+            }
+            taken = now;
+        }
+    }
+    EXPECT_GT(exactChanges, 100); // not just "all of it" each time
+}
+
+// A line of a million digits pasted and typed at: the pane's text, its copy and its
+// layout in paragraphs of bounded length.
+TEST_F(OutputPaneTest, TypingAtTheEndOfAMillionCharacterLineKeepsTheExactText) {
+    const QString line =
+        QStringLiteral("N1 G00 X1 Z1 ") + QStringLiteral("1234567890").repeated(100000);
+    QApplication::clipboard()->setText(QStringLiteral("G00\r\n") + line);
+    QTest::keyClick(&pane, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(&pane, QStringLiteral("X5"));
+    QTest::keyClick(&pane, Qt::Key_Return);
+    QTest::keyClicks(&pane, QStringLiteral("M30"));
+    const QString expected = QStringLiteral("G00\r\n") + line + QStringLiteral("X5\r\nM30");
+    EXPECT_EQ(text(), expected);
+    expectMirrorCurrent();
+    pane.selectAll();
+    QTest::keyClick(&pane, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), expected);
+    for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
+        ASSERT_LE(block.length(), 2 * kPieceLength);
+    }
+}
+
+// Random edits of long lines, above all where their pieces meet, against the same
+// edits made to a string: the pane's text is always exactly what was typed.
+class LongLineEdits : public OutputPaneTest {
+protected:
+    // The document position of a place in the program text; a place where two pieces
+    // meet is either the end of the first or the start of the second.
+    int documentPosition(qsizetype place, bool laterPiece) const {
+        qsizetype left = place;
+        for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
+            const qsizetype length = block.length() - 1;
+            const QTextBlock next = block.next();
+            const bool beforePiece = next.isValid() && continuesLine(next);
+            if (left < length || (left == length && !(laterPiece && beforePiece))) {
+                return block.position() + int(left);
+            }
+            left -= length + (beforePiece ? 0 : 2);
+        }
+        ADD_FAILURE() << "no place " << place;
+        return 0;
+    }
+    // A random place in the expected text, never between CR and LF; often one where
+    // two pieces meet.
+    qsizetype randomPlace() {
+        qsizetype place = std::uniform_int_distribution<qsizetype>(0, expected.size())(random);
+        if (std::uniform_int_distribution<int>(0, 2)(random) == 0) {
+            const int pieceEnd = std::uniform_int_distribution<int>(1, 2)(random) * kPieceLength;
+            place = std::min<qsizetype>(expected.size(), pieceEnd);
+        }
+        if (place > 0 && place < expected.size() && expected[place - 1] == u'\r') {
+            ++place;
+        }
+        return place;
+    }
+    qsizetype charactersAt(qsizetype place) const { // the character, or CR LF, at a place
+        return expected.sliced(place).startsWith(QStringLiteral("\r\n")) ? 2 : 1;
+    }
+    void placeCaret(qsizetype place, bool laterPiece, qsizetype anchor = -1) {
+        QTextCursor cursor = pane.textCursor();
+        cursor.setPosition(documentPosition(anchor < 0 ? place : anchor, laterPiece));
+        cursor.setPosition(documentPosition(place, laterPiece), QTextCursor::KeepAnchor);
+        pane.setTextCursor(cursor);
+    }
+
+    std::mt19937 random{20261207};
+    QString expected;
+};
+
+TEST_F(LongLineEdits, EveryEditKeepsExactlyTheTypedText) {
+    expected = QStringLiteral("N1 G00 X1 Z1 ") + QStringLiteral("12345").repeated(900) +
+               QStringLiteral("\r\nG01 X2\r\n") + QString(2100, u'E');
+    pane.setProgramText(expected);
+    const QString initial = expected;
+    const QString longPaste = QString(2500, u'P') + QStringLiteral("\n") + QString(4100, u'Q');
+    for (int step = 0; step < 300; ++step) {
+        const qsizetype place = randomPlace();
+        const bool later = std::uniform_int_distribution<int>(0, 1)(random) == 1;
+        placeCaret(place, later);
+        switch (std::uniform_int_distribution<int>(0, 6)(random)) {
+        case 0:
+            QTest::keyClicks(&pane, QStringLiteral("G0"));
+            expected.insert(place, QStringLiteral("G0"));
+            break;
+        case 1:
+            QTest::keyClick(&pane, Qt::Key_Return);
+            expected.insert(place, QStringLiteral("\r\n"));
+            break;
+        case 2:
+            QTest::keyClick(&pane, Qt::Key_Backspace);
+            if (place > 0) {
+                const qsizetype before = place >= 2 && expected[place - 1] == u'\n' ? 2 : 1;
+                expected.remove(place - before, before);
+            }
+            break;
+        case 3:
+            QTest::keyClick(&pane, Qt::Key_Delete);
+            if (place < expected.size()) {
+                expected.remove(place, charactersAt(place));
+            }
+            break;
+        case 4: { // Right, then a character where the caret went
+            QTest::keyClick(&pane, Qt::Key_Right);
+            QTest::keyClicks(&pane, QStringLiteral("R"));
+            const qsizetype to = place < expected.size() ? place + charactersAt(place) : place;
+            expected.insert(to, QStringLiteral("R"));
+            break;
+        }
+        case 5: { // a paste over a selection, sometimes of long lines
+            const qsizetype anchor = randomPlace();
+            placeCaret(place, later, anchor);
+            const bool longOne = std::uniform_int_distribution<int>(0, 3)(random) == 0;
+            pane.replaceSelection(longOne ? longPaste : QStringLiteral("X1\r\nZ2\nM3\r"));
+            QString pasted = longOne ? longPaste : QStringLiteral("X1\r\nZ2\nM3\r");
+            pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            pasted.replace(u'\r', u'\n');
+            pasted.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+            expected.replace(std::min(place, anchor), std::abs(place - anchor), pasted);
+            break;
+        }
+        default: { // a selection deleted
+            const qsizetype anchor = randomPlace();
+            if (anchor == place) {
+                break;
+            }
+            placeCaret(place, later, anchor);
+            QTest::keyClick(&pane, Qt::Key_Backspace);
+            expected.remove(std::min(place, anchor), std::abs(place - anchor));
+            break;
+        }
+        }
+        ASSERT_EQ(text(), expected) << "step " << step;
+        ASSERT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document())) << "step " << step;
+    }
+    // Undo takes every edit back, Redo makes each again.
+    const QString edited = expected;
+    while (pane.document()->isUndoAvailable()) {
+        pane.undo();
+    }
+    EXPECT_EQ(text(), initial);
+    while (pane.document()->isRedoAvailable()) {
+        pane.redo();
+    }
+    EXPECT_EQ(text(), edited);
+    EXPECT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document()));
+}
+
+// A document and its mirror, connected as the pane connects them.
+struct MirroredDocument {
+    MirroredDocument() {
+        QObject::connect(
+            &document, &QTextDocument::contentsChange,
+            [this](int at, int removed, int added) { mirror.noteChange(at, removed, added); });
+    }
+    QTextDocument document;
+    CrLfTextMirror mirror{document};
+};
+
+TEST(CrLfTextMirror, FollowsADocumentEditedThroughCursors) {
+    MirroredDocument mirrored;
+    QTextDocument& document = mirrored.document;
+    CrLfTextMirror& mirror = mirrored.mirror;
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("ab\ncd"));
+    mirror.sync();
+    EXPECT_EQ(mirror.text(), QStringLiteral("ab\r\ncd"));
+    cursor.setPosition(1);
+    cursor.setPosition(4, QTextCursor::KeepAnchor);
+    cursor.insertText(QStringLiteral("X"));
+    mirror.sync();
+    EXPECT_EQ(mirror.text(), QStringLiteral("aXd"));
+    document.setPlainText(QString());
+    mirror.sync();
+    EXPECT_EQ(mirror.text(), QString());
+}
+
+TEST(CrLfTextMirror, EditsInALongTextConvertOnlyWhatChanged) {
+    MirroredDocument mirrored;
+    QTextDocument& document = mirrored.document;
+    CrLfTextMirror& mirror = mirrored.mirror;
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("N001 X32 Z17.7\n").repeated(1000));
+    mirror.sync();
+    const int rebuildsBefore = mirror.rebuildCount();
+    cursor.setPosition(15 * 500 + 4);
+    for (const QString& typed : {QStringLiteral("1"), QStringLiteral("\n"), QStringLiteral("G")}) {
+        cursor.insertText(typed);
+        mirror.sync();
+    }
+    cursor.deletePreviousChar();
+    cursor.deletePreviousChar();
+    mirror.sync();
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("M30"));
+    mirror.sync();
+    EXPECT_EQ(mirror.rebuildCount(), rebuildsBefore);
+    EXPECT_EQ(mirror.text(), CrLfTextMirror::buildFrom(document));
+    EXPECT_TRUE(mirror.text().endsWith(QStringLiteral("Z17.7\r\nM30")));
+}
+
+TEST(CrLfTextMirror, ChangesNotedOutOfRangeRebuildFromTheDocument) {
+    QTextDocument document;
+    CrLfTextMirror mirror(document);
+    QTextCursor(&document).insertText(QStringLiteral("a\nb"));
+    mirror.noteChange(0, 50, 3); // not what happened
+    mirror.sync();
+    EXPECT_EQ(mirror.text(), QStringLiteral("a\r\nb"));
+}
+
+} // namespace
+} // namespace quillmar

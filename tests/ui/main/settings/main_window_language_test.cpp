@@ -1,0 +1,102 @@
+#include "core/job_fields.h"
+#include "tests/support/main_window_test_support.h"
+#include "ui/dialog/utf8_text.h"
+#include "ui/main/editor/output_pane.h"
+#include "ui/main/settings/program_language.h"
+#include "ui/seams/setting_keys.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <optional>
+
+namespace quillmar::testing {
+namespace {
+
+class Language : public MainWindowTest {
+protected:
+    QStringList menuBarCaptions() const {
+        QStringList shown;
+        for (const QAction* action : window->menuBar()->actions()) {
+            shown.append(action->text());
+        }
+        return shown;
+    }
+    QString caption(const char* name) const {
+        return window->findChild<QAction*>(QString::fromLatin1(name))->text();
+    }
+    // Both panes after a program output and after each sample.
+    QStringList programs() {
+        QStringList texts;
+        outputWorkedExample();
+        for (const char* command :
+             {"", "ExampleOspMacro", "ExampleOspStandard", "ExampleFanucStandard"}) {
+            if (*command != '\0') {
+                trigger(command);
+            }
+            texts << pane("txtDataA")->programText().toString()
+                  << pane("txtDataB")->programText().toString();
+        }
+        return texts;
+    }
+    void startIn(ProgramLanguage language) {
+        window.reset();
+        translators.reset();
+        translators.emplace(language);
+        openWindow();
+    }
+    std::optional<ProgramTranslators> translators;
+};
+
+TEST_F(Language, EnglishChangesTheCaptionsAndNotAByteOfTheProgramsJapaneseIsTheDefault) {
+    startIn(SettingsStore(settings()).value(setting::kLanguage)); // nothing stored: Japanese
+    EXPECT_EQ(menuBarCaptions(),
+              (QStringList{"ファイル(&F)", "編集(&E)", "サンプル", "ツール(&T)", "ヘルプ(&H)"}));
+    const QStringList japanesePrograms = programs();
+    // Qt's own buttons speak Japanese too.
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+
+    startIn(ProgramLanguage::English);
+    EXPECT_EQ(menuBarCaptions(), (QStringList{"&File", "&Edit", "Samples", "&Tools", "&Help"}));
+    EXPECT_EQ(caption("mnuFileOpen"), QStringLiteral("&Open..."));
+    EXPECT_EQ(caption("mnuToolsLanguage"), QStringLiteral("Language"));
+    EXPECT_EQ(caption("ExampleFanucStandard"), QStringLiteral("FANUC"));
+    auto* toolbar = window->findChild<QToolBar*>(QStringLiteral("tbToolBar"));
+    EXPECT_EQ(toolbar->actions().first()->toolTip(), QStringLiteral("Clear all data"));
+    EXPECT_EQ(programs(), japanesePrograms);
+    // The Open error too.
+    saveDialog.openAnswer = QDir::tempPath(); // a folder
+    trigger("mnuFileOpen");
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().title, QStringLiteral("Open error"));
+    EXPECT_TRUE(messages.shown.back().text.endsWith(
+        QStringLiteral("could not be opened: it is a folder.\nThe pane was left as it was.")))
+        << messages.shown.back().text.toStdString();
+    // Every Japanese caption of the field table has its English.
+    for (const JobFieldInfo& info : kJobFields) {
+        const QString japanese = QString::fromUtf8(info.caption.data(), info.caption.size());
+        if (japanese.toLatin1() != japanese.toUtf8()) {
+            EXPECT_NE(captionText(info.caption), japanese) << info.caption;
+        }
+    }
+}
+
+TEST_F(Language, TheChoiceIsRememberedAndAppliesFromTheNextStart) {
+    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnuLanguageJapanese"))->isChecked());
+    trigger("mnuLanguageEnglish");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("表示言語は次回の起動から変わります。"));
+    EXPECT_EQ(caption("mnuFileNew"), QStringLiteral("新規(&N)")); // not before the restart
+    window->close();
+    settings().sync();
+    EXPECT_EQ(SettingsStore(settings()).value(setting::kLanguage), ProgramLanguage::English);
+    openWindow();
+    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnuLanguageEnglish"))->isChecked());
+}
+
+} // namespace
+} // namespace quillmar::testing

@@ -1,0 +1,68 @@
+#include "ui/main/commands/job_dialogs.h"
+
+#include "ui/dialog/data_input_dialog.h"
+#include "ui/dialog/thread_standard_dialog.h"
+
+#include <utility>
+
+namespace quillmar {
+
+JobDialogs::JobDialogs(Services services, QWidget& window)
+    : services_(std::move(services)), window_(window) {}
+
+JobDialogs::~JobDialogs() {
+    discard();
+}
+
+DataInputDialog& JobDialogs::dataInputDialog() {
+    if (dataInput_ == nullptr) {
+        dataInput_ = new DataInputDialog(services_.job, *this, services_.messages, &window_);
+    }
+    return *dataInput_;
+}
+
+bool JobDialogs::dataInput() {
+    return dataInputDialog().openModal() == QDialog::Accepted;
+}
+
+bool JobDialogs::threadStandard() {
+    const auto fill = askThreadStandard(&window_, services_.job.side == Side::Outer);
+    return fill && dataInputDialog().openModalWith(*fill) == QDialog::Accepted;
+}
+
+std::optional<OutputChoices> JobDialogs::outputChoices() const {
+    if (dataInput_ == nullptr) {
+        return std::nullopt;
+    }
+    return dataInput_->snapshot().choices;
+}
+
+void JobDialogs::discard() {
+    if (dataInput_ != nullptr) {
+        dataInput_->hide();
+        delete dataInput_;
+        dataInput_ = nullptr;
+    }
+}
+
+OutputPanes& JobDialogs::outputPanes() {
+    return services_.panes;
+}
+
+void JobDialogs::redrawPointGraphic() {
+    services_.redrawPointGraphic();
+}
+
+void JobDialogs::redrawCuttingGraphic() {
+    services_.redrawCuttingGraphic();
+}
+
+std::optional<ThreadStandardFill> JobDialogs::askThreadStandard(QWidget* parent, bool outer) {
+    ThreadStandardDialog dialog(services_.settings, outer, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.fill();
+}
+
+} // namespace quillmar

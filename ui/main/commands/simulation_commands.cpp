@@ -1,0 +1,58 @@
+// The main window's side of the cut simulation window: the menu command and what the
+// window reads from and asks of the main window.
+
+#include "simulation/roughing_planner.h"
+#include "ui/main/commands/job_dialogs.h"
+#include "ui/main/editor/output_pane.h"
+#include "ui/main/editor/pane_texts.h"
+#include "ui/main/main_window.h"
+#include "ui/simulation/simulation_window.h"
+
+#include <QTextBlock>
+
+namespace quillmar {
+
+void MainWindow::simulationCommand() {
+    if (simulation_ == nullptr) {
+        simulation_ = new SimulationWindow(*this, this);
+    }
+    simulation_->show();
+    simulation_->raise();
+    simulation_->activateWindow();
+}
+
+std::u16string_view MainWindow::standardProgramText() const {
+    return standardPane_->programTextView();
+}
+
+const ThreadJob* MainWindow::knownJob() const {
+    return job_.inputsSet && job_.pitch > 0 ? &job_ : nullptr;
+}
+
+DialogSnapshot MainWindow::reopenedDialog() const {
+    DialogSnapshot dialog = dialogTextsFromJob(job_);
+    if (const auto chosen = dialogs_->outputChoices()) {
+        dialog.choices.control = chosen->control;
+        dialog.choices.sequenceNumbers = chosen->sequenceNumbers;
+        dialog.choices.modin = chosen->modin;
+    }
+    return dialog;
+}
+
+ProgramOutputResult MainWindow::runPlannedRuns(const DialogSnapshot& dialog,
+                                               const RoughingPlan& plan) {
+    return runPlannedOutputs(job_, dialog, plan, *paneTexts_);
+}
+
+void MainWindow::selectStandardLine(int line) {
+    const QTextBlock block = standardPane_->document()->findBlockByNumber(line);
+    if (!block.isValid()) {
+        return;
+    }
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    standardPane_->setTextCursor(cursor);
+    standardPane_->ensureCursorVisible();
+}
+
+} // namespace quillmar
