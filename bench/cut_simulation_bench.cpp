@@ -44,4 +44,19 @@ void PlanInnerTrapezoidal(benchmark::State& state) {
 }
 BENCHMARK(PlanInnerTrapezoidal)->Unit(benchmark::kMillisecond);
 
+// The worked example with 99 starts: planned to chips of 0.05 mm^2, and refused for
+// 0.01 mm^2 (its finishing run alone takes more).
+void PlanWorkedExample99Starts(benchmark::State& state, double limit) {
+    DialogSnapshot dialog = testing::workedExampleDialog();
+    dialog.text(JobField::Starts) = "99";
+    std::size_t runs = 0;
+    for (auto _ : state) {
+        const PlanResult result = planRoughing(dialog, limit);
+        runs = result.ok() ? result.value().allowances.size() : 0;
+    }
+    state.counters["runs"] = double(runs);
+}
+BENCHMARK_CAPTURE(PlanWorkedExample99Starts, 0.05, 0.05)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PlanWorkedExample99Starts, 0.01, 0.01)->Unit(benchmark::kMillisecond);
+
 } // namespace

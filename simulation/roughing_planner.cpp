@@ -20,20 +20,31 @@ std::string allowanceText(long long micrometres) {
     return plainNumberText(double(micrometres) / 1000);
 }
 
+// Thrown by the oracle between trials when the caller stops the plan; caught where the
+// plan starts, so it never leaves this file.
+struct PlanStopped {};
+
 // The largest chip of a run at one allowance cut after a run at another (or from the
 // stock), each got by pressing the button on scratch panes as the user would.
 class ChipOracle {
 public:
-    ChipOracle(const DialogSnapshot& dialog, const SimulationOptions& options)
-        : dialog_(dialog), options_(options) {}
+    ChipOracle(const DialogSnapshot& dialog, const SimulationOptions& options,
+               const PlanWatch& watch)
+        : dialog_(dialog), options_(options), watch_(watch) {}
 
     std::optional<double> largestChip(long long previous, long long allowance) {
         const auto key = std::make_pair(previous, allowance);
         if (const auto found = cache_.find(key); found != cache_.end()) {
             return found->second;
         }
+        if (watch_.cancelled && watch_.cancelled()) {
+            throw PlanStopped{};
+        }
         const auto chip = simulate(previous, allowance);
         cache_.emplace(key, chip);
+        if (watch_.progress) {
+            watch_.progress(int(cache_.size()));
+        }
         return chip;
     }
 
@@ -94,6 +105,7 @@ private:
 
     const DialogSnapshot& dialog_;
     const SimulationOptions& options_;
+    const PlanWatch& watch_;
     std::map<std::pair<long long, long long>, std::optional<double>> cache_;
 };
 
@@ -101,11 +113,9 @@ Unexpected<PlanRefusal> refusal(PlanRefusal::Reason reason, double needed = 0) {
     return {PlanRefusal{reason, needed}};
 }
 
-} // namespace
-
-PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
-                        const SimulationOptions& options) {
-    ChipOracle oracle(dialog, options);
+PlanResult planWithOracle(const DialogSnapshot& dialog, double maxChipArea,
+                          const SimulationOptions& options, const PlanWatch& watch) {
+    ChipOracle oracle(dialog, options, watch);
     const double given = leadingNumberValue(dialog.text(JobField::FinishAllowance));
     const long long lastRoughing = given > 0 ? (long long)std::llround(given * 1000) : 0;
     if (!(maxChipArea > 0)) {
@@ -182,6 +192,17 @@ PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
         return refusal(PlanRefusal::Reason::TooManyRuns, plan.largestChip.back());
     }
     return plan;
+}
+
+} // namespace
+
+PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
+                        const SimulationOptions& options, const PlanWatch& watch) {
+    try {
+        return planWithOracle(dialog, maxChipArea, options, watch);
+    } catch (const PlanStopped&) {
+        return refusal(PlanRefusal::Reason::Cancelled);
+    }
 }
 
 ProgramOutputResult runPlannedOutputs(ThreadJob& job, const DialogSnapshot& dialog,
