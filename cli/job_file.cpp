@@ -1,6 +1,7 @@
 #include "cli/job_file.h"
 
 #include "cli/join_text.h"
+#include "core/controls/control_registry.h"
 
 #include <cstdint>
 
@@ -133,6 +134,19 @@ std::string choiceError(std::string_view key, std::string_view value, std::strin
     return joinText({"unknown value ", quoted(value), " for ", key, " (use ", a, " or ", b, ")"});
 }
 
+// The controls' values as a list: "a or b", "a, b or c".
+std::string controlValues() {
+    std::string list;
+    const auto rows = controlRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) {
+            list += i + 1 == rows.size() ? " or " : ", ";
+        }
+        list += rows[i].jobValue;
+    }
+    return list;
+}
+
 // Stores one choice into the run; returns a message when the value is refused.
 std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::string_view value,
                                        int line) {
@@ -153,14 +167,15 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
         if (!(flag = chooseWord(value, {"outer", true}, {"inner", false}))) {
             return choiceError(key.name, value, "outer", "inner");
         }
-        run.outer = flag;
+        run.side = *flag ? Side::Outer : Side::Inner;
         return std::nullopt;
     case KeyKind::Control:
-        if (!(flag = chooseWord(value, {"osp", true}, {"fanuc", false}))) {
-            return choiceError(key.name, value, "osp", "fanuc");
+        if (const ControlRow* row = findControl(value)) {
+            run.control = row->jobValue;
+            return std::nullopt;
         }
-        run.control = *flag ? ControlFamily::Osp : ControlFamily::Fanuc;
-        return std::nullopt;
+        return joinText(
+            {"unknown value ", quoted(value), " for ", key.name, " (use ", controlValues(), ")"});
     case KeyKind::SequenceNumbers:
     case KeyKind::Modin:
         if (!(flag = chooseWord(value, {"on", true}, {"off", false}))) {
