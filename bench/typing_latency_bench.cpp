@@ -137,6 +137,7 @@ int main(int argc, char** argv) {
         ->Iterations(100);
     benchmark::RegisterBenchmark((name + "SimulationOpen").c_str(), typeOneCharacter, true)
         ->Arg(100000)
+        ->Arg(200000)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(100);
     return quillmar::bench::runQtBenchmarks<QApplication>(argc, argv);

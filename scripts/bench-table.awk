@@ -17,13 +17,14 @@ function value(key, quantity,    parts) {
     }
     if (!(key in found)) return ""
     if (quantity == "time") return ms[found[key]]
+    if (quantity == "minutes") return ms[found[key]] / 60000
     if (quantity == "rate") return (found[key] in rate) ? rate[found[key]] / 1e6 : ""
     if (quantity == "peak_mb") return (found[key] in peak) ? peak[found[key]] : ""
     if (quantity == "resident_mb") return (found[key] in resident) ? resident[found[key]] : ""
     return ""
 }
 function unitOf(quantity) {
-    return quantity == "time" ? " ms" : quantity == "rate" ? " MB/s" : quantity ~ /_mb$/ ? " MB" : ""
+    return quantity == "time" ? " ms" : quantity == "minutes" ? " min" : quantity == "rate" ? " MB/s" : quantity ~ /_mb$/ ? " MB" : ""
 }
 function show(v, quantity) {
     if (quantity == "ratio") return sprintf("%.1f %%", 100 * v)

@@ -16,6 +16,8 @@ namespace {
 constexpr double kAirArea = 1e-9;
 // How many of the largest sampled deviations are refined against the exact surface.
 constexpr int kRefinedCandidates = 8;
+// A pass takes some 70 microseconds: a stop is seen within a few milliseconds.
+constexpr int kPassesBetweenStopChecks = 32;
 
 double degreesToRadians(double degrees) {
     return std::clamp(degrees, 0.0, 89.0) * kAnglePi / 180;
@@ -53,6 +55,50 @@ Deviation largestDeviation(const HeightField& field, const std::vector<double>& 
         }
     }
     return best;
+}
+
+// Places within the pitch closer than this are one place (a millionth of a cell).
+constexpr double kSamePlace = 1e-9;
+
+// A multi-start program's passes where every start's grooves get the same passes as the
+// shown groove (the same X at the same place in the pitch, in the same order), as the
+// generator writes them: then the shown groove's field stands for every groove, and a
+// pass of another start takes the figures of the shown groove's pass in its place.
+struct GrooveTwins {
+    std::vector<int> place;       // per pass, its place among its own groove's passes
+    std::vector<int> shownPasses; // the shown groove's passes in order
+};
+
+std::optional<GrooveTwins> grooveTwins(const PassReading& reading, const SectionSetup& setup,
+                                       int shown, int grooves) {
+    if (grooves <= 1) {
+        return std::nullopt;
+    }
+    std::vector<std::vector<int>> members(static_cast<std::size_t>(grooves));
+    GrooveTwins twins;
+    twins.place.reserve(reading.passes.size());
+    for (std::size_t k = 0; k < reading.passes.size(); ++k) {
+        auto& own = members[std::size_t(setup.grooveOf(reading.passes[k].z))];
+        twins.place.push_back(int(own.size()));
+        own.push_back(int(k));
+    }
+    twins.shownPasses = members[std::size_t(shown)];
+    const auto same = [&](int a, int b) {
+        const ThreadingPass& first = reading.passes[std::size_t(a)];
+        const ThreadingPass& second = reading.passes[std::size_t(b)];
+        const double apart = setup.positionOf(first.z) - setup.positionOf(second.z);
+        return first.x == second.x && std::fabs(std::remainder(apart, setup.pitch)) <= kSamePlace;
+    };
+    for (const auto& own : members) {
+        if (own.empty()) {
+            continue;
+        }
+        if (own.size() != twins.shownPasses.size() ||
+            !std::equal(own.begin(), own.end(), twins.shownPasses.begin(), same)) {
+            return std::nullopt;
+        }
+    }
+    return twins;
 }
 
 } // namespace
@@ -106,7 +152,7 @@ SectionSetup sectionWithoutJob(const PassReading& reading, const SimulationOptio
 }
 
 SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
-                             std::optional<int> passLimit) {
+                             std::optional<int> passLimit, const SimulationStop& stop) {
     SimulationResult result;
     result.setup = setup;
     result.runs = reading.runs;
@@ -128,7 +174,8 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     }
 
     // Each start of a multi-start thread cuts grooves of its own: every groove along the
-    // axis has a field, and the section shows the first one cut.
+    // axis has a field (one for all where the starts' passes are twins), and the section
+    // shows the first one cut.
     const ToolShape tool(setup.noseRadius, degreesToRadians(setup.bodyHalfAngleDegrees));
     const int grooves = std::clamp(setup.starts, 1, kMostStarts);
     std::vector<std::unique_ptr<HeightField>> fields(static_cast<std::size_t>(grooves));
@@ -143,16 +190,51 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     const int shown = count > 0 ? setup.grooveOf(reading.passes.front().z) : 0;
     HeightField& shownField = fieldOf(shown);
     result.cellWidth = shownField.cellWidth();
+    const std::optional<GrooveTwins> twins = grooveTwins(reading, setup, shown, grooves);
+    std::vector<CutFigures> shownFigures; // by place, where twins stand for each other
+    std::unique_ptr<HeightField> ahead;   // the shown groove cut ahead of the program's order
+    const auto figuresInPlace = [&](int place) {
+        while (int(shownFigures.size()) <= place) {
+            if (!ahead) {
+                ahead = std::make_unique<HeightField>(shownField);
+            }
+            const int k = twins->shownPasses[shownFigures.size()];
+            const ThreadingPass& pass = reading.passes[std::size_t(k)];
+            shownFigures.push_back(ahead->cut(k, setup.positionOf(pass.z), setup.depthOf(pass.x)));
+        }
+        return shownFigures[std::size_t(place)];
+    };
+    const auto cutPass = [&](int k, const ThreadingPass& pass, double position) {
+        const int groove = setup.grooveOf(pass.z);
+        if (!twins) {
+            return fieldOf(groove).cut(k, position, setup.depthOf(pass.x));
+        }
+        const int place = twins->place[std::size_t(k)];
+        if (groove != shown) {
+            return figuresInPlace(place);
+        }
+        const CutFigures figures = shownField.cut(k, position, setup.depthOf(pass.x));
+        if (place == int(shownFigures.size())) {
+            shownFigures.push_back(figures);
+        }
+        return figures;
+    };
     double largestArea = 0;
     double largestThickness = 0;
     for (int k = 0; k < count; ++k) {
+        if (stop && k % kPassesBetweenStopChecks == 0 && stop()) {
+            result.stopped = true;
+            return result;
+        }
         const ThreadingPass& pass = reading.passes[std::size_t(k)];
         if (k > 0 && pass.run != reading.passes[std::size_t(k - 1)].run) {
             result.depthAfterRun.push_back(shownField.centreDepths());
         }
+        if (k == count - 1) {
+            result.materialDepthBeforeLast = shownField.centreDepths();
+        }
         PassCut cut{pass.run, k, pass.line, pass.x, pass.z, setup.positionOf(pass.z)};
-        const CutFigures figures =
-            fieldOf(setup.grooveOf(pass.z)).cut(k, cut.position, setup.depthOf(pass.x));
+        const CutFigures figures = cutPass(k, pass, cut.position);
         cut.chipArea = figures.area;
         cut.chipThickness = figures.thickness;
         cut.thicknessPosition = figures.thicknessPosition;

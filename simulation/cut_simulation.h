@@ -4,6 +4,7 @@
 #include "simulation/design_outline.h"
 #include "simulation/threading_passes.h"
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -86,15 +87,25 @@ struct SimulationResult {
     int largestChipPass = -1; // -1 when every pass cut air
     int thickestChipPass = -1;
     int airPasses = 0;
+
+    // The shown groove just before the last simulated pass (the chip the section draws
+    // for it); empty without passes.
+    std::vector<double> materialDepthBeforeLast;
+    // The caller stopped the simulation before its end: nothing in it is complete.
+    bool stopped = false;
 };
 
 // Deviations smaller than this count as the tool touching the outline.
 inline constexpr double kTouchingTolerance = 0.0001;
 
+// Polled between passes: true stops the simulation (a newer edit replaces it).
+using SimulationStop = std::function<bool()>;
+
 // Simulates every threading pass of `passes` in order, stopping after `passLimit`
-// passes when given (the pass slider of the window).
+// passes when given (the pass slider of the window), or early when `stop` says so.
 SimulationResult simulateCut(const PassReading& passes, const SectionSetup& setup,
-                             std::optional<int> passLimit = std::nullopt);
+                             std::optional<int> passLimit = std::nullopt,
+                             const SimulationStop& stop = {});
 
 // The standard program text as the job (when known) lays it out.
 SimulationResult simulateProgram(std::u16string_view text, const ThreadJob* job,

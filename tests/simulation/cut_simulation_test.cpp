@@ -161,6 +161,33 @@ TEST(WithoutItsJob, AnInnerProgramsStockIsItsSmallestX) {
     EXPECT_TRUE(result.passes[16].air);
 }
 
+// Three starts written alike: one groove's field stands for all three. An air pass of
+// the last start at the stock line makes the starts differ, so every groove is then
+// simulated on its own; every figure agrees.
+TEST(WorkedExample, StartsWrittenAlikeShareOneGroovesSimulation) {
+    auto dialog = workedExampleDialog();
+    dialog.text(JobField::Starts) = "3";
+    const auto out = press(dialog);
+    const PassReading alike = readThreadingPasses(utf16(out.panes.standard));
+    PassReading apart = alike;
+    ThreadingPass air = alike.passes.back();
+    air.x = out.job.stockDiameter;
+    apart.passes.push_back(air);
+    const SectionSetup setup = sectionFromJob(out.job, {});
+    const SimulationResult shared = simulateCut(alike, setup);
+    const SimulationResult separate = simulateCut(apart, setup);
+    ASSERT_EQ(shared.passes.size(), 51u);
+    for (std::size_t k = 0; k < shared.passes.size(); ++k) {
+        EXPECT_NEAR(shared.passes[k].chipArea, separate.passes[k].chipArea, 1e-9) << k;
+        EXPECT_NEAR(shared.passes[k].chipThickness, separate.passes[k].chipThickness, 1e-9) << k;
+    }
+    EXPECT_TRUE(separate.passes.back().air);
+    ASSERT_TRUE(shared.cusp && separate.cusp);
+    EXPECT_NEAR(shared.cusp->height, separate.cusp->height, 1e-9);
+    EXPECT_EQ(shared.gouge.has_value(), separate.gouge.has_value());
+    EXPECT_EQ(shared.materialDepth, separate.materialDepth);
+}
+
 TEST(ReadThreadingPasses, EveryCommentStartsARunAndFWordsAreModal) {
     const auto reading = readThreadingPasses(
         u"(A)\r\nG00 X30 Z5\r\nG32 Z-20 F2\r\nG00 X40\r\nG00 X31 Z4\r\nG34 Z-20\r\n(B)\r\n"

@@ -79,7 +79,7 @@ QString planRefusalText(const PlanRefusal& refusal) {
     case PlanRefusal::Reason::TooManyRuns:
         return QStringLiteral("荒加工計画できません: %1 回を超えます").arg(kMostPlannedRuns);
     case PlanRefusal::Reason::Cancelled:
-        return {}; // the user stopped it and knows
+        return QStringLiteral("荒加工計画を中止しました");
     case PlanRefusal::Reason::DataError:
         break;
     }

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -70,12 +71,22 @@ void SimulationWindow::buildWidgets() {
     connect(maxChipArea_, &QLineEdit::textChanged, this, [this] {
         chart_->show(result_, limit());
         chart_->setSelectedPass(selectedPass_);
-        figures_->setText(simulationFiguresText(result_, limit()));
+        showFigures();
         drawSectionPicture();
     });
     planButton_ = new QPushButton(QStringLiteral("荒加工計画"), this);
     planButton_->setObjectName(QStringLiteral("cmdPlan"));
     connect(planButton_, &QPushButton::clicked, this, &SimulationWindow::planRoughing);
+    // How many trial simulations the plan has run; it cannot know how many it needs.
+    planProgress_ = new QProgressBar(this);
+    planProgress_->setObjectName(QStringLiteral("prgPlan"));
+    planProgress_->setRange(0, 0);
+    planProgress_->setMaximumWidth(120);
+    planProgress_->hide();
+    planCancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    planCancel_->setObjectName(QStringLiteral("cmdPlanCancel"));
+    planCancel_->hide();
+    connect(planCancel_, &QPushButton::clicked, this, &SimulationWindow::cancelPlan);
     bodyAngle_ = new QLineEdit(this);
     bodyAngle_->setObjectName(QStringLiteral("txtBodyAngle"));
     bodyAngle_->setMaximumWidth(60);
@@ -91,6 +102,8 @@ void SimulationWindow::buildWidgets() {
     planRow->addWidget(new QLabel(QStringLiteral("最大切りくず面積 (mm²)"), this));
     planRow->addWidget(maxChipArea_);
     planRow->addWidget(planButton_);
+    planRow->addWidget(planProgress_);
+    planRow->addWidget(planCancel_);
     planRow->addWidget(planMessage_, 1);
 
     auto* sliderRow = new QHBoxLayout;
@@ -148,11 +161,30 @@ void SimulationWindow::bodyAngleTyped() {
 
 void SimulationWindow::simulateNow() {
     settleTimer_->stop();
-    reading_ = readThreadingPasses(host_.standardProgramText());
-    const ThreadJob* job = host_.knownJob();
-    const SectionSetup setup =
-        job ? sectionFromJob(*job, options()) : sectionWithoutJob(reading_, options());
-    result_ = simulateCut(reading_, setup);
+    // The worker reads copies: the pane and the job go on changing meanwhile.
+    std::u16string text(host_.standardProgramText());
+    std::optional<ThreadJob> job;
+    if (const ThreadJob* known = host_.knownJob()) {
+        job = *known;
+    }
+    simulation_.start([text = std::move(text), job = std::move(job),
+                       chosen = options()](const SimulationStop& stop) {
+        Simulated simulated;
+        auto reading = std::make_shared<PassReading>(readThreadingPasses(text));
+        const SectionSetup setup =
+            job ? sectionFromJob(*job, chosen) : sectionWithoutJob(*reading, chosen);
+        simulated.result = simulateCut(*reading, setup, std::nullopt, stop);
+        simulated.reading = std::move(reading);
+        return simulated;
+    });
+    showFigures();
+}
+
+void SimulationWindow::showSimulated(Simulated simulated) {
+    reading_ = std::move(simulated.reading);
+    result_ = std::move(simulated.result);
+    sectionRun_.cancel(); // a section of the passes before
+    sectionUpTo_ = {};
     const int passes = int(result_.passes.size());
     passSlider_->blockSignals(true);
     passSlider_->setRange(passes > 0 ? 1 : 0, passes);
@@ -161,9 +193,14 @@ void SimulationWindow::simulateNow() {
     selectedPass_ = passes - 1;
     chart_->show(result_, limit());
     chart_->setSelectedPass(selectedPass_);
-    figures_->setText(simulationFiguresText(result_, limit()));
+    showFigures();
     passLabel_->setText(QStringLiteral("%1 / %2").arg(passes).arg(passes));
     drawSectionPicture();
+}
+
+void SimulationWindow::showFigures() {
+    const QString figures = simulationFiguresText(result_, limit());
+    figures_->setText(simulation_.busy() ? QStringLiteral("計算中\n") + figures : figures);
 }
 
 void SimulationWindow::selectPass(int pass, bool selectLine) {
@@ -190,10 +227,20 @@ void SimulationWindow::drawSectionPicture() {
         drawSection(result_, view, section_->surface());
         return;
     }
-    // The material as it stands after the chosen pass, with the chip it took.
-    const SimulationResult upTo = simulateCut(reading_, result_.setup, selectedPass_ + 1);
+    // The material as it stands after the chosen pass, with the chip it took: the whole
+    // result for the last pass, otherwise simulated that far on the worker (the picture
+    // keeps what it shows until that arrives).
+    const bool last = selectedPass_ + 1 == int(result_.passes.size());
+    if (!last && sectionUpTo_.pass != selectedPass_) {
+        sectionRun_.start([reading = reading_, setup = result_.setup,
+                           pass = selectedPass_](const SimulationStop& stop) {
+            return SectionUpTo{pass, simulateCut(*reading, setup, pass + 1, stop)};
+        });
+        return;
+    }
+    const SimulationResult& upTo = last ? result_ : sectionUpTo_.result;
     view.selectedPass = selectedPass_;
-    view.depthBeforeSelected = simulateCut(reading_, result_.setup, selectedPass_).materialDepth;
+    view.depthBeforeSelected = upTo.materialDepthBeforeLast;
     view.depthAfterSelected = upTo.materialDepth;
     drawSection(upTo, view, section_->surface());
 }
@@ -235,26 +282,62 @@ void SimulationWindow::planRoughing() {
                 .arg(QString::fromStdString(quotedText(typed))));
         return;
     }
-    const DialogSnapshot dialog = host_.reopenedDialog();
-    const PlanResult plan = quillmar::planRoughing(dialog, *value, options());
-    if (!plan.ok()) {
-        planMessage_->setText(planRefusalText(plan.error()));
+    // The plan cannot know how many trials it needs: the bar shows that it works, the
+    // message how many trials it has run, told through the window's event queue (the
+    // window outlives the worker: it waits for it when it closes).
+    planRun_.start([this, dialog = host_.reopenedDialog(), value = *value,
+                    chosen = options()](const std::function<bool()>& stop) {
+        PlanWatch watch;
+        watch.cancelled = stop;
+        watch.progress = [this](int trials) {
+            QMetaObject::invokeMethod(
+                this, [this, trials] { showTrials(trials); }, Qt::QueuedConnection);
+        };
+        return Planned{dialog, quillmar::planRoughing(dialog, value, chosen, watch)};
+    });
+    showPlanning(true);
+}
+
+void SimulationWindow::cancelPlan() {
+    planRun_.cancel();
+    showPlanning(false);
+    planMessage_->setText(planRefusalText(PlanRefusal{PlanRefusal::Reason::Cancelled, 0}));
+}
+
+void SimulationWindow::showTrials(int trials) {
+    if (!planCancel_->isHidden()) { // still planning: not after a cancel
+        planMessage_->setText(QStringLiteral("計算中: 試算 %1 回").arg(trials));
+    }
+}
+
+void SimulationWindow::showPlanning(bool planning) {
+    planButton_->setEnabled(!planning);
+    planProgress_->setVisible(planning);
+    planCancel_->setVisible(planning);
+    if (planning) {
+        planMessage_->clear();
+    }
+}
+
+void SimulationWindow::showPlanned(const Planned& planned) {
+    showPlanning(false);
+    if (!planned.plan.ok()) {
+        planMessage_->setText(planRefusalText(planned.plan.error()));
         return;
     }
-    const ProgramOutputResult output = host_.runPlannedRuns(dialog, plan.value());
+    const RoughingPlan& plan = planned.plan.value();
+    const ProgramOutputResult output = host_.runPlannedRuns(planned.dialog, plan);
     if (!output.ok()) {
         planMessage_->setText(QStringLiteral("データエラー "));
         return;
     }
+    QStringList allowances;
+    for (const std::string& allowance : plan.allowances) {
+        allowances << QString::fromStdString(allowance);
+    }
     planMessage_->setText(QStringLiteral("%1 回: 仕上げ代 %2")
-                              .arg(plan.value().allowances.size())
-                              .arg(QString::fromStdString([&] {
-                                  std::string list;
-                                  for (const std::string& allowance : plan.value().allowances) {
-                                      list += (list.empty() ? "" : ", ") + allowance;
-                                  }
-                                  return list;
-                              }())));
+                              .arg(plan.allowances.size())
+                              .arg(allowances.join(QStringLiteral(", "))));
     simulateNow();
 }
 

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -144,8 +145,9 @@ TEST_F(SimulationWindowTest, RoughingPlanPressesTheOutputOncePerRunWithinTheLimi
 
     QTest::keyClicks(limit, "0");
     QTest::mouseClick(plan, Qt::LeftButton);
-    EXPECT_TRUE(message->text().startsWith(QStringLiteral("荒加工計画できません")))
-        << message->text().toStdString();
+    EXPECT_TRUE(waitUntil([&] {
+        return message->text().startsWith(QStringLiteral("荒加工計画できません"));
+    })) << message->text().toStdString();
     EXPECT_TRUE(pane("txtDataB")->programText().isEmpty());
 
     limit->clear();
@@ -159,14 +161,61 @@ TEST_F(SimulationWindowTest, RoughingPlanPressesTheOutputOncePerRunWithinTheLimi
     limit->clear();
     QTest::keyClicks(limit, "3e-1"); // read whole: 0.3
     QTest::mouseClick(plan, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return message->text().contains(QStringLiteral("回: 仕上げ代")); }))
+        << message->text().toStdString();
     const QString program = pane("txtDataB")->programText().toString();
     EXPECT_GT(program.count(QStringLiteral("(-----< D")), 1)
         << "roughing runs and the finishing run";
     EXPECT_TRUE(program.contains(QStringLiteral("(-----< D34 >-----)")));
-    EXPECT_TRUE(waitUntil([&] {
-        return figures(simulation).contains(QStringLiteral("上限 0.3000 mm² を超えるパス: 0"));
-    })) << figures(simulation).toStdString();
-    EXPECT_GT(simulation->result().runs, 1);
+    ASSERT_TRUE(waitUntil([&] { return !simulation->working() && simulation->result().runs > 1; }));
+    EXPECT_TRUE(figures(simulation).contains(QStringLiteral("上限 0.3000 mm² を超えるパス: 0")))
+        << figures(simulation).toStdString();
+}
+
+TEST_F(SimulationWindowTest, WorksBesideTheWindowAndTheNewestEditWins) {
+    outputWorkedExample();
+    SimulationWindow* simulation = open();
+    ASSERT_TRUE(waitUntil([&] { return !simulation->working(); }));
+    simulation->simulateNow();
+    // Nothing is delivered before the window's thread is back in its event loop.
+    EXPECT_TRUE(simulation->working());
+    EXPECT_TRUE(figures(simulation).startsWith(QStringLiteral("計算中\n")))
+        << figures(simulation).toStdString();
+
+    // A pass added while that runs: the running simulation gives way to the newer text.
+    OutputPane* standard = pane("txtDataB");
+    clickInto(standard);
+    QTest::keyClick(standard, Qt::Key_End, Qt::ControlModifier);
+    for (const char* line : {"G00 X30.5 Z7.2", "G34 Z-30 F6"}) {
+        QTest::keyClicks(standard, line);
+        QTest::keyClick(standard, Qt::Key_Return);
+    }
+    simulation->simulateNow();
+    ASSERT_TRUE(waitUntil([&] { return !simulation->working(); }));
+    EXPECT_EQ(simulation->result().passes.size(), 18u);
+    EXPECT_TRUE(figures(simulation).startsWith(QStringLiteral("パス数: 18 ")))
+        << figures(simulation).toStdString();
+}
+
+TEST_F(SimulationWindowTest, ACancelledPlanChangesNothing) {
+    outputWorkedExample();
+    trigger("mnuFileNew");
+    SimulationWindow* simulation = open();
+    auto* plan = control<QPushButton>(simulation, "cmdPlan");
+    auto* cancel = control<QPushButton>(simulation, "cmdPlanCancel");
+    auto* message = control<QLabel>(simulation, "lblPlanMessage");
+    QTest::keyClicks(control<QLineEdit>(simulation, "txtMaxChipArea"), "0.3");
+    QTest::mouseClick(plan, Qt::LeftButton);
+    EXPECT_TRUE(cancel->isVisible());
+    EXPECT_TRUE(control<QProgressBar>(simulation, "prgPlan")->isVisible());
+    EXPECT_FALSE(plan->isEnabled());
+
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !simulation->working(); }));
+    EXPECT_EQ(message->text(), QStringLiteral("荒加工計画を中止しました"));
+    EXPECT_TRUE(pane("txtDataB")->programText().isEmpty());
+    EXPECT_FALSE(cancel->isVisible());
+    EXPECT_TRUE(plan->isEnabled());
 }
 
 } // namespace
