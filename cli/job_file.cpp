@@ -128,6 +128,16 @@ std::optional<bool> chooseWord(std::string_view value, ChoiceValue yes, ChoiceVa
     return std::nullopt;
 }
 
+// "osp, fanuc or linuxcnc": every control's word, as the registry lists them.
+std::string controlWordList() {
+    std::string list;
+    for (std::size_t i = 0; i < kControlWords.size(); ++i) {
+        list += i == 0 ? "" : (i + 1 == kControlWords.size() ? " or " : ", ");
+        list += kControlWords[i].word;
+    }
+    return list;
+}
+
 std::string choiceError(std::string_view key, std::string_view value, std::string_view a,
                         std::string_view b) {
     return joinText({"unknown value ", quoted(value), " for ", key, " (use ", a, " or ", b, ")"});
@@ -156,10 +166,11 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
         run.outer = flag;
         return std::nullopt;
     case KeyKind::Control:
-        if (!(flag = chooseWord(value, {"osp", true}, {"fanuc", false}))) {
-            return choiceError(key.name, value, "osp", "fanuc");
+        run.control = controlOfWord(value);
+        if (!run.control) {
+            return joinText({"unknown value ", quoted(value), " for ", key.name, " (use ",
+                             controlWordList(), ")"});
         }
-        run.control = *flag ? ControlFamily::Osp : ControlFamily::Fanuc;
         return std::nullopt;
     case KeyKind::SequenceNumbers:
     case KeyKind::Modin:

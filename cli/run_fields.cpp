@@ -47,7 +47,7 @@ std::string runFieldsText(const std::vector<DialogSnapshot>& runs) {
         }
         const OutputChoices& c = run.choices;
         out += joinText({"side = ", c.outer ? "outer" : "inner", "\n"});
-        out += joinText({"control = ", c.control == ControlFamily::Osp ? "osp" : "fanuc", "\n"});
+        out += joinText({"control = ", wordOfControl(c.control), "\n"});
         out += joinText({"sequenceNumbers = ", c.sequenceNumbers ? "on" : "off", "\n"});
         out += joinText({"modin = ", c.modin ? "on" : "off", "\n"});
         for (const JobFieldInfo& info : kJobFields) {

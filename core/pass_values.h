@@ -78,6 +78,17 @@ float forEachPass(const ThreadJob& job, float counter, WritePass&& writePass) {
     return counter;
 }
 
+// The start X of start k of a taper pass: moved along the taper by the start's extra
+// approach, so every start of the point lies on the one cone of start 0 and ends at
+// its taper end X. A straight thread, and start 0, keep the pass's X.
+inline double passStartX(const ThreadJob& job, const PassStart& pass, double taper) {
+    if (pass.k == 0 || job.taperAngle == 0) {
+        return pass.x;
+    }
+    return checkedFinite(pass.x -
+                         ((startZ(job, pass.i, pass.k) - programZ(job, pass.i)) * taper) * 2);
+}
+
 inline constexpr const char* kLineEnd = "\r\n";
 
 // Appends the pieces of one line in order. Each piece is formatted before the call,

@@ -1,6 +1,7 @@
 #include "core/standard_writer.h"
 
 #include "core/checked_arithmetic.h"
+#include "core/controls/linuxcnc_dialect.h"
 #include "core/nc_number_format.h"
 #include "core/pass_values.h"
 
@@ -10,22 +11,11 @@ namespace quillmar {
 
 namespace {
 
-// Start k of the pass from profile point i, whose program X is x.
 // The X at zEnd of a taper pass: the pass's own start X moved along the taper, so a
 // roughing pass keeps its finishing allowance all the way to the end of the thread.
 double taperEnd(ThreadJob& job, double startX, double startZ, double taper) {
     job.taperEndX = checkedFinite(startX + ((startZ - job.zEnd) * taper) * 2);
     return job.taperEndX;
-}
-
-// The start X of start k of a taper pass: moved along the taper by the start's extra
-// approach, so every start of the point lies on the one cone of start 0 and ends at
-// its taper end X. A straight thread, and start 0, keep the pass's X.
-double startX(const ThreadJob& job, int i, int k, double x, double taper) {
-    if (k == 0 || job.taperAngle == 0) {
-        return x;
-    }
-    return checkedFinite(x - ((startZ(job, i, k) - programZ(job, i)) * taper) * 2);
 }
 
 // Four lines a pass. The fields zEnd, pitch, xRetract and taperEndX are truncated in
@@ -36,7 +26,7 @@ void writeOspPass(ThreadJob& job, const PassStart& pass, float counter, bool num
     const std::string first = sequenceWord(counter, numbered);
     const std::string_view prefix = numbered ? "N000 " : "";
 
-    double x = startX(job, pass.i, pass.k, pass.x, taper);
+    double x = passStartX(job, pass, taper);
     double z = checkedFinite(startZ(job, pass.i, pass.k));
     const std::string startXText = checkedPositionText(formatOspNumber(x));
     appendLine(out, first, "G00 X", startXText, " Z", checkedPositionText(formatOspNumber(z)));
@@ -45,8 +35,8 @@ void writeOspPass(ThreadJob& job, const PassStart& pass, float counter, bool num
         const std::string zText = checkedPositionText(formatOspNumber(job.zEnd));
         appendLine(out, prefix, "G34 Z", zText, " F", checkedFeedText(ospLeadText(job)));
     } else {
-        taperEnd(job, startX(job, pass.i, pass.k, pass.x, taper),
-                 checkedFinite(startZ(job, pass.i, pass.k)), taper);
+        taperEnd(job, passStartX(job, pass, taper), checkedFinite(startZ(job, pass.i, pass.k)),
+                 taper);
         const std::string xText = checkedPositionText(formatOspNumber(job.taperEndX));
         const std::string zText = checkedPositionText(formatOspNumber(job.zEnd));
         appendLine(out, prefix, "G34 X", xText, " Z", zText, " F",
@@ -67,7 +57,7 @@ void writeFanucPass(ThreadJob& job, const PassStart& pass, float counter, bool n
     if (numbered) {
         appendLine(out, "N", formatSequence(counter));
     }
-    const double x = startX(job, pass.i, pass.k, pass.x, taper);
+    const double x = passStartX(job, pass, taper);
     const double z = checkedFinite(startZ(job, pass.i, pass.k));
     appendLine(out, "G00 X", fanucPosition(x), " Z", fanucPosition(z));
     const std::string feedText = checkedFeedText(formatUpTo4(leadOf(job)));
@@ -89,15 +79,24 @@ void writeStandardBlock(ThreadJob& job, const OutputChoices& choices) {
     out.reserve(static_cast<std::size_t>(job.lastPoint + 2) * 96 *
                 static_cast<std::size_t>(job.starts));
     out += headingLine(job);
+    if (choices.control == ControlFamily::LinuxCnc) {
+        appendLine(out, kLinuxCncModes);
+    }
 
     const double taper =
         job.taperAngle == 0 ? 0.0 : checkedFinite(std::tan(job.taperAngle * (kAnglePi / 180)));
     job.sequenceCounter =
         forEachPass(job, job.sequenceCounter, [&](const PassStart& pass, float counter) {
-            if (choices.control == ControlFamily::Osp) {
+            switch (choices.control) {
+            case ControlFamily::Osp:
                 writeOspPass(job, pass, counter, choices.sequenceNumbers, taper, out);
-            } else {
+                break;
+            case ControlFamily::Fanuc:
                 writeFanucPass(job, pass, counter, choices.sequenceNumbers, taper, out);
+                break;
+            case ControlFamily::LinuxCnc:
+                writeLinuxCncPass(job, pass, counter, choices.sequenceNumbers, taper, out);
+                break;
             }
         });
 }

@@ -3,12 +3,17 @@
 #include "core/leading_number.h"
 #include "nc/line_break_scan.h"
 
+#include <cmath>
+
 namespace quillmar {
 
 namespace {
 
+// G33 is LinuxCNC's threading move; its lead is the K word, not the F word.
+constexpr float kLinuxCncThreadingG = 33.0f;
+
 bool isThreadingG(float g) {
-    return g == 32.0f || g == 34.0f;
+    return g == 32.0f || g == 33.0f || g == 34.0f;
 }
 
 bool startsNumber(char16_t c) {
@@ -17,7 +22,8 @@ bool startsNumber(char16_t c) {
 
 } // namespace
 
-double feedWordOfLine(std::u16string_view line, bool startsInComment, double current) {
+double wordValueOfLine(std::u16string_view line, char16_t letter, bool startsInComment,
+                       double current) {
     bool inComment = startsInComment;
     for (std::size_t pos = 0; pos < line.size(); ++pos) {
         const char16_t c = line[pos];
@@ -25,7 +31,7 @@ double feedWordOfLine(std::u16string_view line, bool startsInComment, double cur
             inComment = c != u')';
         } else if (c == u'(') {
             inComment = true;
-        } else if (c == u'F' && pos + 1 < line.size() && startsNumber(line[pos + 1])) {
+        } else if (c == letter && pos + 1 < line.size() && startsNumber(line[pos + 1])) {
             std::size_t end = pos + 1;
             while (end < line.size() && startsNumber(line[end])) {
                 ++end;
@@ -37,12 +43,26 @@ double feedWordOfLine(std::u16string_view line, bool startsInComment, double cur
     return current;
 }
 
+double feedWordOfLine(std::u16string_view line, bool startsInComment, double current) {
+    return wordValueOfLine(line, u'F', startsInComment, current);
+}
+
+double leadAlongZ(double k, double startX, double startZ, double endX, double endZ) {
+    const double zRun = std::abs(endZ - startZ);
+    const double radialRun = (endX - startX) / 2;
+    if (radialRun == 0 || zRun == 0) {
+        return k;
+    }
+    return k * zRun / std::sqrt(zRun * zRun + radialRun * radialRun);
+}
+
 PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
     PassReading reading;
     reader.currentX = 0;
     reader.currentZ = 0;
     reader.commentSeen = false;
     double feed = 0;
+    double k = 0;
     bool commentSincePass = false;
     bool awaitingRetract = false;
     std::size_t start = 0;
@@ -55,6 +75,7 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
         const double startX = reader.currentX;
         const double startZ = reader.currentZ;
         feed = feedWordOfLine(lineText, reader.inComment, feed);
+        k = wordValueOfLine(lineText, u'K', reader.inComment, k);
         if (!reader.readLine(lineText)) {
             reading.complete = false;
             break;
@@ -74,7 +95,11 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
                 ++reading.runs;
             }
             commentSincePass = false;
-            reading.passes.push_back(ThreadingPass{reading.runs, line, startX, startZ, feed});
+            const double lead =
+                reader.modalG == kLinuxCncThreadingG
+                    ? leadAlongZ(k, startX, startZ, reader.currentX, reader.currentZ)
+                    : feed;
+            reading.passes.push_back(ThreadingPass{reading.runs, line, startX, startZ, lead});
             awaitingRetract = true;
         }
         start = lineEnd + 1;
