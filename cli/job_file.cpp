@@ -1,6 +1,7 @@
 #include "cli/job_file.h"
 
 #include "cli/join_text.h"
+#include "core/controls/control_registry.h"
 
 #include <cstdint>
 
@@ -128,19 +129,22 @@ std::optional<bool> chooseWord(std::string_view value, ChoiceValue yes, ChoiceVa
     return std::nullopt;
 }
 
-// "osp, fanuc or linuxcnc": every control's word, as the registry lists them.
-std::string controlWordList() {
-    std::string list;
-    for (std::size_t i = 0; i < kControlWords.size(); ++i) {
-        list += i == 0 ? "" : (i + 1 == kControlWords.size() ? " or " : ", ");
-        list += kControlWords[i].word;
-    }
-    return list;
-}
-
 std::string choiceError(std::string_view key, std::string_view value, std::string_view a,
                         std::string_view b) {
     return joinText({"unknown value ", quoted(value), " for ", key, " (use ", a, " or ", b, ")"});
+}
+
+// The controls' values as a list: "a or b", "a, b or c".
+std::string controlValues() {
+    std::string list;
+    const auto rows = controlRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) {
+            list += i + 1 == rows.size() ? " or " : ", ";
+        }
+        list += rows[i].jobValue;
+    }
+    return list;
 }
 
 // Stores one choice into the run; returns a message when the value is refused.
@@ -163,15 +167,15 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
         if (!(flag = chooseWord(value, {"outer", true}, {"inner", false}))) {
             return choiceError(key.name, value, "outer", "inner");
         }
-        run.outer = flag;
+        run.side = *flag ? Side::Outer : Side::Inner;
         return std::nullopt;
     case KeyKind::Control:
-        run.control = controlOfWord(value);
-        if (!run.control) {
-            return joinText({"unknown value ", quoted(value), " for ", key.name, " (use ",
-                             controlWordList(), ")"});
+        if (const ControlRow* row = findControl(value)) {
+            run.control = row->jobValue;
+            return std::nullopt;
         }
-        return std::nullopt;
+        return joinText(
+            {"unknown value ", quoted(value), " for ", key.name, " (use ", controlValues(), ")"});
     case KeyKind::SequenceNumbers:
     case KeyKind::Modin:
         if (!(flag = chooseWord(value, {"on", true}, {"off", false}))) {

@@ -2,7 +2,7 @@
 
 #include "cli/run_fields.h"
 #include "core/leading_number.h"
-#include "core/pass_values.h"
+#include "core/program_lines.h"
 #include "core/program_output.h"
 #include "core/text_panes.h"
 #include "core/thread_job.h"
@@ -34,7 +34,7 @@ private:
 DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const JobRun& run,
                             std::optional<JobFileError>& formError) {
     DialogSnapshot dialog = dialogTextsFromJob(job);
-    choices.outer = run.outer.value_or(choices.outer);
+    choices.side = run.side.value_or(choices.side);
     choices.control = run.control.value_or(choices.control);
     choices.sequenceNumbers = run.sequenceNumbers.value_or(choices.sequenceNumbers);
     choices.modin = run.modin.value_or(choices.modin);

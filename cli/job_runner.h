@@ -26,7 +26,7 @@ struct JobOutcome {
 };
 
 // Presses "プログラム出力" once per run, in order, starting from empty panes and a fresh
-// job (sequenceCounter 1), exactly as the window does after start-up. Each run's dialog
+// job (sequence counter 1), exactly as the window does after start-up. Each run's dialog
 // holds what the reopened dialog would show, overlaid with what the run sets. A run
 // with maxChipArea is pressed once per run of its roughing plan (the tool as
 // `simulation` describes it). Stops at the first

@@ -15,7 +15,7 @@ std::optional<JobFileError> fillFromForm(DialogSnapshot& dialog, const JobRun& r
         return std::nullopt;
     }
     forms::GrooveRequest request;
-    request.side = dialog.choices.outer ? forms::Side::Outer : forms::Side::Inner;
+    request.side = dialog.choices.side;
     const auto& nose = run.texts[JobField::NoseRadius];
     request.noseRadius = leadingNumberValue(nose ? *nose : dialog.text(JobField::NoseRadius));
     if (run.cusp) {
@@ -46,8 +46,8 @@ std::string runFieldsText(const std::vector<DialogSnapshot>& runs) {
             out += "[run]\n";
         }
         const OutputChoices& c = run.choices;
-        out += joinText({"side = ", c.outer ? "outer" : "inner", "\n"});
-        out += joinText({"control = ", wordOfControl(c.control), "\n"});
+        out += joinText({"side = ", c.side == Side::Outer ? "outer" : "inner", "\n"});
+        out += joinText({"control = ", c.control, "\n"});
         out += joinText({"sequenceNumbers = ", c.sequenceNumbers ? "on" : "off", "\n"});
         out += joinText({"modin = ", c.modin ? "on" : "off", "\n"});
         for (const JobFieldInfo& info : kJobFields) {

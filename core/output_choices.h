@@ -1,48 +1,22 @@
 #pragma once
 
-#include <array>
-#include <optional>
+#include "core/side.h"
+
 #include <string_view>
 
 namespace quillmar {
 
-enum class ControlFamily { Osp, Fanuc, LinuxCnc };
-
-// The job-file word of every control, in the order quillmar-gen lists them.
-struct ControlWord {
-    ControlFamily control;
-    std::string_view word;
-};
-inline constexpr std::array kControlWords{
-    ControlWord{ControlFamily::Osp, "osp"},
-    ControlWord{ControlFamily::Fanuc, "fanuc"},
-    ControlWord{ControlFamily::LinuxCnc, "linuxcnc"},
-};
-
-inline std::optional<ControlFamily> controlOfWord(std::string_view word) {
-    for (const ControlWord& row : kControlWords) {
-        if (row.word == word) {
-            return row.control;
-        }
-    }
-    return std::nullopt;
-}
-
-inline std::string_view wordOfControl(ControlFamily control) {
-    for (const ControlWord& row : kControlWords) {
-        if (row.control == control) {
-            return row.word;
-        }
-    }
-    return kControlWords.front().word;
-}
+// The `control` values of the dialog's two options "OSP" and "FANUC"
+// (core/controls/control_registry lists every control).
+inline constexpr std::string_view kOspControl = "osp";
+inline constexpr std::string_view kFanucControl = "fanuc";
 
 // The dialog's four choices that are not part of the job record.
 struct OutputChoices {
-    bool outer = false;                         // Option1 "外径" (else Option2 "内径")
-    ControlFamily control = ControlFamily::Osp; // OSP / Fanuc, or a control of quillmar-gen
-    bool sequenceNumbers = true;                // CheckSN
-    bool modin = true;                          // CheckModin
+    Side side = Side::Inner;                // Option1 "外径" / Option2 "内径"
+    std::string_view control = kOspControl; // the job-file value of a registry row
+    bool sequenceNumbers = true;            // CheckSN
+    bool modin = true;                      // CheckModin
 };
 
 } // namespace quillmar

@@ -15,7 +15,7 @@ double arcRise(double radius, double distance) {
 
 std::optional<DesignOutline> DesignOutline::fromJob(const ThreadJob& job) {
     DesignOutline o;
-    o.side_ = job.side < 0 ? -1 : 1;
+    o.side_ = signOf(job.side);
     o.pitch_ = job.pitch;
     o.d1_ = job.d1;
     o.d2_ = job.d2;

@@ -1,5 +1,6 @@
 #include "simulation/threading_passes.h"
 
+#include "core/controls/control_registry.h"
 #include "core/leading_number.h"
 #include "nc/line_break_scan.h"
 
@@ -9,11 +10,14 @@ namespace quillmar {
 
 namespace {
 
-// G33 is LinuxCNC's threading move; its lead is the K word, not the F word.
-constexpr float kLinuxCncThreadingG = 33.0f;
-
-bool isThreadingG(float g) {
-    return g == 32.0f || g == 33.0f || g == 34.0f;
+// The dialect whose threading move the G value is; none for any other move.
+const ControlDialect* threadingDialect(float g) {
+    for (const ControlRow& row : controlRows()) {
+        if (g == row.dialect().threadingG()) {
+            return &row.dialect();
+        }
+    }
+    return nullptr;
 }
 
 bool startsNumber(char16_t c) {
@@ -56,6 +60,28 @@ double leadAlongZ(double k, double startX, double startZ, double endX, double en
     return k * zRun / std::sqrt(zRun * zRun + radialRun * radialRun);
 }
 
+void addWrittenRun(PassReading& reading, const std::vector<WrittenMove>& moves) {
+    bool any = false;
+    for (const WrittenMove& move : moves) {
+        ThreadingPass pass;
+        pass.run = reading.runs;
+        pass.x = axisWordValue(move.startX);
+        pass.z = axisWordValue(move.startZ);
+        const double endX = move.endX.empty() ? pass.x : axisWordValue(move.endX);
+        if (endX == pass.x && axisWordValue(move.endZ) == pass.z) {
+            continue;
+        }
+        pass.feed = leadingNumberValue(move.feed);
+        pass.retractX = axisWordValue(move.retractX);
+        pass.retracted = pass.retractX != endX;
+        reading.passes.push_back(pass);
+        any = true;
+    }
+    if (any) {
+        ++reading.runs;
+    }
+}
+
 PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
     PassReading reading;
     reader.currentX = 0;
@@ -90,15 +116,17 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
             reading.passes.back().retracted = true;
             awaitingRetract = false;
         }
-        if (moved && isThreadingG(reader.modalG)) {
+        const ControlDialect* dialect = threadingDialect(reader.modalG);
+        if (moved && dialect != nullptr) {
             if (commentSincePass && !reading.passes.empty()) {
                 ++reading.runs;
             }
             commentSincePass = false;
+            const double word = dialect->leadWord() == u'K' ? k : feed;
             const double lead =
-                reader.modalG == kLinuxCncThreadingG
-                    ? leadAlongZ(k, startX, startZ, reader.currentX, reader.currentZ)
-                    : feed;
+                dialect->leadAlongMove()
+                    ? leadAlongZ(word, startX, startZ, reader.currentX, reader.currentZ)
+                    : word;
             reading.passes.push_back(ThreadingPass{reading.runs, line, startX, startZ, lead});
             awaitingRetract = true;
         }

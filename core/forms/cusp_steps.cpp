@@ -186,11 +186,12 @@ double largestFittingStep(const Walk& walk, int k, double cusp, double pitch) {
 
 // The segment the generator stored pass i on: it moves on one segment at a time, when
 // the running z has reached the end of the current one.
-int segmentOf(const ThreadJob& job, const std::array<double, 9>& bounds, int pass) {
+int segmentOf(const std::vector<SchedulePoint>& points, const std::array<double, 9>& bounds,
+              int pass) {
     int k = 0;
     for (int i = 1; i <= pass; ++i) {
         if (k < 7 &&
-            job.pointZ[static_cast<std::size_t>(i)] >= bounds[static_cast<std::size_t>(k) + 1]) {
+            points[static_cast<std::size_t>(i)].z >= bounds[static_cast<std::size_t>(k) + 1]) {
             ++k;
         }
     }
@@ -202,18 +203,17 @@ std::array<double, 9> segmentBounds(const GrooveOutline& o, double pitch) {
 }
 
 // The largest scallop of a computed schedule, and the pass where it begins.
-std::pair<double, int> worstPair(const ThreadJob& job) {
+std::pair<double, int> worstPair(const ThreadJob& job, const std::vector<SchedulePoint>& points) {
     ThreadJob copy = job;
     const GrooveOutline outline = grooveOutline(copy);
     const double r = job.noseRadius;
     const CentrePath path(outline, r, job.pitch);
     double worst = 0;
     int where = 0;
-    for (int i = 0; i < job.lastPoint; ++i) {
+    for (int i = 0; i + 1 < static_cast<int>(points.size()); ++i) {
         const auto at = [&](int n) {
-            const auto index = static_cast<std::size_t>(n);
-            return Vec{static_cast<double>(job.pointZ[index]),
-                       -job.pointOffset[index] * job.side - r};
+            const SchedulePoint& point = points[static_cast<std::size_t>(n)];
+            return Vec{static_cast<double>(point.z), -point.offset * signOf(job.side) - r};
         };
         const double height = scallop(path, r, at(i), at(i + 1));
         if (height > worst) {
@@ -226,8 +226,10 @@ std::pair<double, int> worstPair(const ThreadJob& job) {
 
 } // namespace
 
-double largestScallop(const ThreadJob& job) {
-    return worstPair(job).first;
+double largestScallop(const ThreadJob& fields) {
+    ThreadJob job = fields;
+    const std::vector<SchedulePoint> points = computePassSchedule(job);
+    return worstPair(job, points).first;
 }
 
 Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) {
@@ -261,8 +263,9 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
         for (std::size_t k = 0; k < 8; ++k) {
             job.zSteps[k] = static_cast<float>(steps[k]);
         }
+        std::vector<SchedulePoint> points;
         try {
-            computePassSchedule(job);
+            points = computePassSchedule(job);
         } catch (const DataError& error) {
             if (std::string_view(error.what()).find("2001") != std::string_view::npos) {
                 return Failure{"This cusp height needs more than 2001 passes: allow a larger cusp "
@@ -273,11 +276,11 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
             }
             continue;
         }
-        const auto [worst, where] = worstPair(job);
+        const auto [worst, where] = worstPair(job, points);
         if (worst <= cusp) {
             return steps;
         }
-        const int k = segmentOf(job, walk.bounds, where);
+        const int k = segmentOf(points, walk.bounds, where);
         double& step = steps[static_cast<std::size_t>(k)];
         if (step <= kStepUnit) {
             break;

@@ -25,7 +25,7 @@ double largestNose(double floorRadius) {
 
 ThreadJob jobFromTexts(const FieldTexts<std::optional<std::string>>& texts, Side side) {
     ThreadJob job;
-    job.side = side == Side::Outer ? 1 : -1;
+    job.side = side;
     for (const JobFieldInfo& info : kJobFields) {
         if (!texts[info.field]) {
             continue;

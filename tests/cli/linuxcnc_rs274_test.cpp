@@ -3,7 +3,7 @@
 
 #include "cli/file_io.h"
 #include "cli/job_runner.h"
-#include "core/pass_values.h"
+#include "core/program_output.h"
 #include "tests/support/temp_folder.h"
 
 #include <cmath>
@@ -21,14 +21,11 @@ struct Pass {
     double startX, startZ, endX, endZ, leadAlongZ;
 };
 
-// The passes the job of a run plans, as the writers walk them.
-void addPlannedPasses(const ThreadJob& job, std::vector<Pass>& passes) {
-    const double taper = job.taperAngle == 0 ? 0.0 : std::tan(job.taperAngle * (kAnglePi / 180));
-    forEachPass(job, job.sequenceCounter, [&](const PassStart& pass, float) {
-        const double x = passStartX(job, pass, taper);
-        const double z = startZ(job, pass.i, pass.k);
-        passes.push_back({x, z, x + ((z - job.zEnd) * taper) * 2, job.zEnd, leadOf(job)});
-    });
+// The passes a run plans.
+void addPlannedPasses(const PassPlan& plan, std::vector<Pass>& passes) {
+    for (const PlannedPass& pass : plan.passes) {
+        passes.push_back({pass.startX, pass.startZ, pass.endX, pass.endZ, pass.lead});
+    }
 }
 
 // The numbers inside the parentheses of a canonical call.
@@ -90,18 +87,19 @@ TEST_P(LinuxCncInterpreter, AcceptsTheProgramAndMovesAsPlanned) {
     JobFile file = parseJobFile(*text);
     ASSERT_FALSE(file.error.has_value());
     for (JobRun& run : file.runs) {
-        run.control = ControlFamily::LinuxCnc;
+        run.control = "linuxcnc";
     }
     if (*GetParam().starts != '\0') {
         file.runs.front().texts[JobField::Starts] = GetParam().starts;
     }
     std::vector<Pass> planned;
-    const JobOutcome outcome =
-        runJob(file.runs, [&](Pane pane, const std::string&, const ThreadJob& job) {
-            if (pane == Pane::Standard) {
-                addPlannedPasses(job, planned);
-            }
-        });
+    float counter = 1;
+    const JobOutcome outcome = runJob(file.runs, {}, [&](const DialogSnapshot& dialog) {
+        ThreadJob job;
+        const PlannedRun run = planRun(job, counter, dialog);
+        addPlannedPasses(run.plan, planned);
+        counter = run.plan.counterAfter;
+    });
     ASSERT_TRUE(outcome.ok());
 
     // The passes go into a program of the user's own, which starts the spindle.

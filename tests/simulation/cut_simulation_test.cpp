@@ -83,9 +83,9 @@ TEST(ThreadingPassReading, ReadsLinuxCncPassesAsFanucOnes) {
     DialogSnapshot dialog = workedExampleDialog();
     dialog.text(JobField::TaperAngle) = "1.5";
     dialog.text(JobField::Starts) = "2";
-    dialog.choices.control = ControlFamily::Fanuc;
+    dialog.choices.control = kFanucControl;
     const auto fanuc = readThreadingPasses(utf16(press(dialog).panes.standard));
-    dialog.choices.control = ControlFamily::LinuxCnc;
+    dialog.choices.control = "linuxcnc";
     const auto linuxCnc = readThreadingPasses(utf16(press(dialog).panes.standard));
     ASSERT_EQ(linuxCnc.passes.size(), fanuc.passes.size());
     ASSERT_EQ(fanuc.passes.size(), 34u);

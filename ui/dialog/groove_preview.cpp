@@ -72,10 +72,8 @@ void GroovePreview::showGroove(const ThreadJob& fields, bool withPasses) {
     }
     if (withPasses) {
         try {
-            computePassSchedule(job);
-            for (int i = 0; i <= job.lastPoint; ++i) {
-                const auto k = static_cast<std::size_t>(i);
-                passes_ << QPointF(job.pointZ[k], -job.pointOffset[k] * job.side - r);
+            for (const SchedulePoint& point : computePassSchedule(job)) {
+                passes_ << QPointF(point.z, -point.offset * signOf(job.side) - r);
             }
         } catch (const DataError&) {
         }
