@@ -1,15 +1,14 @@
 #pragma once
 
+#include "core/groove_profile.h"
 #include "core/thread_job.h"
 
 #include <optional>
 
 namespace quillmar {
 
-// The groove as the job's fields draw it (the finished form, not the path of the
-// nose centre): first crest, convex corner R1, flank A1, concave corner R2, floor,
-// concave corner R3, flank A2, convex corner R4, second crest. Positions run from
-// the first crest's corner over one pitch, as the pass schedule's z does.
+// The groove the job's fields draw (the finished form, not the path of the nose
+// centre), over one pitch from the first crest's corner, as the pass schedule's z runs.
 class DesignOutline {
 public:
     // Only a groove whose pieces follow each other in order within one pitch has an
@@ -20,16 +19,15 @@ public:
     double diameterAt(double w) const;
 
 private:
-    double depthAt(double w) const; // into the material from the side's own crest
+    explicit DesignOutline(GrooveProfile profile) : profile_(std::move(profile)) {}
 
-    int side_ = 1;
-    double pitch_ = 0;
-    double d1_ = 0, d2_ = 0, d3_ = 0;
-    double h1_ = 0, h2_ = 0;
-    double r1_ = 0, r2_ = 0, r3_ = 0, r4_ = 0;
-    double tanA1_ = 0, tanA2_ = 0;
-    double vertex1_ = 0, vertex2_ = 0; // where each flank line meets its crest
-    double z1_ = 0, z2_ = 0, zB_ = 0, zC_ = 0, z5_ = 0, z6_ = 0, zD_ = 0;
+    GrooveProfile profile_;
 };
+
+// How far a groove may run past its pitch, or its pieces overlap, and still be one
+// groove: a program cannot tell apart positions closer than its 0.001 mm, and the
+// dialog's fields, printed to a few decimals, and a lead truncated to 0.001 leave
+// overlaps of that size on a groove whose flanks meet at the crests.
+inline constexpr double kOutlineTolerance = 0.001;
 
 } // namespace quillmar

@@ -1,5 +1,6 @@
 #include "core/forms/family_forms.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <numbers>
@@ -299,9 +300,16 @@ Expected<double> tableTpi(const InchDesignation& in) {
                    " series. Example: " + std::string(seriesExample(in.series))};
 }
 
-// The unified tolerances in inches, from their formulas.
+// The unified tolerances in inches, from their formulas (ASME B1.1-2003 para. 5.8.1): the
+// pitch diameter tolerance of class 2A for the standard length of engagement, which the
+// tables of limits take equal to the basic major diameter.
 double unifiedPitchTolerance2A(double d, double p) {
-    return 0.0015 * std::cbrt(d) + 0.0015 * std::sqrt(9 * p) + 0.015 * std::pow(p, 2.0 / 3.0);
+    return 0.0015 * std::cbrt(d) + 0.0015 * std::sqrt(d) + 0.015 * std::pow(p, 2.0 / 3.0);
+}
+
+// Limits, tolerances and allowances as the tables print them: inches to four decimals.
+double printedLimit(double inches) {
+    return std::round(inches * 1e4) / 1e4;
 }
 
 Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
@@ -324,8 +332,9 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
     const double p = 1 / tpi;
     const double h = std::sqrt(3.0) / 2 * p;
     const double gradeFactor = grade == 1 ? 1.5 : grade == 2 ? 1.0 : 0.75;
-    const double td2 = unifiedPitchTolerance2A(d, p) * gradeFactor;
-    const double allowance = grade == 3 ? 0 : 0.3 * unifiedPitchTolerance2A(d, p);
+    const double tolerance2A = unifiedPitchTolerance2A(d, p);
+    const double allowance = grade == 3 ? 0 : printedLimit(0.3 * tolerance2A);
+    const double basicPitchDiameter = printedLimit(d - 0.75 * h);
     const double inch = kMillimetresPerInch;
     ThreadForm form;
     form.family = "Unified";
@@ -335,23 +344,34 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
     form.basicMajor = d * inch;
     form.basicPitchDiameter = (d - 0.75 * h) * inch;
     if (side == Side::Outer) {
-        const double td = (grade == 1 ? 0.090 : 0.060) * std::pow(p, 2.0 / 3.0);
+        const double td2 = printedLimit(tolerance2A * gradeFactor);
+        const double td = printedLimit((grade == 1 ? 0.090 : 0.060) * std::pow(p, 2.0 / 3.0));
         form.basicMinor = (d - 2 * (17.0 / 24.0) * h) * inch;
         form.crestDiameter = (d - allowance - td / 2) * inch;
-        form.pitchDiameter = form.basicPitchDiameter - (allowance + td2 / 2) * inch;
+        form.pitchDiameter = (basicPitchDiameter - allowance - td2 / 2) * inch;
         form.floorRadius = h / 6 * inch;
         form.notes.push_back("root rounded with R = H/6 (UNR)");
     } else {
-        const double minorTol = grade == 3 || d < 0.25
-                                    ? 0.05 * std::pow(p, 2.0 / 3.0) + 0.03 * p / d - 0.002
-                                    : 0.25 * p - 0.40 * p * p;
-        form.basicMinor = (d - 2 * (5.0 / 8.0) * h) * inch;
-        form.crestDiameter = form.basicMinor + minorTol / 2 * inch;
-        form.pitchDiameter = form.basicPitchDiameter + 1.3 * td2 / 2 * inch;
+        // Below 1/4 in. and for class 3B the minor diameter tolerance has its own formula,
+        // capped at 0.394 P; the tables print the minor diameters of classes 1B and 2B from
+        // 1/4 in. up to three decimals.
+        const bool smallOrClose = grade == 3 || d < 0.25;
+        const double minorTol =
+            smallOrClose ? std::min(0.05 * std::pow(p, 2.0 / 3.0) + 0.03 * p / d - 0.002, 0.394 * p)
+                         : 0.25 * p - 0.40 * p * p;
+        const double minorDigits = smallOrClose ? 1e4 : 1e3;
+        const double basicMinor = d - 2 * (5.0 / 8.0) * h;
+        const double minorMin = std::round(basicMinor * minorDigits) / minorDigits;
+        const double minorMax = std::round((basicMinor + minorTol) * minorDigits) / minorDigits;
+        const double td2 = printedLimit(1.3 * tolerance2A * gradeFactor);
+        form.basicMinor = basicMinor * inch;
+        form.crestDiameter = (minorMin + minorMax) / 2 * inch;
+        form.pitchDiameter = (basicPitchDiameter + td2 / 2) * inch;
         form.floorRadius = h / 12 * inch;
         form.notes.push_back("root rounded with R = H/12, clear of the basic major diameter");
     }
-    form.notes.push_back("class " + classText + ": middle of the tolerances from their formulas");
+    form.notes.push_back("class " + classText +
+                         ": middle of the limits, from their formulas as the tables round them");
     return form;
 }
 

@@ -130,8 +130,9 @@ Expected<ThreadForm> threadForm(std::string_view designation, Side side) {
     if (startsWith(upper, "M")) {
         return metricForm(text, side);
     }
+    // Inch sizes: 1/2, .5, #10 and No. 10 (the inch reader takes both numbered spellings).
     if ((upper.front() >= '0' && upper.front() <= '9') || upper.front() == '#' ||
-        upper.front() == '.') {
+        upper.front() == '.' || upper.rfind("NO.", 0) == 0) {
         return inchForm(text, side);
     }
     return Failure{"\"" + text +

@@ -3,6 +3,7 @@
 #include "gen_runner.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 #include <string>
 
 namespace quillmar {
@@ -91,6 +92,71 @@ TEST(QuillmarGenReport, BodyAngleWidensTheDeepChips) {
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("give degrees from 0 to below 90"), std::string::npos)
         << refused.err;
+}
+
+// Every groove a designation makes has a known outline: pipe and Whitworth grooves end
+// on the pitch, which an OSP lead truncates to 0.001, and a round thread's six-digit
+// fields put its end a few hundredths of a micrometre past it.
+struct FormRow {
+    const char* form;
+    const char* side;
+    const char* control;
+};
+
+class QuillmarGenFormReport : public testing::TestWithParam<FormRow> {};
+
+TEST_P(QuillmarGenFormReport, KnowsTheOutline) {
+    const FormRow& row = GetParam();
+    TempFolder folder;
+    writeBytes(folder.file("form.job"),
+               std::string("form = ") + row.form + "\nside = " + row.side +
+                   "\ncontrol = " + row.control +
+                   "\nnoseRadius = 0.1\ncusp = 0.01\nzStart = 5\nzEnd = -20\nxRetract = " +
+                   (std::string(row.side) == "outer" ? "80" : "1") + "\n");
+    const Finished run = runGenerator(folder, {"--report", "cut.json", "form.job"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string json = readBytes(folder.file("cut.json"));
+    EXPECT_NE(json.find("\"outlineKnown\": true"), std::string::npos) << row.form;
+    EXPECT_EQ(json.find("\"largestCusp\": null"), std::string::npos) << row.form;
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, QuillmarGenFormReport,
+                         testing::Values(FormRow{"G1/2", "outer", "osp"},
+                                         FormRow{"R1/2", "outer", "osp"},
+                                         FormRow{"1/2 BSW", "inner", "osp"},
+                                         FormRow{"Rd40x1/6", "inner", "fanuc"}));
+// The groove's second crest is D3's: the worked example with D3 = 29.6 lays its second
+// flank 0.2 further out and is cut without a gouge, leaving its largest cusp (0.2044, at
+// 3.4 on that flank) where an outline hung from D2 would read it 0.2 higher.
+TEST(QuillmarGenReport, TheSecondCrestIsD3s) {
+    TempFolder folder;
+    writeBytes(folder.file("d3.job"), readBytes(kWorkedExampleJob) + "d3 = 29.6\n");
+    const Finished run = runGenerator(folder, {"--report", "cut.json", "d3.job"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string json = readBytes(folder.file("cut.json"));
+    EXPECT_NE(json.find("\"largestGouge\": null"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"largestCusp\": {\"height\": 0.2044"), std::string::npos) << json;
+}
+
+// Every z of the report is the program Z of its position: the worked example lays Z 11
+// (zStart 5 plus the pitch 6) at position 0, so z + position is 11 for every pass and
+// for every place of the summary.
+TEST(QuillmarGenReport, EveryZIsTheProgramZOfItsPosition) {
+    TempFolder folder;
+    const Finished run = runGenerator(folder, {"--report", "cut.json", kWorkedExampleJob});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string json = readBytes(folder.file("cut.json"));
+    const std::regex pair(
+        R"re("z": ([-0-9.e]+), "position": ([-0-9.e]+)|"position": ([-0-9.e]+), "z": ([-0-9.e]+))re");
+    int places = 0;
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), pair);
+         it != std::sregex_iterator(); ++it, ++places) {
+        const std::smatch& m = *it;
+        const double z = std::stod(m[1].matched ? m[1].str() : m[4].str());
+        const double position = std::stod(m[1].matched ? m[2].str() : m[3].str());
+        EXPECT_NEAR(z + position, 11, 1e-6) << m.str();
+    }
+    EXPECT_EQ(places, 17 + 3) << "every pass, the largest chip area and thickness, the cusp";
 }
 
 TEST(QuillmarGenReport, ANameWithoutCsvOrJsonIsRefused) {

@@ -1,28 +1,22 @@
 #include "ui/dialog/groove_preview.h"
 
 #include "core/checked_arithmetic.h"
+#include "core/groove_profile.h"
 #include "core/pass_schedule.h"
 
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 namespace quillmar {
 
 namespace {
 
-// The tip depth at z, walking the segments the way the pass schedule does.
-std::optional<double> tipDepth(const GrooveOutline& o, double z) {
-    const double ends[] = {o.z1, o.z2, o.zB, o.zC, o.z5, o.z6, o.zD};
-    int k = 0;
-    while (k < 7 && z >= ends[k]) {
-        ++k;
+QPolygonF polygonOf(const SegmentChain& chain) {
+    QPolygonF polygon;
+    for (const SectionPoint& p : polyline(chain)) {
+        polygon << QPointF(p.z, p.depth);
     }
-    try {
-        return -segmentOffset(o, k, z);
-    } catch (const DataError&) {
-        return std::nullopt;
-    }
+    return polygon;
 }
 
 } // namespace
@@ -45,35 +39,18 @@ void GroovePreview::clear() {
 void GroovePreview::showGroove(const ThreadJob& fields, bool withPasses) {
     clear();
     ThreadJob job = fields;
-    GrooveOutline o;
+    GrooveProfile profile;
     try {
-        o = grooveOutline(job);
+        profile = grooveProfile(job);
     } catch (const DataError&) {
         return;
     }
-    const double r = job.noseRadius;
-    const double end = std::max(job.pitch, o.zD);
-    constexpr int kSamples = 600;
-    for (int i = 0; i <= kSamples; ++i) {
-        const double z = end * i / kSamples;
-        if (const auto t = tipDepth(o, z)) {
-            centrePath_ << QPointF(z, *t - r);
-        }
-    }
-    // The outline lies one nose radius from the centre path, on the material side.
-    for (qsizetype i = 0; i < centrePath_.size(); ++i) {
-        const QPointF a = centrePath_[std::max<qsizetype>(i - 1, 0)];
-        const QPointF b = centrePath_[std::min<qsizetype>(i + 1, centrePath_.size() - 1)];
-        const QPointF d = b - a;
-        const double length = std::hypot(d.x(), d.y());
-        if (length > 0) {
-            outline_ << centrePath_[i] + QPointF(-d.y(), d.x()) * (r / length);
-        }
-    }
+    outline_ = polygonOf(profile.segments);
+    centrePath_ = polygonOf(quillmar::noseCentrePath(profile, job.noseRadius));
     if (withPasses) {
         try {
             for (const SchedulePoint& point : computePassSchedule(job)) {
-                passes_ << QPointF(point.z, -point.offset * signOf(job.side) - r);
+                passes_ << QPointF(point.z, pointTipDepth(job, point.diameter) - job.noseRadius);
             }
         } catch (const DataError&) {
         }
