@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/controls/control_dialect.h"
 #include "core/nc_number_format.h"
 #include "core/pass_plan.h"
 
@@ -34,6 +35,23 @@ inline std::string headingLine(const PassPlan& plan) {
     std::string line;
     appendLine(line, "(-----< D", formatOspNumber(floorDiameter), " >-----)");
     return line;
+}
+
+// The block of a run whose passes leave the values in force as they are: the heading
+// comment, the dialect's own opening lines `opening` (CR LF ended), then every pass.
+template <typename WritePass>
+StandardBlock writePlainBlock(const PassPlan& plan, std::string_view opening,
+                              WritePass&& writePass) {
+    StandardBlock block;
+    block.text.reserve((plan.passes.size() + 2) * 96);
+    block.moves.reserve(plan.passes.size());
+    block.text += headingLine(plan);
+    block.text += opening;
+    for (const PlannedPass& pass : plan.passes) {
+        writePass(pass, block);
+    }
+    block.valuesAfter = plan.values;
+    return block;
 }
 
 } // namespace quillmar

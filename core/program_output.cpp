@@ -55,7 +55,7 @@ void appendBlock(OutputPanes& panes, Pane pane, const std::string& block) {
 
 } // namespace
 
-RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
+PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
     readDialog(job, dialog);
     const std::vector<SchedulePoint> points = computePassSchedule(job);
     const OutputChoices& choices = dialog.choices;
@@ -64,8 +64,14 @@ RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialo
     const bool modalHead = choices.modin && counter == 1;
     const ModalCall call =
         writeModalCall(controlValuesOf(job), job.starts, modalHead, choices.sequenceNumbers);
-    const PassPlan plan = makePassPlan(job, points, call.valuesAfter, counter, modalHead,
-                                       choices.modin && job.finishAllowance == 0);
+    PassPlan plan = makePassPlan(job, points, call.valuesAfter, counter, modalHead,
+                                 choices.modin && job.finishAllowance == 0);
+    return {call, std::move(plan)};
+}
+
+RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
+    const auto [call, plan] = planRun(job, counter, dialog);
+    const OutputChoices& choices = dialog.choices;
     RunOutput run;
     run.macroBlock = writeMacroBlock(call, plan, choices.sequenceNumbers);
     run.valuesAfterMacro = call.valuesAfter;

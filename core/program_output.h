@@ -2,6 +2,7 @@
 
 #include "core/controls/control_dialect.h"
 #include "core/job_fields.h"
+#include "core/macro_writer.h"
 #include "core/output_choices.h"
 #include "core/thread_job.h"
 
@@ -53,6 +54,14 @@ struct RunOutput {
     StandardBlock standard;
     float counterAfter = 1;
 };
+
+// What a run decides before anything is written: the modal call of the point data and
+// the pass plan. Reads the snapshot into the job as generateRun does; throws DataError.
+struct PlannedRun {
+    ModalCall call;
+    PassPlan plan;
+};
+PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog);
 
 // Reads the snapshot into the job (its inputs, then what the schedule derives) and
 // writes the run numbered from `counter`. Throws DataError; the job then holds what was

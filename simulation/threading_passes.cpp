@@ -4,17 +4,20 @@
 #include "core/leading_number.h"
 #include "nc/line_break_scan.h"
 
+#include <cmath>
+
 namespace quillmar {
 
 namespace {
 
-bool isThreadingG(float g) {
+// The dialect whose threading move the G value is; none for any other move.
+const ControlDialect* threadingDialect(float g) {
     for (const ControlRow& row : controlRows()) {
         if (g == row.dialect().threadingG()) {
-            return true;
+            return &row.dialect();
         }
     }
-    return false;
+    return nullptr;
 }
 
 bool startsNumber(char16_t c) {
@@ -23,7 +26,8 @@ bool startsNumber(char16_t c) {
 
 } // namespace
 
-double feedWordOfLine(std::u16string_view line, bool startsInComment, double current) {
+double wordValueOfLine(std::u16string_view line, char16_t letter, bool startsInComment,
+                       double current) {
     bool inComment = startsInComment;
     for (std::size_t pos = 0; pos < line.size(); ++pos) {
         const char16_t c = line[pos];
@@ -31,7 +35,7 @@ double feedWordOfLine(std::u16string_view line, bool startsInComment, double cur
             inComment = c != u')';
         } else if (c == u'(') {
             inComment = true;
-        } else if (c == u'F' && pos + 1 < line.size() && startsNumber(line[pos + 1])) {
+        } else if (c == letter && pos + 1 < line.size() && startsNumber(line[pos + 1])) {
             std::size_t end = pos + 1;
             while (end < line.size() && startsNumber(line[end])) {
                 ++end;
@@ -41,6 +45,19 @@ double feedWordOfLine(std::u16string_view line, bool startsInComment, double cur
         }
     }
     return current;
+}
+
+double feedWordOfLine(std::u16string_view line, bool startsInComment, double current) {
+    return wordValueOfLine(line, u'F', startsInComment, current);
+}
+
+double leadAlongZ(double k, double startX, double startZ, double endX, double endZ) {
+    const double zRun = std::abs(endZ - startZ);
+    const double radialRun = (endX - startX) / 2;
+    if (radialRun == 0 || zRun == 0) {
+        return k;
+    }
+    return k * zRun / std::sqrt(zRun * zRun + radialRun * radialRun);
 }
 
 void addWrittenRun(PassReading& reading, const std::vector<WrittenMove>& moves) {
@@ -71,6 +88,7 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
     reader.currentZ = 0;
     reader.commentSeen = false;
     double feed = 0;
+    double k = 0;
     bool commentSincePass = false;
     bool awaitingRetract = false;
     std::size_t start = 0;
@@ -83,6 +101,7 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
         const double startX = reader.currentX;
         const double startZ = reader.currentZ;
         feed = feedWordOfLine(lineText, reader.inComment, feed);
+        k = wordValueOfLine(lineText, u'K', reader.inComment, k);
         if (!reader.readLine(lineText)) {
             reading.complete = false;
             break;
@@ -97,12 +116,18 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
             reading.passes.back().retracted = true;
             awaitingRetract = false;
         }
-        if (moved && isThreadingG(reader.modalG)) {
+        const ControlDialect* dialect = threadingDialect(reader.modalG);
+        if (moved && dialect != nullptr) {
             if (commentSincePass && !reading.passes.empty()) {
                 ++reading.runs;
             }
             commentSincePass = false;
-            reading.passes.push_back(ThreadingPass{reading.runs, line, startX, startZ, feed});
+            const double word = dialect->leadWord() == u'K' ? k : feed;
+            const double lead =
+                dialect->leadAlongMove()
+                    ? leadAlongZ(word, startX, startZ, reader.currentX, reader.currentZ)
+                    : word;
+            reading.passes.push_back(ThreadingPass{reading.runs, line, startX, startZ, lead});
             awaitingRetract = true;
         }
         start = lineEnd + 1;

@@ -16,7 +16,8 @@ struct ThreadingPass {
     int line = 0;        // 0-based line of the threading move in the text
     double x = 0;        // start X
     double z = 0;        // start Z
-    double feed = 0;     // F word in force (0 when none was read)
+    double feed = 0;     // lead along Z: the F word in force, or a G33 move's K word
+                         // (along the move) brought back to Z; 0 when none was read
     double retractX = 0; // X of the first move after it that changes X
     bool retracted = false;
 };
@@ -39,8 +40,14 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader = 
 // a move that does not move is none, and a block without moves starts no run.
 void addWrittenRun(PassReading& reading, const std::vector<WrittenMove>& moves);
 
-// The value of the last F word of one line outside comments, or `current` when the
-// line has none. "FD=" and "F=FD" name variables and are not feed words.
+// The value of the last word `letter` (F, K) of one line outside comments, or `current`
+// when the line has none. "FD=" and "F=FD" name variables and are not feed words.
+double wordValueOfLine(std::u16string_view line, char16_t letter, bool startsInComment,
+                       double current);
 double feedWordOfLine(std::u16string_view line, bool startsInComment, double current);
+
+// The lead along Z of a move whose K word gives the distance per revolution along the
+// move itself (X as diameters).
+double leadAlongZ(double k, double startX, double startZ, double endX, double endZ);
 
 } // namespace quillmar

@@ -39,6 +39,11 @@ public:
 
     // The G word of the threading move.
     virtual float threadingG() const = 0;
+
+    // The word that gives the threading move's lead ("F" for most controls), and
+    // whether the control takes it along the move rather than along Z (LinuxCNC's K).
+    virtual char16_t leadWord() const { return u'F'; }
+    virtual bool leadAlongMove() const { return false; }
 };
 
 } // namespace quillmar

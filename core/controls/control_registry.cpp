@@ -7,12 +7,14 @@ namespace quillmar {
 // Each dialect lives in its own file in this folder.
 const ControlDialect& ospDialect();
 const ControlDialect& fanucDialect();
+const ControlDialect& linuxCncDialect();
 
 namespace {
 
 constexpr std::array kControls{
     ControlRow{"OSP", kOspControl, "OSP", &ospDialect},
     ControlRow{"FANUC", kFanucControl, "FANUC", &fanucDialect},
+    ControlRow{"LinuxCNC", "linuxcnc", "LinuxCNC", &linuxCncDialect},
 };
 
 } // namespace

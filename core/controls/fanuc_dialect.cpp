@@ -40,15 +40,9 @@ void writePass(const PassPlan& plan, const PlannedPass& pass, bool numbered, Sta
 class FanucDialect : public ControlDialect {
 public:
     StandardBlock write(const PassPlan& plan, bool numbered) const override {
-        StandardBlock block;
-        block.text.reserve((plan.passes.size() + 1) * 96);
-        block.moves.reserve(plan.passes.size());
-        block.text += headingLine(plan);
-        for (const PlannedPass& pass : plan.passes) {
+        return writePlainBlock(plan, "", [&](const PlannedPass& pass, StandardBlock& block) {
             writePass(plan, pass, numbered, block);
-        }
-        block.valuesAfter = plan.values;
-        return block;
+        });
     }
     float threadingG() const override { return 32; }
 };

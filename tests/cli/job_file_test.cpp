@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"UnknownSide", "side = outside\n", 1,
                                 "unknown value \"outside\" for side (use outer or inner)"},
                       ErrorCase{"UnknownControlIsCaseSensitive", "control = OSP\n", 1,
-                                "unknown value \"OSP\" for control (use osp or fanuc)"},
+                                "unknown value \"OSP\" for control (use osp, fanuc or linuxcnc)"},
                       ErrorCase{"UnknownSequenceNumbers", "[run]\nsequenceNumbers = yes\n", 2,
                                 "unknown value \"yes\" for sequenceNumbers (use on or off)"},
                       ErrorCase{"EmptyForm", "[run]\nform =\n", 2,

@@ -77,6 +77,26 @@ TEST(FlatStockPass, AboveTheStockCutsAir) {
     EXPECT_EQ(result.largestChipPass, -1);
 }
 
+// A LinuxCNC program of a two-start taper job is read as the FANUC one of the same job:
+// the G33 moves are the passes, and their K (along the move) gives the lead along Z.
+TEST(ThreadingPassReading, ReadsLinuxCncPassesAsFanucOnes) {
+    DialogSnapshot dialog = workedExampleDialog();
+    dialog.text(JobField::TaperAngle) = "1.5";
+    dialog.text(JobField::Starts) = "2";
+    dialog.choices.control = kFanucControl;
+    const auto fanuc = readThreadingPasses(utf16(press(dialog).panes.standard));
+    dialog.choices.control = "linuxcnc";
+    const auto linuxCnc = readThreadingPasses(utf16(press(dialog).panes.standard));
+    ASSERT_EQ(linuxCnc.passes.size(), fanuc.passes.size());
+    ASSERT_EQ(fanuc.passes.size(), 34u);
+    for (std::size_t i = 0; i < fanuc.passes.size(); ++i) {
+        EXPECT_EQ(linuxCnc.passes[i].x, fanuc.passes[i].x) << i;
+        EXPECT_EQ(linuxCnc.passes[i].z, fanuc.passes[i].z) << i;
+        EXPECT_NEAR(linuxCnc.passes[i].feed, fanuc.passes[i].feed, 0.0001) << i;
+        EXPECT_EQ(linuxCnc.passes[i].retractX, fanuc.passes[i].retractX) << i;
+    }
+}
+
 // A floor cut with step s between flanks above the stock: a 34 mm floor in 33.8 mm
 // stock, corners stepped finely, leaves cusps of r - sqrt(r^2 - s^2 / 4).
 class FloorCusp : public ::testing::TestWithParam<double> {};
