@@ -68,8 +68,12 @@ double cycleSeconds(const PassPlan& plan, double feedPerMinute, double rapidPerM
     return (feedLength / feedPerMinute + rapidLength / rapidPerMinute) * 60;
 }
 
+std::string thousandths(double value) {
+    return plainNumberText(std::round(value * 1000) / 1000);
+}
+
 std::string millimetres(double value) {
-    return plainNumberText(std::round(value * 1000) / 1000) + " mm";
+    return thousandths(value) + " mm";
 }
 
 } // namespace
@@ -134,8 +138,8 @@ std::string describeMachineCheck(const PassPlan& plan, const MachineCheck& check
         return text + "spindle speed at most " + plainNumberText(std::floor(check.needed)) +
                " min^-1, " + plainNumberText(check.there) + " set";
     case MachineCheck::Kind::Retract:
-        return text + "retract beyond the crest X" + plainNumberText(check.needed) + ", X" +
-               plainNumberText(check.there) + " set";
+        return text + "retract beyond the crest X" + thousandths(check.needed) + ", X" +
+               thousandths(check.there) + " set";
     }
     return text;
 }
