@@ -9,13 +9,13 @@ namespace {
 // An outer three-start thread of pitch 2 (lead 6) on a 20 mm stock, two points, Z start
 // 3, Z end -20; its taper narrows toward the chuck, so each further start begins on a
 // larger diameter than the one before.
-PassPlan threeStartPlan(double taperAngle) {
+PassPlan threeStartPlan(double taperAngle, double zStart = 3) {
     JobInputs job;
     job.side = Side::Outer;
     job.pitch = 2;
     job.starts = 3;
     job.stockDiameter = 20;
-    job.zStart = 3;
+    job.zStart = zStart;
     job.zEnd = -20;
     job.taperAngle = taperAngle;
     job.xRetract = 20.5;
@@ -57,22 +57,13 @@ TEST(MachineChecks, RunInAndRunOutNameThePassesShortOfThem) {
 }
 
 TEST(MachineChecks, ZStartFromTheRunInIsTheEarliestThatPasses) {
-    PassPlan plan = threeStartPlan(-5);
+    const PassPlan plan = threeStartPlan(-5);
     const MachineProfile profile = profileAt(1000);
     const double runIn = runInDistance(profile, 6);
     const double zStart = zStartFromRunIn(plan, runIn, 0.001);
     EXPECT_DOUBLE_EQ(zStart, 10.431); // 11.93006 less the nearest start's 1.5 mm, rounded up
     for (const double tried : {zStart, zStart - 0.001}) {
-        JobInputs job;
-        job.side = Side::Outer;
-        job.pitch = 2;
-        job.starts = 3;
-        job.stockDiameter = 20;
-        job.zStart = tried;
-        job.zEnd = -20;
-        job.taperAngle = -5;
-        const std::vector<SchedulePoint> points = {{0, 19, 0}, {0, 18, 0.5f}};
-        const PassPlan replanned = makePassPlan(job, points, controlValuesOf(job), 1, false, false);
+        const PassPlan replanned = threeStartPlan(-5, tried);
         const MachineFigures figures = machineFigures(replanned, profile, {Side::Outer, 20, 30});
         EXPECT_EQ(figures.failed.empty(), tried == zStart) << tried;
     }
