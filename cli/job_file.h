@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillmar {
@@ -30,6 +31,12 @@ struct JobRun {
     // Largest chip area per pass (mm^2): the run becomes the roughing runs a plan
     // chooses and a finishing run. Not carried into later runs.
     std::optional<std::string> maxChipArea;
+    // The machine's figures the run states (key and value as typed, each already
+    // accepted); they stay in force for the runs after it. An empty value makes a
+    // figure unknown again.
+    std::vector<std::pair<std::string, std::string>> machine;
+    // Fill Z start with the earliest that leaves the run-in before the work's face.
+    std::optional<bool> zStartFromRunIn;
 };
 
 struct JobFileError {

@@ -52,6 +52,7 @@ struct RunOutput {
     ControlValues valuesAfterMacro;
     StandardBlock standard;
     float counterAfter = 1;
+    PassPlan plan; // what both blocks were written from
 };
 
 // Reads the snapshot into the job (its inputs, then what the schedule derives) and
