@@ -132,6 +132,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return line;
         } else if (word == "--fields") {
             line.listFields = true;
+        } else if (word == "--strict") {
+            line.strict = true;
         } else {
             const auto equals = word.find('=');
             const std::string name = word.substr(0, equals);
@@ -236,6 +238,8 @@ std::string helpText() {
            "      --fields            write the runs as they will be used (every key = value,\n"
            "                            runs separated by [run]) instead of the programs;\n"
            "                            a run that stops on its data is the last listed\n"
+           "      --strict            refuse a job that fails a machine check (see below):\n"
+           "                            nothing is written, exit status 3\n"
            "      --help              display this help and exit\n"
            "      --version           output version information and exit\n"
            "\n"
@@ -265,12 +269,24 @@ std::string helpText() {
            "The key maxChipArea (mm^2) turns its run into roughing runs and a finishing run\n"
            "whose passes each remove at most that much; the run's finishAllowance, when not\n"
            "0, stays the last roughing run's. When no plan can keep to it, nothing is written.\n"
+           "The machine's keys (empty or left out: unknown, nothing checked) stay in force\n"
+           "for the runs after: spindleSpeed (min^-1), maxFeedZ (the Z axis' largest feed,\n"
+           "mm/min), timeConstant (s, default 0.033) or acceleration (mm/s^2), the\n"
+           "leadErrorAllowed at the thread's start (%, default 1), rapidRate (mm/min,\n"
+           "default maxFeedZ) and shoulderZ. Every pass is checked: its start at least the\n"
+           "run-in from the work's face (Z 0), its end at least the run-out before\n"
+           "shoulderZ, lead x spindleSpeed within 0.9 x maxFeedZ, the retract clear of\n"
+           "every start's crest. The failed checks go to standard error and, with the\n"
+           "figures and the cycle time, into the report's summary (\"machine\"); the\n"
+           "programs do not change. zStartFromRunIn = on sets its run's zStart to the\n"
+           "earliest that keeps the run-in.\n"
            "\n"
            "Exit status:\n"
            " 0  if OK,\n"
            " 1  if a run stopped on its data (\"データエラー \" and the run's number) or no\n"
            "    roughing plan keeps to its maxChipArea (with the figure it would need),\n"
-           " 2  if the job file, an option or an output file was at fault.\n"
+           " 2  if the job file, an option or an output file was at fault,\n"
+           " 3  if --strict is given and a machine check failed.\n"
            "\n"
            "Examples:\n"
            "  quillmar-gen --macro thread.MIN --standard thread.NC worked-example.job\n"

@@ -28,6 +28,7 @@ struct CommandLine {
     std::optional<std::string> sectionPicture; // the simulated section, .png or .svg
     PictureSize pictureSize;
     bool listFields = false;  // --fields: the runs as they are used, instead of programs
+    bool strict = false;      // --strict: a failed machine check refuses the job
     double bodyHalfAngle = 0; // degrees: the tool body's sides in the cut simulation
     std::string problem;      // BadUsage: what is wrong
 

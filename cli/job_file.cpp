@@ -3,22 +3,33 @@
 #include "cli/join_text.h"
 #include "core/controls/control_registry.h"
 #include "core/quoted_text.h"
+#include "core/machine/machine_keys.h"
 
 #include <cstdint>
 
 namespace quillmar {
 namespace {
 
-enum class KeyKind { Side, Control, SequenceNumbers, Modin, Form, Cusp, MaxChipArea };
+enum class KeyKind {
+    Side,
+    Control,
+    SequenceNumbers,
+    Modin,
+    Form,
+    Cusp,
+    MaxChipArea,
+    ZStartFromRunIn
+};
 
 struct ChoiceKey {
     std::string_view name;
     KeyKind kind;
 };
 
-// The keys of the dialog's choices, of the thread form and of the roughing plan's limit;
-// every other key names a field of the field table.
-constexpr std::array<ChoiceKey, 7> kChoiceKeys{{
+// The keys of the dialog's choices, of the thread form, of the roughing plan's limit and
+// of the Z start from the run-in; the machine's figures have their own table; every
+// other key names a field of the field table.
+constexpr std::array<ChoiceKey, 8> kChoiceKeys{{
     {"side", KeyKind::Side},
     {"control", KeyKind::Control},
     {"sequenceNumbers", KeyKind::SequenceNumbers},
@@ -26,6 +37,7 @@ constexpr std::array<ChoiceKey, 7> kChoiceKeys{{
     {"form", KeyKind::Form},
     {"cusp", KeyKind::Cusp},
     {"maxChipArea", KeyKind::MaxChipArea},
+    {"zStartFromRunIn", KeyKind::ZStartFromRunIn},
 }};
 
 const ChoiceKey* findChoiceKey(std::string_view name) {
@@ -152,10 +164,13 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
             {"unknown value ", quotedText(value), " for ", key.name, " (use ", controlValues(), ")"});
     case KeyKind::SequenceNumbers:
     case KeyKind::Modin:
+    case KeyKind::ZStartFromRunIn:
         if (!(flag = chooseWord(value, {"on", true}, {"off", false}))) {
             return choiceError(key.name, value, "on", "off");
         }
-        (key.kind == KeyKind::Modin ? run.modin : run.sequenceNumbers) = flag;
+        (key.kind == KeyKind::Modin             ? run.modin
+         : key.kind == KeyKind::ZStartFromRunIn ? run.zStartFromRunIn
+                                                : run.sequenceNumbers) = flag;
         return std::nullopt;
     case KeyKind::MaxChipArea:
         run.maxChipArea = std::string(value);
@@ -210,13 +225,22 @@ private:
         }
         const std::optional<JobField> field = fieldForKey(name);
         const ChoiceKey* choice = findChoiceKey(name);
-        if (!field && choice == nullptr) {
+        const bool machine = isMachineKey(name);
+        if (!field && choice == nullptr && !machine) {
             return fail(number, joinText({"unknown key ", quotedText(name)}));
         }
         if (result.runs.empty()) {
             openRun(number);
         }
         const std::string_view value = trimBlanks(content.substr(equals + 1));
+        if (machine) {
+            MachineProfile scratch;
+            if (auto refused = setMachineFigure(scratch, name, value)) {
+                return fail(number, *refused);
+            }
+            result.runs.back().machine.emplace_back(name, value);
+            return true;
+        }
         if (field) {
             result.runs.back().texts[*field] = std::string(value);
             if (*field == JobField::Starts) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillmar {
@@ -32,6 +33,12 @@ struct JobRun {
     std::optional<std::string> maxChipArea;
     int maxChipAreaLine = 0;
     int startsLine = 0; // the line of the run's own starts key, if any
+    // The machine's figures the run states (key and value as typed, each already
+    // accepted); they stay in force for the runs after it. An empty value makes a
+    // figure unknown again.
+    std::vector<std::pair<std::string, std::string>> machine;
+    // Fill Z start with the earliest that leaves the run-in before the work's face.
+    std::optional<bool> zStartFromRunIn;
 };
 
 struct JobFileError {

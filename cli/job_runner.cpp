@@ -2,6 +2,7 @@
 
 #include "cli/run_fields.h"
 #include "core/leading_number.h"
+#include "core/machine/machine_keys.h"
 #include "core/program_lines.h"
 #include "core/program_output.h"
 #include "core/quoted_text.h"
@@ -59,10 +60,19 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
     OutputChoices choices; // the dialog's first showing: inner, OSP, both boxes checked
     WatchedPanes panes(job, onPaneChanged);
     JobOutcome outcome;
+    MachineProfile profile;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const DialogSnapshot dialog = dialogForRun(job, choices, runs[i], outcome.formError);
+        DialogSnapshot dialog = dialogForRun(job, choices, runs[i], outcome.formError);
         if (outcome.formError) {
             return outcome;
+        }
+        for (const auto& [key, value] : runs[i].machine) {
+            (void)setMachineFigure(profile, key, value); // accepted when the file was read
+        }
+        if (auto figures = machineFiguresForRun(job, panes.sequenceCounter, dialog, profile,
+                                                runs[i].zStartFromRunIn.value_or(false))) {
+            figures->run = static_cast<int>(i) + 1;
+            outcome.machine.push_back(std::move(*figures));
         }
         if (onRunStarting) {
             onRunStarting(dialog);

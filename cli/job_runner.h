@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/job_file.h"
+#include "cli/machine_run.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
 #include "simulation/roughing_planner.h"
@@ -23,11 +24,16 @@ struct JobOutcome {
     // Set when the run that failed asked for a roughing plan that cannot be made.
     std::optional<PlanRefusal> refusal;
     std::optional<double> maxChipArea; // the limit of the last planned run
+    // The machine's figures, run by run, when the job states a machine profile. A run
+    // with maxChipArea is checked as its dialog gives it.
+    std::vector<RunMachineFigures> machine;
     bool ok() const { return failedRun == 0 && !formError; }
 };
 
 // Presses "プログラム出力" once per run, in order, starting from empty panes and a fresh
-// job (sequence counter 1), exactly as the window does after start-up. Each run's dialog
+// job (sequence counter 1), exactly as the window does after start-up. The machine
+// figures the runs state are worked out for each run and change no program, unless a
+// run asks for its Z start from the run-in. Each run's dialog
 // holds what the reopened dialog would show, overlaid with what the run sets. A run
 // with maxChipArea is pressed once per run of its roughing plan (the tool as
 // `simulation` describes it). Stops at the first

@@ -6,6 +6,7 @@
 #include "cli/job_file.h"
 #include "cli/job_runner.h"
 #include "cli/join_text.h"
+#include "cli/machine_report.h"
 #include "cli/pane_pictures.h"
 #include "cli/picture_encoding.h"
 #include "cli/platform_console.h"
@@ -30,6 +31,7 @@ using namespace quillmar;
 
 constexpr int kExitRunFailed = 1;
 constexpr int kExitBadInput = 2;
+constexpr int kExitMachineCheck = 3;
 
 int reportIoFailure(const IoFailure& fault, const char* what) {
     std::cerr << "quillmar-gen: cannot " << what << " " << fault.fileName << ": " << fault.reason
@@ -131,8 +133,11 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
         const SimulationResult result = simulateProgram(utf16FromUtf8(outcome.standardText),
                                                         &outcome.job, simulationOptions(line));
         if (line.reportFile) {
-            files.push_back({*line.reportFile,
-                             simulationReport(*line.reportFile, result, outcome.maxChipArea)});
+            const std::optional<ReportJson> machine =
+                outcome.machine.empty() ? std::nullopt
+                                        : std::optional(machineJson(outcome.machine));
+            files.push_back({*line.reportFile, simulationReport(*line.reportFile, result,
+                                                                outcome.maxChipArea, machine)});
         }
         if (line.sectionPicture) {
             SectionView view;
@@ -242,6 +247,15 @@ int generate(const CommandLine& line) {
     }
     if (line.listFields) {
         return 0;
+    }
+    // A failed machine check leaves a valid program: a warning, unless --strict.
+    const auto failedChecks = failedCheckLines(outcome.machine);
+    for (const std::string& failed : failedChecks) {
+        std::cerr << "quillmar-gen: " << (line.strict ? "" : "warning: ") << shownName << ": "
+                  << failed << "\n";
+    }
+    if (line.strict && !failedChecks.empty()) {
+        return kExitMachineCheck;
     }
     if (pictures) {
         pictures->draw(outcome.macroText, outcome.standardText);

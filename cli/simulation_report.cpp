@@ -9,8 +9,12 @@ namespace quillmar {
 
 namespace {
 
+double rounded(double value) {
+    return std::round(value * 1e6) / 1e6;
+}
+
 std::string number(double value) {
-    return plainNumberText(std::round(value * 1e6) / 1e6);
+    return plainNumberText(rounded(value));
 }
 
 std::string passNumber(int pass) {
@@ -18,22 +22,46 @@ std::string passNumber(int pass) {
 }
 
 // Where a figure is: the position within the pitch, its program Z, the pass.
-std::string placeJson(const SimulationResult& result, double position, int pass) {
-    std::string text = "\"position\": " + number(position) +
-                       ", \"z\": " + number(result.setup.zOf(position)) + ", \"pass\": ";
-    text += pass >= 0 ? passNumber(pass) : "null";
-    text += ", \"run\": ";
-    text += pass >= 0 ? std::to_string(result.passes[std::size_t(pass)].run + 1) : "null";
-    return text;
+void addPlace(ReportJson& json, const SimulationResult& result, double position, int pass) {
+    json["position"] = rounded(position);
+    json["z"] = rounded(result.setup.zOf(position));
+    json["pass"] = pass >= 0 ? ReportJson(pass + 1) : ReportJson();
+    json["run"] = pass >= 0 ? ReportJson(result.passes[std::size_t(pass)].run + 1) : ReportJson();
 }
 
-std::string deviationJson(const SimulationResult& result,
-                          const std::optional<Deviation>& deviation) {
+ReportJson deviationJson(const SimulationResult& result,
+                         const std::optional<Deviation>& deviation) {
     if (!deviation) {
-        return "null";
+        return nullptr;
     }
-    return "{\"height\": " + number(deviation->height) + ", " +
-           placeJson(result, deviation->position, deviation->pass) + "}";
+    ReportJson json = {{"height", rounded(deviation->height)}};
+    addPlace(json, result, deviation->position, deviation->pass);
+    return json;
+}
+
+ReportJson passJson(const PassCut& cut, bool over) {
+    return {{"run", cut.run + 1},
+            {"pass", cut.pass + 1},
+            {"line", cut.line + 1},
+            {"x", rounded(cut.x)},
+            {"z", rounded(cut.z)},
+            {"position", rounded(cut.position)},
+            {"chipArea", rounded(cut.chipArea)},
+            {"chipThickness", rounded(cut.chipThickness)},
+            {"air", cut.air},
+            {"overLimit", over}};
+}
+
+// The largest chip's figure (`key`) and where it is, or null when no pass cut.
+ReportJson largestJson(const SimulationResult& result, int passIndex, const char* key,
+                       double PassCut::*figure, double PassCut::*position) {
+    if (passIndex < 0) {
+        return nullptr;
+    }
+    const PassCut& cut = result.passes[std::size_t(passIndex)];
+    ReportJson json = {{key, rounded(cut.*figure)}};
+    addPlace(json, result, cut.*position, cut.pass);
+    return json;
 }
 
 } // namespace
@@ -48,58 +76,44 @@ std::string simulationCsv(const SimulationResult& result) {
     return text;
 }
 
-std::string simulationJson(const SimulationResult& result, std::optional<double> maxChipArea) {
-    std::string text = "{\n  \"passes\": [";
+std::string simulationJson(const SimulationResult& result, std::optional<double> maxChipArea,
+                           const std::optional<ReportJson>& machine) {
+    ReportJson passes = ReportJson::array();
     int overLimit = 0;
     for (const PassCut& cut : result.passes) {
         const bool over = maxChipArea && cut.chipArea > *maxChipArea;
         overLimit += over ? 1 : 0;
-        text += std::string(cut.pass == 0 ? "\n" : ",\n") +
-                "    {\"run\": " + std::to_string(cut.run + 1) +
-                ", \"pass\": " + passNumber(cut.pass) +
-                ", \"line\": " + std::to_string(cut.line + 1) + ", \"x\": " + number(cut.x) +
-                ", \"z\": " + number(cut.z) + ", \"position\": " + number(cut.position) +
-                ", \"chipArea\": " + number(cut.chipArea) +
-                ", \"chipThickness\": " + number(cut.chipThickness) +
-                ", \"air\": " + (cut.air ? "true" : "false") +
-                ", \"overLimit\": " + (over ? "true" : "false") + "}";
+        passes.push_back(passJson(cut, over));
     }
-    text += result.passes.empty() ? "],\n" : "\n  ],\n";
-    text += "  \"summary\": {\n";
-    text += "    \"passes\": " + std::to_string(result.passes.size()) + ",\n";
-    text += "    \"runs\": " + std::to_string(result.runs) + ",\n";
-    text += "    \"airPasses\": " + std::to_string(result.airPasses) + ",\n";
-    text += "    \"pitch\": " + number(result.setup.pitch) + ",\n";
-    text += "    \"noseRadius\": " + number(result.setup.noseRadius) + ",\n";
-    text += "    \"largestChipArea\": ";
-    if (result.largestChipPass >= 0) {
-        const PassCut& cut = result.passes[std::size_t(result.largestChipPass)];
-        text += "{\"area\": " + number(cut.chipArea) + ", " +
-                placeJson(result, cut.position, cut.pass) + "},\n";
-    } else {
-        text += "null,\n";
+    ReportJson summary;
+    summary["passes"] = result.passes.size();
+    summary["runs"] = result.runs;
+    summary["airPasses"] = result.airPasses;
+    summary["pitch"] = rounded(result.setup.pitch);
+    summary["noseRadius"] = rounded(result.setup.noseRadius);
+    summary["largestChipArea"] =
+        largestJson(result, result.largestChipPass, "area", &PassCut::chipArea, &PassCut::position);
+    summary["largestChipThickness"] =
+        largestJson(result, result.thickestChipPass, "thickness", &PassCut::chipThickness,
+                    &PassCut::thicknessPosition);
+    summary["outlineKnown"] = bool(result.setup.outline);
+    summary["largestCusp"] = deviationJson(result, result.cusp);
+    summary["largestGouge"] = deviationJson(result, result.gouge);
+    summary["maxChipArea"] = maxChipArea ? ReportJson(rounded(*maxChipArea)) : ReportJson();
+    summary["passesOverLimit"] = overLimit;
+    if (machine) {
+        summary["machine"] = *machine;
     }
-    text += "    \"largestChipThickness\": ";
-    if (result.thickestChipPass >= 0) {
-        const PassCut& cut = result.passes[std::size_t(result.thickestChipPass)];
-        text += "{\"thickness\": " + number(cut.chipThickness) + ", " +
-                placeJson(result, cut.thicknessPosition, cut.pass) + "},\n";
-    } else {
-        text += "null,\n";
-    }
-    text += "    \"outlineKnown\": " + std::string(result.setup.outline ? "true" : "false") + ",\n";
-    text += "    \"largestCusp\": " + deviationJson(result, result.cusp) + ",\n";
-    text += "    \"largestGouge\": " + deviationJson(result, result.gouge) + ",\n";
-    text += "    \"maxChipArea\": " + (maxChipArea ? number(*maxChipArea) : std::string("null")) +
-            ",\n";
-    text += "    \"passesOverLimit\": " + std::to_string(overLimit) + "\n";
-    text += "  }\n}\n";
-    return text;
+    ReportJson report;
+    report["passes"] = std::move(passes);
+    report["summary"] = std::move(summary);
+    return reportJsonText(report);
 }
 
 std::string simulationReport(const std::string& fileName, const SimulationResult& result,
-                             std::optional<double> maxChipArea) {
-    return endsWithIgnoringCase(fileName, ".json") ? simulationJson(result, maxChipArea)
+                             std::optional<double> maxChipArea,
+                             const std::optional<ReportJson>& machine) {
+    return endsWithIgnoringCase(fileName, ".json") ? simulationJson(result, maxChipArea, machine)
                                                    : simulationCsv(result);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/report_json.h"
 #include "simulation/cut_simulation.h"
 
 #include <optional>
@@ -11,10 +12,13 @@ namespace quillmar {
 // chip thickness, air); JSON, the same passes and a summary of every figure. Runs and
 // passes count from 1; lengths in mm, areas in mm^2, rounded to 0.000001.
 std::string simulationCsv(const SimulationResult& result);
-std::string simulationJson(const SimulationResult& result, std::optional<double> maxChipArea);
+// A machine object, when the job states a machine profile, closes the summary.
+std::string simulationJson(const SimulationResult& result, std::optional<double> maxChipArea,
+                           const std::optional<ReportJson>& machine = std::nullopt);
 
 // By the file name's extension (.csv or .json, any case).
 std::string simulationReport(const std::string& fileName, const SimulationResult& result,
-                             std::optional<double> maxChipArea);
+                             std::optional<double> maxChipArea,
+                             const std::optional<ReportJson>& machine = std::nullopt);
 
 } // namespace quillmar

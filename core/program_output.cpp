@@ -77,6 +77,7 @@ RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialo
     run.valuesAfterMacro = call.valuesAfter;
     run.standard = pickDialect(choices).write(plan, choices.sequenceNumbers);
     run.counterAfter = plan.counterAfter;
+    run.plan = plan;
     return run;
 }
 

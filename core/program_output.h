@@ -53,6 +53,7 @@ struct RunOutput {
     ControlValues valuesAfterMacro;
     StandardBlock standard;
     float counterAfter = 1;
+    PassPlan plan; // what both blocks were written from
 };
 
 // What a run decides before anything is written: the modal call of the point data and

@@ -65,6 +65,47 @@ TEST(QuillmarGenReport, MaxChipAreaPlansTheRunsOfItsRun) {
     EXPECT_NE(json.find("\"passesOverLimit\": 0\n"), std::string::npos);
 }
 
+// The worked example (lead 6) at 1500 min^-1: a run-in of 17.9 mm, more than the
+// 10.75 mm of its first pass; 10 m/min allow just 1500 min^-1 (0.9 x 10000 / 6).
+const std::string kFastSpindle = "spindleSpeed = 1500\nmaxFeedZ = 10000\n";
+
+TEST(QuillmarGenReport, MachineChecksAreReportedAndTheProgramStays) {
+    TempFolder folder;
+    writeBytes(folder.file("fast.job"), kFastSpindle + readBytes(kWorkedExampleJob));
+    const Finished run =
+        runGenerator(folder, {"--standard", "out.NC", "--report", "cut.json", "fast.job"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(runGenerator(folder, {"--standard", "plain.NC", kWorkedExampleJob}).status, 0);
+    EXPECT_EQ(readBytes(folder.file("out.NC")), readBytes(folder.file("plain.NC")));
+    EXPECT_NE(run.err.find("warning: fast.job: run 1, pass 1 (start 1): run-in 17.895 mm "
+                           "needed, 10.75 mm from the work's face"),
+              std::string::npos);
+    const std::string json = readBytes(folder.file("cut.json"));
+    EXPECT_NE(json.find("\"machine\": {\"runIn\": 17.895092, \"runOut\": 4.95, "
+                        "\"maxSpindleSpeed\": 1500, \"cycleTime\": "),
+              std::string::npos);
+    EXPECT_EQ(count(json, "\"check\": \"runIn\""), 17u);
+}
+
+TEST(QuillmarGenReport, StrictRefusesAFailedCheckAndWritesNothing) {
+    TempFolder folder;
+    writeBytes(folder.file("fast.job"), kFastSpindle + readBytes(kWorkedExampleJob));
+    const Finished run = runGenerator(folder, {"--strict", "--standard", "out.NC", "fast.job"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.err.find("quillmar-gen: fast.job: run 1, pass 17 (start 1): run-in"),
+              std::string::npos);
+    EXPECT_EQ(fileNames(folder), std::vector<std::string>{"fast.job"});
+}
+
+TEST(QuillmarGenReport, ZStartFromTheRunInPassesStrict) {
+    TempFolder folder;
+    writeBytes(folder.file("filled.job"),
+               kFastSpindle + readBytes(kWorkedExampleJob) + "zStartFromRunIn = on\n");
+    const Finished run = runGenerator(folder, {"--strict", "--standard", "-", "filled.job"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+}
+
 TEST(QuillmarGenReport, AnImpossiblePlanWritesNothing) {
     TempFolder folder;
     writeBytes(folder.file("zero.job"), readBytes(kWorkedExampleJob) + "maxChipArea = 0\n");

@@ -173,6 +173,10 @@ INSTANTIATE_TEST_SUITE_P(
                                         shown += "幅";
                                     return shown + "\"... (243 bytes)";
                                 }()},
+                      ErrorCase{"MachineFigureNotANumber", "spindleSpeed = fast\n", 1,
+                                "spindleSpeed must be a number (or empty: unknown)"},
+                      ErrorCase{"LeadErrorOfAHundredPercent", "leadErrorAllowed = 100\n", 1,
+                                "leadErrorAllowed must be more than 0 and less than 100 (%)"},
                       ErrorCase{"OnlyComments", "# nothing\n\n", 0,
                                 "holds no run: no key line and no [run] line"}),
     [](const auto& info) { return std::string(info.param.name); });
