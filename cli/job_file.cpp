@@ -7,16 +7,16 @@
 namespace quillmar {
 namespace {
 
-enum class KeyKind { Side, Control, SequenceNumbers, Modin, Form, Cusp, MaxChipArea };
+enum class KeyKind { Side, Control, SequenceNumbers, Modin, Form, Cusp, MaxChipArea, Profile };
 
 struct ChoiceKey {
     std::string_view name;
     KeyKind kind;
 };
 
-// The keys of the dialog's choices, of the thread form and of the roughing plan's limit;
-// every other key names a field of the field table.
-constexpr std::array<ChoiceKey, 7> kChoiceKeys{{
+// The keys of the dialog's choices, of the thread form, the drawn groove and the roughing
+// plan's limit; every other key names a field of the field table.
+constexpr std::array<ChoiceKey, 8> kChoiceKeys{{
     {"side", KeyKind::Side},
     {"control", KeyKind::Control},
     {"sequenceNumbers", KeyKind::SequenceNumbers},
@@ -24,6 +24,7 @@ constexpr std::array<ChoiceKey, 7> kChoiceKeys{{
     {"form", KeyKind::Form},
     {"cusp", KeyKind::Cusp},
     {"maxChipArea", KeyKind::MaxChipArea},
+    {"profile", KeyKind::Profile},
 }};
 
 const ChoiceKey* findChoiceKey(std::string_view name) {
@@ -144,6 +145,14 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
         }
         run.form = std::string(value);
         run.formLine = line;
+        return std::nullopt;
+    case KeyKind::Profile:
+        if (value.empty()) {
+            return std::string("profile needs a .groove or .dxf file, or segments such as "
+                               "profile = line 1 1; line 2 0");
+        }
+        run.profile = std::string(value);
+        run.profileLine = line;
         return std::nullopt;
     case KeyKind::Cusp:
         run.cusp = std::string(value);

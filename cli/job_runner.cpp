@@ -3,9 +3,14 @@
 #include "cli/run_fields.h"
 #include "core/leading_number.h"
 #include "core/pass_values.h"
+#include "core/plain_number_text.h"
+#include "core/profile_check.h"
 #include "core/program_output.h"
 #include "core/text_panes.h"
 #include "core/thread_job.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace quillmar {
 namespace {
@@ -31,9 +36,57 @@ private:
 // from the job (empty before the first output), choices as the user left them, the
 // run's form filled in as the thread standard dialog fills it, and the run's own keys
 // typed over all of that.
+// The depth of the groove decides the diameter across from the crest: D2 and D3 of an
+// outer thread, D1 of an inner one, unless the run types them.
+void fillFromDrawnGroove(DialogSnapshot& dialog, const JobRun& run, double depth) {
+    const bool outer = dialog.choices.outer;
+    const double crest = leadingNumberValue(dialog.text(outer ? JobField::D1 : JobField::D2));
+    const std::string across = plainNumberText(outer ? crest - 2 * depth : crest + 2 * depth);
+    for (const JobField field : {JobField::D1, JobField::D2, JobField::D3}) {
+        if (!run.texts[field] && (field == JobField::D1) != outer) {
+            dialog.text(field) = across;
+        }
+    }
+}
+
+std::string millimetres(double value) {
+    return plainNumberText(std::round(value * 1e4) / 1e4);
+}
+
+// Checks the drawn groove the dialog holds against the run's pitch and nose, as the
+// program output would, so that a refusal names the segment at the profile's line.
+std::optional<JobFileError> checkRunGroove(DialogSnapshot& dialog, const JobRun& run, int line,
+                                           std::vector<std::string>& notes) {
+    const double pitch = leadingNumberValue(dialog.text(JobField::Pitch));
+    const auto checked = checkDrawnGroove(dialog.drawnGroove, pitch, 0);
+    if (!checked) {
+        return JobFileError{line, "profile: " + describeRefusal(checked.error())};
+    }
+    notes.insert(notes.end(), checked->notes.begin(), checked->notes.end());
+    const double nose = leadingNumberValue(dialog.text(JobField::NoseRadius));
+    for (const UnreachablePart& part : unreachableParts(checked->segments, nose)) {
+        notes.push_back("the nose R" + millimetres(nose) + " cannot reach segment " +
+                        std::to_string(part.segment) + " at Z " + millimetres(part.at.z) + " X " +
+                        millimetres(part.at.depth) + "; a nose up to R" +
+                        millimetres(part.largestNose) + " would");
+    }
+    double depth = 0;
+    for (const SectionPoint& p : polyline(checked->segments)) {
+        depth = std::max(depth, p.depth);
+    }
+    fillFromDrawnGroove(dialog, run, depth);
+    return std::nullopt;
+}
+
 DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const JobRun& run,
-                            std::optional<JobFileError>& formError) {
+                            const std::optional<SegmentChain>& groove,
+                            std::optional<JobFileError>& formError,
+                            std::vector<std::string>& notes) {
     DialogSnapshot dialog = dialogTextsFromJob(job);
+    if (groove) {
+        dialog.drawnGroove = *groove;
+        dialog.drawnCusp = 0;
+    }
     choices.outer = run.outer.value_or(choices.outer);
     choices.control = run.control.value_or(choices.control);
     choices.sequenceNumbers = run.sequenceNumbers.value_or(choices.sequenceNumbers);
@@ -45,19 +98,34 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
             dialog.text(info.field) = *run.texts[info.field];
         }
     }
+    if (!formError && !dialog.drawnGroove.empty()) {
+        if (run.cusp && !run.form) {
+            dialog.drawnCusp = leadingNumberValue(*run.cusp);
+            if (!(dialog.drawnCusp > 0)) {
+                formError = JobFileError{run.cuspLine,
+                                         "cusp \"" + *run.cusp + "\" is not a height above 0 mm"};
+                return dialog;
+            }
+        }
+        formError = checkRunGroove(dialog, run, groove ? run.profileLine : run.firstLine, notes);
+    }
     return dialog;
 }
 
 } // namespace
 
 JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged,
-                  const RunStarting& onRunStarting, const SimulationOptions& simulation) {
+                  const RunStarting& onRunStarting, const SimulationOptions& simulation,
+                  const RunGrooves& grooves) {
     ThreadJob job;
     OutputChoices choices; // the dialog's first showing: inner, OSP, both boxes checked
     WatchedPanes panes(job, onPaneChanged);
     JobOutcome outcome;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const DialogSnapshot dialog = dialogForRun(job, choices, runs[i], outcome.formError);
+        const std::optional<SegmentChain> none;
+        const DialogSnapshot dialog =
+            dialogForRun(job, choices, runs[i], i < grooves.size() ? grooves[i] : none,
+                         outcome.formError, outcome.notes);
         if (outcome.formError) {
             return outcome;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/job_file.h"
+#include "cli/run_profiles.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
 #include "simulation/roughing_planner.h"
@@ -22,6 +23,9 @@ struct JobOutcome {
     // Set when the run that failed asked for a roughing plan that cannot be made.
     std::optional<PlanRefusal> refusal;
     std::optional<double> maxChipArea; // the limit of the last planned run
+    // What a drawn groove's checks mended (gaps closed) and the parts of it the nose
+    // cannot reach, with where they are: for the user, not faults.
+    std::vector<std::string> notes;
     bool ok() const { return failedRun == 0 && !formError; }
 };
 
@@ -36,10 +40,15 @@ struct JobOutcome {
 // job as it stands at that moment: where the window redraws that pane's graphic.
 //
 // onRunStarting, when given, sees each run's dialog just before its output is made.
+//
+// grooves, when given, holds the drawn groove each run loads (by run); the dialog keeps
+// it for later runs. A drawn groove the checks refuse is a fault at the run's profile
+// key (formError), named by its segment.
 using PaneChanged = std::function<void(Pane pane, const std::string& text, const ThreadJob& job)>;
 using RunStarting = std::function<void(const DialogSnapshot& dialog)>;
 JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {},
-                  const RunStarting& onRunStarting = {}, const SimulationOptions& simulation = {});
+                  const RunStarting& onRunStarting = {}, const SimulationOptions& simulation = {},
+                  const RunGrooves& grooves = {});
 
 // What Save writes from a pane: its text followed by one CR LF.
 std::string savedBytes(const std::string& paneText);

@@ -1,6 +1,7 @@
 #include "core/pass_schedule.h"
 
 #include "core/checked_arithmetic.h"
+#include "core/drawn_groove.h"
 
 #include <cmath>
 
@@ -34,6 +35,10 @@ bool segmentContinues(const GrooveOutline& o, int k, float z, float step, double
 } // namespace
 
 void computePassSchedule(ThreadJob& job) {
+    if (!job.drawnGroove.empty()) {
+        computeDrawnSchedule(job);
+        return;
+    }
     job.passLength = checkedFinite((job.zStart - job.zEnd) + job.pitch);
     const GrooveOutline outline = grooveOutline(job);
     job.depth1 = outline.h1;

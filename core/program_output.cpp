@@ -45,6 +45,8 @@ void readDialog(ThreadJob& job, const DialogSnapshot& dialog) {
         }
     }
     job.starts = startsFromText(dialog.text(JobField::Starts));
+    job.drawnGroove = dialog.drawnGroove;
+    job.drawnCusp = dialog.drawnCusp;
 }
 
 // Each block is followed by one empty line in its pane.
@@ -83,6 +85,8 @@ ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialo
 DialogSnapshot dialogTextsFromJob(const ThreadJob& job) {
     DialogSnapshot dialog;
     dialog.choices.outer = job.side == 1;
+    dialog.drawnGroove = job.drawnGroove;
+    dialog.drawnCusp = job.drawnCusp;
     for (const JobFieldInfo& info : kJobFields) {
         std::string& text = dialog.text(info.field);
         switch (info.kind) {
