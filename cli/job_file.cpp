@@ -7,7 +7,17 @@
 namespace quillmar {
 namespace {
 
-enum class KeyKind { Side, Control, SequenceNumbers, Modin, Form, Cusp, MaxChipArea, Profile };
+enum class KeyKind {
+    Side,
+    Control,
+    SequenceNumbers,
+    Modin,
+    Form,
+    Cusp,
+    MaxChipArea,
+    Profile,
+    Layer
+};
 
 struct ChoiceKey {
     std::string_view name;
@@ -16,7 +26,7 @@ struct ChoiceKey {
 
 // The keys of the dialog's choices, of the thread form, the drawn groove and the roughing
 // plan's limit; every other key names a field of the field table.
-constexpr std::array<ChoiceKey, 8> kChoiceKeys{{
+constexpr std::array<ChoiceKey, 9> kChoiceKeys{{
     {"side", KeyKind::Side},
     {"control", KeyKind::Control},
     {"sequenceNumbers", KeyKind::SequenceNumbers},
@@ -25,6 +35,7 @@ constexpr std::array<ChoiceKey, 8> kChoiceKeys{{
     {"cusp", KeyKind::Cusp},
     {"maxChipArea", KeyKind::MaxChipArea},
     {"profile", KeyKind::Profile},
+    {"layer", KeyKind::Layer},
 }};
 
 const ChoiceKey* findChoiceKey(std::string_view name) {
@@ -153,6 +164,9 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
         }
         run.profile = std::string(value);
         run.profileLine = line;
+        return std::nullopt;
+    case KeyKind::Layer:
+        run.layer = std::string(value);
         return std::nullopt;
     case KeyKind::Cusp:
         run.cusp = std::string(value);

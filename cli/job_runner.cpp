@@ -1,6 +1,7 @@
 #include "cli/job_runner.h"
 
 #include "cli/run_fields.h"
+#include "core/drawn_groove.h"
 #include "core/leading_number.h"
 #include "core/pass_values.h"
 #include "core/plain_number_text.h"
@@ -70,11 +71,7 @@ std::optional<JobFileError> checkRunGroove(DialogSnapshot& dialog, const JobRun&
                         millimetres(part.at.depth) + "; a nose up to R" +
                         millimetres(part.largestNose) + " would");
     }
-    double depth = 0;
-    for (const SectionPoint& p : polyline(checked->segments)) {
-        depth = std::max(depth, p.depth);
-    }
-    fillFromDrawnGroove(dialog, run, depth);
+    fillFromDrawnGroove(dialog, run, grooveDepth(checked->segments));
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/file_io.h"
 #include "cli/join_text.h"
+#include "profile_import/dxf_profile.h"
 #include "profile_import/text_profile.h"
 
 #include <algorithm>
@@ -34,12 +35,10 @@ std::string readFault(const ProfileReadError& error, std::string_view where) {
     return joinText({"profile ", where, line, ": ", error.message});
 }
 
-Expected<SegmentChain, std::string> loadProfile(const std::string& value,
-                                                const std::string& jobFile) {
-    if (endsWith(value, ".dxf")) {
-        return unexpected(joinText({"profile ", value, ": this quillmar-gen reads no DXF"}));
-    }
-    if (!endsWith(value, ".groove")) {
+Expected<SegmentChain, std::string> loadProfile(const JobRun& run, const std::string& jobFile) {
+    const std::string& value = *run.profile;
+    const bool drawing = endsWith(value, ".dxf");
+    if (!drawing && !endsWith(value, ".groove")) {
         auto chain = readTextProfile(value);
         if (!chain) {
             return unexpected(readFault(chain.error(), "item"));
@@ -51,7 +50,7 @@ Expected<SegmentChain, std::string> loadProfile(const std::string& value,
     if (!bytes) {
         return unexpected(joinText({"profile ", path, ": ", bytes.error().reason}));
     }
-    auto chain = readTextProfile(*bytes);
+    auto chain = drawing ? readDxfProfile(*bytes, run.layer.value_or("")) : readTextProfile(*bytes);
     if (!chain) {
         return unexpected(readFault(chain.error(), path));
     }
@@ -68,7 +67,7 @@ Expected<RunGrooves, JobFileError> loadRunProfiles(const std::vector<JobRun>& ru
             grooves.emplace_back();
             continue;
         }
-        auto chain = loadProfile(*run.profile, jobFile);
+        auto chain = loadProfile(run, jobFile);
         if (!chain) {
             return unexpected(JobFileError{run.profileLine, chain.error()});
         }

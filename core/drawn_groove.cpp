@@ -38,15 +38,19 @@ float cuspStep(const NoseDrop& drop, double r, float z, double pitch, double cus
     return toSingle(static_cast<double>(low) * kStepUnit);
 }
 
-double deepestPoint(const SegmentChain& chain) {
+} // namespace
+
+double grooveDepth(const SegmentChain& chain) {
     double deepest = 0;
-    for (const SectionPoint& p : polyline(chain)) {
-        deepest = std::max(deepest, p.depth);
+    for (const ProfileSegment& s : chain) {
+        deepest = std::max({deepest, s.from.depth, s.to.depth});
+        const SectionPoint bottom{s.centre.z, s.centre.depth + s.radius};
+        if (s.arc && s.concave && withinSweep(s, bottom)) {
+            deepest = std::max(deepest, bottom.depth);
+        }
     }
     return deepest;
 }
-
-} // namespace
 
 GrooveProfile drawnProfile(const ThreadJob& job) {
     GrooveProfile profile;
@@ -95,7 +99,7 @@ void computeDrawnSchedule(ThreadJob& job) {
         throw DataError("a drawn groove needs its step (R1-F) above 0, or a cusp height");
     }
     const NoseDrop drop(checked->segments, r);
-    job.depth1 = job.depth2 = deepestPoint(checked->segments);
+    job.depth1 = job.depth2 = grooveDepth(checked->segments);
 
     // As in the eight-segment schedule, the running z is single precision.
     float z = 0;

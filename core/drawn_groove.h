@@ -9,6 +9,10 @@ namespace quillmar {
 // crest's program X (D1 outside, D2 inside, as for the eight-segment form).
 GrooveProfile drawnProfile(const ThreadJob& job);
 
+// How deep a chain reaches below its start: its deepest end, or the bottom of a hollow
+// arc that passes it.
+double grooveDepth(const SegmentChain& chain);
+
 // The pass schedule of a drawn groove: checks the chain (a DataError names the segment
 // and the fault), then walks z from the first crest as the eight-segment schedule does,
 // in single precision, one step past the pitch, and stores each pass where a nose of
