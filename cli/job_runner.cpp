@@ -57,26 +57,28 @@ std::string millimetres(double value) {
 // Checks the drawn groove the dialog holds against the run's pitch and nose, as the
 // program output would, so that a refusal names the segment at the profile's line.
 std::optional<JobFileError> checkRunGroove(DialogSnapshot& dialog, const JobRun& run, int line,
-                                           std::vector<std::string>& notes) {
+                                           double bodyHalfAngle, std::vector<std::string>& notes) {
     const double pitch = leadingNumberValue(dialog.text(JobField::Pitch));
-    const auto checked = checkDrawnGroove(dialog.drawnGroove, pitch, 0);
+    const auto checked = checkDrawnGroove(dialog.drawnGroove, pitch, bodyHalfAngle);
     if (!checked) {
         return JobFileError{line, "profile: " + describeRefusal(checked.error())};
     }
     notes.insert(notes.end(), checked->notes.begin(), checked->notes.end());
     const double nose = leadingNumberValue(dialog.text(JobField::NoseRadius));
     for (const UnreachablePart& part : unreachableParts(checked->segments, nose)) {
+        const std::string reach =
+            part.largestNose > 0 ? "; a nose up to R" + millimetres(part.largestNose) + " would"
+                                 : " (a sharp inside corner: no round nose does)";
         notes.push_back("the nose R" + millimetres(nose) + " cannot reach segment " +
                         std::to_string(part.segment) + " at Z " + millimetres(part.at.z) + " X " +
-                        millimetres(part.at.depth) + "; a nose up to R" +
-                        millimetres(part.largestNose) + " would");
+                        millimetres(part.at.depth) + reach);
     }
     fillFromDrawnGroove(dialog, run, grooveDepth(checked->segments));
     return std::nullopt;
 }
 
 DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const JobRun& run,
-                            const std::optional<SegmentChain>& groove,
+                            const std::optional<SegmentChain>& groove, double bodyHalfAngle,
                             std::optional<JobFileError>& formError,
                             std::vector<std::string>& notes) {
     DialogSnapshot dialog = dialogTextsFromJob(job);
@@ -89,6 +91,11 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
     choices.sequenceNumbers = run.sequenceNumbers.value_or(choices.sequenceNumbers);
     choices.modin = run.modin.value_or(choices.modin);
     dialog.choices = choices;
+    if (run.profile && run.form) {
+        formError =
+            JobFileError{run.profileLine, "profile and form name two grooves in one run: keep one"};
+        return dialog;
+    }
     formError = fillFromForm(dialog, run);
     for (const JobFieldInfo& info : kJobFields) {
         if (run.texts[info.field]) {
@@ -104,7 +111,8 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
                 return dialog;
             }
         }
-        formError = checkRunGroove(dialog, run, groove ? run.profileLine : run.firstLine, notes);
+        formError = checkRunGroove(dialog, run, groove ? run.profileLine : run.firstLine,
+                                   bodyHalfAngle, notes);
     }
     return dialog;
 }
@@ -122,7 +130,7 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
         const std::optional<SegmentChain> none;
         const DialogSnapshot dialog =
             dialogForRun(job, choices, runs[i], i < grooves.size() ? grooves[i] : none,
-                         outcome.formError, outcome.notes);
+                         simulation.bodyHalfAngleDegrees, outcome.formError, outcome.notes);
         if (outcome.formError) {
             return outcome;
         }

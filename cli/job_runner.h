@@ -42,8 +42,9 @@ struct JobOutcome {
 // onRunStarting, when given, sees each run's dialog just before its output is made.
 //
 // grooves, when given, holds the drawn groove each run loads (by run); the dialog keeps
-// it for later runs. A drawn groove the checks refuse is a fault at the run's profile
-// key (formError), named by its segment.
+// it for later runs. A drawn groove the checks refuse (steeper than the simulation's tool
+// body allows, among others) is a fault at the run's profile key (formError), named by
+// its segment.
 using PaneChanged = std::function<void(Pane pane, const std::string& text, const ThreadJob& job)>;
 using RunStarting = std::function<void(const DialogSnapshot& dialog)>;
 JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {},

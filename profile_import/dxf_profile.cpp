@@ -11,11 +11,13 @@
 #include <dime/entities/LWPolyline.h>
 #include <dime/entities/Line.h>
 #include <dime/entities/Polyline.h>
+#include <dime/entities/Spline.h>
 #include <dime/entities/Vertex.h>
 #include <dime/sections/EntitiesSection.h>
 #include <dime/sections/HeaderSection.h>
 #include <memory>
 #include <numbers>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -71,6 +73,142 @@ void addBulged(std::vector<DrawnPiece>& pieces, Point p, Point q, double bulge) 
     addArc(pieces, centre, radius, start, 4 * std::atan(bulge));
 }
 
+// A SPLINE becomes arcs and lines that stay within this of it (mm of the drawing's
+// unit, far below a program's 0.001 mm).
+constexpr double kSplineTolerance = 0.0005;
+constexpr int kSamplesPerSpan = 32;
+// Bounds on the work a drawing can ask for: control points of one spline, and samples
+// one piece may cover.
+constexpr int kMostControlPoints = 10000;
+constexpr std::size_t kMostSamplesPerPiece = 256;
+
+// A NURBS curve by its control points, weights and knots (de Boor's evaluation).
+struct Nurbs {
+    int degree = 0;
+    std::vector<double> knots;
+    std::vector<Point> points;
+    std::vector<double> weights;
+
+    Point at(double t) const {
+        const int n = static_cast<int>(points.size());
+        int span = degree;
+        while (span < n - 1 && knots[static_cast<std::size_t>(span) + 1] <= t) {
+            ++span;
+        }
+        std::vector<double> x, y, w;
+        for (int i = span - degree; i <= span; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            x.push_back(points[k].z * weights[k]);
+            y.push_back(points[k].depth * weights[k]);
+            w.push_back(weights[k]);
+        }
+        for (int r = 1; r <= degree; ++r) {
+            for (int j = degree; j >= r; --j) {
+                const auto i = static_cast<std::size_t>(span - degree + j);
+                const double left = knots[i];
+                const double right = knots[i + static_cast<std::size_t>(degree) + 1 - r];
+                const double a = right > left ? (t - left) / (right - left) : 0;
+                const auto jj = static_cast<std::size_t>(j);
+                x[jj] = (1 - a) * x[jj - 1] + a * x[jj];
+                y[jj] = (1 - a) * y[jj - 1] + a * y[jj];
+                w[jj] = (1 - a) * w[jj - 1] + a * w[jj];
+            }
+        }
+        const auto d = static_cast<std::size_t>(degree);
+        return {x[d] / w[d], y[d] / w[d]};
+    }
+};
+
+double crossOf(Point a, Point b, Point c) {
+    return (b.z - a.z) * (c.depth - a.depth) - (b.depth - a.depth) * (c.z - a.z);
+}
+
+// The circle through three points; none when they lie on a line.
+std::optional<std::pair<Point, double>> circleThrough(Point a, Point b, Point c) {
+    const double d = 2 * crossOf(a, b, c);
+    if (std::fabs(d) < 1e-12) {
+        return std::nullopt;
+    }
+    const double a2 = a.z * a.z + a.depth * a.depth;
+    const double b2 = b.z * b.z + b.depth * b.depth;
+    const double c2 = c.z * c.z + c.depth * c.depth;
+    const Point centre{
+        (a2 * (c.depth - b.depth) + b2 * (a.depth - c.depth) + c2 * (b.depth - a.depth)) / -d,
+        (a2 * (c.z - b.z) + b2 * (a.z - c.z) + c2 * (b.z - a.z)) / d};
+    return std::pair{centre, std::hypot(a.z - centre.z, a.depth - centre.depth)};
+}
+
+double lineGap(Point a, Point b, Point p) {
+    const double l = std::hypot(b.z - a.z, b.depth - a.depth);
+    return l == 0 ? std::hypot(p.z - a.z, p.depth - a.depth) : std::fabs(crossOf(a, b, p)) / l;
+}
+
+double turnAngle(Point centre, Point from, Point to) {
+    const Point u{from.z - centre.z, from.depth - centre.depth};
+    const Point v{to.z - centre.z, to.depth - centre.depth};
+    return std::atan2(u.z * v.depth - u.depth * v.z, u.z * v.z + u.depth * v.depth);
+}
+
+// Whether samples i..j lie within the tolerance of one line or one arc of less than
+// kLargestSweep; the piece is added when `pieces` is given.
+bool fitPiece(const std::vector<Point>& s, std::size_t i, std::size_t j,
+              std::vector<DrawnPiece>* pieces) {
+    const std::size_t m = (i + j) / 2;
+    const auto circle = circleThrough(s[i], s[m], s[j]);
+    const bool straight = !circle || circle->second > 1e6;
+    double sweep = 0;
+    if (!straight) {
+        sweep = turnAngle(circle->first, s[i], s[m]) + turnAngle(circle->first, s[m], s[j]);
+        if (std::fabs(sweep) > kLargestSweep) {
+            return false;
+        }
+    }
+    for (std::size_t k = i + 1; k < j; ++k) {
+        const double gap =
+            straight
+                ? lineGap(s[i], s[j], s[k])
+                : std::fabs(std::hypot(s[k].z - circle->first.z, s[k].depth - circle->first.depth) -
+                            circle->second);
+        if (!(gap <= kSplineTolerance)) {
+            return false;
+        }
+    }
+    if (pieces != nullptr) {
+        if (straight) {
+            pieces->push_back({s[i], s[j]});
+        } else {
+            const Point c = circle->first;
+            pieces->push_back({s[i], s[j], true, c, circle->second});
+            (void)sweep;
+        }
+    }
+    return true;
+}
+
+void addSpline(std::vector<DrawnPiece>& pieces, const Nurbs& curve) {
+    const std::size_t spans = curve.points.size() - static_cast<std::size_t>(curve.degree);
+    const double first = curve.knots[static_cast<std::size_t>(curve.degree)];
+    const double last = curve.knots[curve.points.size()];
+    const std::size_t count = spans * kSamplesPerSpan;
+    std::vector<Point> samples;
+    for (std::size_t k = 0; k <= count; ++k) {
+        samples.push_back(
+            curve.at(first + (last - first) * static_cast<double>(k) / static_cast<double>(count)));
+    }
+    std::size_t i = 0;
+    while (i < count) {
+        std::size_t j = std::min(i + 2, count);
+        while (j < count && j - i < kMostSamplesPerPiece && fitPiece(samples, i, j + 1, nullptr)) {
+            ++j;
+        }
+        if (!fitPiece(samples, i, j, &pieces)) {
+            j = i + 1;
+            pieces.push_back({samples[i], samples[j]});
+        }
+        i = j;
+    }
+}
+
 Point planar(const dimeVec3f& v) {
     return {v.x, v.y};
 }
@@ -105,6 +243,8 @@ struct Collector {
             addLightPolyline(static_cast<dimeLWPolyline&>(entity));
         } else if (name == "POLYLINE") {
             addPolyline(static_cast<dimePolyline&>(entity));
+        } else if (name == "SPLINE") {
+            addDrawnSpline(static_cast<dimeSpline&>(entity));
         } else if (refused.empty()) {
             refused = name;
         }
@@ -128,6 +268,42 @@ struct Collector {
             sweep += 2 * std::numbers::pi;
         }
         addArc(pieces, centre, arc.getRadius(), start, sweep);
+    }
+
+    void addDrawnSpline(const dimeSpline& spline) {
+        Nurbs curve;
+        curve.degree = spline.getDegree();
+        const int count = spline.getNumControlPoints();
+        if (count > kMostControlPoints) {
+            refused = "SPLINE of more than 10000 control points";
+            return;
+        }
+        if (curve.degree < 1 || count <= curve.degree ||
+            spline.getNumKnots() != count + curve.degree + 1) {
+            refused = "SPLINE without control points and knots (by fit points only)";
+            return;
+        }
+        for (int i = 0; i < spline.getNumKnots(); ++i) {
+            curve.knots.push_back(spline.getKnotValue(i));
+        }
+        for (int i = 0; i < count; ++i) {
+            curve.points.push_back(planar(spline.getControlPoint(i)));
+            const double w =
+                spline.hasWeights() && i < spline.getNumWeights() ? spline.getWeight(i) : 1.0;
+            curve.weights.push_back(w > 0 ? w : 1.0);
+        }
+        for (std::size_t i = 1; i < curve.knots.size(); ++i) {
+            if (!(curve.knots[i] >= curve.knots[i - 1]) || !std::isfinite(curve.knots[i])) {
+                refused = "SPLINE whose knots do not rise";
+                return;
+            }
+        }
+        if (!(curve.knots[curve.points.size()] >
+              curve.knots[static_cast<std::size_t>(curve.degree)])) {
+            refused = "SPLINE of no length";
+            return;
+        }
+        addSpline(pieces, curve);
     }
 
     void addLightPolyline(const dimeLWPolyline& polyline) {

@@ -15,8 +15,10 @@ namespace quillmar {
 // the chain starts at the end furthest left, which becomes Z 0 X 0, and its depth is
 // how far a point lies below that start. Lengths are in millimetres, or inches when the
 // header's $INSUNITS says so. An empty layer name reads every layer, as long as the
-// entities lie on one. TEXT, MTEXT, POINT and DIMENSION entities are left out; any
-// other kind (SPLINE, CIRCLE, ELLIPSE, INSERT ...) is refused by name.
+// entities lie on one. A SPLINE given by its control points becomes arcs and lines
+// within 0.0005 mm of it. TEXT, MTEXT, POINT and DIMENSION entities are left out; any
+// other kind (CIRCLE, ELLIPSE, INSERT, a SPLINE by fit points only ...) is refused by
+// name.
 Expected<SegmentChain, ProfileReadError> readDxfProfile(std::string_view bytes,
                                                         const std::string& layer);
 

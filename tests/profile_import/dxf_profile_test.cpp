@@ -73,9 +73,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "layer = NAME"},
         DrawingRow{"NoSuchLayer", "two-layers-r2000.dxf", "THREAD", 2,
                    "draws no line or arc on layer THREAD"},
-        DrawingRow{"Spline", "rope-spline-r2000.dxf", "", 3,
-                   "holds a SPLINE, which is not read (draw the groove with LINE, ARC, "
-                   "LWPOLYLINE or POLYLINE)"},
+        DrawingRow{"RopeSpline", "rope-spline-r2000.dxf", "", 3,
+                   "9 pieces, 1.2500 deep, ending at Z 3.0000"},
+        DrawingRow{"FittedSpline", "fitted-spline-r2000.dxf", "", 3,
+                   "holds a SPLINE without control points and knots (by fit points only), "
+                   "which is not read (draw the groove with LINE, ARC, LWPOLYLINE or "
+                   "POLYLINE)"},
         DrawingRow{"Circle", "circle-r12.dxf", "", 3,
                    "holds a CIRCLE, which is not read (draw the groove with LINE, ARC, "
                    "LWPOLYLINE or POLYLINE)"},
@@ -84,6 +87,24 @@ INSTANTIATE_TEST_SUITE_P(
                    "end (a gap of 0.001 mm or more, or a branch)"},
         DrawingRow{"NotADrawing", "make_fixtures.py", "", 3, "not a DXF drawing dime can read"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The arcs and lines that stand for a SPLINE keep within 0.0005 mm of the curve as
+// ezdxf evaluates it (rope-spline-r2000-points.csv, drawing coordinates).
+TEST(Drawing, SplineArcsKeepToTheCurve) {
+    const auto chain = readFixture("rope-spline-r2000.dxf");
+    ASSERT_TRUE(chain) << chain.error().message;
+    std::ifstream csv(std::string(QUILLMAR_TEST_DATA_DIR) + "/rope-spline-r2000-points.csv");
+    std::string line;
+    std::getline(csv, line);
+    int points = 0;
+    while (std::getline(csv, line)) {
+        const double x = std::stod(line.substr(0, line.find(',')));
+        const double y = std::stod(line.substr(line.find(',') + 1));
+        EXPECT_LE(distanceTo(*chain, {x, -y}), 0.0005 + 1e-9) << line;
+        ++points;
+    }
+    EXPECT_EQ(points, 201);
+}
 
 // The dialog's trapezoidal groove, drawn, is cut by the passes typed into the fields.
 TEST(Drawing, TrapezoidalFormGivesTheTypedPasses) {

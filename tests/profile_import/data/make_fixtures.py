@@ -129,10 +129,22 @@ def write_trapezoidal(name):
 
 
 def write_rope(name):
-    """A rope thread's groove drawn as one SPLINE through its points."""
+    """A rope thread's groove, pitch 3, as one cubic SPLINE by its control points."""
     doc = new("R2000")
-    points = [(x / 4, -math.sin(math.pi * x / 12) * 1.2) for x in range(13)]
-    doc.modelspace().add_spline(points)
+    points = [(0, 0), (0.5, -0.9), (1.5, -1.6), (2.5, -0.9), (3, 0)]
+    spline = doc.modelspace().add_open_spline(points, degree=3)
+    doc.saveas(name)
+    # ezdxf's own evaluation of the curve, 200 points, for the reader's arcs to keep to
+    with open(name.replace(".dxf", "-points.csv"), "w") as csv:
+        csv.write("x,y\n")
+        for p in spline.construction_tool().approximate(200):
+            csv.write(f"{p.x:.9f},{p.y:.9f}\n")
+
+
+def write_fitted_spline(name):
+    """A SPLINE given by fit points only, which a CAD program still has to solve."""
+    doc = new("R2000")
+    doc.modelspace().add_spline([(0, 0), (1, -1), (2, 0)])
     doc.saveas(name)
 
 
@@ -166,6 +178,7 @@ write_knuckle("knuckle-inch-r2000.dxf", inches=True)
 write_buttress("buttress-r12.dxf")
 write_trapezoidal("trapezoidal-r2000.dxf")
 write_rope("rope-spline-r2000.dxf")
+write_fitted_spline("fitted-spline-r2000.dxf")
 write_two_layers("two-layers-r2000.dxf")
 write_circle("circle-r12.dxf")
 write_gap("gap-r12.dxf")
