@@ -44,4 +44,23 @@ void PlanInnerTrapezoidal(benchmark::State& state) {
 }
 BENCHMARK(PlanInnerTrapezoidal)->Unit(benchmark::kMillisecond);
 
+// The worked example as a 99-start thread, planned to chips of 0.05 mm^2 (a plan) and of
+// 0.01 mm^2 (refused: not even the finishing run keeps to it). One run each: the plan is
+// slow where the target is not met.
+void PlanWorkedExample99Starts(benchmark::State& state) {
+    DialogSnapshot dialog = testing::workedExampleDialog();
+    dialog.text(JobField::Starts) = "99";
+    const double limit = state.range(0) / 1000.0;
+    bool planned = false;
+    for (auto _ : state) {
+        planned = planRoughing(dialog, limit).ok();
+    }
+    state.counters["planned"] = planned ? 1 : 0;
+}
+BENCHMARK(PlanWorkedExample99Starts)
+    ->Arg(50)
+    ->Arg(10)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/pass_schedule.h"
 #include "core/program_output.h"
 #include "core/text_panes.h"
 #include "profile_import/text_profile.h"
@@ -57,7 +58,7 @@ void LoadAndPlanThousandSegments(benchmark::State& state) {
             state.SkipWithError(result.reason.c_str());
             break;
         }
-        points = job.lastPoint + 1;
+        points = static_cast<int>(computePassSchedule(job).size());
     }
     state.counters["points"] = points;
     state.counters["target_ms"] = 100.0;

@@ -1,8 +1,8 @@
 #include "cli/command_line.h"
 
 #include "cli/join_text.h"
-#include "core/leading_number.h"
 #include "quillmar_version.h"
+#include "simulation/body_angle.h"
 
 #include <string_view>
 #include <utility>
@@ -47,23 +47,6 @@ bool takesValue(CommandLine& line, std::string_view name) {
     return name == kSizeOption || name == kBodyAngleOption || fileOption(line, name) != nullptr;
 }
 
-// Degrees from 0 up to (not including) 90, as plain digits with at most one point.
-std::optional<double> parseBodyAngle(const std::string& text) {
-    int points = 0;
-    for (const char c : text) {
-        if (c == '.') {
-            ++points;
-        } else if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-    }
-    if (text.empty() || text == "." || points > 1) {
-        return std::nullopt;
-    }
-    const double value = leadingNumberValue(text);
-    return value < 90 ? std::optional<double>(value) : std::nullopt;
-}
-
 // Empty when the value is taken, else what is wrong with it. An option given twice is
 // refused: which of two output files was meant cannot be guessed.
 std::string setOption(CommandLine& line, const std::string& name, const std::string& value,
@@ -85,7 +68,7 @@ std::string setOption(CommandLine& line, const std::string& name, const std::str
         return {};
     }
     if (name == kBodyAngleOption) {
-        const auto angle = parseBodyAngle(value);
+        const auto angle = bodyHalfAngleFromText(value);
         if (!angle) {
             return joinText({"invalid angle '", value,
                              "' for '--body-angle': give degrees from 0 to below 90"});

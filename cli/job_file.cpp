@@ -1,6 +1,8 @@
 #include "cli/job_file.h"
 
 #include "cli/join_text.h"
+#include "core/controls/control_registry.h"
+#include "core/quoted_text.h"
 
 #include <cstdint>
 
@@ -96,34 +98,6 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
-// A piece of the job file as a message shows it: in quotes, control characters written
-// as \xNN (a NUL or an escape sequence in a key would otherwise hide in the terminal), and no more
-// than kQuotedCharacters characters of it, so that a huge key cannot flood the message.
-constexpr std::size_t kQuotedCharacters = 80;
-
-std::string quoted(std::string_view text) {
-    std::string shown = "\"";
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<std::uint8_t>(text[i]);
-        const bool startsCharacter = (byte & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == kQuotedCharacters) {
-            shown += "\"... (";
-            shown += std::to_string(text.size());
-            shown += " bytes)";
-            return shown;
-        }
-        if (byte < 0x20 || byte == 0x7F) {
-            constexpr char kHex[] = "0123456789abcdef";
-            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
-        } else {
-            shown += text[i];
-        }
-    }
-    shown += '"';
-    return shown;
-}
-
 struct ChoiceValue {
     std::string_view word;
     bool flag;
@@ -142,7 +116,21 @@ std::optional<bool> chooseWord(std::string_view value, ChoiceValue yes, ChoiceVa
 
 std::string choiceError(std::string_view key, std::string_view value, std::string_view a,
                         std::string_view b) {
-    return joinText({"unknown value ", quoted(value), " for ", key, " (use ", a, " or ", b, ")"});
+    return joinText(
+        {"unknown value ", quotedText(value), " for ", key, " (use ", a, " or ", b, ")"});
+}
+
+// The controls' values as a list: "a or b", "a, b or c".
+std::string controlValues() {
+    std::string list;
+    const auto rows = controlRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) {
+            list += i + 1 == rows.size() ? " or " : ", ";
+        }
+        list += rows[i].jobValue;
+    }
+    return list;
 }
 
 // Stores one choice into the run; returns a message when the value is refused.
@@ -176,14 +164,15 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
         if (!(flag = chooseWord(value, {"outer", true}, {"inner", false}))) {
             return choiceError(key.name, value, "outer", "inner");
         }
-        run.outer = flag;
+        run.side = *flag ? Side::Outer : Side::Inner;
         return std::nullopt;
     case KeyKind::Control:
-        if (!(flag = chooseWord(value, {"osp", true}, {"fanuc", false}))) {
-            return choiceError(key.name, value, "osp", "fanuc");
+        if (const ControlRow* row = findControl(value)) {
+            run.control = row->jobValue;
+            return std::nullopt;
         }
-        run.control = *flag ? ControlFamily::Osp : ControlFamily::Fanuc;
-        return std::nullopt;
+        return joinText(
+            {"unknown value ", quotedText(value), " for ", key.name, " (use ", controlValues(), ")"});
     case KeyKind::SequenceNumbers:
     case KeyKind::Modin:
         if (!(flag = chooseWord(value, {"on", true}, {"off", false}))) {
@@ -193,6 +182,7 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
         return std::nullopt;
     case KeyKind::MaxChipArea:
         run.maxChipArea = std::string(value);
+        run.maxChipAreaLine = line;
         return std::nullopt;
     }
     return std::nullopt;
@@ -244,7 +234,7 @@ private:
         const std::optional<JobField> field = fieldForKey(name);
         const ChoiceKey* choice = findChoiceKey(name);
         if (!field && choice == nullptr) {
-            return fail(number, joinText({"unknown key ", quoted(name)}));
+            return fail(number, joinText({"unknown key ", quotedText(name)}));
         }
         if (result.runs.empty()) {
             openRun(number);
@@ -252,6 +242,9 @@ private:
         const std::string_view value = trimBlanks(content.substr(equals + 1));
         if (field) {
             result.runs.back().texts[*field] = std::string(value);
+            if (*field == JobField::Starts) {
+                result.runs.back().startsLine = number;
+            }
             return true;
         }
         const auto refused = applyChoice(result.runs.back(), *choice, value, number);

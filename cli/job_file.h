@@ -2,6 +2,7 @@
 
 #include "core/job_fields.h"
 #include "core/output_choices.h"
+#include "core/side.h"
 
 #include <array>
 #include <optional>
@@ -15,8 +16,8 @@ namespace quillmar {
 // empty here; the runner then uses what the reopened dialog would show.
 struct JobRun {
     int firstLine = 0; // the line that opened the run, for messages
-    std::optional<bool> outer;
-    std::optional<ControlFamily> control;
+    std::optional<Side> side;
+    std::optional<std::string_view> control; // the jobValue of a control registry row
     std::optional<bool> sequenceNumbers;
     std::optional<bool> modin;
     FieldTexts<std::optional<std::string>> texts;
@@ -34,6 +35,8 @@ struct JobRun {
     // Largest chip area per pass (mm^2): the run becomes the roughing runs a plan
     // chooses and a finishing run. Not carried into later runs.
     std::optional<std::string> maxChipArea;
+    int maxChipAreaLine = 0;
+    int startsLine = 0; // the line of the run's own starts key, if any
 };
 
 struct JobFileError {

@@ -3,12 +3,15 @@
 #include "cli/run_fields.h"
 #include "core/drawn_groove.h"
 #include "core/leading_number.h"
-#include "core/pass_values.h"
 #include "core/plain_number_text.h"
 #include "core/profile_check.h"
+#include "core/program_lines.h"
 #include "core/program_output.h"
+#include "core/quoted_text.h"
+#include "core/starts_text.h"
 #include "core/text_panes.h"
 #include "core/thread_job.h"
+#include "core/whole_text_number.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +43,7 @@ private:
 // The depth of the groove decides the diameter across from the crest: D2 and D3 of an
 // outer thread, D1 of an inner one, unless the run types them.
 void fillFromDrawnGroove(DialogSnapshot& dialog, const JobRun& run, double depth) {
-    const bool outer = dialog.choices.outer;
+    const bool outer = dialog.choices.side == Side::Outer;
     const double crest = leadingNumberValue(dialog.text(outer ? JobField::D1 : JobField::D2));
     const std::string across = plainNumberText(outer ? crest - 2 * depth : crest + 2 * depth);
     for (const JobField field : {JobField::D1, JobField::D2, JobField::D3}) {
@@ -86,7 +89,7 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
         dialog.drawnGroove = *groove;
         dialog.drawnCusp = 0;
     }
-    choices.outer = run.outer.value_or(choices.outer);
+    choices.side = run.side.value_or(choices.side);
     choices.control = run.control.value_or(choices.control);
     choices.sequenceNumbers = run.sequenceNumbers.value_or(choices.sequenceNumbers);
     choices.modin = run.modin.value_or(choices.modin);
@@ -139,7 +142,16 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
         }
         bool pressed = false;
         if (runs[i].maxChipArea) {
-            const double limit = leadingNumberValue(*runs[i].maxChipArea);
+            const auto read = wholeTextNumber(*runs[i].maxChipArea);
+            if (!read) {
+                outcome.formError =
+                    JobFileError{runs[i].maxChipAreaLine,
+                                 "maxChipArea " + quotedText(*runs[i].maxChipArea) +
+                                     " is not a number: give the largest chip area in mm^2, e.g. "
+                                     "maxChipArea = 0.3"};
+                return outcome;
+            }
+            const double limit = *read;
             const PlanResult plan = planRoughing(dialog, limit, simulation);
             if (plan.ok()) {
                 pressed = runPlannedOutputs(job, dialog, plan.value(), panes).ok();
@@ -152,7 +164,10 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
         }
         if (!pressed) {
             outcome.failedRun = static_cast<int>(i) + 1;
-            outcome.failedRunLine = runs[i].firstLine;
+            // A starts key the run gives and that cannot be read is where to look.
+            const auto& starts = runs[i].texts[JobField::Starts];
+            outcome.failedRunLine =
+                starts && !startsFromText(*starts) ? runs[i].startsLine : runs[i].firstLine;
             return outcome;
         }
     }

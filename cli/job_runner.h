@@ -14,12 +14,13 @@
 namespace quillmar {
 
 struct JobOutcome {
-    std::optional<JobFileError> formError; // a run's form that cannot be made; nothing ran
-    int failedRun = 0;                     // 1-based number of the run that stopped; 0 when all ran
-    int failedRunLine = 0;                 // the line that opened that run
-    std::string macroText;                 // txtDataA after the runs
-    std::string standardText;              // txtDataB after the runs
-    ThreadJob job;                         // the job record after the runs
+    // A run's form, cusp or maxChipArea that cannot be used; nothing is written.
+    std::optional<JobFileError> formError;
+    int failedRun = 0;        // 1-based number of the run that stopped; 0 when all ran
+    int failedRunLine = 0;    // the line that opened that run
+    std::string macroText;    // txtDataA after the runs
+    std::string standardText; // txtDataB after the runs
+    ThreadJob job;            // the job record after the runs
     // Set when the run that failed asked for a roughing plan that cannot be made.
     std::optional<PlanRefusal> refusal;
     std::optional<double> maxChipArea; // the limit of the last planned run
@@ -30,7 +31,7 @@ struct JobOutcome {
 };
 
 // Presses "プログラム出力" once per run, in order, starting from empty panes and a fresh
-// job (sequenceCounter 1), exactly as the window does after start-up. Each run's dialog
+// job (sequence counter 1), exactly as the window does after start-up. Each run's dialog
 // holds what the reopened dialog would show, overlaid with what the run sets. A run
 // with maxChipArea is pressed once per run of its roughing plan (the tool as
 // `simulation` describes it). Stops at the first

@@ -180,6 +180,8 @@ std::string refusalText(const PlanRefusal& refusal) {
     case PlanRefusal::Reason::TooManyRuns:
         return "no roughing plan keeps to maxChipArea within " + std::to_string(kMostPlannedRuns) +
                " runs";
+    case PlanRefusal::Reason::Cancelled:
+        return "the roughing plan was stopped";
     case PlanRefusal::Reason::DataError:
         break;
     }

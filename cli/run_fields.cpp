@@ -4,6 +4,8 @@
 #include "core/forms/groove_fields.h"
 #include "core/job_fields.h"
 #include "core/leading_number.h"
+#include "core/quoted_text.h"
+#include "core/whole_text_number.h"
 
 namespace quillmar {
 
@@ -19,16 +21,18 @@ std::optional<JobFileError> fillFromForm(DialogSnapshot& dialog, const JobRun& r
     dialog.drawnGroove.clear();
     dialog.drawnCusp = 0;
     forms::GrooveRequest request;
-    request.side = dialog.choices.outer ? forms::Side::Outer : forms::Side::Inner;
+    request.side = dialog.choices.side;
     const auto& nose = run.texts[JobField::NoseRadius];
     request.noseRadius = leadingNumberValue(nose ? *nose : dialog.text(JobField::NoseRadius));
     if (run.cusp) {
-        const double cusp = leadingNumberValue(*run.cusp);
-        if (!(cusp > 0)) {
+        const auto cusp = wholeTextNumber(*run.cusp);
+        if (!cusp || !(*cusp > 0)) {
             return JobFileError{run.cuspLine,
-                                joinText({"cusp \"", *run.cusp, "\" is not a height above 0 mm"})};
+                                joinText({"cusp ", quotedText(*run.cusp),
+                                          " is not a height above 0 mm: give the largest scallop "
+                                          "height in millimetres, e.g. cusp = 0.005"})};
         }
-        request.cusp = cusp;
+        request.cusp = *cusp;
     }
     const auto fields = forms::grooveFields(*run.form, request);
     if (!fields) {
@@ -50,8 +54,8 @@ std::string runFieldsText(const std::vector<DialogSnapshot>& runs) {
             out += "[run]\n";
         }
         const OutputChoices& c = run.choices;
-        out += joinText({"side = ", c.outer ? "outer" : "inner", "\n"});
-        out += joinText({"control = ", c.control == ControlFamily::Osp ? "osp" : "fanuc", "\n"});
+        out += joinText({"side = ", c.side == Side::Outer ? "outer" : "inner", "\n"});
+        out += joinText({"control = ", c.control, "\n"});
         out += joinText({"sequenceNumbers = ", c.sequenceNumbers ? "on" : "off", "\n"});
         out += joinText({"modin = ", c.modin ? "on" : "off", "\n"});
         for (const JobFieldInfo& info : kJobFields) {

@@ -54,7 +54,7 @@ double grooveDepth(const SegmentChain& chain) {
 
 GrooveProfile drawnProfile(const ThreadJob& job) {
     GrooveProfile profile;
-    profile.side = job.side < 0 ? -1 : 1;
+    profile.side = signOf(job.side);
     profile.crestX = profile.side > 0 ? job.d1 : job.d2;
     profile.pitch = job.pitch;
     profile.segments = job.drawnGroove;
@@ -81,7 +81,7 @@ double scallopBetween(const NoseDrop& drop, double r, SectionPoint a, SectionPoi
     return std::max(0.0, r - nearest);
 }
 
-void computeDrawnSchedule(ThreadJob& job) {
+std::vector<SchedulePoint> computeDrawnSchedule(ThreadJob& job) {
     job.passLength = checkedFinite((job.zStart - job.zEnd) + job.pitch);
     const auto checked = checkDrawnGroove(job.drawnGroove, job.pitch, 0);
     if (!checked) {
@@ -102,6 +102,8 @@ void computeDrawnSchedule(ThreadJob& job) {
     job.depth1 = job.depth2 = grooveDepth(checked->segments);
 
     // As in the eight-segment schedule, the running z is single precision.
+    std::vector<SchedulePoint> points;
+    float step = 0;
     float z = 0;
     int i = 0;
     do {
@@ -109,17 +111,14 @@ void computeDrawnSchedule(ThreadJob& job) {
             throw DataError("more than 2001 profile points");
         }
         const double tipDepth = drop.centreDepth(z) + r;
-        const double offset = -tipDepth * job.side;
-        const auto index = static_cast<std::size_t>(i);
-        job.pointOffset[index] = offset;
-        job.pointDiameter[index] = checkedFinite(job.d2 + offset * 2);
-        job.pointZ[index] = z;
-        job.currentStep = byCusp ? cuspStep(drop, r, z, job.pitch, job.drawnCusp) : job.zSteps[0];
-        z = toSingle(static_cast<double>(z) + static_cast<double>(job.currentStep));
+        const double offset = -tipDepth * signOf(job.side);
+        points.push_back(SchedulePoint{offset, checkedFinite(job.d2 + offset * 2), z});
+        step = byCusp ? cuspStep(drop, r, z, job.pitch, job.drawnCusp) : job.zSteps[0];
+        z = toSingle(static_cast<double>(z) + static_cast<double>(step));
         ++i;
-    } while (toSingle(static_cast<double>(z) -
-                      static_cast<double>(toSingle(2.0 * job.currentStep))) < job.pitch);
-    job.lastPoint = i - 1;
+    } while (toSingle(static_cast<double>(z) - static_cast<double>(toSingle(2.0 * step))) <
+             job.pitch);
+    return points;
 }
 
 } // namespace quillmar

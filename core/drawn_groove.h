@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/groove_profile.h"
+#include "core/pass_schedule.h"
 #include "core/thread_job.h"
 
 namespace quillmar {
@@ -15,11 +16,11 @@ double grooveDepth(const SegmentChain& chain);
 
 // The pass schedule of a drawn groove: checks the chain (a DataError names the segment
 // and the fault), then walks z from the first crest as the eight-segment schedule does,
-// in single precision, one step past the pitch, and stores each pass where a nose of
+// in single precision, one step past the pitch, and gives each pass where a nose of
 // the job's radius plunged at that z comes to rest. The step is the job's first step,
 // or, with a cusp height, at every pass the largest (to 0.0001 mm) whose scallop to the
 // next pass, measured normal to what the nose can reach, stays within it.
-void computeDrawnSchedule(ThreadJob& job);
+std::vector<SchedulePoint> computeDrawnSchedule(ThreadJob& job);
 
 // The scallop left between nose centres a and b over the groove the nose can reach:
 // how far the crossing of their circles on the material side lies above the centres of

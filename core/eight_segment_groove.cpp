@@ -13,7 +13,7 @@ double square(double value) {
 }
 
 int sideOf(const ThreadJob& job) {
-    return job.side < 0 ? -1 : 1;
+    return signOf(job.side) < 0 ? -1 : 1;
 }
 
 } // namespace
@@ -120,8 +120,8 @@ GrooveProfile grooveProfile(const ThreadJob& job) {
     return profile;
 }
 
-double pointTipDepth(const ThreadJob& job, int i) {
-    return sideOf(job) * (job.d2 - job.pointDiameter[static_cast<std::size_t>(i)]) / 2;
+double pointTipDepth(const ThreadJob& job, double pointDiameter) {
+    return sideOf(job) * (job.d2 - pointDiameter) / 2;
 }
 
 } // namespace quillmar

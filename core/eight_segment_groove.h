@@ -49,6 +49,6 @@ inline double tipDepth(const GrooveOutline& outline, int k, double z) {
 GrooveProfile grooveProfile(const ThreadJob& job);
 
 // The depth below the first crest of the nose tip of computed profile point i.
-double pointTipDepth(const ThreadJob& job, int i);
+double pointTipDepth(const ThreadJob& job, double pointDiameter);
 
 } // namespace quillmar

@@ -55,7 +55,9 @@ struct GrooveProfile {
 // The path of the centre of a round nose of this radius that follows the chain on its
 // air side: every piece moved out by the radius, convex corners rounded about their
 // vertex, concave corners the nose cannot reach cut off where its paths along the two
-// neighbouring pieces cross.
+// neighbouring lines cross. Corners are mended one at a time: where an arc meets a
+// corner the nose cannot reach, or the nose cannot reach a whole piece, the path is
+// bridged with a straight piece rather than trimmed.
 SegmentChain offsetChain(const SegmentChain& chain, double radius);
 
 // The nose centre's path along the groove, from the first crest's corner to the end of

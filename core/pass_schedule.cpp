@@ -34,10 +34,9 @@ bool segmentContinues(const GrooveOutline& o, int k, float z, float step, double
 
 } // namespace
 
-void computePassSchedule(ThreadJob& job) {
+std::vector<SchedulePoint> computePassSchedule(ThreadJob& job) {
     if (!job.drawnGroove.empty()) {
-        computeDrawnSchedule(job);
-        return;
+        return computeDrawnSchedule(job);
     }
     job.passLength = checkedFinite((job.zStart - job.zEnd) + job.pitch);
     const GrooveOutline outline = grooveOutline(job);
@@ -47,24 +46,20 @@ void computePassSchedule(ThreadJob& job) {
     // The running z is single precision on purpose: every sum is rounded to a float,
     // and that rounding is visible in the third decimal of the program Z.
     float z = 0;
-    int i = 0;
+    std::vector<SchedulePoint> points;
     for (int k = 0; k < 8; ++k) {
-        job.currentStep = job.zSteps[static_cast<std::size_t>(k)];
+        const float step = job.zSteps[static_cast<std::size_t>(k)];
         do {
-            const double offset = segmentOffset(outline, k, z) * job.side;
-            if (i >= kPointCapacity) {
+            const double offset = segmentOffset(outline, k, z) * signOf(job.side);
+            if (points.size() >= kPointCapacity) {
                 throw DataError("more than 2001 profile points");
             }
             const double base = k < 4 ? job.d2 : job.d3;
-            const auto index = static_cast<std::size_t>(i);
-            job.pointOffset[index] = offset;
-            job.pointDiameter[index] = checkedFinite(base + offset * 2);
-            job.pointZ[index] = z;
-            z = toSingle(static_cast<double>(z) + static_cast<double>(job.currentStep));
-            ++i;
-        } while (segmentContinues(outline, k, z, job.currentStep, job.pitch));
+            points.push_back({offset, checkedFinite(base + offset * 2), z});
+            z = toSingle(static_cast<double>(z) + static_cast<double>(step));
+        } while (segmentContinues(outline, k, z, step, job.pitch));
     }
-    job.lastPoint = i - 1;
+    return points;
 }
 
 } // namespace quillmar

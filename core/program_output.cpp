@@ -1,35 +1,32 @@
 #include "core/program_output.h"
 
 #include "core/checked_arithmetic.h"
+#include "core/controls/control_registry.h"
 #include "core/leading_number.h"
 #include "core/macro_writer.h"
+#include "core/pass_plan.h"
 #include "core/pass_schedule.h"
-#include "core/pass_values.h"
 #include "core/plain_number_text.h"
-#include "core/standard_writer.h"
+#include "core/program_lines.h"
+#include "core/starts_text.h"
 
 #include <cmath>
-#include <utility>
 
 namespace quillmar {
 
 namespace {
 
-// An empty box, or one without a number, means a single start, so that a job typed
-// before starts existed reads as before; anything else must be a whole 1 to 99.
-int startsFromText(const std::string& text) {
-    if (!hasLeadingNumber(text)) {
-        return 1;
-    }
-    const double starts = leadingNumberValue(text);
-    if (!(starts >= 1 && starts <= kMostStarts) || starts != std::floor(starts)) {
+// The starts box is read whole; a text that is not a whole 1 to 99 stops the output.
+int startsOrDataError(const std::string& text) {
+    const auto starts = startsFromText(text);
+    if (!starts) {
         throw DataError("the number of starts is not a whole number from 1 to 99");
     }
-    return static_cast<int>(starts);
+    return *starts;
 }
 
 void readDialog(ThreadJob& job, const DialogSnapshot& dialog) {
-    job.side = dialog.choices.outer ? 1 : -1;
+    job.side = dialog.choices.side;
     // The lengths and angles first, then the steps: a step beyond single precision fails
     // after the others are already written and the job counts as set.
     for (const JobFieldInfo& info : kJobFields) {
@@ -44,7 +41,7 @@ void readDialog(ThreadJob& job, const DialogSnapshot& dialog) {
                 toSingle(leadingNumberValue(dialog.text(info.field)));
         }
     }
-    job.starts = startsFromText(dialog.text(JobField::Starts));
+    job.starts = startsOrDataError(dialog.text(JobField::Starts));
     job.drawnGroove = dialog.drawnGroove;
     job.drawnCusp = dialog.drawnCusp;
 }
@@ -60,22 +57,36 @@ void appendBlock(OutputPanes& panes, Pane pane, const std::string& block) {
 
 } // namespace
 
+RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
+    readDialog(job, dialog);
+    const std::vector<SchedulePoint> points = computePassSchedule(job);
+    const OutputChoices& choices = dialog.choices;
+    // A counter of 1 means nothing has been numbered since start-up or New: the list
+    // opens with the modal call, whose values the rest of the run uses.
+    const bool modalHead = choices.modin && counter == 1;
+    const ModalCall call =
+        writeModalCall(controlValuesOf(job), job.starts, modalHead, choices.sequenceNumbers);
+    const PassPlan plan = makePassPlan(job, points, call.valuesAfter, counter, modalHead,
+                                       choices.modin && job.finishAllowance == 0);
+    RunOutput run;
+    run.macroBlock = writeMacroBlock(call, plan, choices.sequenceNumbers);
+    run.valuesAfterMacro = call.valuesAfter;
+    run.standard = pickDialect(choices).write(plan, choices.sequenceNumbers);
+    run.counterAfter = plan.counterAfter;
+    return run;
+}
+
 ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialog,
                                      OutputPanes& panes) {
     try {
-        readDialog(job, dialog);
-        computePassSchedule(job);
-        job.outputText.clear();
-        writeMacroBlock(job, dialog.choices);
         // Both blocks are written before either pane changes, so a number that cannot
-        // be written leaves both panes as they were. Pane A is drawn with the job as
-        // the macro writer left it, pane B as the standard writer left it.
-        ThreadJob afterMacro = job;
-        writeStandardBlock(job, dialog.choices);
-        std::swap(job, afterMacro);
-        appendBlock(panes, Pane::Macro, job.outputText);
-        std::swap(job, afterMacro);
-        appendBlock(panes, Pane::Standard, job.outputText);
+        // be written leaves both panes as they were.
+        const RunOutput run = generateRun(job, panes.sequenceCounter, dialog);
+        panes.sequenceCounter = run.counterAfter;
+        storeControlValues(job, run.valuesAfterMacro);
+        appendBlock(panes, Pane::Macro, run.macroBlock);
+        storeControlValues(job, run.standard.valuesAfter);
+        appendBlock(panes, Pane::Standard, run.standard.text);
     } catch (const DataError& error) {
         return {OutputStatus::DataError, error.what()};
     }
@@ -84,7 +95,7 @@ ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialo
 
 DialogSnapshot dialogTextsFromJob(const ThreadJob& job) {
     DialogSnapshot dialog;
-    dialog.choices.outer = job.side == 1;
+    dialog.choices.side = job.side;
     dialog.drawnGroove = job.drawnGroove;
     dialog.drawnCusp = job.drawnCusp;
     for (const JobFieldInfo& info : kJobFields) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/groove_profile.h"
+#include "core/controls/control_dialect.h"
 #include "core/job_fields.h"
 #include "core/output_choices.h"
 #include "core/thread_job.h"
@@ -34,6 +35,11 @@ public:
     virtual std::string paneText(Pane pane) const = 0;
     virtual void setPaneText(Pane pane, const std::string& text) = 0;
     virtual void appendToPane(Pane pane, std::string_view block) = 0;
+
+    // The sequence number the next run's passes start from, carried from one output to
+    // the next. 1 means nothing has been numbered since start-up or New (which empties
+    // the panes and starts again at 1): the point list then opens with MODIN.
+    float sequenceCounter = 1;
 };
 
 enum class OutputStatus { Success, DataError };
@@ -44,10 +50,25 @@ struct ProgramOutputResult {
     bool ok() const { return status == OutputStatus::Success; }
 };
 
-// One press of "プログラム出力": reads the snapshot into the job, computes the pass
-// schedule, appends the point data block to pane A and the standard program block to
-// pane B, and carries the sequence numbering forward. A failure never escapes: it is
-// returned as a data error, and leaves both panes and sequenceCounter as they were.
+// One run worked out without panes: both blocks, the values the control will use after
+// each, and the sequence counter after the run.
+struct RunOutput {
+    std::string macroBlock;
+    ControlValues valuesAfterMacro;
+    StandardBlock standard;
+    float counterAfter = 1;
+};
+
+// Reads the snapshot into the job (its inputs, then what the schedule derives) and
+// writes the run numbered from `counter`. Throws DataError; the job then holds what was
+// read before the failure.
+RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialog);
+
+// One press of "プログラム出力": generates the run, appends the point data block to pane
+// A and the standard program block to pane B, and carries the sequence numbering
+// forward. While each pane redraws, the job holds the values the control will use after
+// that pane's block. A failure never escapes: it is returned as a data error, and leaves
+// both panes and the sequence counter as they were.
 // Besides the failures of the pass schedule, a pass whose feed is not positive or whose
 // written X or Z lies at or beyond 100,000 mm is a data error.
 ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialog,

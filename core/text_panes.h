@@ -8,7 +8,7 @@
 namespace quillmar {
 
 // The two panes held as plain text, for work without a window: quillmar-gen, the
-// roughing planner's trial runs, the tests and the benchmarks. Counts every change, so
+// tests and the benchmarks. Counts every change, so
 // that a caller can tell whether a press wrote anything.
 class TextPanes : public OutputPanes {
 public:

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/groove_profile.h"
+#include "core/side.h"
 
 #include <array>
-#include <cstdint>
-#include <string>
 
 namespace quillmar {
 
@@ -15,12 +14,10 @@ inline constexpr double kAnglePi = 3.141592653589;
 inline constexpr int kPointCapacity = 2001;
 inline constexpr int kMostStarts = 99;
 
-// The one record of the current threading job: the dialog's inputs, the quantities
-// derived from them, the profile points and the output state that carries over from
-// one program output to the next.
-struct ThreadJob {
+// What the user typed into the data input dialog, as the program output command read it.
+struct JobInputs {
     // Inputs, in the order the program output command reads them.
-    std::int16_t side = 0; // +1 outer diameter, -1 inner diameter
+    Side side = Side::Inner;
     double noseRadius = 0;
     double pitch = 0;
     double width = 0;
@@ -52,23 +49,16 @@ struct ThreadJob {
     // Before the first output every input field is unset: it counts as 0 in
     // arithmetic and refills the dialog as empty text.
     bool inputsSet = false;
+};
 
-    // Derived by the pass schedule.
+// The one record of the current threading job: the inputs and the quantities the
+// pass schedule derives from them. After an output, pitch, zEnd and xRetract hold the
+// values the control will use (an OSP number text truncates them), as the graphics'
+// scale and the dialog's refill have always shown them.
+struct ThreadJob : JobInputs {
     double passLength = 0;
     double depth1 = 0;
     double depth2 = 0;
-    float currentStep = 0;
-    double taperEndX = 0;
-
-    // Profile points 0..lastPoint of the last run; entries above keep older values.
-    std::array<double, kPointCapacity> pointOffset{};
-    std::array<double, kPointCapacity> pointDiameter{};
-    std::array<float, kPointCapacity> pointZ{};
-    int lastPoint = -1; // n; -1 before any schedule was computed
-
-    // Output state shared with other commands.
-    std::string outputText; // CR LF line ends
-    float sequenceCounter = 1;
 };
 
 } // namespace quillmar

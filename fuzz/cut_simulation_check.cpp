@@ -34,7 +34,7 @@ void requireSound(const SimulationResult& result) {
 void checkCutSimulation(const std::uint8_t* data, std::size_t size) {
     ByteReader in(data, size);
     ThreadJob job;
-    job.side = in.flag() ? 1 : -1;
+    job.side = in.flag() ? Side::Outer : Side::Inner;
     for (double* field :
          {&job.pitch, &job.noseRadius, &job.width, &job.d1, &job.d2, &job.d3, &job.a1, &job.a2,
           &job.r1, &job.r2, &job.r3, &job.r4, &job.stockDiameter, &job.zStart}) {

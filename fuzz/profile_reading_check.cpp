@@ -17,20 +17,21 @@ namespace {
 // pass lies at a finite diameter no deeper than the chain.
 void cutChecked(const SegmentChain& chain, std::string_view bytes) {
     ThreadJob job;
-    job.side = 1;
+    job.side = Side::Outer;
     job.noseRadius = 0.3;
     job.pitch = 5;
     job.d1 = 30;
     job.d2 = 26;
     job.zSteps[0] = 0.05f;
     job.drawnGroove = chain;
+    std::vector<SchedulePoint> points;
     try {
-        computePassSchedule(job);
+        points = computePassSchedule(job);
     } catch (const DataError&) {
         return;
     }
-    for (int i = 0; i <= job.lastPoint; ++i) {
-        require(std::isfinite(job.pointDiameter[static_cast<std::size_t>(i)]),
+    for (const SchedulePoint& point : points) {
+        require(std::isfinite(point.diameter),
                 "a drawn groove's pass lies at a finite diameter", bytes);
     }
 }

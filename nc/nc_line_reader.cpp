@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace quillmar {
 
@@ -205,6 +206,15 @@ bool NcLineReader::readLine(std::u16string_view line) {
         return false; // a number beyond single precision
     }
     return true;
+}
+
+double axisWordValue(std::string_view digits) {
+    std::u16string line(1, u'X');
+    line.append(digits.begin(), digits.end());
+    WordText word;
+    double value = 0;
+    readAxisWord(line, 0, value, word);
+    return value;
 }
 
 void NcLineReader::startWalk() {

@@ -45,6 +45,11 @@ public:
     friend bool operator==(const NcLineReader&, const NcLineReader&) = default;
 };
 
+// The coordinate an axis word gives ("12.345" of "X12.345"), by the reader's own rules:
+// what a control reading the program takes from a number the generator wrote. Throws
+// DataError on a number beyond single precision.
+double axisWordValue(std::string_view digits);
+
 // The text walk one line at a time, so that a walk can stop at any line and go on
 // later from a copy of the reader. Before every line the previous position of the
 // walk equals the reader's position, so the reader is all the state there is.

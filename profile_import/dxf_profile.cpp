@@ -462,7 +462,7 @@ Expected<SegmentChain, ProfileReadError> readDxfProfile(std::string_view bytes,
             ProfileReadError{0, "drawn in a unit other than mm, cm, m or inch ($INSUNITS)"});
     }
     auto* entities = static_cast<dimeEntitiesSection*>(model->findSection("ENTITIES"));
-    Collector collector{layer};
+    Collector collector{layer, {}, {}, {}};
     for (int i = 0; entities != nullptr && i < entities->getNumEntities(); ++i) {
         collector.add(*entities->getEntity(i));
     }

@@ -78,7 +78,7 @@ SectionSetup sectionFromJob(const ThreadJob& job, const SimulationOptions& optio
     SectionSetup setup;
     setup.pitch = job.pitch;
     setup.zReference = job.zStart + job.pitch;
-    setup.side = job.side < 0 ? -1 : 1;
+    setup.side = signOf(job.side);
     setup.stockDiameter = job.stockDiameter;
     setup.noseRadius = job.noseRadius;
     setup.starts = job.starts;

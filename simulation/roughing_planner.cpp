@@ -1,8 +1,8 @@
 #include "simulation/roughing_planner.h"
 
+#include "core/checked_arithmetic.h"
 #include "core/leading_number.h"
 #include "core/plain_number_text.h"
-#include "core/text_panes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,12 +20,17 @@ std::string allowanceText(long long micrometres) {
     return plainNumberText(double(micrometres) / 1000);
 }
 
+// A caller that stopped the plan.
+struct Stopped {};
+
 // The largest chip of a run at one allowance cut after a run at another (or from the
-// stock), each got by pressing the button on scratch panes as the user would.
+// stock), each got by planning and writing the runs as a press of the button would,
+// numbered from the start.
 class ChipOracle {
 public:
-    ChipOracle(const DialogSnapshot& dialog, const SimulationOptions& options)
-        : dialog_(dialog), options_(options) {}
+    ChipOracle(const DialogSnapshot& dialog, const SimulationOptions& options,
+               const PlanWatch& watch)
+        : dialog_(dialog), options_(options), watch_(watch) {}
 
     std::optional<double> largestChip(long long previous, long long allowance) {
         const auto key = std::make_pair(previous, allowance);
@@ -44,9 +49,8 @@ public:
         if (!output) {
             return std::nullopt;
         }
-        const PassReading reading = readThreadingPasses(output->text);
         double deepest = 0;
-        for (const ThreadingPass& pass : reading.passes) {
+        for (const ThreadingPass& pass : output->reading.passes) {
             deepest = std::max(deepest, std::fabs(pass.x - output->job.stockDiameter));
         }
         return (long long)std::ceil(deepest * 1000) + 1;
@@ -54,21 +58,28 @@ public:
 
 private:
     struct Pressed {
-        ThreadJob job;
-        std::u16string text;
+        ThreadJob job; // with the values the control uses after the last run
+        PassReading reading;
     };
 
     std::optional<Pressed> press(const std::vector<long long>& allowances) const {
-        TextPanes panes;
+        if (watch_.cancelled && watch_.cancelled()) {
+            throw Stopped{};
+        }
         Pressed pressed;
+        float counter = 1;
         for (const long long allowance : allowances) {
             DialogSnapshot run = dialog_;
             run.text(JobField::FinishAllowance) = allowanceText(allowance);
-            if (!runProgramOutput(pressed.job, run, panes).ok()) {
+            try {
+                const RunOutput output = generateRun(pressed.job, counter, run);
+                counter = output.counterAfter;
+                storeControlValues(pressed.job, output.standard.valuesAfter);
+                addWrittenRun(pressed.reading, output.standard.moves);
+            } catch (const DataError&) {
                 return std::nullopt;
             }
         }
-        pressed.text.assign(panes.standard.begin(), panes.standard.end()); // program text is ASCII
         return pressed;
     }
 
@@ -82,7 +93,12 @@ private:
         if (!output) {
             return std::nullopt;
         }
-        const SimulationResult result = simulateProgram(output->text, &output->job, options_);
+        const SimulationResult result =
+            simulateCut(output->reading, sectionFromJob(output->job, options_));
+        ++trials_;
+        if (watch_.progress) {
+            watch_.progress(trials_);
+        }
         double largest = 0;
         for (const PassCut& cut : result.passes) {
             if (cut.run == result.runs - 1) {
@@ -94,6 +110,8 @@ private:
 
     const DialogSnapshot& dialog_;
     const SimulationOptions& options_;
+    const PlanWatch& watch_;
+    mutable int trials_ = 0;
     std::map<std::pair<long long, long long>, std::optional<double>> cache_;
 };
 
@@ -101,11 +119,9 @@ Unexpected<PlanRefusal> refusal(PlanRefusal::Reason reason, double needed = 0) {
     return {PlanRefusal{reason, needed}};
 }
 
-} // namespace
-
-PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
-                        const SimulationOptions& options) {
-    ChipOracle oracle(dialog, options);
+PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
+                    const SimulationOptions& options, const PlanWatch& watch) {
+    ChipOracle oracle(dialog, options, watch);
     const double given = leadingNumberValue(dialog.text(JobField::FinishAllowance));
     const long long lastRoughing = given > 0 ? (long long)std::llround(given * 1000) : 0;
     if (!(maxChipArea > 0)) {
@@ -118,6 +134,17 @@ PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
     const auto airAllowance = oracle.allAirAllowance();
     if (!airAllowance) {
         return refusal(PlanRefusal::Reason::DataError);
+    }
+    // The last run goes to 0 from at least 0.001 mm, and chips grow with what the run
+    // before left: when even that run is over the limit, no plan can end.
+    if (lastRoughing == 0) {
+        const auto smallest = oracle.largestChip(1, 0);
+        if (!smallest) {
+            return refusal(PlanRefusal::Reason::DataError);
+        }
+        if (*smallest > maxChipArea) {
+            return refusal(PlanRefusal::Reason::StepTooSmall, *smallest);
+        }
     }
     RoughingPlan plan;
     if (lastRoughing > 0) {
@@ -182,6 +209,17 @@ PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
         return refusal(PlanRefusal::Reason::TooManyRuns, plan.largestChip.back());
     }
     return plan;
+}
+
+} // namespace
+
+PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
+                        const SimulationOptions& options, const PlanWatch& watch) {
+    try {
+        return planWith(dialog, maxChipArea, options, watch);
+    } catch (const Stopped&) {
+        return refusal(PlanRefusal::Reason::Cancelled);
+    }
 }
 
 ProgramOutputResult runPlannedOutputs(ThreadJob& job, const DialogSnapshot& dialog,

@@ -4,6 +4,7 @@
 #include "core/program_output.h"
 #include "simulation/cut_simulation.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct PlanRefusal {
         StepTooSmall,        // even a run 0.001 mm deeper than the last exceeds it
         TooManyRuns,         // more runs than kMostPlannedRuns
         DataError,           // the job itself fails ("データエラー ")
+        Cancelled,           // the caller stopped the plan; nothing changed
     };
     Reason reason = Reason::DataError;
     double neededArea = 0; // the limit that the refused run would need, mm^2
@@ -33,12 +35,19 @@ inline constexpr int kMostPlannedRuns = 99;
 // Either a plan or why there is none.
 using PlanResult = Expected<RoughingPlan, PlanRefusal>;
 
+// How a caller follows and stops a plan.
+struct PlanWatch {
+    std::function<void(int trials)> progress; // called after each trial simulation
+    std::function<bool()> cancelled;          // polled between trials
+};
+
 // Chooses the finish allowances of the roughing runs of the job the dialog holds so
 // that no pass of any run removes more than maxChipArea, with as few runs as that
 // allows. A finish allowance in the dialog is kept as the last roughing run's; the
-// last run is at 0. Allowances are whole micrometres on the diameter.
+// last run is at 0. Allowances are whole micrometres on the diameter. Each trial plans
+// its runs and simulates the moves their blocks write, without panes or program text.
 PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
-                        const SimulationOptions& options = {});
+                        const SimulationOptions& options = {}, const PlanWatch& watch = {});
 
 // Presses "プログラム出力" once per planned run, the dialog's allowance set to the run's,
 // exactly as a user would. Stops at the first run that fails.

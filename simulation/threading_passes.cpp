@@ -1,5 +1,6 @@
 #include "simulation/threading_passes.h"
 
+#include "core/controls/control_registry.h"
 #include "core/leading_number.h"
 #include "nc/line_break_scan.h"
 
@@ -8,7 +9,12 @@ namespace quillmar {
 namespace {
 
 bool isThreadingG(float g) {
-    return g == 32.0f || g == 34.0f;
+    for (const ControlRow& row : controlRows()) {
+        if (g == row.dialect().threadingG()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool startsNumber(char16_t c) {
@@ -35,6 +41,28 @@ double feedWordOfLine(std::u16string_view line, bool startsInComment, double cur
         }
     }
     return current;
+}
+
+void addWrittenRun(PassReading& reading, const std::vector<WrittenMove>& moves) {
+    bool any = false;
+    for (const WrittenMove& move : moves) {
+        ThreadingPass pass;
+        pass.run = reading.runs;
+        pass.x = axisWordValue(move.startX);
+        pass.z = axisWordValue(move.startZ);
+        const double endX = move.endX.empty() ? pass.x : axisWordValue(move.endX);
+        if (endX == pass.x && axisWordValue(move.endZ) == pass.z) {
+            continue;
+        }
+        pass.feed = leadingNumberValue(move.feed);
+        pass.retractX = axisWordValue(move.retractX);
+        pass.retracted = pass.retractX != endX;
+        reading.passes.push_back(pass);
+        any = true;
+    }
+    if (any) {
+        ++reading.runs;
+    }
 }
 
 PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/controls/control_dialect.h"
 #include "nc/nc_line_reader.h"
 
 #include <string_view>
@@ -26,10 +27,17 @@ struct PassReading {
     bool complete = true; // false when a reading failure ended the walk early
 };
 
-// Every G32 or G34 move of the text, read line by line with the same reader and
-// modal rules as the cutting graphic: the line walk, the CR LF pairs and the modal
-// G value are the reader's own. `reader` gives the modal state the text starts in.
+// Every threading move of the text, in the dialect of any control of the registry (a
+// pane may hold the blocks of several: the control can be changed between outputs),
+// read line by line with the same reader and modal rules as the cutting graphic: the
+// line walk, the CR LF pairs and the modal G value are the reader's own. `reader`
+// gives the modal state the text starts in.
 PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader = {});
+
+// Adds the threading moves of one written block as the next run, exactly as reading
+// its text back would find them: the numbers are read from the words the dialect wrote,
+// a move that does not move is none, and a block without moves starts no run.
+void addWrittenRun(PassReading& reading, const std::vector<WrittenMove>& moves);
 
 // The value of the last F word of one line outside comments, or `current` when the
 // line has none. "FD=" and "F=FD" name variables and are not feed words.

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>プログラム出力</source>
-        <translation>Output program</translation>
+        <translation>Generate</translation>
     </message>
     <message>
         <source>閉じる</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>シーケンス番号</source>
-        <translation>Sequence numbers</translation>
+        <translation>Sequence No.</translation>
     </message>
     <message>
         <source>MODINの出力</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>ねじ規格...</source>
-        <translation>Thread standard...</translation>
+        <translation>Standard...</translation>
     </message>
 </context>
 <context>
@@ -258,18 +258,18 @@
 <context>
     <name>OpenCommand</name>
     <message>
-        <source>Open error</source>
+        <source>ファイルを開けません</source>
         <translation>Open error</translation>
     </message>
     <message>
-        <source>%1 could not be opened: %2
-The pane was left as it was.</source>
+        <source>%1 を開けませんでした: %2
+ペインは元のままです。</source>
         <translation>%1 could not be opened: %2
 The pane was left as it was.</translation>
     </message>
     <message>
-        <source>%1 no longer exists.
-It was taken off the recent files.</source>
+        <source>%1 はもうありません。
+最近使ったファイルの一覧から外しました。</source>
         <translation>%1 no longer exists.
 It was taken off the recent files.</translation>
     </message>
@@ -277,23 +277,23 @@ It was taken off the recent files.</translation>
 <context>
     <name>ProgramFile</name>
     <message>
-        <source>byte %1 (0x%2, line %3) is neither UTF-8 nor Shift-JIS text.</source>
+        <source>%3 行目のバイト %1 (0x%2) は UTF-8 でも Shift-JIS でもありません。</source>
         <translation>byte %1 (0x%2, line %3) is neither UTF-8 nor Shift-JIS text.</translation>
     </message>
     <message>
-        <source>it is not UTF-8, and this system has no Shift-JIS converter.</source>
+        <source>UTF-8 ではなく、このシステムには Shift-JIS の変換がありません。</source>
         <translation>it is not UTF-8, and this system has no Shift-JIS converter.</translation>
     </message>
     <message>
-        <source>it is a folder.</source>
+        <source>フォルダーです。</source>
         <translation>it is a folder.</translation>
     </message>
     <message>
-        <source>it is not a regular file.</source>
+        <source>通常のファイルではありません。</source>
         <translation>it is not a regular file.</translation>
     </message>
     <message>
-        <source>it is larger than 64 MB.</source>
+        <source>64 MB より大きいファイルです。</source>
         <translation>it is larger than 64 MB.</translation>
     </message>
 </context>

@@ -3,6 +3,7 @@
 #include "core/checked_arithmetic.h"
 #include "core/groove_profile.h"
 #include "core/pass_schedule.h"
+#include "core/plain_number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,11 +95,12 @@ double largestFittingStep(const Walk& walk, int k, double cusp, double pitch) {
 
 // The segment the generator stored pass i on: it moves on one segment at a time, when
 // the running z has reached the end of the current one.
-int segmentOf(const ThreadJob& job, const std::array<double, 9>& bounds, int pass) {
+int segmentOf(const std::vector<SchedulePoint>& points, const std::array<double, 9>& bounds,
+              int pass) {
     int k = 0;
     for (int i = 1; i <= pass; ++i) {
         if (k < 7 &&
-            job.pointZ[static_cast<std::size_t>(i)] >= bounds[static_cast<std::size_t>(k) + 1]) {
+            points[static_cast<std::size_t>(i)].z >= bounds[static_cast<std::size_t>(k) + 1]) {
             ++k;
         }
     }
@@ -110,15 +112,15 @@ std::array<double, 9> segmentBounds(const GrooveOutline& o, double pitch) {
 }
 
 // The largest scallop of a computed schedule, and the pass where it begins.
-std::pair<double, int> worstPair(const ThreadJob& job) {
+std::pair<double, int> worstPair(const ThreadJob& job, const std::vector<SchedulePoint>& points) {
     const double r = job.noseRadius;
     const SegmentChain path = noseCentrePath(grooveProfile(job), r, kCrestRunOn * job.pitch);
     double worst = 0;
     int where = 0;
-    for (int i = 0; i < job.lastPoint; ++i) {
+    for (int i = 0; i + 1 < static_cast<int>(points.size()); ++i) {
         const auto at = [&](int n) {
-            return Vec{static_cast<double>(job.pointZ[static_cast<std::size_t>(n)]),
-                       pointTipDepth(job, n) - r};
+            const SchedulePoint& point = points[static_cast<std::size_t>(n)];
+            return Vec{static_cast<double>(point.z), pointTipDepth(job, point.diameter) - r};
         };
         const double height = scallop(path, r, at(i), at(i + 1));
         if (height > worst) {
@@ -129,10 +131,20 @@ std::pair<double, int> worstPair(const ThreadJob& job) {
     return {worst, where};
 }
 
+// What helps when even the smallest step leaves too much: a larger cusp only where this
+// nose leaves a bounded scallop at that step; otherwise only a larger nose.
+std::string smallestStepRemedy(const Walk& walk, int segment, double pitch) {
+    const bool cuspHelps = largestFittingStep(walk, segment, pitch, pitch) >= kStepUnit;
+    return cuspHelps ? "allow a larger cusp height"
+                     : "use a larger nose radius (no cusp height can help this nose)";
+}
+
 } // namespace
 
-double largestScallop(const ThreadJob& job) {
-    return worstPair(job).first;
+double largestScallop(const ThreadJob& fields) {
+    ThreadJob job = fields;
+    const std::vector<SchedulePoint> points = computePassSchedule(job);
+    return worstPair(job, points).first;
 }
 
 Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) {
@@ -158,7 +170,8 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
         steps[static_cast<std::size_t>(k)] = largestFittingStep(walk, k, cusp, job.pitch);
         if (steps[static_cast<std::size_t>(k)] < kStepUnit) {
             return Failure{"No Z step of 0.0001 mm or more keeps the scallop within " +
-                           std::to_string(cusp) + " mm with this nose: allow a larger cusp height"};
+                           plainNumberText(cusp) + " mm with a nose radius of " +
+                           plainNumberText(r) + " mm: " + smallestStepRemedy(walk, k, job.pitch)};
         }
     }
     // The passes really made fall where the steps put them: check them, and shorten the
@@ -167,23 +180,25 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
         for (std::size_t k = 0; k < 8; ++k) {
             job.zSteps[k] = static_cast<float>(steps[k]);
         }
+        std::vector<SchedulePoint> points;
         try {
-            computePassSchedule(job);
+            points = computePassSchedule(job);
         } catch (const DataError& error) {
             if (std::string_view(error.what()).find("2001") != std::string_view::npos) {
+                // A larger nose leaves a lower scallop for the same step, so fewer passes.
                 return Failure{"This cusp height needs more than 2001 passes: allow a larger cusp "
-                               "height or use a smaller nose radius"};
+                               "height or use a larger nose radius"};
             }
             for (double& step : steps) {
                 step = std::max(kStepUnit, std::floor(step * 0.9 / kStepUnit) * kStepUnit);
             }
             continue;
         }
-        const auto [worst, where] = worstPair(job);
+        const auto [worst, where] = worstPair(job, points);
         if (worst <= cusp) {
             return steps;
         }
-        const int k = segmentOf(job, walk.bounds, where);
+        const int k = segmentOf(points, walk.bounds, where);
         double& step = steps[static_cast<std::size_t>(k)];
         if (step <= kStepUnit) {
             break;

@@ -13,7 +13,8 @@ namespace quillmar::forms {
 // groove's fields as the generator reads them; its steps are not read.
 Expected<std::array<double, 8>> cuspSteps(const ThreadJob& job, double cusp);
 
-// The largest scallop height between neighbouring passes of a computed schedule.
+// The largest scallop height between neighbouring passes of the job's schedule.
+// Throws DataError where the schedule cannot be made.
 double largestScallop(const ThreadJob& job);
 
 } // namespace quillmar::forms

@@ -1,6 +1,8 @@
 #include "core/forms/designation_reader.h"
 
+#include "core/full_width_text.h"
 #include "core/plain_number_text.h"
+#include "core/quoted_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -21,36 +23,10 @@ char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// Full-width ASCII (U+FF01..U+FF5E) and the multiplication sign, as UTF-8.
-std::size_t foldWide(std::string_view text, std::size_t i, std::string& out) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    if (i + 1 < text.size() && byte(i) == 0xC3 && byte(i + 1) == 0x97) {
-        out.push_back('X');
-        return 2;
-    }
-    if (i + 2 < text.size() && byte(i) == 0xEF && (byte(i + 1) == 0xBC || byte(i + 1) == 0xBD)) {
-        const unsigned code = 0xF000u | ((byte(i + 1) & 0x3Fu) << 6) | (byte(i + 2) & 0x3Fu);
-        if (code >= 0xFF01u && code <= 0xFF5Eu) {
-            const unsigned ascii = code - 0xFF01u + 0x21u; // U+FF01 is '!'
-            out.push_back(static_cast<char>(ascii));
-            return 3;
-        }
-    }
-    if (i + 2 < text.size() && byte(i) == 0xE3 && byte(i + 1) == 0x80 && byte(i + 2) == 0x80) {
-        out.push_back(' '); // ideographic space
-        return 3;
-    }
-    out.push_back(text[i]);
-    return 1;
-}
-
 } // namespace
 
 std::string normalizeDesignation(std::string_view text) {
-    std::string folded;
-    for (std::size_t i = 0; i < text.size();) {
-        i += foldWide(text, i, folded);
-    }
+    const std::string folded = foldFullWidth(text);
     std::string out;
     for (char c : folded) {
         if (c == '\t' || c == '\r' || c == '\n') {
@@ -197,13 +173,13 @@ Expected<double> nominalMillimetres(DesignationReader& reader, std::string_view 
 
 Failure notUnderstood(const DesignationReader& reader, std::string_view expected,
                       std::string_view example) {
-    std::string message = "In \"" + std::string(reader.text()) + "\", ";
+    std::string message = "In " + quotedText(reader.text()) + ", ";
     if (reader.rest().empty()) {
         message += "the designation ends too early";
     } else {
-        message += "\"" + std::string(reader.rest()) + "\"";
+        message += quotedText(reader.rest());
         if (!reader.read().empty()) {
-            message += " after \"" + std::string(reader.read()) + "\"";
+            message += " after " + quotedText(reader.read());
         }
         message += " was not understood";
     }
@@ -224,6 +200,10 @@ Expected<int> startsFromLead(double lead, double pitch, std::string_view example
 }
 
 std::string numberText(double value) {
+    // Beyond 1e15 a double has no decimals to round, and scaling it could overflow.
+    if (!(std::fabs(value) < 1e15)) {
+        return plainNumberText(value);
+    }
     return plainNumberText(std::round(value * 10000) / 10000);
 }
 

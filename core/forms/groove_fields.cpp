@@ -25,7 +25,7 @@ double largestNose(double floorRadius) {
 
 ThreadJob jobFromTexts(const FieldTexts<std::optional<std::string>>& texts, Side side) {
     ThreadJob job;
-    job.side = side == Side::Outer ? 1 : -1;
+    job.side = side;
     for (const JobFieldInfo& info : kJobFields) {
         if (!texts[info.field]) {
             continue;
@@ -97,6 +97,11 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     g.crestDiameter = form.crestDiameter;
     g.pitchDiameter = form.pitchDiameter;
     g.floorDiameter = form.crestDiameter + towardsFloor * 2 * g.depth;
+    if (!(g.floorDiameter > 0)) {
+        return Failure{form.designation +
+                       " is deeper than its radius: its floor would not be above 0 mm. Give a "
+                       "finer pitch or a larger size."};
+    }
     g.radii = {form.crestRadius, form.floorRadius, form.floorRadius, form.crestRadius};
 
     auto& t = out.texts;

@@ -1,5 +1,7 @@
 #include "core/forms/family_forms.h"
+#include "core/quoted_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <numbers>
@@ -55,13 +57,17 @@ struct NptSize {
     double tpi;
     double handTight; // L1, inches
 };
+// ASME B1.20.1, Table 2 (basic dimensions of the NPT taper pipe thread): every size of
+// the table, 1/16 to 24, the sizes from 14 on named by their outside diameter.
 const std::vector<NptSize> kNpt{
     {0.0625, 0.3125, 27, 0.160}, {0.125, 0.405, 27, 0.1615}, {0.25, 0.540, 18, 0.2278},
     {0.375, 0.675, 18, 0.240},   {0.5, 0.840, 14, 0.320},    {0.75, 1.050, 14, 0.339},
     {1, 1.315, 11.5, 0.400},     {1.25, 1.660, 11.5, 0.420}, {1.5, 1.900, 11.5, 0.420},
     {2, 2.375, 11.5, 0.436},     {2.5, 2.875, 8, 0.682},     {3, 3.500, 8, 0.766},
     {3.5, 4.000, 8, 0.821},      {4, 4.500, 8, 0.844},       {5, 5.563, 8, 0.937},
-    {6, 6.625, 8, 0.958}};
+    {6, 6.625, 8, 0.958},        {8, 8.625, 8, 1.063},       {10, 10.750, 8, 1.210},
+    {12, 12.750, 8, 1.360},      {14, 14.000, 8, 1.562},     {16, 16.000, 8, 1.812},
+    {18, 18.000, 8, 2.000},      {20, 20.000, 8, 2.125},     {24, 24.000, 8, 2.375}};
 
 constexpr double kNumberedSizes[][2] = {{0, 0.060},  {1, 0.073}, {2, 0.086}, {3, 0.099},
                                         {4, 0.112},  {5, 0.125}, {6, 0.138}, {8, 0.164},
@@ -218,11 +224,21 @@ Expected<InchDesignation> readInch(std::string_view designation) {
                 return notUnderstood(reader, "the lead in inches followed by L, as in 0.4L",
                                      example);
             }
+            if (!(*value > 0) || !(*lead > 0)) {
+                return Failure{"In " + quotedText(designation) +
+                               ", the pitch and the lead must be above 0 inches. Example: " +
+                               std::string(example)};
+            }
             out.tpi = 1 / *value;
             out.lead = *lead;
             reader.take("-");
-        } else {
+        } else if (*value > 0) {
             out.tpi = *value;
+        } else {
+            // 0 would read as "left out" and quietly take the table's threads per inch.
+            return Failure{
+                "In " + quotedText(designation) +
+                ", the threads per inch must be above 0. Example: " + std::string(example)};
         }
     } else {
         reader.reset(afterSize);
@@ -268,9 +284,28 @@ Expected<InchDesignation> readInch(std::string_view designation) {
     return out;
 }
 
+// The series that take any threads per inch still start at their table's smallest
+// size: below it the standard gives no thread, and the groove would reach the axis.
+std::optional<std::string> belowTable(const InchDesignation& in) {
+    const bool acme = in.series == Series::Acme || in.series == Series::StubAcme;
+    if (!acme && in.series != Series::Un) {
+        return std::nullopt;
+    }
+    const double smallest = acme ? kAcme.front().diameter : kUnf.front().diameter;
+    if (in.diameter >= smallest - 1e-9) {
+        return std::nullopt;
+    }
+    return in.sizeText + " is below the sizes of the " + seriesName(in.series) + " series (" +
+           (acme ? std::string("1/4 in.") : std::string("#0, 0.060 in.")) +
+           " and larger). Example: " + std::string(seriesExample(in.series));
+}
+
 // Threads per inch from the table, or the check that the given one is the table's.
 Expected<double> tableTpi(const InchDesignation& in) {
     const std::string name = in.sizeText + " " + seriesName(in.series);
+    if (const auto below = belowTable(in)) {
+        return Failure{*below};
+    }
     if (in.series == Series::Un) {
         if (in.tpi <= 0) {
             return Failure{"A UN thread needs its threads per inch, e.g. 1-12 UN"};
@@ -299,9 +334,16 @@ Expected<double> tableTpi(const InchDesignation& in) {
                    " series. Example: " + std::string(seriesExample(in.series))};
 }
 
-// The unified tolerances in inches, from their formulas.
+// The unified tolerances in inches, from their formulas (ASME B1.1-2003 para. 5.8.1): the
+// pitch diameter tolerance of class 2A for the standard length of engagement, which the
+// tables of limits take equal to the basic major diameter.
 double unifiedPitchTolerance2A(double d, double p) {
-    return 0.0015 * std::cbrt(d) + 0.0015 * std::sqrt(9 * p) + 0.015 * std::pow(p, 2.0 / 3.0);
+    return 0.0015 * std::cbrt(d) + 0.0015 * std::sqrt(d) + 0.015 * std::pow(p, 2.0 / 3.0);
+}
+
+// Limits, tolerances and allowances as the tables print them: inches to four decimals.
+double printedLimit(double inches) {
+    return std::round(inches * 1e4) / 1e4;
 }
 
 Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
@@ -310,11 +352,10 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
     const bool known = classText.size() == 2 && classText[0] >= '1' && classText[0] <= '3' &&
                        (classText[1] == 'A' || classText[1] == 'B');
     if (!known) {
-        return Failure{
-            "The class \"" + classText +
-            "\" was not understood: unified classes are 1A, 2A, 3A (outer) and 1B, 2B, 3B "
-            "(inner). Example: " +
-            std::string(kUnifiedExample)};
+        return Failure{"The class " + quotedText(classText) +
+                       " was not understood: unified classes are 1A, 2A, 3A (outer) and 1B, 2B, 3B "
+                       "(inner). Example: " +
+                       std::string(kUnifiedExample)};
     }
     if ((classText[1] == 'B') != (side == Side::Inner)) {
         return classForOtherSide(classText, side, "2A", "2B");
@@ -324,8 +365,9 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
     const double p = 1 / tpi;
     const double h = std::sqrt(3.0) / 2 * p;
     const double gradeFactor = grade == 1 ? 1.5 : grade == 2 ? 1.0 : 0.75;
-    const double td2 = unifiedPitchTolerance2A(d, p) * gradeFactor;
-    const double allowance = grade == 3 ? 0 : 0.3 * unifiedPitchTolerance2A(d, p);
+    const double tolerance2A = unifiedPitchTolerance2A(d, p);
+    const double allowance = grade == 3 ? 0 : printedLimit(0.3 * tolerance2A);
+    const double basicPitchDiameter = printedLimit(d - 0.75 * h);
     const double inch = kMillimetresPerInch;
     ThreadForm form;
     form.family = "Unified";
@@ -335,23 +377,34 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
     form.basicMajor = d * inch;
     form.basicPitchDiameter = (d - 0.75 * h) * inch;
     if (side == Side::Outer) {
-        const double td = (grade == 1 ? 0.090 : 0.060) * std::pow(p, 2.0 / 3.0);
+        const double td2 = printedLimit(tolerance2A * gradeFactor);
+        const double td = printedLimit((grade == 1 ? 0.090 : 0.060) * std::pow(p, 2.0 / 3.0));
         form.basicMinor = (d - 2 * (17.0 / 24.0) * h) * inch;
         form.crestDiameter = (d - allowance - td / 2) * inch;
-        form.pitchDiameter = form.basicPitchDiameter - (allowance + td2 / 2) * inch;
+        form.pitchDiameter = (basicPitchDiameter - allowance - td2 / 2) * inch;
         form.floorRadius = h / 6 * inch;
         form.notes.push_back("root rounded with R = H/6 (UNR)");
     } else {
-        const double minorTol = grade == 3 || d < 0.25
-                                    ? 0.05 * std::pow(p, 2.0 / 3.0) + 0.03 * p / d - 0.002
-                                    : 0.25 * p - 0.40 * p * p;
-        form.basicMinor = (d - 2 * (5.0 / 8.0) * h) * inch;
-        form.crestDiameter = form.basicMinor + minorTol / 2 * inch;
-        form.pitchDiameter = form.basicPitchDiameter + 1.3 * td2 / 2 * inch;
+        // Below 1/4 in. and for class 3B the minor diameter tolerance has its own formula,
+        // capped at 0.394 P; the tables print the minor diameters of classes 1B and 2B from
+        // 1/4 in. up to three decimals.
+        const bool smallOrClose = grade == 3 || d < 0.25;
+        const double minorTol =
+            smallOrClose ? std::min(0.05 * std::pow(p, 2.0 / 3.0) + 0.03 * p / d - 0.002, 0.394 * p)
+                         : 0.25 * p - 0.40 * p * p;
+        const double minorDigits = smallOrClose ? 1e4 : 1e3;
+        const double basicMinor = d - 2 * (5.0 / 8.0) * h;
+        const double minorMin = std::round(basicMinor * minorDigits) / minorDigits;
+        const double minorMax = std::round((basicMinor + minorTol) * minorDigits) / minorDigits;
+        const double td2 = printedLimit(1.3 * tolerance2A * gradeFactor);
+        form.basicMinor = basicMinor * inch;
+        form.crestDiameter = (minorMin + minorMax) / 2 * inch;
+        form.pitchDiameter = (basicPitchDiameter + td2 / 2) * inch;
         form.floorRadius = h / 12 * inch;
         form.notes.push_back("root rounded with R = H/12, clear of the basic major diameter");
     }
-    form.notes.push_back("class " + classText + ": middle of the tolerances from their formulas");
+    form.notes.push_back("class " + classText +
+                         ": middle of the limits, from their formulas as the tables round them");
     return form;
 }
 
@@ -360,8 +413,8 @@ Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side, bool
     if (!in.classText.empty() && in.classText != "2G" && in.classText != "3G" &&
         in.classText != "4G" && in.classText != "2C" && in.classText != "3C" &&
         in.classText != "4C") {
-        return Failure{"The class \"" + in.classText +
-                       "\" was not understood: ACME classes are 2G, 3G, 4G (or 2C, 3C, 4C). "
+        return Failure{"The class " + quotedText(in.classText) +
+                       " was not understood: ACME classes are 2G, 3G, 4G (or 2C, 3C, 4C). "
                        "Example: " +
                        std::string(stub ? kStubExample : kAcmeExample)};
     }
@@ -427,7 +480,7 @@ Expected<ThreadForm> npt(const InchDesignation& in, Side side) {
         return form;
     }
     return Failure{in.sizeText +
-                   " is not an NPT size (1/16 to 6). Example: " + std::string(kNptExample)};
+                   " is not an NPT size (1/16 to 24). Example: " + std::string(kNptExample)};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/forms/family_forms.h"
 #include "core/forms/preferred_numbers.h"
+#include "core/quoted_text.h"
 
 #include <array>
 #include <cmath>
@@ -164,7 +165,7 @@ Expected<MetricClass> readClass(std::string_view text, Side side) {
     const std::string_view inner = "GH";
     MetricClass c;
     const auto bad = [&](std::string_view why) {
-        return Failure{"The tolerance class \"" + std::string(text) + "\" was not understood: " +
+        return Failure{"The tolerance class " + quotedText(text) + " was not understood: " +
                        std::string(why) + ". Example: " + std::string(kExample)};
     };
     const auto part = [&](std::string_view t, int& grade, char& position) {
@@ -235,7 +236,8 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
         return notUnderstood(reader, "'x' and the pitch in millimetres", kExample);
     }
     reader.reset(afterSize);
-    if (reader.takeLetter('X')) {
+    const bool pitchGiven = reader.takeLetter('X');
+    if (pitchGiven) {
         const auto p = reader.number();
         if (!p) {
             return notUnderstood(reader, "the pitch in millimetres after 'x'", kExample);
@@ -250,7 +252,7 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
     for (double p : pitches) {
         inTable = inTable || std::fabs(p - pitch) < 1e-9;
     }
-    if (pitch == 0) {
+    if (!pitchGiven && pitch == 0) {
         return Failure{"M" + numberText(*d) + " has no coarse pitch: give one of its pitches " +
                        pitchList(pitches, false) + ", e.g. M" + numberText(*d) + "x" +
                        numberText(pitches.front())};

@@ -69,8 +69,12 @@ Expected<ThreadForm> pipeForm(std::string_view designation, Side side) {
         return notUnderstood(reader, "the pipe size in inches (1/2, 1 1/2)", example);
     }
     std::string classText;
+    const std::size_t beforeClass = reader.mark();
     if (parallel && !reader.atEnd()) {
         classText = reader.word(); // A or B of the outer thread's pitch tolerance
+    }
+    if (!classText.empty() && classText != "A" && classText != "B") {
+        reader.reset(beforeClass); // the message quotes the class that was not understood
     }
     if (!reader.atEnd() || (!classText.empty() && classText != "A" && classText != "B")) {
         return notUnderstood(reader, parallel ? "nothing, or the class A or B" : "nothing",

@@ -50,6 +50,11 @@ Expected<ThreadForm> roundForm(std::string_view designation, Side side) {
         }
         tpi = 1 / *pitchInches;
     }
+    if (!std::isfinite(tpi)) { // a pitch of 0/6
+        return Failure{"Rd" + numberText(*d) + " has no pitch 0\": its pitch is 1/" +
+                       std::to_string(tableTpi) + "\" (Rd" + numberText(*d) + "x1/" +
+                       std::to_string(tableTpi) + ")"};
+    }
     if (std::fabs(tpi - tableTpi) > 1e-9) {
         return Failure{"Rd" + numberText(*d) + " has no pitch 1/" + numberText(tpi) +
                        "\": its pitch is 1/" + std::to_string(tableTpi) + "\" (Rd" +

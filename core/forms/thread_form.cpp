@@ -1,6 +1,7 @@
 #include "core/forms/thread_form.h"
 
 #include "core/forms/family_forms.h"
+#include "core/quoted_text.h"
 
 #include <cmath>
 
@@ -106,7 +107,35 @@ std::vector<std::string> familySizes(std::string_view familyName) {
     return {};
 }
 
+namespace {
+
+Expected<ThreadForm> familyForm(std::string_view designation, Side side);
+
+// A pitch too coarse for its size makes a thread whose root reaches the axis: no
+// lathe can cut it, and its program would move across the spindle's axis.
+Expected<ThreadForm> checkedDepth(Expected<ThreadForm> form) {
+    if (!form) {
+        return form;
+    }
+    const ThreadForm& f = *form;
+    if (f.basicMinor > 0 && f.crestDiameter > 0 && f.pitchDiameter > 0 && f.floorDiameter >= 0) {
+        return form;
+    }
+    return Failure{f.designation +
+                   " is deeper than its radius: its minor diameter would not be above 0 mm. "
+                   "Give a finer pitch (more threads per inch) or a larger size. Example: " +
+                   f.example};
+}
+
+} // namespace
+
 Expected<ThreadForm> threadForm(std::string_view designation, Side side) {
+    return checkedDepth(familyForm(designation, side));
+}
+
+namespace {
+
+Expected<ThreadForm> familyForm(std::string_view designation, Side side) {
     const std::string text = normalizeDesignation(designation);
     std::string upper = text;
     for (char& c : upper) {
@@ -130,12 +159,15 @@ Expected<ThreadForm> threadForm(std::string_view designation, Side side) {
     if (startsWith(upper, "M")) {
         return metricForm(text, side);
     }
+    // Inch sizes: 1/2, .5, #10 and No. 10 (the inch reader takes both numbered spellings).
     if ((upper.front() >= '0' && upper.front() <= '9') || upper.front() == '#' ||
-        upper.front() == '.') {
+        upper.front() == '.' || upper.rfind("NO.", 0) == 0) {
         return inchForm(text, side);
     }
-    return Failure{"\"" + text +
-                   "\" is not a designation of a known family. Known families: " + knownFamilies()};
+    return Failure{quotedText(text) +
+                   " is not a designation of a known family. Known families: " + knownFamilies()};
 }
+
+} // namespace
 
 } // namespace quillmar::forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/expected.h"
+#include "core/side.h"
 
 #include <string>
 #include <string_view>
@@ -8,7 +9,7 @@
 
 namespace quillmar::forms {
 
-enum class Side { Outer, Inner };
+using quillmar::Side;
 
 inline constexpr double kMillimetresPerInch = 25.4;
 

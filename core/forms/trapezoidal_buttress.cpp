@@ -1,6 +1,7 @@
 #include "core/forms/family_forms.h"
 #include "core/forms/power_screw_table.h"
 #include "core/forms/preferred_numbers.h"
+#include "core/quoted_text.h"
 
 #include <array>
 #include <cmath>
@@ -139,8 +140,8 @@ Expected<TrapezoidalClass> readTrapezoidalClass(std::string_view text, Side side
     TrapezoidalClass c;
     if (text.size() != 2 || text[0] < '7' || text[0] > '9' ||
         std::string_view("eH").find(text[1]) == std::string_view::npos) {
-        return Failure{"The tolerance class \"" + std::string(text) +
-                       "\" was not understood: trapezoidal classes here are 7e, 8e, 9e for outer "
+        return Failure{"The tolerance class " + quotedText(text) +
+                       " was not understood: trapezoidal classes here are 7e, 8e, 9e for outer "
                        "threads and 7H, 8H, 9H for inner ones. Example: " +
                        std::string(kTrExample)};
     }

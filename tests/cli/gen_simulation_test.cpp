@@ -3,6 +3,7 @@
 #include "gen_runner.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 #include <string>
 
 namespace quillmar {
@@ -124,6 +125,39 @@ INSTANTIATE_TEST_SUITE_P(Families, QuillmarGenFormReport,
                                          FormRow{"R1/2", "outer", "osp"},
                                          FormRow{"1/2 BSW", "inner", "osp"},
                                          FormRow{"Rd40x1/6", "inner", "fanuc"}));
+// The groove's second crest is D3's: the worked example with D3 = 29.6 lays its second
+// flank 0.2 further out and is cut without a gouge, leaving its largest cusp (0.2044, at
+// 3.4 on that flank) where an outline hung from D2 would read it 0.2 higher.
+TEST(QuillmarGenReport, TheSecondCrestIsD3s) {
+    TempFolder folder;
+    writeBytes(folder.file("d3.job"), readBytes(kWorkedExampleJob) + "d3 = 29.6\n");
+    const Finished run = runGenerator(folder, {"--report", "cut.json", "d3.job"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string json = readBytes(folder.file("cut.json"));
+    EXPECT_NE(json.find("\"largestGouge\": null"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"largestCusp\": {\"height\": 0.2044"), std::string::npos) << json;
+}
+
+// Every z of the report is the program Z of its position: the worked example lays Z 11
+// (zStart 5 plus the pitch 6) at position 0, so z + position is 11 for every pass and
+// for every place of the summary.
+TEST(QuillmarGenReport, EveryZIsTheProgramZOfItsPosition) {
+    TempFolder folder;
+    const Finished run = runGenerator(folder, {"--report", "cut.json", kWorkedExampleJob});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string json = readBytes(folder.file("cut.json"));
+    const std::regex pair(
+        R"re("z": ([-0-9.e]+), "position": ([-0-9.e]+)|"position": ([-0-9.e]+), "z": ([-0-9.e]+))re");
+    int places = 0;
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), pair);
+         it != std::sregex_iterator(); ++it, ++places) {
+        const std::smatch& m = *it;
+        const double z = std::stod(m[1].matched ? m[1].str() : m[4].str());
+        const double position = std::stod(m[1].matched ? m[2].str() : m[3].str());
+        EXPECT_NEAR(z + position, 11, 1e-6) << m.str();
+    }
+    EXPECT_EQ(places, 17 + 3) << "every pass, the largest chip area and thickness, the cusp";
+}
 
 TEST(QuillmarGenReport, ANameWithoutCsvOrJsonIsRefused) {
     TempFolder folder;

@@ -17,11 +17,11 @@ std::string summary(const JobRun& run) {
             text += joinText({" ", info.widgetName, "=", *run.texts[info.field]});
         }
     }
-    if (run.outer) {
-        text += *run.outer ? " side=outer" : " side=inner";
+    if (run.side) {
+        text += *run.side == Side::Outer ? " side=outer" : " side=inner";
     }
     if (run.control) {
-        text += *run.control == ControlFamily::Osp ? " control=osp" : " control=fanuc";
+        text += " control=" + std::string(*run.control);
     }
     if (run.sequenceNumbers) {
         text += *run.sequenceNumbers ? " sn=on" : " sn=off";

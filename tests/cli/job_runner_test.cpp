@@ -186,5 +186,48 @@ TEST(JobRunner, FormFillsTheFieldsAndTheRunsOwnKeysWin) {
     EXPECT_NE(dialogs[0].text(JobField::StepR1), "");  // the cusp filled the steps
 }
 
+// cusp, starts and maxChipArea take their whole text as a number, or are refused at
+// their own line with the text quoted safely.
+struct WholeNumberKeyCase {
+    const char* extra; // one line after the six of the form job
+    bool refused;
+    const char* says; // in the refusal; empty for a data error of the run
+    int starts = 1;   // the job's starts when not refused
+};
+
+class WholeNumberKey : public testing::TestWithParam<WholeNumberKeyCase> {};
+
+TEST_P(WholeNumberKey, ReadsTheWholeTextOrPointsAtItsLine) {
+    const WholeNumberKeyCase& row = GetParam();
+    const JobFile job = parseJobFile(std::string("side = outer\nnoseRadius = 0.3\nzEnd = -40\n"
+                                                 "xRetract = 45\nform = Tr40x7\ncusp = 0.02\n") +
+                                     row.extra + "\n");
+    ASSERT_TRUE(job.ok());
+    const JobOutcome outcome = runJob(job.runs);
+    ASSERT_EQ(outcome.ok(), !row.refused) << row.extra;
+    if (!row.refused) {
+        EXPECT_EQ(outcome.job.starts, row.starts);
+    } else if (outcome.formError) {
+        EXPECT_EQ(outcome.formError->line, 7);
+        EXPECT_NE(outcome.formError->message.find(row.says), std::string::npos)
+            << outcome.formError->message;
+    } else {
+        EXPECT_EQ(outcome.failedRunLine, 7);
+        EXPECT_STREQ(row.says, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WholeNumberKey,
+    testing::Values(WholeNumberKeyCase{"cusp = 2e-2", false, "", 1},
+                    WholeNumberKeyCase{"cusp = 0.02mm", true, "cusp \"0.02mm\" is not a height"},
+                    WholeNumberKeyCase{"cusp = \x1b[2J", true, "cusp \"\\x1b[2J\""},
+                    WholeNumberKeyCase{"starts = \xEF\xBC\x92", false, "", 2}, // "２"
+                    WholeNumberKeyCase{"starts = 1e1", false, "", 10},
+                    WholeNumberKeyCase{"starts = 2x", true, ""},
+                    WholeNumberKeyCase{"starts = 100", true, ""},
+                    WholeNumberKeyCase{"maxChipArea = 5e-2x", true,
+                                       "maxChipArea \"5e-2x\" is not a number"}));
+
 } // namespace
 } // namespace quillmar

@@ -1,7 +1,6 @@
 #include "core/drawn_groove.h"
 #include "core/eight_segment_groove.h"
 #include "core/nose_drop.h"
-#include "core/pass_values.h"
 #include "core/profile_check.h"
 #include "tests/core/example_dialogs.h"
 
@@ -20,11 +19,12 @@ TEST(DrawnGroove, TrapezoidalFormGivesTheTypedPasses) {
     drawn.drawnGroove = grooveProfile(typed.job).segments;
     const testing::PressedOutput cut = testing::pressOutput(drawn);
     ASSERT_TRUE(cut.ok);
-    ASSERT_EQ(cut.job.lastPoint, typed.job.lastPoint);
-    for (int i = 0; i <= typed.job.lastPoint; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        EXPECT_EQ(cut.job.pointZ[index], typed.job.pointZ[index]) << i;
-        EXPECT_NEAR(programX(cut.job, i), programX(typed.job, i), 0.001) << i;
+    const auto cutPoints = testing::scheduleOf(cut.job);
+    const auto typedPoints = testing::scheduleOf(typed.job);
+    ASSERT_EQ(cutPoints.size(), typedPoints.size());
+    for (std::size_t i = 0; i < typedPoints.size(); ++i) {
+        EXPECT_EQ(cutPoints[i].z, typedPoints[i].z) << i;
+        EXPECT_NEAR(cutPoints[i].diameter, typedPoints[i].diameter, 0.001) << i;
     }
 }
 
@@ -67,9 +67,10 @@ TEST(DrawnGroove, CuspHeightBoundsEveryScallop) {
     ASSERT_TRUE(cut.ok);
     const NoseDrop drop(kRound, 0.4);
     double largest = 0;
-    for (int i = 0; i < cut.job.lastPoint; ++i) {
-        const double a = cut.job.pointZ[static_cast<std::size_t>(i)];
-        const double b = cut.job.pointZ[static_cast<std::size_t>(i) + 1];
+    const auto points = testing::scheduleOf(cut.job);
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        const double a = points[i].z;
+        const double b = points[i + 1].z;
         largest = std::max(
             largest, scallopBetween(drop, 0.4, {a, drop.centreDepth(a)}, {b, drop.centreDepth(b)}));
     }

@@ -26,8 +26,8 @@ class DataErrorTest : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(DataErrorTest, LeavesPanesAndCounterAsTheyWere) {
     ThreadJob job;
-    job.sequenceCounter = 7;
     TextPanes panes;
+    panes.sequenceCounter = 7;
     panes.macro = "kept A\r\n";
     panes.standard = "kept B\r\n";
     auto dialog = workedExampleDialog();
@@ -37,7 +37,7 @@ TEST_P(DataErrorTest, LeavesPanesAndCounterAsTheyWere) {
     EXPECT_EQ(panes.macro, "kept A\r\n");
     EXPECT_EQ(panes.standard, "kept B\r\n");
     EXPECT_EQ(panes.changes, 0);
-    EXPECT_EQ(job.sequenceCounter, 7);
+    EXPECT_EQ(panes.sequenceCounter, 7);
     EXPECT_TRUE(job.inputsSet); // every input field was read before the failure
 }
 
@@ -56,6 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
                   [](DialogSnapshot& d) { d.text(JobField::Starts) = "1.5"; }},
         ErrorCase{"a hundred starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "100"; }},
         ErrorCase{"negative starts", [](DialogSnapshot& d) { d.text(JobField::Starts) = "-2"; }},
+        ErrorCase{"starts without a number",
+                  [](DialogSnapshot& d) { d.text(JobField::Starts) = "abc"; }},
+        ErrorCase{"starts with a unit", [](DialogSnapshot& d) { d.text(JobField::Starts) = "2x"; }},
         // Numbers no control accepts.
         ErrorCase{"a pitch of 0", [](DialogSnapshot& d) { d.text(JobField::Pitch) = "0"; }},
         ErrorCase{"a negative pitch", [](DialogSnapshot& d) { d.text(JobField::Pitch) = "-1"; }},
@@ -64,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"a FANUC pitch rounded to 0",
                   [](DialogSnapshot& d) {
                       d.text(JobField::Pitch) = "0.00004";
-                      d.choices.control = ControlFamily::Fanuc;
+                      d.choices.control = kFanucControl;
                   }},
         ErrorCase{"a taper of 90 degrees",
                   [](DialogSnapshot& d) { d.text(JobField::TaperAngle) = "90"; }},
@@ -74,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [](DialogSnapshot& d) { d.text(JobField::ZStart) = "99995"; }},
         ErrorCase{"a FANUC X retract rounded to 100,000", [](DialogSnapshot& d) {
                       d.text(JobField::XRetract) = "99999.9996";
-                      d.choices.control = ControlFamily::Fanuc;
+                      d.choices.control = kFanucControl;
                   }}));
 
 // The largest numbers a control takes are still written.
@@ -83,13 +86,13 @@ TEST(ProgramOutput, PositionsJustBelow100000AreWritten) {
     TextPanes panes;
     auto dialog = workedExampleDialog();
     dialog.text(JobField::XRetract) = "99999.9994";
-    dialog.choices.control = ControlFamily::Fanuc;
+    dialog.choices.control = kFanucControl;
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
     EXPECT_NE(panes.standard.find("G00 X99999.999\r\n"), std::string::npos);
 }
 
-// A box left empty or without a number is a single start, as every job typed before
-// the box existed; 99 starts is the most.
+// An empty box is a single start, as every job typed before the box existed; the box
+// is read whole, exponents and full-width digits too; 99 starts is the most.
 TEST(ProgramOutput, StartsTextsThatMeanOneStartOrTheMost) {
     const auto panesFor = [](const std::string& starts) {
         ThreadJob job;
@@ -101,9 +104,10 @@ TEST(ProgramOutput, StartsTextsThatMeanOneStartOrTheMost) {
         return panes.standard;
     };
     const std::string single = panesFor("");
-    EXPECT_EQ(panesFor("abc"), single);
     EXPECT_EQ(panesFor(" 1.0"), single);
+    EXPECT_EQ(panesFor("\xEF\xBC\x91"), single); // full-width "１"
     EXPECT_NE(panesFor("99").find(" F594\r\n"), std::string::npos);
+    EXPECT_EQ(panesFor("9.9e1"), panesFor("99"));
 }
 
 TEST(ProgramOutput, TwoRunsContinueTheNumbering) {
@@ -112,7 +116,7 @@ TEST(ProgramOutput, TwoRunsContinueTheNumbering) {
     auto dialog = workedExampleDialog();
     dialog.text(JobField::FinishAllowance) = "0.2"; // roughing with an allowance
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
-    const float afterFirst = job.sequenceCounter;
+    const float afterFirst = panes.sequenceCounter;
     EXPECT_GT(afterFirst, 1);
     dialog.text(JobField::FinishAllowance) = "0"; // then finishing
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
@@ -130,7 +134,7 @@ TEST(ProgramOutput, TwoRunsContinueTheNumbering) {
     firstOfSecond += std::to_string(static_cast<int>(afterFirst));
     firstOfSecond += " G00";
     EXPECT_NE(panes.standard.find(firstOfSecond), std::string::npos) << firstOfSecond;
-    EXPECT_EQ(job.sequenceCounter, afterFirst + 17);
+    EXPECT_EQ(panes.sequenceCounter, afterFirst + 17);
 }
 
 TEST(ProgramOutput, OspTruncationIsVisibleInTheJob) {
@@ -150,7 +154,7 @@ TEST(ProgramOutput, FanucWithoutModinLeavesTheFieldsAlone) {
     auto dialog = workedExampleDialog();
     dialog.text(JobField::Pitch) = "1.2345";
     setEverySteps(dialog, "0.1");
-    dialog.choices.control = ControlFamily::Fanuc;
+    dialog.choices.control = kFanucControl;
     dialog.choices.modin = false;
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
     EXPECT_EQ(job.pitch, 1.2345);
@@ -183,7 +187,7 @@ TEST(DialogRefill, BeforeTheFirstOutputEverythingIsEmpty) {
     for (const auto& text : dialog.texts.values) {
         EXPECT_EQ(text, "");
     }
-    EXPECT_FALSE(dialog.choices.outer);
+    EXPECT_EQ(dialog.choices.side, Side::Inner);
 }
 
 TEST(DialogRefill, ShowsTheStoredNumbers) {
@@ -193,7 +197,7 @@ TEST(DialogRefill, ShowsTheStoredNumbers) {
     dialog.text(JobField::Width) = "3.50";       // width
     dialog.text(JobField::FinishAllowance) = ""; // allowance left empty
     dialog.text(JobField::StepD2) = "0.250";
-    dialog.choices.outer = true;
+    dialog.choices.side = Side::Outer;
     dialog.text(JobField::StockDiameter) = "34";
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
     auto refill = dialogTextsFromJob(job);
@@ -201,7 +205,7 @@ TEST(DialogRefill, ShowsTheStoredNumbers) {
     EXPECT_EQ(refill.text(JobField::FinishAllowance), "0");
     EXPECT_EQ(refill.text(JobField::D3), "30");
     EXPECT_EQ(refill.text(JobField::StepD2), "0.25");
-    EXPECT_TRUE(refill.choices.outer);
+    EXPECT_EQ(refill.choices.side, Side::Outer);
 
     dialog.text(JobField::Width) = "abc";
     dialog.text(JobField::StepR4) = "0";

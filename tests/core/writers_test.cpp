@@ -1,3 +1,5 @@
+#include "core/nc_number_format.h"
+#include "core/pass_schedule.h"
 #include "core/program_output.h"
 #include "tests/core/example_dialogs.h"
 
@@ -71,23 +73,23 @@ TEST(StandardWriter, WorkedExampleOsp) {
     // The point data rounds its last pass to X30.052; the OSP text truncates it.
     EXPECT_EQ(lines[lines.size() - 5], "N017 G00 X30.051 Z6.75");
     EXPECT_EQ(lines.back(), "");
-    EXPECT_EQ(out.job.sequenceCounter, 18);
+    EXPECT_EQ(out.panes.sequenceCounter, 18);
 }
 
 TEST(StandardWriter, WorkedExampleFanuc) {
     auto dialog = workedExampleDialog();
-    dialog.choices.control = ControlFamily::Fanuc;
+    dialog.choices.control = kFanucControl;
     const auto out = run(dialog);
     const auto lines = linesOf(out.panes.standard);
     const std::vector<std::string> head(lines.begin(), lines.begin() + 7);
     EXPECT_EQ(head, (std::vector<std::string>{"(-----< D34 >-----)", "N1", "G00 X30.071 Z10.75",
                                               "G32 Z-30.0 F6.0", "G00 X28.0", "G00 Z10.75", "N2"}));
     EXPECT_EQ(lines.size(), 1u + 17 * 5 + 1);
-    EXPECT_EQ(out.job.sequenceCounter, 18);
+    EXPECT_EQ(out.panes.sequenceCounter, 18);
 }
 
 TEST(Writers, WithoutSequenceNumbersNoNWordsAtAll) {
-    for (const auto control : {ControlFamily::Osp, ControlFamily::Fanuc}) {
+    for (const auto control : {kOspControl, kFanucControl}) {
         auto dialog = workedExampleDialog();
         dialog.choices.sequenceNumbers = false;
         dialog.choices.control = control;
@@ -97,7 +99,7 @@ TEST(Writers, WithoutSequenceNumbersNoNWordsAtAll) {
             EXPECT_EQ(pane->find("\nN"), std::string::npos);
         }
         EXPECT_EQ(out.panes.macro.substr(0, 34), "MODIN OG34 XP=28 ZP=-30 FD=6\r\n(---");
-        EXPECT_EQ(out.job.sequenceCounter, 18); // the counter advances all the same
+        EXPECT_EQ(out.panes.sequenceCounter, 18); // the counter advances all the same
     }
 }
 
@@ -116,12 +118,12 @@ TEST(Writers, NoPointInsideTheStock) {
     EXPECT_EQ(out.panes.macro, "N000 MODIN OG34 XP=28 ZP=-30 FD=6\r\n(-----< D34 >-----)\r\n"
                                "N000 MODOUT\r\n\r\n");
     EXPECT_EQ(out.panes.standard, "(-----< D34 >-----)\r\n\r\n");
-    EXPECT_EQ(out.job.sequenceCounter, 1);
+    EXPECT_EQ(out.panes.sequenceCounter, 1);
 }
 
 TEST(Writers, ACounterOf1000PrintsAllItsDigits) {
     Output out;
-    out.job.sequenceCounter = 1000;
+    out.panes.sequenceCounter = 1000;
     ASSERT_TRUE(runProgramOutput(out.job, workedExampleDialog(), out.panes).ok());
     EXPECT_NE(out.panes.standard.find("\r\nN1000 G00 X30.07 Z10.75\r\n"), std::string::npos);
     EXPECT_NE(out.panes.macro.find("\r\nN1000 X30.071 Z10.750\r\n"), std::string::npos);
@@ -130,7 +132,7 @@ TEST(Writers, ACounterOf1000PrintsAllItsDigits) {
 
 TEST(Writers, OuterThreadAddsTheGrooveDepth) {
     auto dialog = workedExampleDialog();
-    dialog.choices.outer = true;
+    dialog.choices.side = Side::Outer;
     dialog.text(JobField::StockDiameter) = "34"; // stock at the outer crest
     const auto out = run(dialog);
     // The first outer point lies at d1 - 2 x 0.035419 and the floor at d2.
@@ -142,7 +144,7 @@ TEST(Writers, OuterThreadAddsTheGrooveDepth) {
 // the end X and the start X does not depend on the finishing allowance.
 TEST(StandardWriter, TaperEndKeepsTheFinishingAllowance) {
     auto dialog = workedExampleDialog();
-    dialog.choices.control = ControlFamily::Fanuc;
+    dialog.choices.control = kFanucControl;
     dialog.choices.sequenceNumbers = false;
     dialog.text(JobField::TaperAngle) = "1"; // taper 1 degree
     dialog.text(JobField::StockDiameter) =
@@ -170,13 +172,15 @@ TEST(StandardWriter, TaperWithoutAllowanceIsTheDirectFormulaBitForBit) {
     dialog.text(JobField::TaperAngle) = "1.5";
     Output out;
     ASSERT_TRUE(runProgramOutput(out.job, dialog, out.panes).ok());
-    // The last written pass is point 17, and taperEndX holds its truncated end X.
+    // The last written pass is point 17: its end X truncated, as the OSP text writes it.
     ThreadJob job = out.job;
+    const SchedulePoint point = computePassSchedule(job)[17];
     const double t = std::tan(1.5 * (3.141592653589 / 180));
-    const double zi = (job.zStart + job.pitch) - static_cast<double>(job.pointZ[17]);
-    double direct = job.pointDiameter[17] + ((zi - job.zEnd) * t) * 2;
-    direct = std::floor(direct * 1000) / 1000;
-    EXPECT_EQ(job.taperEndX, direct);
+    const double zi = (job.zStart + job.pitch) - static_cast<double>(point.z);
+    double direct = point.diameter + ((zi - job.zEnd) * t) * 2;
+    const std::string lastMove = "G34 X" + formatOspNumber(direct) + " Z-30 F6\r\n";
+    EXPECT_EQ(out.panes.standard.rfind("G34 X"), out.panes.standard.find(lastMove));
+    EXPECT_NE(out.panes.standard.find(lastMove), std::string::npos);
 }
 
 } // namespace

@@ -148,6 +148,19 @@ TEST(WorkedExample, EachStartCutsAGrooveOfItsOwn) {
     EXPECT_FALSE(result.gouge);
 }
 
+// Without its job an inner program's stock is its shallowest pass, the smallest X: the
+// worked example's X30.051. Its first pass, X30.07, takes the nose's circle segment
+// h = 0.0095 deep: r^2 acos((r - h) / r) - (r - h) sqrt(2rh - h^2) = 0.001096.
+TEST(WithoutItsJob, AnInnerProgramsStockIsItsSmallestX) {
+    const auto out = press(workedExampleDialog());
+    const auto result = simulateProgram(utf16(out.panes.standard), nullptr);
+    EXPECT_EQ(result.setup.side, -1);
+    EXPECT_DOUBLE_EQ(result.setup.stockDiameter, 30.051);
+    ASSERT_EQ(result.passes.size(), 17u);
+    EXPECT_NEAR(result.passes[0].chipArea, 0.001096, kArea / 10);
+    EXPECT_TRUE(result.passes[16].air);
+}
+
 TEST(ReadThreadingPasses, EveryCommentStartsARunAndFWordsAreModal) {
     const auto reading = readThreadingPasses(
         u"(A)\r\nG00 X30 Z5\r\nG32 Z-20 F2\r\nG00 X40\r\nG00 X31 Z4\r\nG34 Z-20\r\n(B)\r\n"

@@ -65,6 +65,23 @@ TEST(RoughingPlanner, RefusesWithTheFigureNeeded) {
     EXPECT_GT(result.error().neededArea, 0.3);
 }
 
+// Even a finishing run after 0.001 mm is over the limit: refused before any roughing
+// run is tried.
+TEST(RoughingPlanner, RefusesAtOnceWhenNoFinishingRunFits) {
+    int trials = 0;
+    const PlanResult result =
+        planRoughing(trapezoidalDialog(), 1e-9, {}, {[&](int done) { trials = done; }, {}});
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().reason, PlanRefusal::Reason::StepTooSmall);
+    EXPECT_EQ(trials, 1);
+}
+
+TEST(RoughingPlanner, ACancelledPlanIsRefusedAsSuch) {
+    const PlanResult result = planRoughing(trapezoidalDialog(), 0.5, {}, {{}, [] { return true; }});
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().reason, PlanRefusal::Reason::Cancelled);
+}
+
 TEST(RoughingPlanner, AJobThatFailsIsTheDataError) {
     DialogSnapshot dialog = trapezoidalDialog();
     dialog.text(JobField::A1) = "0"; // A1 of 0 divides by zero

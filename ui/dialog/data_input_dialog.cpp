@@ -209,7 +209,7 @@ void DataInputDialog::applyThreadStandard(const ThreadStandardFill& fill) {
 
 void DataInputDialog::refillFromJob() {
     const DialogSnapshot values = dialogTextsFromJob(job_);
-    (values.choices.outer ? outerSide_ : innerSide_)->setChecked(true);
+    (values.choices.side == Side::Outer ? outerSide_ : innerSide_)->setChecked(true);
     for (const FieldSpec& spec : kFields) {
         field(spec.name)->setFieldText(QString::fromStdString(values.text(spec.field)));
     }
@@ -221,8 +221,8 @@ void DataInputDialog::refillFromJob() {
 
 DialogSnapshot DataInputDialog::snapshot() const {
     DialogSnapshot values;
-    values.choices.outer = outerSide_->isChecked();
-    values.choices.control = fanucChoice_->isChecked() ? ControlFamily::Fanuc : ControlFamily::Osp;
+    values.choices.side = outerSide_->isChecked() ? Side::Outer : Side::Inner;
+    values.choices.control = fanucChoice_->isChecked() ? kFanucControl : kOspControl;
     values.choices.sequenceNumbers = sequenceNumbersBox_->isChecked();
     values.choices.modin = modinBox_->isChecked();
     for (const FieldSpec& spec : kFields) {

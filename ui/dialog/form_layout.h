@@ -90,7 +90,9 @@ inline constexpr std::array<FieldSpec, 27> kFields{
     form_detail::feed(JobField::StepA2, 5160, 405, "F5"),
     form_detail::feed(JobField::StepR4, 5640, 405, "F6"),
     form_detail::feed(JobField::StepD2, 6120, 375, "F7"),
-    form_detail::spec(JobField::Starts, {5280, 6600, 1215, 375}, "Label31", 4800, 480,
+    // Its caption reaches left into the free space after the middle column's boxes, so
+    // that the English "Starts" fits as well as "条数".
+    form_detail::spec(JobField::Starts, {5280, 6600, 1215, 375}, "Label31", 4620, 660,
                       CaptionFont::Gothic),
 };
 

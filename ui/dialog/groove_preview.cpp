@@ -49,10 +49,8 @@ void GroovePreview::showGroove(const ThreadJob& fields, bool withPasses) {
     centrePath_ = polygonOf(quillmar::noseCentrePath(profile, job.noseRadius));
     if (withPasses) {
         try {
-            computePassSchedule(job);
-            for (int i = 0; i <= job.lastPoint; ++i) {
-                passes_ << QPointF(job.pointZ[static_cast<std::size_t>(i)],
-                                   pointTipDepth(job, i) - job.noseRadius);
+            for (const SchedulePoint& point : computePassSchedule(job)) {
+                passes_ << QPointF(point.z, pointTipDepth(job, point.diameter) - job.noseRadius);
             }
         } catch (const DataError&) {
         }

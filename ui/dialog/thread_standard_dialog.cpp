@@ -2,6 +2,8 @@
 
 #include "core/forms/thread_form.h"
 #include "core/leading_number.h"
+#include "core/quoted_text.h"
+#include "core/whole_text_number.h"
 #include "ui/dialog/groove_preview.h"
 
 #include <QComboBox>
@@ -178,14 +180,18 @@ void ThreadStandardDialog::recompute() {
     request.side = outer_->isChecked() ? forms::Side::Outer : forms::Side::Inner;
     request.noseRadius = leadingNumberValue(noseRadius_->text().toStdString());
     if (!cusp_->text().trimmed().isEmpty()) {
-        request.cusp = leadingNumberValue(cusp_->text().toStdString());
+        const std::string typed = cusp_->text().toStdString();
+        request.cusp = wholeTextNumber(typed);
+        if (!request.cusp) {
+            refuse("The cusp height " + quotedText(typed) +
+                   " is not a number: give the largest scallop height in millimetres, e.g. "
+                   "0.005");
+            return;
+        }
     }
     auto result = forms::grooveFields(designation(), request);
     if (!result) {
-        groove_.reset();
-        preview_->clear();
-        figures_->setPlainText(text(result.error()));
-        ok_->setEnabled(false);
+        refuse(result.error());
         return;
     }
     groove_ = std::move(result.value());
@@ -193,6 +199,13 @@ void ThreadStandardDialog::recompute() {
                          request.cusp.has_value());
     figures_->setPlainText(figuresText(*groove_));
     ok_->setEnabled(true);
+}
+
+void ThreadStandardDialog::refuse(const std::string& why) {
+    groove_.reset();
+    preview_->clear();
+    figures_->setPlainText(text(why));
+    ok_->setEnabled(false);
 }
 
 void ThreadStandardDialog::accept() {

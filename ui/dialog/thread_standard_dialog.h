@@ -38,6 +38,7 @@ private:
     void saveChoices();
     void familyChosen();
     void recompute();
+    void refuse(const std::string& why); // shows why and leaves OK disabled
     std::string designation() const;
 
     QSettings& settings_;

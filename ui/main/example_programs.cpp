@@ -99,13 +99,14 @@ std::span<const std::string_view> fanucProgramLines() {
     return kFanuc;
 }
 
-void buildSampleText(std::string& outputText, std::span<const std::string_view> lines) {
-    outputText.clear();
+std::string sampleText(std::span<const std::string_view> lines) {
+    std::string text;
     for (std::string_view line : lines) {
-        outputText += line;
-        outputText += kLineEnd;
+        text += line;
+        text += kLineEnd;
     }
-    outputText += kLineEnd;
+    text += kLineEnd;
+    return text;
 }
 
 } // namespace quillmar

@@ -13,8 +13,8 @@ std::span<const std::string_view> ospSystemSubprogramLines();
 std::span<const std::string_view> ospStandardProgramLines();
 std::span<const std::string_view> fanucProgramLines();
 
-// Builds a sample in the job's text accumulator: every line followed by CR LF, then
-// one more CR LF, so that the pane text ends in an empty line as generated blocks do.
-void buildSampleText(std::string& outputText, std::span<const std::string_view> lines);
+// The text of a sample: every line followed by CR LF, then one more CR LF, so that the
+// pane text ends in an empty line as generated blocks do.
+std::string sampleText(std::span<const std::string_view> lines);
 
 } // namespace quillmar

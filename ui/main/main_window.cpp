@@ -86,7 +86,6 @@ MainWindow::MainWindow(const MainWindowServices& services, QSettings& settings, 
     refreshRecentMenu();
     connectLanguageMenu();
     askToSaveOnClose_ = stored.askToSaveOnClose;
-    job_.sequenceCounter = 1;
     pointPicture_->setFocus();
 }
 

@@ -60,7 +60,7 @@ void MainWindow::clearPicture(PictureBox& picture) {
 }
 
 void MainWindow::newCommand() {
-    job_.sequenceCounter = 1;
+    paneTexts_->sequenceCounter = 1;
     // An edit like any other, so each pane's Undo brings its program back.
     macroPane_->replaceAllAsEdit(QString());
     standardPane_->replaceAllAsEdit(QString());
@@ -79,7 +79,7 @@ void MainWindow::dataInputCommand() {
 // "ねじ規格" from the menu: the thread's fields go into the data input dialog, which
 // opens with them so that the user sees them and can still change them.
 void MainWindow::threadStandardCommand() {
-    const auto fill = askThreadStandard(this, job_.side == 1);
+    const auto fill = askThreadStandard(this, job_.side == Side::Outer);
     if (!fill) {
         return;
     }
@@ -168,9 +168,8 @@ void MainWindow::pasteCommand() {
 }
 
 void MainWindow::showSample(OutputPane& pane, std::span<const std::string_view> lines) {
-    buildSampleText(job_.outputText, lines);
     // Undoable, like New: a sample must not throw away an unsaved program for good.
-    pane.replaceAllAsEdit(QString::fromStdString(job_.outputText));
+    pane.replaceAllAsEdit(QString::fromStdString(sampleText(lines)));
     pane.markSaved(); // a sample loses nothing when the window closes
 }
 

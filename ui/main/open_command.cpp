@@ -18,7 +18,7 @@ struct OpenTexts {
 };
 
 void showOpenError(MessageBoxes& messages, QWidget* parent, const QString& text) {
-    messages.show(parent, OpenTexts::tr("Open error"), text, MessageIcon::Warning);
+    messages.show(parent, OpenTexts::tr("ファイルを開けません"), text, MessageIcon::Warning);
 }
 
 } // namespace
@@ -38,14 +38,14 @@ std::optional<QString> loadProgramFile(const QString& path, MessageBoxes& messag
         return std::move(*text);
     }
     showOpenError(messages, parent,
-                  OpenTexts::tr("%1 could not be opened: %2\nThe pane was left as it was.")
+                  OpenTexts::tr("%1 を開けませんでした: %2\nペインは元のままです。")
                       .arg(QDir::toNativeSeparators(path), text.error().reason));
     return std::nullopt;
 }
 
 void tellRecentFileMissing(const QString& path, MessageBoxes& messages, QWidget* parent) {
     showOpenError(messages, parent,
-                  OpenTexts::tr("%1 no longer exists.\nIt was taken off the recent files.")
+                  OpenTexts::tr("%1 はもうありません。\n最近使ったファイルの一覧から外しました。")
                       .arg(QDir::toNativeSeparators(path)));
 }
 

@@ -33,14 +33,14 @@ Expected<QString, ProgramFileError> decoded(QByteArrayView bytes) {
     if (const auto* bad = std::get_if<UndecodableByte>(&shiftJis.error())) {
         const QByteArrayView before = bytes.first(bad->offset);
         const qsizetype line = std::count(before.begin(), before.end(), '\n') + 1;
-        return failure(
-            ProgramFileTexts::tr("byte %1 (0x%2, line %3) is neither UTF-8 nor Shift-JIS text.")
-                .arg(bad->offset + 1)
-                .arg(quint8(bytes[bad->offset]), 2, 16, QLatin1Char('0'))
-                .arg(line));
+        return failure(ProgramFileTexts::tr(
+                           "%3 行目のバイト %1 (0x%2) は UTF-8 でも Shift-JIS でもありません。")
+                           .arg(bad->offset + 1)
+                           .arg(quint8(bytes[bad->offset]), 2, 16, QLatin1Char('0'))
+                           .arg(line));
     }
     return failure(
-        ProgramFileTexts::tr("it is not UTF-8, and this system has no Shift-JIS converter."));
+        ProgramFileTexts::tr("UTF-8 ではなく、このシステムには Shift-JIS の変換がありません。"));
 }
 
 void dropClosingLineEnd(QString& text) {
@@ -64,16 +64,18 @@ Expected<QString, ProgramFileError> programTextFromBytes(QByteArrayView bytes) {
 Expected<QString, ProgramFileError> readProgramFile(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir()) {
-        return failure(ProgramFileTexts::tr("it is a folder."));
+        return failure(ProgramFileTexts::tr("フォルダーです。"));
     }
     if (info.exists() && !info.isFile()) {
-        return failure(ProgramFileTexts::tr("it is not a regular file."));
+        return failure(ProgramFileTexts::tr("通常のファイルではありません。"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return failure(file.errorString());
     }
-    const auto tooLarge = [] { return failure(ProgramFileTexts::tr("it is larger than 64 MB.")); };
+    const auto tooLarge = [] {
+        return failure(ProgramFileTexts::tr("64 MB より大きいファイルです。"));
+    };
     if (file.size() > kLargestProgramFile) {
         return tooLarge();
     }

@@ -1,6 +1,7 @@
 #include "ui/main/settings_store.h"
 
 #include "core/plain_number_text.h"
+#include "ui/main/recent_files.h"
 
 #include <QSettings>
 #include <cmath>
@@ -40,8 +41,7 @@ StoredSettings readStoredSettings(QSettings& store) {
     window.height = readNumber(store, QStringLiteral("MainHeight"), window.height);
     settings.openPathName =
         store.value(QStringLiteral("OpenPathName"), settings.openPathName).toString();
-    settings.recentFiles = store.value(kRecentFilesKey).toStringList();
-    settings.recentFiles.removeAll(QString());
+    settings.recentFiles = recentFilesFromSettings(store.value(kRecentFilesKey).toStringList());
     // Anything but a clear "no" keeps asking: losing a program costs more than a question.
     settings.askToSaveOnClose =
         store.value(kAskToSaveOnClose).toString().trimmed().toLower() != QStringLiteral("false");

@@ -78,6 +78,8 @@ QString planRefusalText(const PlanRefusal& refusal) {
             .arg(needed);
     case PlanRefusal::Reason::TooManyRuns:
         return QStringLiteral("荒加工計画できません: %1 回を超えます").arg(kMostPlannedRuns);
+    case PlanRefusal::Reason::Cancelled:
+        return {}; // the user stopped it and knows
     case PlanRefusal::Reason::DataError:
         break;
     }

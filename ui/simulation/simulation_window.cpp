@@ -1,6 +1,8 @@
 #include "ui/simulation/simulation_window.h"
 
-#include "core/leading_number.h"
+#include "core/quoted_text.h"
+#include "core/whole_text_number.h"
+#include "simulation/body_angle.h"
 #include "simulation/roughing_planner.h"
 #include "simulation/section_drawing.h"
 #include "ui/paint/picture_box.h"
@@ -78,7 +80,7 @@ void SimulationWindow::buildWidgets() {
     bodyAngle_->setObjectName(QStringLiteral("txtBodyAngle"));
     bodyAngle_->setMaximumWidth(60);
     bodyAngle_->setText(QStringLiteral("0"));
-    connect(bodyAngle_, &QLineEdit::textChanged, this, [this] { settleTimer_->start(); });
+    connect(bodyAngle_, &QLineEdit::textChanged, this, &SimulationWindow::bodyAngleTyped);
     planMessage_ = new QLabel(this);
     planMessage_->setObjectName(QStringLiteral("lblPlanMessage"));
     planMessage_->setWordWrap(true);
@@ -118,14 +120,30 @@ void SimulationWindow::showEvent(QShowEvent* event) {
 }
 
 std::optional<double> SimulationWindow::limit() const {
-    const double value = leadingNumberValue(maxChipArea_->text().toStdString());
-    return value > 0 ? std::optional<double>(value) : std::nullopt;
+    const auto value = wholeTextNumber(maxChipArea_->text().toStdString());
+    return value && *value > 0 ? value : std::nullopt;
 }
 
 SimulationOptions SimulationWindow::options() const {
     SimulationOptions options;
-    options.bodyHalfAngleDegrees = leadingNumberValue(bodyAngle_->text().toStdString());
+    options.bodyHalfAngleDegrees = bodyHalfAngle_;
     return options;
+}
+
+// The box takes what quillmar-gen's --body-angle takes; anything else is said beside
+// the planner and leaves the simulation as it was.
+void SimulationWindow::bodyAngleTyped() {
+    const std::string typed = bodyAngle_->text().toStdString();
+    const auto angle = bodyHalfAngleFromText(typed);
+    if (!angle) {
+        planMessage_->setText(
+            QStringLiteral("刃物側面角 %1 は使えません: 0 以上 90 未満の度数を入れてください")
+                .arg(QString::fromStdString(quotedText(typed))));
+        return;
+    }
+    planMessage_->clear();
+    bodyHalfAngle_ = *angle;
+    settleTimer_->start();
 }
 
 void SimulationWindow::simulateNow() {
@@ -208,9 +226,17 @@ bool SimulationWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SimulationWindow::planRoughing() {
-    const double value = leadingNumberValue(maxChipArea_->text().toStdString());
+    const std::string typed = maxChipArea_->text().toStdString();
+    const auto value = wholeTextNumber(typed);
+    if (!value) {
+        planMessage_->setText(
+            QStringLiteral(
+                "最大切りくず面積 %1 は数値ではありません: mm² で入れてください (例 0.3)")
+                .arg(QString::fromStdString(quotedText(typed))));
+        return;
+    }
     const DialogSnapshot dialog = host_.reopenedDialog();
-    const PlanResult plan = quillmar::planRoughing(dialog, value, options());
+    const PlanResult plan = quillmar::planRoughing(dialog, *value, options());
     if (!plan.ok()) {
         planMessage_->setText(planRefusalText(plan.error()));
         return;

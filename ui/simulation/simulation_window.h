@@ -47,6 +47,7 @@ private:
     void planRoughing();
     std::optional<double> limit() const;
     SimulationOptions options() const;
+    void bodyAngleTyped();
 
     SimulationHost& host_;
     QTimer* settleTimer_ = nullptr;
@@ -63,6 +64,7 @@ private:
     PassReading reading_;
     SimulationResult result_;
     int selectedPass_ = -1;
+    double bodyHalfAngle_ = 0; // the last angle the box held that a tool can have
 };
 
 } // namespace quillmar

@@ -1,6 +1,8 @@
 #include "core/forms/groove_fields.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
 
 namespace quillmar::forms {
 namespace {
@@ -60,6 +62,7 @@ struct Refused {
     Side side;
     double noseRadius;
     const char* says;
+    std::optional<double> cusp = std::nullopt;
 };
 
 class DesignationRefused : public testing::TestWithParam<Refused> {};
@@ -67,7 +70,7 @@ class DesignationRefused : public testing::TestWithParam<Refused> {};
 TEST_P(DesignationRefused, SaysWhatIsWrongAndWritesNothing) {
     const Refused& row = GetParam();
     SCOPED_TRACE(row.typed);
-    const auto fields = grooveFields(row.typed, {row.side, row.noseRadius, std::nullopt});
+    const auto fields = grooveFields(row.typed, {row.side, row.noseRadius, row.cusp});
     ASSERT_FALSE(fields.ok());
     SCOPED_TRACE(fields.error());
     EXPECT_NE(fields.error().find(row.says), std::string::npos) << fields.error();
@@ -95,7 +98,35 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"Tr40x15(P7)", Side::Outer, 0.1, "is not a whole number (1 to 99) of pitches"},
         // A class of the other side.
         Refused{"M30x2-6H", Side::Outer, 0.1, "6H is for inner threads"},
-        Refused{"Rc1/2", Side::Outer, 0.1, "Rc is an inner taper thread"}));
+        Refused{"Rc1/2", Side::Outer, 0.1, "Rc is an inner taper thread"},
+        // A size below its series' table, or a thread whose root reaches the axis.
+        Refused{"0-5 ACME", Side::Outer, 0.1, "0 is below the sizes of the ACME series"},
+        Refused{"0/1-5 ACME", Side::Inner, 0.1, "0/1 is below the sizes of the ACME series"},
+        Refused{"0.0000001-5 ACME", Side::Outer, 0.1, "is below the sizes of the ACME series"},
+        Refused{"0-12 UN", Side::Inner, 0.1, "0 is below the sizes of the UN series"},
+        Refused{"1/64-12 UN", Side::Outer, 0.1, "1/64 is below the sizes of the UN series"},
+        Refused{"#0-12 UN", Side::Outer, 0.01, "#0-12 UN-2A is deeper than its radius"},
+        Refused{"1/4-2 ACME", Side::Inner, 0.01, "1/4-2 ACME is deeper than its radius"},
+        // A pitch of 0 is refused as such, never taken for a pitch left out.
+        Refused{"1-0 ACME", Side::Outer, 0.1, "the threads per inch must be above 0"},
+        Refused{"1/2-0 BSW", Side::Outer, 0.1, "the threads per inch must be above 0"},
+        Refused{"1-0P-0L ACME", Side::Outer, 0.1, "the pitch and the lead must be above 0"},
+        Refused{"M20x0", Side::Outer, 0.1, "M20 has no pitch 0: its pitches are 2.5 (coarse)"},
+        Refused{"Rd40x0/6", Side::Outer, 0.1, "Rd40 has no pitch 0\": its pitch is 1/6\""},
+        Refused{"G1/2C", Side::Outer, 0.1, "\"C\" after \"G1/2\" was not understood"},
+        // The remedy a message gives is one that works.
+        Refused{"Tr40x7", Side::Outer, 0.02, "or use a larger nose radius", 0.0003},
+        Refused{"Tr40x7", Side::Outer, 0.0000001, "use a larger nose radius (no cusp", 0.01},
+        Refused{"Tr40x7", Side::Outer, 0.2, "within 0.000000001 mm", 0.000000001},
+        Refused{"Tr40x7", Side::Outer, 1e300, "A nose radius of 1" /* never "of 0 mm" */},
+        // A huge or unprintable designation is quoted short and escaped.
+        Refused{"M20x\x1b[2J", Side::Outer, 0.1, "\"\\x1b[2J\" after \"M20x\""}));
+
+TEST(DesignationRefused, AHugeDesignationIsQuotedShort) {
+    const auto form = threadForm("Q" + std::string(100000, '9'), Side::Outer);
+    ASSERT_FALSE(form.ok());
+    EXPECT_LT(form.error().size(), 1000u) << form.error().substr(0, 300);
+}
 
 // The dialog offers each family's sizes in a list: every one must read back.
 TEST(FamilySizes, EveryListedSizeReadsBack) {

@@ -37,13 +37,12 @@ struct Cut {
     double deepest() const { return *std::max_element(centreDepth.begin(), centreDepth.end()) + r; }
 };
 
-Cut cutOf(const ThreadJob& job) {
+Cut cutOf(const ThreadJob& job, const std::vector<SchedulePoint>& points) {
     Cut cut;
     cut.r = job.noseRadius;
-    for (int i = 0; i <= job.lastPoint; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        cut.z.push_back(job.pointZ[k]);
-        cut.centreDepth.push_back(-job.pointOffset[k] * job.side - job.noseRadius);
+    for (const SchedulePoint& point : points) {
+        cut.z.push_back(point.z);
+        cut.centreDepth.push_back(-point.offset * signOf(job.side) - job.noseRadius);
     }
     return cut;
 }
@@ -63,8 +62,9 @@ TEST_P(GrooveCut, PassesCutTheStandardsGroove) {
     const auto fields = grooveFields(row.designation, {row.side, row.noseRadius, row.cusp});
     ASSERT_TRUE(fields.ok()) << fields.error();
     ThreadJob job = jobFromTexts(fields->texts, row.side);
-    ASSERT_NO_THROW(computePassSchedule(job));
-    const Cut cut = cutOf(job);
+    std::vector<SchedulePoint> points;
+    ASSERT_NO_THROW(points = computePassSchedule(job));
+    const Cut cut = cutOf(job, points);
     const ThreadForm& form = fields->form;
     const double allowed = row.cusp + 0.001;
 

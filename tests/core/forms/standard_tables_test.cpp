@@ -67,6 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
                               0.75843 * kInch, (0.75843 - 0.8 / 14) * kInch, NAN, 0.000005 * kInch},
                     Published{"1/2-14 NPT", Side::Inner, (0.77843 + 0.8 / 14) * kInch,
                               0.77843 * kInch, (0.77843 - 0.8 / 14) * kInch, NAN, 0.000005 * kInch},
+                    // The largest sizes, 14 to 24 named by their outside diameter.
+                    Published{"8-8 NPT", Side::Outer, (8.43359 + 0.1) * kInch, 8.43359 * kInch,
+                              (8.43359 - 0.1) * kInch, NAN, 0.000005 * kInch},
+                    Published{"24-8 NPT", Side::Inner, (23.86094 + 0.1) * kInch, 23.86094 * kInch,
+                              (23.86094 - 0.1) * kInch, NAN, 0.000005 * kInch},
                     Published{"Rc1/2", Side::Inner, 20.955, 19.793, 18.631, 20.955, 0.001},
                     Published{"R1/2", Side::Outer, 20.955 - 8.2 / 16, 19.793 - 8.2 / 16,
                               18.631 - 8.2 / 16, NAN, 0.001}));

@@ -47,8 +47,8 @@ TEST_F(OpeningAndClosing, SuccessfulOutputHidesTheDialogAndFillsBothPanes) {
     EXPECT_NE(host.panes.macro.find("N001 X30.071 Z10.750\r\n"), std::string::npos);
     EXPECT_NE(host.panes.standard.find("G34"), std::string::npos);
     EXPECT_EQ(host.panes.changes, 2);
-    EXPECT_EQ(job.side, -1);
-    EXPECT_EQ(job.sequenceCounter, 18.0f);
+    EXPECT_EQ(job.side, Side::Inner);
+    EXPECT_EQ(host.panes.sequenceCounter, 18.0f);
 }
 
 TEST_F(OpeningAndClosing, DataErrorShowsOneMessageAndKeepsTheFormAsTyped) {
@@ -71,7 +71,7 @@ TEST_F(OpeningAndClosing, DataErrorShowsOneMessageAndKeepsTheFormAsTyped) {
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(host.panes.changes, 0);
-    EXPECT_EQ(job.sequenceCounter, 1.0f);
+    EXPECT_EQ(host.panes.sequenceCounter, 1.0f);
 }
 
 TEST_F(OpeningAndClosing, ReopeningShowsTheStoredNumbersNotTheTypedTexts) {
@@ -124,7 +124,7 @@ TEST_F(OpeningAndClosing, AnOuterJobReopensWithOuterSelected) {
         clickButton("Command1");
     });
     ASSERT_TRUE(messages.shown.empty());
-    EXPECT_EQ(job.side, 1);
+    EXPECT_EQ(job.side, Side::Outer);
     dialog->refillFromJob();
     EXPECT_TRUE(control<QRadioButton>("Option1")->isChecked());
     EXPECT_FALSE(control<QRadioButton>("Option2")->isChecked());
@@ -164,7 +164,7 @@ TEST_F(OpeningAndClosing, ClosingReadsNothingFromTheForm) {
     });
     EXPECT_FALSE(job.inputsSet);
     EXPECT_EQ(job.pitch, 0.0);
-    EXPECT_EQ(job.side, 0);
+    EXPECT_EQ(job.side, Side::Inner);
     dialog->refillFromJob();
     EXPECT_EQ(field("Text2")->text(), "");
     EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());

@@ -128,14 +128,32 @@ TEST_F(ThreadStandard, CancelChangesNothing) {
     EXPECT_TRUE(in<QRadioButton>(*dialog, "Option2")->isChecked());
 }
 
-TEST_F(ThreadStandard, ANoseTooLargeIsExplainedAndOffersNoOk) {
-    askForThread([](QDialog& asked) {
+// Each row: what is typed, and what the figures say instead of a groove (OK disabled,
+// no figure of a groove that cannot be made), or "" where the groove is shown.
+TEST_F(ThreadStandard, WhatCannotBeMadeIsExplainedAndOffersNoOk) {
+    struct Row {
+        const char* designation;
+        const char* nose;
+        const char* cusp;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"M20", "0.5", "", "The largest nose radius that fits is 0.36 mm"},
+        {"0-5 ACME", "0.1", "", "0 is below the sizes of the ACME series"},
+        {"1/64-12 UN", "0.1", "", "1/64 is below the sizes of the UN series"},
+        {"Tr40x7", "0.3", "1e-2x", "The cusp height \"1e-2x\" is not a number"},
+        {"Tr40x7", "0.3", "2e-2", ""}, // read whole, as 0.02
+    };
+    askForThread([&](QDialog& asked) {
         choose(asked, "optOuter");
-        describe(asked, "M20", "0.5", "");
-        EXPECT_FALSE(in<QPushButton>(asked, "cmdOK")->isEnabled());
-        EXPECT_TRUE(in<QPlainTextEdit>(asked, "txtFigures")
-                        ->toPlainText()
-                        .contains("The largest nose radius that fits is 0.36 mm"));
+        for (const Row& row : rows) {
+            describe(asked, row.designation, row.nose, row.cusp);
+            const QString figures = in<QPlainTextEdit>(asked, "txtFigures")->toPlainText();
+            EXPECT_EQ(in<QPushButton>(asked, "cmdOK")->isEnabled(), *row.says == 0)
+                << row.designation;
+            EXPECT_TRUE(figures.contains(QString::fromUtf8(row.says))) << figures.toStdString();
+            EXPECT_FALSE(figures.contains(QStringLiteral(" -"))) << figures.toStdString();
+        }
         QTest::mouseClick(in<QPushButton>(asked, "cmdCancel"), Qt::LeftButton);
     });
     EXPECT_EQ(text("Text2"), "");

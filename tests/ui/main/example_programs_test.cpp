@@ -7,12 +7,6 @@
 namespace quillmar {
 namespace {
 
-std::string sampleText(std::span<const std::string_view> lines) {
-    std::string text = "left over from the last output";
-    buildSampleText(text, lines);
-    return text;
-}
-
 TEST(ExamplePrograms, OspStandardProgramIsExactlyTheListingWithCrLfAndAClosingEmptyLine) {
     const std::string expected = "(標準用メインプログラム)\r\n"
                                  "\r\n"

@@ -19,9 +19,7 @@ namespace quillmar::testing {
 namespace {
 
 QString sample(std::span<const std::string_view> lines) {
-    std::string text;
-    buildSampleText(text, lines);
-    return QString::fromStdString(text);
+    return QString::fromStdString(sampleText(lines));
 }
 
 using FileCommands = MainWindowTest;
@@ -29,10 +27,10 @@ using FileCommands = MainWindowTest;
 TEST_F(FileCommands, NewEmptiesPanesAndPicturesAndRestartsNumberingOnly) {
     outputWorkedExample();
     outputWorkedExample();
-    ASSERT_GT(window->job().sequenceCounter, 1.0f);
+    ASSERT_GT(window->outputPanes().sequenceCounter, 1.0f);
     const double pitch = window->job().pitch;
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(window->job().sequenceCounter, 1.0f);
+    EXPECT_EQ(window->outputPanes().sequenceCounter, 1.0f);
     EXPECT_TRUE(pane("txtDataA")->programText().isEmpty());
     EXPECT_TRUE(pane("txtDataB")->programText().isEmpty());
     EXPECT_TRUE(isBlankButtonFace(*picture("Picture1")));
@@ -112,14 +110,13 @@ TEST_F(FileCommands, FanucSampleEmptiesTheMacroPaneAndBlanksThePointGraphic) {
     outputWorkedExample();
     clickInto(pane("txtDataA"));
     QTest::keyClicks(pane("txtDataA"), QStringLiteral("typed"));
-    const float counter = window->job().sequenceCounter;
+    const float counter = window->outputPanes().sequenceCounter;
     trigger("ExampleFanucStandard");
     EXPECT_EQ(pane("txtDataB")->programText(), sample(fanucProgramLines()));
     EXPECT_EQ(pane("txtDataB")->programText().count(QStringLiteral("\r\n")), 18);
     EXPECT_TRUE(pane("txtDataA")->programText().isEmpty());
     EXPECT_TRUE(isBlankButtonFace(*picture("Picture1")));
-    EXPECT_EQ(window->job().sequenceCounter, counter);
-    EXPECT_EQ(QString::fromStdString(window->job().outputText), sample(fanucProgramLines()));
+    EXPECT_EQ(window->outputPanes().sequenceCounter, counter);
 }
 
 TEST_F(FileCommands, OspStandardSampleStartsWithItsTitleAndEndsWithTwoLineBreaks) {

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
@@ -66,6 +67,14 @@ TEST_F(Language, EnglishChangesTheCaptionsAndNotAByteOfTheProgramsJapaneseIsTheD
     auto* toolbar = window->findChild<QToolBar*>(QStringLiteral("tbToolBar"));
     EXPECT_EQ(toolbar->actions().first()->toolTip(), QStringLiteral("Clear all data"));
     EXPECT_EQ(programs(), japanesePrograms);
+    // The Open error too.
+    saveDialog.openAnswer = QDir::tempPath(); // a folder
+    trigger("mnuFileOpen");
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().title, QStringLiteral("Open error"));
+    EXPECT_TRUE(messages.shown.back().text.endsWith(
+        QStringLiteral("could not be opened: it is a folder.\nThe pane was left as it was.")))
+        << messages.shown.back().text.toStdString();
     // Every Japanese caption of the field table has its English.
     for (const JobFieldInfo& info : kJobFields) {
         const QString japanese = QString::fromUtf8(info.caption.data(), info.caption.size());

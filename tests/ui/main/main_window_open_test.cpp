@@ -79,10 +79,10 @@ TEST_F(OpenCommands, EveryFailureNamesTheFileAndLeavesThePane) {
     ASSERT_TRUE(big.resize(kLargestProgramFile + 1));
     big.close();
     const std::pair<QString, QString> failures[] = {
-        {pathOf(QStringLiteral("BAD.NC")), "byte 7 (0x81, line 2)"},
-        {pathOf(QStringLiteral("BIG.NC")), "larger than 64 MB"},
+        {pathOf(QStringLiteral("BAD.NC")), "2 行目のバイト 7 (0x81)"},
+        {pathOf(QStringLiteral("BIG.NC")), "64 MB より大きい"},
         {pathOf(QStringLiteral("GONE.NC")), "No such file"},
-        {folder.path(), "folder"},
+        {folder.path(), "フォルダー"},
     };
     OutputPane* macro = pane("txtDataA");
     macro->setProgramText(QStringLiteral("kept\r\n"));
@@ -92,7 +92,7 @@ TEST_F(OpenCommands, EveryFailureNamesTheFileAndLeavesThePane) {
         saveDialog.openAnswer = path;
         clickToolbarButton("Open");
         ASSERT_EQ(messages.shown.size(), 1u) << path.toStdString();
-        EXPECT_EQ(messages.shown[0].title, QStringLiteral("Open error"));
+        EXPECT_EQ(messages.shown[0].title, QStringLiteral("ファイルを開けません"));
         EXPECT_TRUE(messages.shown[0].text.contains(QDir::toNativeSeparators(path)));
         EXPECT_TRUE(messages.shown[0].text.contains(reason))
             << messages.shown[0].text.toStdString();

@@ -22,7 +22,7 @@ TEST_F(MainWindowStart, AnEmptyStoreOpensTheDesignRectangleWithTheFixedTitle) {
     // 1000, 1000, 12000 by 8000 twips.
     EXPECT_EQ(window->frameGeometry(), QRect(67, 67, 800, 533));
     EXPECT_EQ(window->openPathName(), QStringLiteral("\\"));
-    EXPECT_EQ(window->job().sequenceCounter, 1.0f);
+    EXPECT_EQ(window->outputPanes().sequenceCounter, 1.0f);
 }
 
 TEST_F(MainWindowStart, FocusStartsOnThePointGraphicAndNoPaneIsFocused) {

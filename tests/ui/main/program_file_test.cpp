@@ -25,8 +25,8 @@ TEST(ProgramFile, BytesBecomeAPanesTextOrSayWhereTheyStopBeingText) {
         {"Shift-JIS", "(\x82\xcb\x82\xb6)\r\n", QStringLiteral("(ねじ)"), {}},
         {"half-width katakana", "\xbc\xbd\xc3\xd1\r\n", QStringLiteral("ｼｽﾃﾑ"), {}},
         {"empty file", "", QString(), {}},
-        {"a pair with no second byte", "AB\x81 C\r\n", {}, "byte 3 (0x81, line 1) "},
-        {"a lead byte cut off at the end", "G00\r\nX\x81", {}, "byte 7 (0x81, line 2) "},
+        {"a pair with no second byte", "AB\x81 C\r\n", {}, "1 行目のバイト 3 (0x81) "},
+        {"a lead byte cut off at the end", "G00\r\nX\x81", {}, "2 行目のバイト 7 (0x81) "},
     };
     for (const DecodeCase& c : cases) {
         const auto result = programTextFromBytes(c.bytes);
@@ -49,10 +49,10 @@ TEST(ProgramFile, FilesThatCannotBeReadSayWhy) {
     ASSERT_TRUE(bigFile.resize(kLargestProgramFile + 1)); // sparse: no 64 MB written
     bigFile.close();
     const std::pair<QString, QString> failures[] = {
-        {folder.path(), "it is a folder."},
-        {big, "it is larger than 64 MB."},
+        {folder.path(), "フォルダーです。"},
+        {big, "64 MB より大きいファイルです。"},
         {folder.filePath(QStringLiteral("MISSING.NC")), "No such file or directory"},
-        {QStringLiteral("/dev/null"), "it is not a regular file."},
+        {QStringLiteral("/dev/null"), "通常のファイルではありません。"},
     };
     for (const auto& [path, reason] : failures) {
         const auto result = readProgramFile(path);
@@ -70,6 +70,19 @@ TEST(RecentFiles, LatestFirstOnceEachAtMostEight) {
     EXPECT_EQ(recent, (QStringList{"/p/5.NC", "/p/9.NC", "/p/8.NC", "/p/7.NC", "/p/6.NC", "/p/4.NC",
                                    "/p/3.NC", "/p/2.NC"}));
     EXPECT_EQ(recentFileCaption(0, QStringLiteral("/p/R&D.NC")), QStringLiteral("&1 /p/R&&D.NC"));
+}
+
+// A damaged settings file: 10,004 entries, control characters, relative and repeated
+// paths. Only the first eight plain paths are read (and so written back).
+TEST(RecentFiles, TheSettingsGiveAtMostEightPlainPaths) {
+    QStringList stored{"",        "/p/a\x1b[2J.NC", "relative.NC",
+                       "/p/1.NC", "/p/1.NC",        QString(5000, u'x').prepend(u'/')};
+    for (int k = 2; k <= 10000; ++k) {
+        stored.append(QStringLiteral("/p/%1.NC").arg(k));
+    }
+    EXPECT_EQ(recentFilesFromSettings(stored),
+              (QStringList{"/p/1.NC", "/p/2.NC", "/p/3.NC", "/p/4.NC", "/p/5.NC", "/p/6.NC",
+                           "/p/7.NC", "/p/8.NC"}));
 }
 
 } // namespace

@@ -86,6 +86,28 @@ TEST_F(SimulationWindowTest, ALeaningToolBodyTakesLargerChips) {
     EXPECT_GT(largest(), straight);
 }
 
+// The box takes what quillmar-gen's --body-angle takes, and says so when it cannot.
+TEST_F(SimulationWindowTest, ABodyAngleTheCommandLineRefusesIsRefusedHereToo) {
+    outputWorkedExample();
+    SimulationWindow* simulation = open();
+    auto* angle = control<QLineEdit>(simulation, "txtBodyAngle");
+    auto* message = control<QLabel>(simulation, "lblPlanMessage");
+    for (const char* typed : {"-30", "90", "180", "1e1"}) {
+        angle->selectAll();
+        QTest::keyClicks(angle, typed);
+        EXPECT_EQ(
+            message->text(),
+            QStringLiteral("刃物側面角 \"%1\" は使えません: 0 以上 90 未満の度数を入れてください")
+                .arg(QString::fromLatin1(typed)));
+        simulation->simulateNow();
+        EXPECT_LT(simulation->result().setup.bodyHalfAngleDegrees, 90) << typed;
+        EXPECT_GE(simulation->result().setup.bodyHalfAngleDegrees, 0) << typed;
+    }
+    angle->selectAll();
+    QTest::keyClicks(angle, "30");
+    EXPECT_TRUE(message->text().isEmpty());
+}
+
 TEST_F(SimulationWindowTest, ClickingAPointOfTheChartSelectsThatPassesLine) {
     outputWorkedExample();
     SimulationWindow* simulation = open();
@@ -127,7 +149,15 @@ TEST_F(SimulationWindowTest, RoughingPlanPressesTheOutputOncePerRunWithinTheLimi
     EXPECT_TRUE(pane("txtDataB")->programText().isEmpty());
 
     limit->clear();
-    QTest::keyClicks(limit, "0.3");
+    QTest::keyClicks(limit, "0.3x");
+    QTest::mouseClick(plan, Qt::LeftButton);
+    EXPECT_TRUE(message->text().startsWith(
+        QStringLiteral("最大切りくず面積 \"0.3x\" は数値ではありません")))
+        << message->text().toStdString();
+    EXPECT_TRUE(pane("txtDataB")->programText().isEmpty());
+
+    limit->clear();
+    QTest::keyClicks(limit, "3e-1"); // read whole: 0.3
     QTest::mouseClick(plan, Qt::LeftButton);
     const QString program = pane("txtDataB")->programText().toString();
     EXPECT_GT(program.count(QStringLiteral("(-----< D")), 1)

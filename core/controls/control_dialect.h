@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/pass_plan.h"
+
+#include <string>
+#include <vector>
+
+namespace quillmar {
+
+// One threading move as a dialect wrote it: the number texts of its words, so that
+// whoever follows the program (the roughing planner) reads exactly what the control
+// will. endX is empty on a straight thread.
+struct WrittenMove {
+    std::string startX;
+    std::string startZ;
+    std::string endX;
+    std::string endZ;
+    std::string feed;
+    std::string retractX;
+};
+
+// The standard program block of one run.
+struct StandardBlock {
+    std::string text; // CR LF line ends, the heading comment first
+    std::vector<WrittenMove> moves;
+    ControlValues valuesAfter; // the values the control will use after the block
+};
+
+// A control's dialect of the standard program: how a planned run is written, and how
+// its programs are read back (the G word of its threading move; the rest of a line is
+// read by the one NC line reader).
+class ControlDialect {
+public:
+    virtual ~ControlDialect() = default;
+
+    // Writes the block of a planned run: a heading comment, then four lines a pass.
+    // Throws DataError on a position at or beyond 100,000 mm or a feed not above 0.
+    virtual StandardBlock write(const PassPlan& plan, bool numbered) const = 0;
+
+    // The G word of the threading move.
+    virtual float threadingG() const = 0;
+};
+
+} // namespace quillmar

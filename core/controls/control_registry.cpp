@@ -1,0 +1,38 @@
+#include "core/controls/control_registry.h"
+
+#include <array>
+
+namespace quillmar {
+
+// Each dialect lives in its own file in this folder.
+const ControlDialect& ospDialect();
+const ControlDialect& fanucDialect();
+
+namespace {
+
+constexpr std::array kControls{
+    ControlRow{"OSP", kOspControl, "OSP", &ospDialect},
+    ControlRow{"FANUC", kFanucControl, "FANUC", &fanucDialect},
+};
+
+} // namespace
+
+std::span<const ControlRow> controlRows() {
+    return kControls;
+}
+
+const ControlRow* findControl(std::string_view jobValue) {
+    for (const ControlRow& row : kControls) {
+        if (row.jobValue == jobValue) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+const ControlDialect& pickDialect(const OutputChoices& choices) {
+    const ControlRow* row = findControl(choices.control);
+    return (row != nullptr ? *row : kControls.front()).dialect();
+}
+
+} // namespace quillmar

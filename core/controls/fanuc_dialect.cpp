@@ -1,0 +1,63 @@
+// The FANUC dialect: G32 threading moves, X and Z rounded to the thousandth, the feed
+// to the ten-thousandth, sequence numbers on lines of their own.
+
+#include "core/checked_arithmetic.h"
+#include "core/controls/control_dialect.h"
+#include "core/nc_number_format.h"
+#include "core/program_lines.h"
+
+namespace quillmar {
+
+namespace {
+
+std::string fanucPosition(double value) {
+    return checkedPositionText(formatUpTo3(value));
+}
+
+void writePass(const PassPlan& plan, const PlannedPass& pass, bool numbered, StandardBlock& block) {
+    std::string& out = block.text;
+    if (numbered) {
+        appendLine(out, "N", formatSequence(pass.sequence));
+    }
+    WrittenMove move;
+    move.startX = fanucPosition(pass.startX);
+    move.startZ = fanucPosition(pass.startZ);
+    appendLine(out, "G00 X", move.startX, " Z", move.startZ);
+    move.feed = checkedFeedText(formatUpTo4(pass.lead));
+    move.endZ = fanucPosition(pass.endZ);
+    if (plan.taperAngle == 0) {
+        appendLine(out, "G32 Z", move.endZ, " F", move.feed);
+    } else {
+        move.endX = fanucPosition(pass.endX);
+        appendLine(out, "G32 X", move.endX, " Z", move.endZ, " F", move.feed);
+    }
+    move.retractX = fanucPosition(plan.values.xRetract);
+    appendLine(out, "G00 X", move.retractX);
+    appendLine(out, "G00 Z", move.startZ);
+    block.moves.push_back(std::move(move));
+}
+
+class FanucDialect : public ControlDialect {
+public:
+    StandardBlock write(const PassPlan& plan, bool numbered) const override {
+        StandardBlock block;
+        block.text.reserve((plan.passes.size() + 1) * 96);
+        block.moves.reserve(plan.passes.size());
+        block.text += headingLine(plan);
+        for (const PlannedPass& pass : plan.passes) {
+            writePass(plan, pass, numbered, block);
+        }
+        block.valuesAfter = plan.values;
+        return block;
+    }
+    float threadingG() const override { return 32; }
+};
+
+} // namespace
+
+const ControlDialect& fanucDialect() {
+    static const FanucDialect dialect;
+    return dialect;
+}
+
+} // namespace quillmar

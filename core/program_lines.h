@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/nc_number_format.h"
+#include "core/pass_plan.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillmar {
+
+inline constexpr const char* kLineEnd = "\r\n";
+
+// Appends the pieces of one line in order. Each piece is formatted before the call,
+// so callers format values that truncate in place in separate statements when the
+// order matters.
+template <typename... Pieces> void appendLine(std::string& out, const Pieces&... pieces) {
+    (out.append(std::string_view(pieces)), ...);
+    out.append(kLineEnd);
+}
+
+// "N" and the counter as three digits and a blank, when sequence numbers are on.
+inline std::string sequenceWord(float counter, bool numbered) {
+    std::string word;
+    if (numbered) {
+        word = "N";
+        word += formatSequence3(counter);
+    }
+    return word;
+}
+
+// The comment that opens each block with this run's floor diameter.
+inline std::string headingLine(const PassPlan& plan) {
+    double floorDiameter = plan.floorDiameter;
+    std::string line;
+    appendLine(line, "(-----< D", formatOspNumber(floorDiameter), " >-----)");
+    return line;
+}
+
+} // namespace quillmar
