@@ -280,6 +280,12 @@ std::string helpText() {
            "figures and the cycle time, into the report's summary (\"machine\"); the\n"
            "programs do not change. zStartFromRunIn = on sets its run's zStart to the\n"
            "earliest that keeps the run-in.\n"
+           "The key profile replaces the fields' groove with one of lines and arcs: a .groove\n"
+           "text file (\"line Z X\", \"arc Z X R\", \"arc Z X CZ CX\", X the depth from the\n"
+           "crest at Z 0 X 0), a .dxf drawing (LINE, ARC, LWPOLYLINE, POLYLINE, and SPLINE as\n"
+           "arcs within 0.0005 mm; layer = NAME picks a layer), or the segments themselves\n"
+           "separated by \";\". It is checked first (a refusal names the segment); passes\n"
+           "step by stepR1 or, with cusp, by the largest step whose scallop stays within it.\n"
            "\n"
            "Exit status:\n"
            " 0  if OK,\n"
@@ -292,7 +298,8 @@ std::string helpText() {
            "  quillmar-gen --macro thread.MIN --standard thread.NC worked-example.job\n"
            "  quillmar-gen --points-picture points.png --cutting-picture cutting.svg \\\n"
            "      --size 1200x600 worked-example.job\n"
-           "  quillmar-gen --fields outer-trapezoidal-form.job\n";
+           "  quillmar-gen --fields outer-trapezoidal-form.job\n"
+           "  quillmar-gen --standard ball.NC gothic-arch-ball-screw.job\n";
 }
 
 std::string versionText() {

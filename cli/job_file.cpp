@@ -18,7 +18,9 @@ enum class KeyKind {
     Form,
     Cusp,
     MaxChipArea,
-    ZStartFromRunIn
+    ZStartFromRunIn,
+    Profile,
+    Layer
 };
 
 struct ChoiceKey {
@@ -26,10 +28,10 @@ struct ChoiceKey {
     KeyKind kind;
 };
 
-// The keys of the dialog's choices, of the thread form, of the roughing plan's limit and
-// of the Z start from the run-in; the machine's figures have their own table; every
-// other key names a field of the field table.
-constexpr std::array<ChoiceKey, 8> kChoiceKeys{{
+// The keys of the dialog's choices, of the thread form, the drawn groove, the roughing
+// plan's limit and the Z start from the run-in; the machine's figures have their own
+// table; every other key names a field of the field table.
+constexpr std::array<ChoiceKey, 10> kChoiceKeys{{
     {"side", KeyKind::Side},
     {"control", KeyKind::Control},
     {"sequenceNumbers", KeyKind::SequenceNumbers},
@@ -38,6 +40,8 @@ constexpr std::array<ChoiceKey, 8> kChoiceKeys{{
     {"cusp", KeyKind::Cusp},
     {"maxChipArea", KeyKind::MaxChipArea},
     {"zStartFromRunIn", KeyKind::ZStartFromRunIn},
+    {"profile", KeyKind::Profile},
+    {"layer", KeyKind::Layer},
 }};
 
 const ChoiceKey* findChoiceKey(std::string_view name) {
@@ -144,6 +148,17 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
         }
         run.form = std::string(value);
         run.formLine = line;
+        return std::nullopt;
+    case KeyKind::Profile:
+        if (value.empty()) {
+            return std::string("profile needs a .groove or .dxf file, or segments such as "
+                               "profile = line 1 1; line 2 0");
+        }
+        run.profile = std::string(value);
+        run.profileLine = line;
+        return std::nullopt;
+    case KeyKind::Layer:
+        run.layer = std::string(value);
         return std::nullopt;
     case KeyKind::Cusp:
         run.cusp = std::string(value);

@@ -28,6 +28,11 @@ struct JobRun {
     int formLine = 0;
     std::optional<std::string> cusp;
     int cuspLine = 0;
+    // A drawn groove: a .groove or .dxf file (beside the job file), or segments typed
+    // into the key ("line 1 1; line 2 0"); it stays for later runs until another comes.
+    std::optional<std::string> profile;
+    int profileLine = 0;
+    std::optional<std::string> layer; // the drawing's layer that holds the groove
     // Largest chip area per pass (mm^2): the run becomes the roughing runs a plan
     // chooses and a finishing run. Not carried into later runs.
     std::optional<std::string> maxChipArea;

@@ -1,8 +1,11 @@
 #include "cli/job_runner.h"
 
 #include "cli/run_fields.h"
+#include "core/drawn_groove.h"
 #include "core/leading_number.h"
 #include "core/machine/machine_keys.h"
+#include "core/plain_number_text.h"
+#include "core/profile_check.h"
 #include "core/program_lines.h"
 #include "core/program_output.h"
 #include "core/quoted_text.h"
@@ -10,6 +13,9 @@
 #include "core/text_panes.h"
 #include "core/thread_job.h"
 #include "core/whole_text_number.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace quillmar {
 namespace {
@@ -35,19 +41,82 @@ private:
 // from the job (empty before the first output), choices as the user left them, the
 // run's form filled in as the thread standard dialog fills it, and the run's own keys
 // typed over all of that.
+// The depth of the groove decides the diameter across from the crest: D2 and D3 of an
+// outer thread, D1 of an inner one, unless the run types them.
+void fillFromDrawnGroove(DialogSnapshot& dialog, const JobRun& run, double depth) {
+    const bool outer = dialog.choices.side == Side::Outer;
+    const double crest = leadingNumberValue(dialog.text(outer ? JobField::D1 : JobField::D2));
+    const std::string across = plainNumberText(outer ? crest - 2 * depth : crest + 2 * depth);
+    for (const JobField field : {JobField::D1, JobField::D2, JobField::D3}) {
+        if (!run.texts[field] && (field == JobField::D1) != outer) {
+            dialog.text(field) = across;
+        }
+    }
+}
+
+std::string millimetres(double value) {
+    return plainNumberText(std::round(value * 1e4) / 1e4);
+}
+
+// Checks the drawn groove the dialog holds against the run's pitch and nose, as the
+// program output would, so that a refusal names the segment at the profile's line.
+std::optional<JobFileError> checkRunGroove(DialogSnapshot& dialog, const JobRun& run, int line,
+                                           double bodyHalfAngle, std::vector<std::string>& notes) {
+    const double pitch = leadingNumberValue(dialog.text(JobField::Pitch));
+    const auto checked = checkDrawnGroove(dialog.drawnGroove, pitch, bodyHalfAngle);
+    if (!checked) {
+        return JobFileError{line, "profile: " + describeRefusal(checked.error())};
+    }
+    notes.insert(notes.end(), checked->notes.begin(), checked->notes.end());
+    const double nose = leadingNumberValue(dialog.text(JobField::NoseRadius));
+    for (const UnreachablePart& part : unreachableParts(checked->segments, nose)) {
+        const std::string reach =
+            part.largestNose > 0 ? "; a nose up to R" + millimetres(part.largestNose) + " would"
+                                 : " (a sharp inside corner: no round nose does)";
+        notes.push_back("the nose R" + millimetres(nose) + " cannot reach segment " +
+                        std::to_string(part.segment) + " at Z " + millimetres(part.at.z) + " X " +
+                        millimetres(part.at.depth) + reach);
+    }
+    fillFromDrawnGroove(dialog, run, grooveDepth(checked->segments));
+    return std::nullopt;
+}
+
 DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const JobRun& run,
-                            std::optional<JobFileError>& formError) {
+                            const std::optional<SegmentChain>& groove, double bodyHalfAngle,
+                            std::optional<JobFileError>& formError,
+                            std::vector<std::string>& notes) {
     DialogSnapshot dialog = dialogTextsFromJob(job);
+    if (groove) {
+        dialog.drawnGroove = *groove;
+        dialog.drawnCusp = 0;
+    }
     choices.side = run.side.value_or(choices.side);
     choices.control = run.control.value_or(choices.control);
     choices.sequenceNumbers = run.sequenceNumbers.value_or(choices.sequenceNumbers);
     choices.modin = run.modin.value_or(choices.modin);
     dialog.choices = choices;
+    if (run.profile && run.form) {
+        formError =
+            JobFileError{run.profileLine, "profile and form name two grooves in one run: keep one"};
+        return dialog;
+    }
     formError = fillFromForm(dialog, run);
     for (const JobFieldInfo& info : kJobFields) {
         if (run.texts[info.field]) {
             dialog.text(info.field) = *run.texts[info.field];
         }
+    }
+    if (!formError && !dialog.drawnGroove.empty()) {
+        if (run.cusp && !run.form) {
+            dialog.drawnCusp = leadingNumberValue(*run.cusp);
+            if (!(dialog.drawnCusp > 0)) {
+                formError = JobFileError{run.cuspLine,
+                                         "cusp \"" + *run.cusp + "\" is not a height above 0 mm"};
+                return dialog;
+            }
+        }
+        formError = checkRunGroove(dialog, run, groove ? run.profileLine : run.firstLine,
+                                   bodyHalfAngle, notes);
     }
     return dialog;
 }
@@ -55,14 +124,18 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
 } // namespace
 
 JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged,
-                  const RunStarting& onRunStarting, const SimulationOptions& simulation) {
+                  const RunStarting& onRunStarting, const SimulationOptions& simulation,
+                  const RunGrooves& grooves) {
     ThreadJob job;
     OutputChoices choices; // the dialog's first showing: inner, OSP, both boxes checked
     WatchedPanes panes(job, onPaneChanged);
     JobOutcome outcome;
     MachineProfile profile;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        DialogSnapshot dialog = dialogForRun(job, choices, runs[i], outcome.formError);
+        const std::optional<SegmentChain> none;
+        DialogSnapshot dialog =
+            dialogForRun(job, choices, runs[i], i < grooves.size() ? grooves[i] : none,
+                         simulation.bodyHalfAngleDegrees, outcome.formError, outcome.notes);
         if (outcome.formError) {
             return outcome;
         }

@@ -2,6 +2,7 @@
 
 #include "cli/job_file.h"
 #include "cli/machine_run.h"
+#include "cli/run_profiles.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
 #include "simulation/roughing_planner.h"
@@ -27,6 +28,9 @@ struct JobOutcome {
     // The machine's figures, run by run, when the job states a machine profile. A run
     // with maxChipArea is checked as its dialog gives it.
     std::vector<RunMachineFigures> machine;
+    // What a drawn groove's checks mended (gaps closed) and the parts of it the nose
+    // cannot reach, with where they are: for the user, not faults.
+    std::vector<std::string> notes;
     bool ok() const { return failedRun == 0 && !formError; }
 };
 
@@ -43,10 +47,16 @@ struct JobOutcome {
 // job as it stands at that moment: where the window redraws that pane's graphic.
 //
 // onRunStarting, when given, sees each run's dialog just before its output is made.
+//
+// grooves, when given, holds the drawn groove each run loads (by run); the dialog keeps
+// it for later runs. A drawn groove the checks refuse (steeper than the simulation's tool
+// body allows, among others) is a fault at the run's profile key (formError), named by
+// its segment.
 using PaneChanged = std::function<void(Pane pane, const std::string& text, const ThreadJob& job)>;
 using RunStarting = std::function<void(const DialogSnapshot& dialog)>;
 JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {},
-                  const RunStarting& onRunStarting = {}, const SimulationOptions& simulation = {});
+                  const RunStarting& onRunStarting = {}, const SimulationOptions& simulation = {},
+                  const RunGrooves& grooves = {});
 
 // What Save writes from a pane: its text followed by one CR LF.
 std::string savedBytes(const std::string& paneText);

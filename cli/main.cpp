@@ -223,7 +223,16 @@ int generate(const CommandLine& line) {
     if (line.listFields) {
         collect = [&dialogs](const DialogSnapshot& dialog) { dialogs.push_back(dialog); };
     }
-    const JobOutcome outcome = runJob(job.runs, noteChange, collect, simulationOptions(line));
+    const auto grooves = loadRunProfiles(job.runs, line.jobFile);
+    if (!grooves) {
+        std::cerr << describeJobFileError(shownName, grooves.error()) << "\n";
+        return kExitBadInput;
+    }
+    const JobOutcome outcome =
+        runJob(job.runs, noteChange, collect, simulationOptions(line), *grooves);
+    for (const std::string& note : outcome.notes) {
+        std::cerr << "quillmar-gen: note: " << note << "\n";
+    }
     if (outcome.formError) {
         std::cerr << describeJobFileError(shownName, *outcome.formError) << "\n";
         return kExitBadInput;

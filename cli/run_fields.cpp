@@ -11,11 +11,15 @@ namespace quillmar {
 
 std::optional<JobFileError> fillFromForm(DialogSnapshot& dialog, const JobRun& run) {
     if (!run.form) {
-        if (run.cusp) {
-            return JobFileError{run.cuspLine, "cusp needs a form in the same run (form = Tr40x7)"};
+        if (run.cusp && dialog.drawnGroove.empty()) {
+            return JobFileError{run.cuspLine,
+                                "cusp needs a form (form = Tr40x7) in the same run, or a profile"};
         }
         return std::nullopt;
     }
+    // The thread standard dialog fills the eight-segment groove: a drawn one gives way.
+    dialog.drawnGroove.clear();
+    dialog.drawnCusp = 0;
     forms::GrooveRequest request;
     request.side = dialog.choices.side;
     const auto& nose = run.texts[JobField::NoseRadius];

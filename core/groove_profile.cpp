@@ -133,6 +133,20 @@ double lineDistance(const ProfileSegment& s, Point q) {
 
 } // namespace
 
+double arcTurning(const ProfileSegment& arc) {
+    const double c = cross(arc.from - arc.centre, arc.to - arc.centre);
+    if (std::fabs(c) > 1e-9 * arc.radius * arc.radius) {
+        return c > 0 ? 1 : -1;
+    }
+    return arc.concave ? -1 : 1;
+}
+
+bool withinSweep(const ProfileSegment& arc, SectionPoint point) {
+    const Point v = point - arc.centre;
+    const double turn = arcTurning(arc);
+    return cross(arc.from - arc.centre, v) * turn >= 0 && cross(v, arc.to - arc.centre) * turn >= 0;
+}
+
 ProfileSegment lineSegment(SectionPoint from, SectionPoint to) {
     ProfileSegment s;
     s.from = from;

@@ -26,6 +26,14 @@ struct ProfileSegment {
 
 using SegmentChain = std::vector<ProfileSegment>;
 
+// Which way an arc turns along its travel: +1 like a crest corner (centre in the
+// material), -1 like a floor corner (centre on the air side). An arc of a half turn,
+// whose ends alone cannot say, turns the way its `concave` flag says.
+double arcTurning(const ProfileSegment& arc);
+
+// Whether a point at the arc's distance from its centre lies within its sweep.
+bool withinSweep(const ProfileSegment& arc, SectionPoint point);
+
 ProfileSegment lineSegment(SectionPoint from, SectionPoint to);
 ProfileSegment arcSegment(SectionPoint from, SectionPoint to, SectionPoint centre, double radius,
                           bool concave);

@@ -1,6 +1,7 @@
 #include "core/pass_schedule.h"
 
 #include "core/checked_arithmetic.h"
+#include "core/drawn_groove.h"
 
 #include <cmath>
 
@@ -34,6 +35,9 @@ bool segmentContinues(const GrooveOutline& o, int k, float z, float step, double
 } // namespace
 
 std::vector<SchedulePoint> computePassSchedule(ThreadJob& job) {
+    if (!job.drawnGroove.empty()) {
+        return computeDrawnSchedule(job);
+    }
     job.passLength = checkedFinite((job.zStart - job.zEnd) + job.pitch);
     const GrooveOutline outline = grooveOutline(job);
     job.depth1 = outline.h1;

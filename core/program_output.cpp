@@ -42,6 +42,8 @@ void readDialog(ThreadJob& job, const DialogSnapshot& dialog) {
         }
     }
     job.starts = startsOrDataError(dialog.text(JobField::Starts));
+    job.drawnGroove = dialog.drawnGroove;
+    job.drawnCusp = dialog.drawnCusp;
 }
 
 // Each block is followed by one empty line in its pane.
@@ -101,6 +103,8 @@ ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialo
 DialogSnapshot dialogTextsFromJob(const ThreadJob& job) {
     DialogSnapshot dialog;
     dialog.choices.side = job.side;
+    dialog.drawnGroove = job.drawnGroove;
+    dialog.drawnCusp = job.drawnCusp;
     for (const JobFieldInfo& info : kJobFields) {
         std::string& text = dialog.text(info.field);
         switch (info.kind) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/groove_profile.h"
 #include "core/controls/control_dialect.h"
 #include "core/job_fields.h"
 #include "core/macro_writer.h"
@@ -16,6 +17,10 @@ namespace quillmar {
 struct DialogSnapshot {
     OutputChoices choices;
     FieldTexts<std::string> texts; // UTF-8, one per field of the table
+    // A groove loaded from a drawing or a text profile, replacing the eight-segment form
+    // of the fields, and the scallop height its passes keep to (0: the first step).
+    SegmentChain drawnGroove;
+    double drawnCusp = 0;
     std::string& text(JobField field) { return texts[field]; }
     const std::string& text(JobField field) const { return texts[field]; }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/groove_profile.h"
 #include "core/side.h"
 
 #include <array>
@@ -39,6 +40,11 @@ struct JobInputs {
     std::array<float, 11> zSteps{};
     // Starts of a multi-start thread, 1 to 99; every pass feeds by the lead, starts x pitch.
     int starts = 1;
+    // A groove drawn as a chain of lines and arcs (depth from the first crest): when
+    // set it replaces the eight-segment form of the fields above, and its passes are
+    // placed by `drawnCusp` (a scallop height) or, when that is 0, by the first step.
+    SegmentChain drawnGroove;
+    double drawnCusp = 0;
 
     // Before the first output every input field is unset: it counts as 0 in
     // arithmetic and refills the dialog as empty text.

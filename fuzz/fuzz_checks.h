@@ -25,4 +25,8 @@ void checkCutSimulation(const std::uint8_t* data, std::size_t size);
 // Job files, raw or built from short random fields, through the whole program output.
 void checkJobOutput(const std::uint8_t* data, std::size_t size);
 
+// Any bytes as a text profile or a DXF drawing: read or refused with a reason, and a
+// chain the checks pass is cut with finite passes.
+void checkProfileReading(const std::uint8_t* data, std::size_t size);
+
 } // namespace quillmar::fuzz

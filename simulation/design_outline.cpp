@@ -1,13 +1,14 @@
 #include "simulation/design_outline.h"
 
 #include "core/checked_arithmetic.h"
+#include "core/drawn_groove.h"
 #include "core/eight_segment_groove.h"
 
 namespace quillmar {
 
 std::optional<DesignOutline> DesignOutline::fromJob(const ThreadJob& job) {
     try {
-        GrooveProfile profile = grooveProfile(job);
+        GrooveProfile profile = job.drawnGroove.empty() ? grooveProfile(job) : drawnProfile(job);
         if (!spansOnePitch(profile, kOutlineTolerance)) {
             return std::nullopt;
         }

@@ -25,6 +25,8 @@ const std::string kGoldenStandard = QUILLMAR_TEST_DATA_DIR "/golden/worked-examp
 const std::string kGoldenMacro = QUILLMAR_TEST_DATA_DIR "/golden/worked-example.MIN";
 const std::string kUnknownKey = QUILLMAR_TEST_DATA_DIR "/unknown-key.job";
 const std::string kNoseTooLarge = QUILLMAR_TEST_DATA_DIR "/nose-too-large.job";
+const std::string kUndercut = QUILLMAR_TEST_DATA_DIR "/profile-undercut.job";
+const std::string kProfileMissing = QUILLMAR_TEST_DATA_DIR "/profile-missing.job";
 const std::string kFormExample = QUILLMAR_SOURCE_DIR "/examples/outer-trapezoidal-form.job";
 const std::string kUsage = "Usage: quillmar-gen [OPTION]... JOBFILE\n"
                            "Try 'quillmar-gen --help' for more information.\n";
@@ -101,6 +103,16 @@ INSTANTIATE_TEST_SUITE_P(
                                     "floor corners may be rounded with R 0.3608 mm at most, and "
                                     "this nose would leave them rounder. The largest nose radius "
                                     "that fits is 0.36 mm.\n"},
+        FailureCase{"ProfileUndercut",
+                    {"--standard", "kept.NC", kUndercut},
+                    2,
+                    kUndercut + ":6: profile: segment 2 runs back along Z at Z 1.0000 X 1.0000 "
+                                "(an undercut no radial plunge can cut)\n"},
+        FailureCase{"ProfileFileMissing",
+                    {"--standard", "kept.NC", kProfileMissing},
+                    2,
+                    kProfileMissing + ":6: profile " + QUILLMAR_TEST_DATA_DIR +
+                        "/no-such.groove: No such file or directory\n"},
         FailureCase{"FieldsWithAFileOption",
                     {"--fields", "--standard", "kept.NC", kFormExample},
                     2,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/pass_schedule.h"
+
 #include "core/program_output.h"
 #include "core/text_panes.h"
 
@@ -44,6 +46,12 @@ inline PressedOutput pressOutput(const DialogSnapshot& dialog) {
     PressedOutput out;
     out.ok = runProgramOutput(out.job, dialog, out.panes).ok();
     return out;
+}
+
+// The profile points of the job an output left (the schedule is not kept in the job).
+inline std::vector<SchedulePoint> scheduleOf(const ThreadJob& pressed) {
+    ThreadJob job = pressed;
+    return computePassSchedule(job);
 }
 
 } // namespace quillmar::testing

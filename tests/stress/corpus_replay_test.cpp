@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FuzzTarget{"number_formats", quillmar::fuzz::checkNumberFormats},
                       FuzzTarget{"nc_graphics", quillmar::fuzz::checkNcGraphics},
                       FuzzTarget{"job_output", quillmar::fuzz::checkJobOutput},
-                      FuzzTarget{"cut_simulation", quillmar::fuzz::checkCutSimulation}),
+                      FuzzTarget{"cut_simulation", quillmar::fuzz::checkCutSimulation},
+                      FuzzTarget{"profile_reading", quillmar::fuzz::checkProfileReading}),
     [](const auto& info) { return std::string(info.param.corpus); });
 
 // The empty input is a complete case for every target.
@@ -58,6 +59,7 @@ TEST(CorpusReplay, TheEmptyInputKeepsEveryProperty) {
     quillmar::fuzz::checkNcGraphics(&none, 0);
     quillmar::fuzz::checkJobOutput(&none, 0);
     quillmar::fuzz::checkCutSimulation(&none, 0);
+    quillmar::fuzz::checkProfileReading(&none, 0);
 }
 
 } // namespace
