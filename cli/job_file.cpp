@@ -2,8 +2,8 @@
 
 #include "cli/join_text.h"
 #include "core/controls/control_registry.h"
-#include "core/quoted_text.h"
 #include "core/machine/machine_keys.h"
+#include "core/quoted_text.h"
 
 #include <cstdint>
 
@@ -175,8 +175,8 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
             run.control = row->jobValue;
             return std::nullopt;
         }
-        return joinText(
-            {"unknown value ", quotedText(value), " for ", key.name, " (use ", controlValues(), ")"});
+        return joinText({"unknown value ", quotedText(value), " for ", key.name, " (use ",
+                         controlValues(), ")"});
     case KeyKind::SequenceNumbers:
     case KeyKind::Modin:
     case KeyKind::ZStartFromRunIn:

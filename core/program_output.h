@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/groove_profile.h"
 #include "core/controls/control_dialect.h"
+#include "core/groove_profile.h"
 #include "core/job_fields.h"
 #include "core/macro_writer.h"
 #include "core/output_choices.h"

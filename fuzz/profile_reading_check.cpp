@@ -31,8 +31,8 @@ void cutChecked(const SegmentChain& chain, std::string_view bytes) {
         return;
     }
     for (const SchedulePoint& point : points) {
-        require(std::isfinite(point.diameter),
-                "a drawn groove's pass lies at a finite diameter", bytes);
+        require(std::isfinite(point.diameter), "a drawn groove's pass lies at a finite diameter",
+                bytes);
     }
 }
 

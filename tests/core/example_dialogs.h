@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/pass_schedule.h"
-
 #include "core/program_output.h"
 #include "core/text_panes.h"
 
