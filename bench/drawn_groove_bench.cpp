@@ -31,7 +31,7 @@ std::string thousandSegmentProfile() {
 void LoadAndPlanThousandSegments(benchmark::State& state) {
     const std::string text = thousandSegmentProfile();
     DialogSnapshot dialog;
-    dialog.choices.outer = true;
+    dialog.choices.side = Side::Outer;
     for (const auto& [field, value] : {std::pair{JobField::NoseRadius, "0.5"},
                                        {JobField::Pitch, "5"},
                                        {JobField::D1, "30"},

@@ -36,6 +36,13 @@ struct DrawnPiece {
     double radius = 0;
 };
 
+DrawnPiece straightPiece(Point from, Point to) {
+    DrawnPiece piece;
+    piece.from = from;
+    piece.to = to;
+    return piece;
+}
+
 // dime keeps every arc as less than a full turn; a piece handed on must stay under a
 // half turn, so larger sweeps are split.
 constexpr double kLargestSweep = 170 * std::numbers::pi / 180;
@@ -57,7 +64,7 @@ void addArc(std::vector<DrawnPiece>& pieces, Point centre, double radius, double
 // counter-clockwise when positive.
 void addBulged(std::vector<DrawnPiece>& pieces, Point p, Point q, double bulge) {
     if (bulge == 0 || !std::isfinite(bulge)) {
-        pieces.push_back({p, q});
+        pieces.push_back(straightPiece(p, q));
         return;
     }
     const Point chord{q.z - p.z, q.depth - p.depth};
@@ -175,7 +182,7 @@ bool fitPiece(const std::vector<Point>& s, std::size_t i, std::size_t j,
     }
     if (pieces != nullptr) {
         if (straight) {
-            pieces->push_back({s[i], s[j]});
+            pieces->push_back(straightPiece(s[i], s[j]));
         } else {
             const Point c = circle->first;
             pieces->push_back({s[i], s[j], true, c, circle->second});
@@ -203,7 +210,7 @@ void addSpline(std::vector<DrawnPiece>& pieces, const Nurbs& curve) {
         }
         if (!fitPiece(samples, i, j, &pieces)) {
             j = i + 1;
-            pieces.push_back({samples[i], samples[j]});
+            pieces.push_back(straightPiece(samples[i], samples[j]));
         }
         i = j;
     }
@@ -236,7 +243,7 @@ struct Collector {
         layers.insert(onLayer);
         if (name == "LINE") {
             const auto& line = static_cast<dimeLine&>(entity);
-            pieces.push_back({planar(line.getCoords(0)), planar(line.getCoords(1))});
+            pieces.push_back(straightPiece(planar(line.getCoords(0)), planar(line.getCoords(1))));
         } else if (name == "ARC") {
             addDrawnArc(static_cast<dimeArc&>(entity));
         } else if (name == "LWPOLYLINE") {

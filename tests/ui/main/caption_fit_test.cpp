@@ -3,7 +3,7 @@
 // twice as large and hinting may make it relatively wider.
 
 #include "tests/support/dialog_test_support.h"
-#include "ui/seams/program_language.h"
+#include "ui/main/settings/program_language.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
