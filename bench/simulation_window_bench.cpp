@@ -6,8 +6,8 @@
 #include "quiet_window_services.h"
 #include "standard_program_text.h"
 #include "tests/graphics/display_list.h"
-#include "ui/main/main_window.h"
 #include "ui/main/editor/output_pane.h"
+#include "ui/main/main_window.h"
 #include "ui/simulation/simulation_window.h"
 
 #include <QApplication>
