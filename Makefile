@@ -34,7 +34,7 @@ test: build
 	scripts/fuzz 10
 	JOBS=$(JOBS) scripts/windows-check
 	$(MAKE) --no-print-directory build-asan
-	ASAN_OPTIONS=alloc_dealloc_mismatch=0 QT_QPA_PLATFORM=offscreen ctest --preset asan $(CTEST_FLAGS)
+	QT_QPA_PLATFORM=offscreen ctest --preset asan $(CTEST_FLAGS)
 
 # The Qt-free layers, their tests and quillmar-gen built for Windows (MinGW-w64) and run
 # under Wine; the Windows quillmar-gen must write the Linux build's bytes for every
