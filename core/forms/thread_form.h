@@ -13,6 +13,22 @@ using quillmar::Side;
 
 inline constexpr double kMillimetresPerInch = 25.4;
 
+// A diameter's tolerance band as its class gives it; an unknown band has max <= min.
+struct DiameterBand {
+    double min = 0;
+    double max = 0;
+    bool known() const { return max > min; }
+    double middle() const { return (min + max) / 2; }
+};
+
+// What the gauge of the class checks on this side, in millimetres: the as-cut thread
+// passes when each known diameter lies inside its band.
+struct GaugeLimits {
+    DiameterBand major;
+    DiameterBand pitch;
+    DiameterBand minor;
+};
+
 // One thread of a standard, resolved for one side: the groove the tool must leave, as
 // the standard and its class make it. Millimetres and degrees.
 struct ThreadForm {
@@ -38,6 +54,7 @@ struct ThreadForm {
     // floorRadius tangent to both flanks, whose depth the flanks decide.
     double floorDiameter = 0;
     double taperAngle = 0; // half the included taper; the diameters hold at Z start
+    GaugeLimits limits;    // of the class on this side; unknown bands where not built
     std::vector<std::string> notes;
 };
 
