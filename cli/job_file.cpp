@@ -20,7 +20,8 @@ enum class KeyKind {
     MaxChipArea,
     ZStartFromRunIn,
     Profile,
-    Layer
+    Layer,
+    StartShift
 };
 
 struct ChoiceKey {
@@ -29,9 +30,9 @@ struct ChoiceKey {
 };
 
 // The keys of the dialog's choices, of the thread form, the drawn groove, the roughing
-// plan's limit and the Z start from the run-in; the machine's figures have their own
-// table; every other key names a field of the field table.
-constexpr std::array<ChoiceKey, 10> kChoiceKeys{{
+// plan's limit, the Z start from the run-in and how the starts are set apart; the
+// machine's figures have their own table; every other key names a field of the field table.
+constexpr std::array<ChoiceKey, 11> kChoiceKeys{{
     {"side", KeyKind::Side},
     {"control", KeyKind::Control},
     {"sequenceNumbers", KeyKind::SequenceNumbers},
@@ -42,6 +43,7 @@ constexpr std::array<ChoiceKey, 10> kChoiceKeys{{
     {"zStartFromRunIn", KeyKind::ZStartFromRunIn},
     {"profile", KeyKind::Profile},
     {"layer", KeyKind::Layer},
+    {"startShift", KeyKind::StartShift},
 }};
 
 const ChoiceKey* findChoiceKey(std::string_view name) {
@@ -177,6 +179,12 @@ std::optional<std::string> applyChoice(JobRun& run, const ChoiceKey& key, std::s
         }
         return joinText({"unknown value ", quotedText(value), " for ", key.name, " (use ",
                          controlValues(), ")"});
+    case KeyKind::StartShift:
+        if (!(flag = chooseWord(value, {"angle", true}, {"z", false}))) {
+            return choiceError(key.name, value, "z", "angle");
+        }
+        run.startShift = *flag ? StartShift::Angle : StartShift::Z;
+        return std::nullopt;
     case KeyKind::SequenceNumbers:
     case KeyKind::Modin:
     case KeyKind::ZStartFromRunIn:

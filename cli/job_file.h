@@ -21,6 +21,7 @@ struct JobRun {
     std::optional<std::string_view> control; // the jobValue of a control registry row
     std::optional<bool> sequenceNumbers;
     std::optional<bool> modin;
+    std::optional<StartShift> startShift; // stays for later runs, as the dialog's box does
     FieldTexts<std::optional<std::string>> texts;
     // A thread designation whose groove fills the fields that no key of the run sets,
     // and the largest scallop height that also fills the eight steps; each with its line.

@@ -94,6 +94,7 @@ DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const 
     choices.control = run.control.value_or(choices.control);
     choices.sequenceNumbers = run.sequenceNumbers.value_or(choices.sequenceNumbers);
     choices.modin = run.modin.value_or(choices.modin);
+    choices.startShift = run.startShift.value_or(choices.startShift);
     dialog.choices = choices;
     if (run.profile && run.form) {
         formError =
@@ -170,7 +171,12 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
                 outcome.refusal = plan.error();
             }
         } else {
-            pressed = runProgramOutput(job, dialog, panes).ok();
+            const ProgramOutputResult result = runProgramOutput(job, dialog, panes);
+            if (result.status == OutputStatus::Refused) {
+                outcome.formError = JobFileError{runs[i].firstLine, result.reason};
+                return outcome;
+            }
+            pressed = result.ok();
         }
         if (!pressed) {
             outcome.failedRun = static_cast<int>(i) + 1;

@@ -41,11 +41,11 @@ void storeControlValues(ThreadJob& job, const ControlValues& values) {
 
 double passStartZ(const PassPlan& plan, const PlannedPass& pass, double pitch) {
     const double z = pointZ(plan, pass, pitch);
-    return pass.start == 0 ? z : z + pass.start * pitch;
+    return pass.start == 0 || plan.angleStarts ? z : z + pass.start * pitch;
 }
 
 double passStartX(const PassPlan& plan, const PlannedPass& pass, double pitch) {
-    if (pass.start == 0 || plan.taperAngle == 0) {
+    if (pass.start == 0 || plan.taperAngle == 0 || plan.angleStarts) {
         return pass.pointX;
     }
     return checkedFinite(
@@ -62,8 +62,10 @@ double leadOf(int starts, double pitch) {
 }
 
 PassPlan makePassPlan(const JobInputs& job, const std::vector<SchedulePoint>& points,
-                      const ControlValues& values, float counter, bool modalHead, bool modalTail) {
+                      const ControlValues& values, float counter, bool modalHead, bool modalTail,
+                      bool angleStarts) {
     PassPlan plan;
+    plan.angleStarts = angleStarts;
     plan.starts = job.starts;
     plan.zStart = job.zStart;
     plan.taperAngle = job.taperAngle;
@@ -93,6 +95,7 @@ PassPlan makePassPlan(const JobInputs& job, const std::vector<SchedulePoint>& po
                             : passTaperEndX(plan, pass.startX, pass.startZ, values.zEnd);
             pass.endZ = values.zEnd;
             pass.lead = leadOf(job.starts, values.pitch);
+            pass.startAngle = angleStarts ? 360.0 * k / job.starts : 0.0;
             pass.finishing = job.finishAllowance == 0;
             plan.passes.push_back(pass);
             counter = toSingle(static_cast<double>(counter) + 1.0);

@@ -33,6 +33,7 @@ struct PlannedPass {
     double endX = 0; // the taper end X; the start X on a straight thread
     double endZ = 0;
     double lead = 0;
+    double startAngle = 0;  // degrees, when the starts are set apart by angle
     bool finishing = false; // the run cuts to size (no finishing allowance left)
 };
 
@@ -45,6 +46,7 @@ struct PassPlan {
     double taperAngle = 0;
     double taper = 0;         // tan of the taper angle; 0 on a straight thread
     double floorDiameter = 0; // D1 less the finishing allowance, for the block's heading
+    bool angleStarts = false; // the starts share one Z and differ by their start angle
     ControlValues values;     // in force from the first pass on
     bool modalHead = false;   // the point list opens with MODIN
     bool modalTail = false;   // the point list closes with MODOUT
@@ -55,12 +57,16 @@ struct PassPlan {
 // Plans the run of the job whose schedule is `points`, numbering from `counter`, with
 // `values` in force (the job's own, or those the modal call left). The job is left as
 // it is. Throws DataError on a value that is not finite.
+// With `angleStarts` every start of a point begins at start 0's Z and X, start k at the
+// spindle angle k x 360 / starts.
 PassPlan makePassPlan(const JobInputs& job, const std::vector<SchedulePoint>& points,
-                      const ControlValues& values, float counter, bool modalHead, bool modalTail);
+                      const ControlValues& values, float counter, bool modalHead, bool modalTail,
+                      bool angleStarts = false);
 
 // Program Z of a pass with the pitch `pitch`: each start of a multi-start thread begins
 // one pitch further from the work than the one before, so its groove lands one pitch on
-// and it keeps at least the approach of a single start.
+// and it keeps at least the approach of a single start; starts set apart by angle all
+// begin where start 0 does.
 double passStartZ(const PassPlan& plan, const PlannedPass& pass, double pitch);
 
 // Start X of a pass: on a taper, a further start moves along the taper by its extra

@@ -38,7 +38,7 @@ inline std::string headingLine(const PassPlan& plan) {
 }
 
 // The block of a run whose passes leave the values in force as they are: the heading
-// comment, the dialect's own opening lines `opening` (CR LF ended), then every pass.
+// comment, the dialect's own opening line `opening` (none when empty), then every pass.
 template <typename WritePass>
 StandardBlock writePlainBlock(const PassPlan& plan, std::string_view opening,
                               WritePass&& writePass) {
@@ -46,7 +46,9 @@ StandardBlock writePlainBlock(const PassPlan& plan, std::string_view opening,
     block.text.reserve((plan.passes.size() + 2) * 96);
     block.moves.reserve(plan.passes.size());
     block.text += headingLine(plan);
-    block.text += opening;
+    if (!opening.empty()) {
+        appendLine(block.text, opening);
+    }
     for (const PlannedPass& pass : plan.passes) {
         writePass(pass, block);
     }

@@ -1,6 +1,7 @@
 #include "core/program_output.h"
 
 #include "core/checked_arithmetic.h"
+#include "core/controls/control_limits.h"
 #include "core/controls/control_registry.h"
 #include "core/leading_number.h"
 #include "core/macro_writer.h"
@@ -59,15 +60,18 @@ void appendBlock(OutputPanes& panes, Pane pane, const std::string& block) {
 
 PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
     readDialog(job, dialog);
-    const std::vector<SchedulePoint> points = computePassSchedule(job);
     const OutputChoices& choices = dialog.choices;
+    const ControlRow& control = pickControl(choices);
+    checkControlLimits(control, job, choices.startShift);
+    const std::vector<SchedulePoint> points = computePassSchedule(job);
     // A counter of 1 means nothing has been numbered since start-up or New: the list
     // opens with the modal call, whose values the rest of the run uses.
     const bool modalHead = choices.modin && counter == 1;
     const ModalCall call =
         writeModalCall(controlValuesOf(job), job.starts, modalHead, choices.sequenceNumbers);
+    const bool angleStarts = choices.startShift == StartShift::Angle && job.starts > 1;
     PassPlan plan = makePassPlan(job, points, call.valuesAfter, counter, modalHead,
-                                 choices.modin && job.finishAllowance == 0);
+                                 choices.modin && job.finishAllowance == 0, angleStarts);
     return {call, std::move(plan)};
 }
 
@@ -94,6 +98,8 @@ ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialo
         appendBlock(panes, Pane::Macro, run.macroBlock);
         storeControlValues(job, run.standard.valuesAfter);
         appendBlock(panes, Pane::Standard, run.standard.text);
+    } catch (const ControlRefusal& refusal) {
+        return {OutputStatus::Refused, refusal.what()};
     } catch (const DataError& error) {
         return {OutputStatus::DataError, error.what()};
     }

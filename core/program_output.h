@@ -43,11 +43,13 @@ public:
     float sequenceCounter = 1;
 };
 
-enum class OutputStatus { Success, DataError };
+// Refused: the chosen control cannot cut the job as asked (the reason names the control
+// and its limit, and is shown to the user).
+enum class OutputStatus { Success, DataError, Refused };
 
 struct ProgramOutputResult {
     OutputStatus status = OutputStatus::Success;
-    std::string reason; // for logs and tests only; the user sees "データエラー "
+    std::string reason; // a data error's for logs and tests only: the user sees "データエラー "
     bool ok() const { return status == OutputStatus::Success; }
 };
 

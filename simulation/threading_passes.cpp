@@ -4,20 +4,64 @@
 #include "core/leading_number.h"
 #include "nc/line_break_scan.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quillmar {
 
 namespace {
 
-// The dialect whose threading move the G value is; none for any other move.
-const ControlDialect* threadingDialect(float g) {
+bool startsNumber(char16_t c);
+
+// Whether the line holds the word `letter` with a number, outside comments.
+bool lineHasWord(std::u16string_view line, char16_t letter, bool startsInComment) {
+    return !std::isnan(wordValueOfLine(line, letter, startsInComment, std::nan("")));
+}
+
+// The line without the LF it begins with, when it is a dialect's opening line.
+const ControlDialect* openedDialect(std::u16string_view line) {
+    if (!line.empty() && line.front() == u'\n') {
+        line.remove_prefix(1);
+    }
     for (const ControlRow& row : controlRows()) {
-        if (g == row.dialect().threadingG()) {
+        const std::string_view opening = row.dialect().openingLine();
+        if (!opening.empty() &&
+            std::equal(opening.begin(), opening.end(), line.begin(), line.end())) {
             return &row.dialect();
         }
     }
     return nullptr;
+}
+
+// The dialect whose threading move a line of G value `g` is; none for any other move.
+// Several controls share a G word (G33): the line's lead word counts most, then the
+// opening line the block began with, then the start-angle word; the first row wins a tie.
+const ControlDialect* threadingDialect(float g, const ControlDialect* opened,
+                                       std::u16string_view line, bool startsInComment) {
+    const ControlDialect* best = nullptr;
+    int bestScore = -1;
+    for (const ControlRow& row : controlRows()) {
+        const ControlDialect& dialect = row.dialect();
+        if (g != dialect.threadingG()) {
+            continue;
+        }
+        const char16_t angleWord = dialect.startAngleWord();
+        const int score = (lineHasWord(line, dialect.leadWord(), startsInComment) ? 4 : 0) +
+                          (&dialect == opened ? 2 : 0) +
+                          (angleWord != 0 && lineHasWord(line, angleWord, startsInComment) ? 1 : 0);
+        if (score > bestScore) {
+            best = &dialect;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+// How far along Z a start cut from `angleDegrees` lies from one cut from 0: the spindle
+// turns that far before the move starts, and the helix has moved on by that share of
+// the lead.
+double angleShift(double lead, double angleDegrees) {
+    return lead * angleDegrees / 360;
 }
 
 bool startsNumber(char16_t c) {
@@ -72,6 +116,9 @@ void addWrittenRun(PassReading& reading, const std::vector<WrittenMove>& moves) 
             continue;
         }
         pass.feed = leadingNumberValue(move.feed);
+        if (!move.startAngle.empty()) {
+            pass.z += angleShift(pass.feed, leadingNumberValue(move.startAngle));
+        }
         pass.retractX = axisWordValue(move.retractX);
         pass.retracted = pass.retractX != endX;
         reading.passes.push_back(pass);
@@ -89,6 +136,7 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
     reader.commentSeen = false;
     double feed = 0;
     double k = 0;
+    const ControlDialect* opened = nullptr; // the dialect whose opening line was read last
     bool commentSincePass = false;
     bool awaitingRetract = false;
     std::size_t start = 0;
@@ -102,6 +150,10 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
         const double startZ = reader.currentZ;
         feed = feedWordOfLine(lineText, reader.inComment, feed);
         k = wordValueOfLine(lineText, u'K', reader.inComment, k);
+        const bool startsInComment = reader.inComment;
+        if (const ControlDialect* opening = openedDialect(lineText)) {
+            opened = opening;
+        }
         if (!reader.readLine(lineText)) {
             reading.complete = false;
             break;
@@ -116,8 +168,9 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
             reading.passes.back().retracted = true;
             awaitingRetract = false;
         }
-        const ControlDialect* dialect = threadingDialect(reader.modalG);
-        if (moved && dialect != nullptr) {
+        const ControlDialect* dialect =
+            moved ? threadingDialect(reader.modalG, opened, lineText, startsInComment) : nullptr;
+        if (dialect != nullptr) {
             if (commentSincePass && !reading.passes.empty()) {
                 ++reading.runs;
             }
@@ -127,7 +180,11 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
                 dialect->leadAlongMove()
                     ? leadAlongZ(word, startX, startZ, reader.currentX, reader.currentZ)
                     : word;
-            reading.passes.push_back(ThreadingPass{reading.runs, line, startX, startZ, lead});
+            const char16_t angleWord = dialect->startAngleWord();
+            const double angle =
+                angleWord == 0 ? 0 : wordValueOfLine(lineText, angleWord, startsInComment, 0);
+            reading.passes.push_back(
+                ThreadingPass{reading.runs, line, startX, startZ + angleShift(lead, angle), lead});
             awaitingRetract = true;
         }
         start = lineEnd + 1;

@@ -15,7 +15,8 @@ struct ThreadingPass {
     int run = 0;         // 0-based; a comment between two passes starts the next run
     int line = 0;        // 0-based line of the threading move in the text
     double x = 0;        // start X
-    double z = 0;        // start Z
+    double z = 0;        // start Z; a start cut from a start angle where its helix lies,
+                         // the share angle / 360 of the lead further along +Z
     double feed = 0;     // lead along Z: the F word in force, or a G33 move's K word
                          // (along the move) brought back to Z; 0 when none was read
     double retractX = 0; // X of the first move after it that changes X

@@ -17,6 +17,7 @@ struct WrittenMove {
     std::string endZ;
     std::string feed;
     std::string retractX;
+    std::string startAngle; // degrees; empty when the start is not shifted by angle
 };
 
 // The standard program block of one run.
@@ -44,6 +45,18 @@ public:
     // whether the control takes it along the move rather than along Z (LinuxCNC's K).
     virtual char16_t leadWord() const { return u'F'; }
     virtual bool leadAlongMove() const { return false; }
+
+    // The word of the threading move that starts the cut at a spindle angle (degrees),
+    // for the starts of a multi-start thread; 0 for a control without one.
+    virtual char16_t startAngleWord() const { return 0; }
+
+    // The steepest taper (degrees to the Z axis) the threading move takes with its lead
+    // given along Z.
+    virtual double steepestTaper() const { return 90; }
+
+    // The line the block opens with after its heading comment (CR LF ended), which
+    // tells a reader whose threading move a shared G word is; empty for none.
+    virtual std::string_view openingLine() const { return {}; }
 };
 
 } // namespace quillmar

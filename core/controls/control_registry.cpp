@@ -8,6 +8,9 @@ namespace quillmar {
 const ControlDialect& ospDialect();
 const ControlDialect& fanucDialect();
 const ControlDialect& linuxCncDialect();
+const ControlDialect& haasDialect();
+const ControlDialect& mitsubishiDialect();
+const ControlDialect& heidenhainDialect();
 
 namespace {
 
@@ -15,6 +18,9 @@ constexpr std::array kControls{
     ControlRow{"OSP", kOspControl, "OSP", &ospDialect},
     ControlRow{"FANUC", kFanucControl, "FANUC", &fanucDialect},
     ControlRow{"LinuxCNC", "linuxcnc", "LinuxCNC", &linuxCncDialect},
+    ControlRow{"Haas", "haas", "Haas", &haasDialect},
+    ControlRow{"Mitsubishi", "mitsubishi", "Mitsubishi", &mitsubishiDialect},
+    ControlRow{"Heidenhain", "heidenhain", "Heidenhain", &heidenhainDialect},
 };
 
 } // namespace
@@ -32,9 +38,13 @@ const ControlRow* findControl(std::string_view jobValue) {
     return nullptr;
 }
 
-const ControlDialect& pickDialect(const OutputChoices& choices) {
+const ControlRow& pickControl(const OutputChoices& choices) {
     const ControlRow* row = findControl(choices.control);
-    return (row != nullptr ? *row : kControls.front()).dialect();
+    return row != nullptr ? *row : kControls.front();
+}
+
+const ControlDialect& pickDialect(const OutputChoices& choices) {
+    return pickControl(choices).dialect();
 }
 
 } // namespace quillmar

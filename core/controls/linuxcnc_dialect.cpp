@@ -68,12 +68,13 @@ class LinuxCncDialect : public ControlDialect {
 public:
     StandardBlock write(const PassPlan& plan, bool numbered) const override {
         // Diameter mode, the XZ plane, millimetres, absolute positions.
-        return writePlainBlock(plan, "G7 G18 G21 G90\r\n",
+        return writePlainBlock(plan, openingLine(),
                                [&](const PlannedPass& pass, StandardBlock& block) {
                                    writePass(plan, pass, numbered, block);
                                });
     }
     float threadingG() const override { return 33; }
+    std::string_view openingLine() const override { return "G7 G18 G21 G90"; }
     char16_t leadWord() const override { return u'K'; }
     bool leadAlongMove() const override { return true; }
 };

@@ -116,6 +116,57 @@ TEST(QuillmarGenReport, AnImpossiblePlanWritesNothing) {
     EXPECT_EQ(fileNames(folder), std::vector<std::string>{"zero.job"});
 }
 
+// A start cut from its start angle is simulated where its helix lies: pass for pass the
+// same cut as the start shifted one pitch along Z.
+class QuillmarGenAngleStarts : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(QuillmarGenAngleStarts, CutAsTheStartsShiftedAlongZ) {
+    TempFolder folder;
+    const std::string job = readBytes(QUILLMAR_TEST_DATA_DIR "/golden/" + GetParam() +
+                                      "-worked-example-3-starts-angle.job");
+    writeBytes(folder.file("angle.job"), job);
+    writeBytes(folder.file("z.job"), job + "startShift = z\n");
+    ASSERT_EQ(runGenerator(folder, {"--report", "angle.csv", "angle.job"}).status, 0);
+    ASSERT_EQ(runGenerator(folder, {"--report", "z.csv", "z.job"}).status, 0);
+    EXPECT_EQ(readBytes(folder.file("angle.csv")), readBytes(folder.file("z.csv")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, QuillmarGenAngleStarts,
+                         ::testing::Values("mitsubishi", "heidenhain"));
+
+// What a control's threading move cannot do is refused by name, and nothing is written.
+struct ControlRefusalRow {
+    const char* name;
+    const char* extraKeys;
+    const char* message;
+};
+
+class QuillmarGenControlRefusal : public ::testing::TestWithParam<ControlRefusalRow> {};
+
+TEST_P(QuillmarGenControlRefusal, NamesTheControlAndTheLimit) {
+    TempFolder folder;
+    writeBytes(
+        folder.file("job.job"),
+        readBytes(QUILLMAR_TEST_DATA_DIR "/golden/mitsubishi-worked-example-3-starts-angle.job") +
+            GetParam().extraKeys);
+    const Finished run = runGenerator(folder, {"--standard", "out.NC", "job.job"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
+    EXPECT_EQ(fileNames(folder), std::vector<std::string>{"job.job"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, QuillmarGenControlRefusal,
+    ::testing::Values(ControlRefusalRow{"AngleStartsWithoutAnAngleWord", "control = haas\n",
+                                        "Haas has no start-angle word"},
+                      ControlRefusalRow{"AngleStartsOnLinuxCnc", "control = linuxcnc\n",
+                                        "LinuxCNC has no start-angle word"},
+                      ControlRefusalRow{
+                          "TaperSteeperThanTheLeadAlongZ", "taperAngle = -45.5\n",
+                          "Mitsubishi takes the lead along Z on tapers of at most 45 degrees; "
+                          "the taper angle is -45.5 degrees"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A body leaning out by 30 degrees each side takes more than a body as wide as the
 // nose wherever a pass goes deeper than where its sides leave the nose.
 TEST(QuillmarGenReport, BodyAngleWidensTheDeepChips) {

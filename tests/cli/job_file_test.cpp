@@ -26,6 +26,9 @@ std::string summary(const JobRun& run) {
     if (run.sequenceNumbers) {
         text += *run.sequenceNumbers ? " sn=on" : " sn=off";
     }
+    if (run.startShift) {
+        text += *run.startShift == StartShift::Angle ? " shift=angle" : " shift=z";
+    }
     if (run.modin) {
         text += *run.modin ? " modin=on" : " modin=off";
     }
@@ -93,6 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "[run]\nside = inner\ncontrol = osp\nsequenceNumbers = on\nmodin = off\n",
                   {"@1 side=outer control=fanuc sn=off modin=on",
                    "@5 side=inner control=osp sn=on modin=off"}},
+        ParseCase{"StartShift",
+                  "startShift = angle\ncontrol = mitsubishi\n[run]\nstartShift = z\n",
+                  {"@1 control=mitsubishi shift=angle", "@3 shift=z"}},
         ParseCase{"EveryFieldKeyFillsItsDialogBox",
                   "noseRadius=a\npitch=b\nwidth=c\nd1=d\nd2=e\nd3=f\na1=g\na2=h\nr1=i\n"
                   "r2=j\nr3=k\nr4=l\nstockDiameter=m\nfinishAllowance=n\nzStart=o\n"
@@ -136,7 +142,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"UnknownSide", "side = outside\n", 1,
                                 "unknown value \"outside\" for side (use outer or inner)"},
                       ErrorCase{"UnknownControlIsCaseSensitive", "control = OSP\n", 1,
-                                "unknown value \"OSP\" for control (use osp, fanuc or linuxcnc)"},
+                                "unknown value \"OSP\" for control (use osp, fanuc, linuxcnc, "
+                                "haas, mitsubishi or heidenhain)"},
+                      ErrorCase{"UnknownStartShift", "startShift = Z\n", 1,
+                                "unknown value \"Z\" for startShift (use z or angle)"},
                       ErrorCase{"UnknownSequenceNumbers", "[run]\nsequenceNumbers = yes\n", 2,
                                 "unknown value \"yes\" for sequenceNumbers (use on or off)"},
                       ErrorCase{"EmptyForm", "[run]\nform =\n", 2,

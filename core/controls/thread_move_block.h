@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/controls/control_dialect.h"
+#include "core/pass_plan.h"
+
+#include <string_view>
+
+namespace quillmar {
+
+// The words of a control whose threading move takes its lead along Z, as most lathe
+// controls write a plain spindle-synchronised pass.
+struct ThreadMoveWords {
+    std::string_view rapid;     // "G00"
+    std::string_view threading; // "G33"
+    char lead = 'F';            // the lead along Z
+    char startAngle = 0;        // the start angle in degrees; 0 for a control without one
+    bool endXAlways = false;    // the threading move names its end X on a straight thread too
+};
+
+// The block of a planned run: the heading comment, the opening line (none when empty),
+// then four lines a pass (the rapid to the start, the threading move, the retract, the
+// return), with "N" and the sequence number before the first when `numbered`.
+StandardBlock writeThreadMoveBlock(const PassPlan& plan, bool numbered, std::string_view opening,
+                                   const ThreadMoveWords& words);
+
+} // namespace quillmar
