@@ -99,9 +99,9 @@ ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialo
         storeControlValues(job, run.standard.valuesAfter);
         appendBlock(panes, Pane::Standard, run.standard.text);
     } catch (const ControlRefusal& refusal) {
-        return {OutputStatus::Refused, refusal.what()};
+        return {OutputStatus::Refused, refusal, refusal.what()};
     } catch (const DataError& error) {
-        return {OutputStatus::DataError, error.what()};
+        return {OutputStatus::DataError, std::nullopt, error.what()};
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/controls/control_dialect.h"
+#include "core/controls/control_limits.h"
 #include "core/groove_profile.h"
 #include "core/job_fields.h"
 #include "core/macro_writer.h"
@@ -8,6 +9,7 @@
 #include "core/thread_job.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,6 +51,7 @@ enum class OutputStatus { Success, DataError, Refused };
 
 struct ProgramOutputResult {
     OutputStatus status = OutputStatus::Success;
+    std::optional<ControlRefusal> refusal; // set when Refused
     std::string reason; // a data error's for logs and tests only: the user sees "データエラー "
     bool ok() const { return status == OutputStatus::Success; }
 };

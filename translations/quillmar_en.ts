@@ -98,6 +98,22 @@
         <source>ねじ規格...</source>
         <translation>Standard...</translation>
     </message>
+    <message>
+        <source>制御装置</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>多条の割出し</source>
+        <translation>Starts by</translation>
+    </message>
+    <message>
+        <source>Z方向</source>
+        <translation>Z shift</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
 </context>
 <context>
     <name>DataInputDialog</name>
@@ -112,6 +128,14 @@
     <message>
         <source>データエラー </source>
         <translation>Data error </translation>
+    </message>
+    <message>
+        <source>%1 には開始角度の指令がありません。多条の割出しは「Z方向」にしてください。</source>
+        <translation>%1 has no start-angle word: set "Starts by" to "Z shift".</translation>
+    </message>
+    <message>
+        <source>%1 のねじ切りはテーパー角度 %2° までです（テーパー角度 %3°）。</source>
+        <translation>%1 threads tapers of at most %2° (taper angle %3°).</translation>
     </message>
 </context>
 <context>

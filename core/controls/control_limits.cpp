@@ -3,23 +3,38 @@
 #include "core/plain_number_text.h"
 
 #include <cmath>
-#include <string>
 
 namespace quillmar {
 
+namespace {
+
+std::string describe(ControlRefusal::Limit limit, std::string_view control, double steepest,
+                     double taper) {
+    const std::string name(control);
+    if (limit == ControlRefusal::Limit::NoStartAngleWord) {
+        return name + " has no start-angle word: its starts can only be shifted along Z "
+                      "(startShift = z)";
+    }
+    return name + " takes the lead along Z on tapers of at most " + plainNumberText(steepest) +
+           " degrees; the taper angle is " + plainNumberText(taper) + " degrees";
+}
+
+} // namespace
+
+ControlRefusal::ControlRefusal(Limit limit, std::string_view control, double steepest, double taper)
+    : DataError(describe(limit, control, steepest, taper)), limit(limit), control(control),
+      steepestTaper(steepest), taperAngle(taper) {}
+
 void checkControlLimits(const ControlRow& control, const JobInputs& job, StartShift shift) {
     const ControlDialect& dialect = control.dialect();
-    const std::string name(control.name);
-    if (shift == StartShift::Angle && dialect.startAngleWord() == 0) {
-        throw ControlRefusal(name +
-                             " has no start-angle word: its starts can only be shifted along Z "
-                             "(startShift = z)");
-    }
     const double steepest = dialect.steepestTaper();
+    if (shift == StartShift::Angle && dialect.startAngleWord() == 0) {
+        throw ControlRefusal(ControlRefusal::Limit::NoStartAngleWord, control.name, steepest,
+                             job.taperAngle);
+    }
     if (std::abs(job.taperAngle) > steepest) {
-        throw ControlRefusal(name + " takes the lead along Z on tapers of at most " +
-                             plainNumberText(steepest) + " degrees; the taper angle is " +
-                             plainNumberText(job.taperAngle) + " degrees");
+        throw ControlRefusal(ControlRefusal::Limit::TaperTooSteep, control.name, steepest,
+                             job.taperAngle);
     }
 }
 

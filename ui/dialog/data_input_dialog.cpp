@@ -9,6 +9,7 @@
 #include "ui/dialog/utf8_text.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -102,6 +103,7 @@ void DataInputDialog::buildChoices() {
     fanucChoice_ =
         grownToFit(placed(new QRadioButton(captionText(kFanuc.caption), frame2), kFanuc));
     ospChoice_->setChecked(true);
+    controlChoice_ = std::make_unique<ControlChoice>(*this, *ospChoice_, *fanucChoice_);
 
     sequenceNumbersBox_ = placed(new QCheckBox(captionText(kCheckSn.caption), this), kCheckSn);
     modinBox_ = placed(new QCheckBox(captionText(kCheckModin.caption), this), kCheckModin);
@@ -150,7 +152,8 @@ void DataInputDialog::chainTabOrder() {
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
              outputButton_, closeButton_, innerSide_, outerSide_, ospChoice_, fanucChoice_,
-             sequenceNumbersBox_, modinBox_, threadStandard_}) {
+             sequenceNumbersBox_, modinBox_, threadStandard_, controlChoice_->controlBox(),
+             controlChoice_->startShiftBox()}) {
         chain(control);
     }
 }
@@ -210,7 +213,8 @@ void DataInputDialog::refillFromJob() {
 DialogSnapshot DataInputDialog::snapshot() const {
     DialogSnapshot values;
     values.choices.side = outerSide_->isChecked() ? Side::Outer : Side::Inner;
-    values.choices.control = fanucChoice_->isChecked() ? kFanucControl : kOspControl;
+    values.choices.control = controlChoice_->control();
+    values.choices.startShift = controlChoice_->startShift();
     values.choices.sequenceNumbers = sequenceNumbersBox_->isChecked();
     values.choices.modin = modinBox_->isChecked();
     for (const FieldSpec& spec : kFields) {
@@ -222,7 +226,12 @@ DialogSnapshot DataInputDialog::snapshot() const {
 void DataInputDialog::runProgramOutputCommand() {
     bool succeeded = false;
     try {
-        succeeded = runProgramOutput(job_, snapshot(), host_.outputPanes()).ok();
+        const ProgramOutputResult result = runProgramOutput(job_, snapshot(), host_.outputPanes());
+        if (result.refusal) {
+            showRefusal(*result.refusal);
+            return;
+        }
+        succeeded = result.ok();
     } catch (const std::exception&) {
         // Out of memory on a huge pane, say: the same answer as bad data, and the
         // form stays as the user typed it.
@@ -234,6 +243,24 @@ void DataInputDialog::runProgramOutputCommand() {
     }
     messages_.show(this, QCoreApplication::translate("DataInputDialog", "Error"),
                    QCoreApplication::translate("DataInputDialog", "データエラー "),
+                   MessageIcon::Warning);
+}
+
+// What the chosen control cannot do, named with its limit; the form stays as typed.
+void DataInputDialog::showRefusal(const ControlRefusal& refusal) {
+    const QString control = QString::fromStdString(refusal.control);
+    const QString text =
+        refusal.limit == ControlRefusal::Limit::NoStartAngleWord
+            ? QCoreApplication::translate("DataInputDialog",
+                                          "%1 には開始角度の指令がありません。"
+                                          "多条の割出しは「Z方向」にしてください。")
+                  .arg(control)
+            : QCoreApplication::translate("DataInputDialog",
+                                          "%1 のねじ切りはテーパー角度 %2° までです"
+                                          "（テーパー角度 %3°）。")
+                  .arg(control, QString::number(refusal.steepestTaper),
+                       QString::number(refusal.taperAngle));
+    messages_.show(this, QCoreApplication::translate("DataInputDialog", "Error"), text,
                    MessageIcon::Warning);
 }
 

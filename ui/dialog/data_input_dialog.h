@@ -2,11 +2,13 @@
 
 #include "core/program_output.h"
 #include "core/thread_job.h"
+#include "ui/dialog/control_choice.h"
 #include "ui/dialog/dialog_host.h"
 #include "ui/dialog/form_layout.h"
 #include "ui/seams/message_boxes.h"
 
 #include <QDialog>
+#include <memory>
 
 class QCheckBox;
 class QPushButton;
@@ -61,6 +63,7 @@ private:
     void buildButtons();
     void chainTabOrder();
     void runProgramOutputCommand();
+    void showRefusal(const ControlRefusal& refusal);
     void enterPressedIn(JobField field);
 
     ThreadJob& job_;
@@ -73,6 +76,7 @@ private:
     QRadioButton* fanucChoice_ = nullptr;
     QCheckBox* sequenceNumbersBox_ = nullptr;
     QCheckBox* modinBox_ = nullptr;
+    std::unique_ptr<ControlChoice> controlChoice_;
     QPushButton* outputButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QPushButton* threadStandard_ = nullptr;

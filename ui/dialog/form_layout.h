@@ -132,6 +132,18 @@ inline constexpr ControlSpec kCommand2{
 // above the stock line, so that no control of the form moves.
 inline constexpr ControlSpec kThreadStandard{
     "cmdThreadStandard", QT_TRANSLATE_NOOP("DataInput", "ねじ規格..."), {5400, 120, 1335, 375}};
+// "制御装置" and how the starts of a multi-start thread are set apart: in the diagram's
+// free top left corner, left of the pitch dimension and above the profile's base line,
+// so that no control of the form moves.
+inline constexpr ControlSpec kControlLabel{
+    "lblControl", QT_TRANSLATE_NOOP("DataInput", "制御装置"), {60, 60, 1230, 240}};
+inline constexpr ControlSpec kControlBox{"cboControl", "", {60, 300, 1230, 330}};
+inline constexpr ControlSpec kStartShiftLabel{
+    "lblStartShift", QT_TRANSLATE_NOOP("DataInput", "多条の割出し"), {60, 690, 1230, 240}};
+inline constexpr ControlSpec kStartShiftBox{"cboStartShift", "", {60, 930, 1230, 330}};
+// The items of the start shift box, in the order of StartShift.
+inline constexpr std::array<std::string_view, 2> kStartShiftItems{
+    QT_TRANSLATE_NOOP("DataInput", "Z方向"), QT_TRANSLATE_NOOP("DataInput", "角度")};
 inline constexpr ControlSpec kFrame1{
     "Frame1", QT_TRANSLATE_NOOP("DataInput", "加工位置"), {360, 2040, 2295, 615}};
 inline constexpr ControlSpec kOption2{

@@ -199,7 +199,7 @@ TEST_F(DataInputForm, FirstShowingPutsTheFocusInThePitch) {
 TEST_F(DataInputForm, TabRunsThroughFieldsThenButtonsFramesAndBoxes) {
     showActive();
     QStringList visited{focusName()};
-    for (int i = 0; i < 35; ++i) {
+    for (int i = 0; i < 37; ++i) {
         pressKeyInFocus(Qt::Key_Tab);
         visited << focusName();
     }
@@ -220,6 +220,7 @@ TEST_F(DataInputForm, TabRunsThroughFieldsThenButtonsFramesAndBoxes) {
                                "Command2",   "Option2",
                                "OSP",        "CheckSN",
                                "CheckModin", "cmdThreadStandard",
+                               "cboControl", "cboStartShift",
                                "Text2",      "Text3"};
     EXPECT_EQ(visited, expected);
 }
