@@ -58,6 +58,7 @@ std::string runFieldsText(const std::vector<DialogSnapshot>& runs) {
         out += joinText({"control = ", c.control, "\n"});
         out += joinText({"sequenceNumbers = ", c.sequenceNumbers ? "on" : "off", "\n"});
         out += joinText({"modin = ", c.modin ? "on" : "off", "\n"});
+        out += joinText({"startShift = ", c.startShift == StartShift::Angle ? "angle" : "z", "\n"});
         for (const JobFieldInfo& info : kJobFields) {
             out += joinText({info.key, " = ", run.text(info.field), "\n"});
         }

@@ -11,14 +11,13 @@ namespace quillmar {
 
 namespace {
 
-bool startsNumber(char16_t c);
-
 // Whether the line holds the word `letter` with a number, outside comments.
 bool lineHasWord(std::u16string_view line, char16_t letter, bool startsInComment) {
     return !std::isnan(wordValueOfLine(line, letter, startsInComment, std::nan("")));
 }
 
-// The line without the LF it begins with, when it is a dialect's opening line.
+// The dialect whose opening line the line is (the LF it begins with aside); none when it
+// is no dialect's.
 const ControlDialect* openedDialect(std::u16string_view line) {
     if (!line.empty() && line.front() == u'\n') {
         line.remove_prefix(1);
