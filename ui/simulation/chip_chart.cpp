@@ -61,8 +61,10 @@ ChartPoints chartPoints(const SimulationResult& result, std::optional<double> ma
 
 } // namespace
 
+// The view's own chart is dressed rather than replaced: a chart handed to setChart()
+// releases the view's first one without deleting it.
 ChipChart::ChipChart(QWidget* parent) : QChartView(parent) {
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     line_ = new QLineSeries(chart);
@@ -92,7 +94,6 @@ ChipChart::ChipChart(QWidget* parent) : QChartView(parent) {
             emit passClicked(int(std::lround(point.x())) - 1);
         });
     }
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
 }
 
