@@ -380,6 +380,11 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
         const double td2 = printedLimit(tolerance2A * gradeFactor);
         const double td = printedLimit((grade == 1 ? 0.090 : 0.060) * std::pow(p, 2.0 / 3.0));
         form.basicMinor = (d - 2 * (17.0 / 24.0) * h) * inch;
+        // ASME B1.1-2003 para. 5.8: the major and pitch diameters' upper limits lie the
+        // allowance below the basic sizes, each band one tolerance wide.
+        form.limits.major = {(d - allowance - td) * inch, (d - allowance) * inch};
+        form.limits.pitch = {(basicPitchDiameter - allowance - td2) * inch,
+                             (basicPitchDiameter - allowance) * inch};
         form.crestDiameter = (d - allowance - td / 2) * inch;
         form.pitchDiameter = (basicPitchDiameter - allowance - td2 / 2) * inch;
         form.floorRadius = h / 6 * inch;
@@ -395,9 +400,15 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
         const double minorDigits = smallOrClose ? 1e4 : 1e3;
         const double basicMinor = d - 2 * (5.0 / 8.0) * h;
         const double minorMin = std::round(basicMinor * minorDigits) / minorDigits;
-        const double minorMax = std::round((basicMinor + minorTol) * minorDigits) / minorDigits;
+        // The upper limit is the lower one plus the tolerance, both first to four decimals
+        // (#1-64 2B: 0.0561 + 0.0062 = 0.0623; 1/4-20 2B: 0.1959 + 0.0115 prints 0.207).
+        const double minorMax =
+            std::round((printedLimit(basicMinor) + printedLimit(minorTol)) * minorDigits) /
+            minorDigits;
         const double td2 = printedLimit(1.3 * tolerance2A * gradeFactor);
         form.basicMinor = basicMinor * inch;
+        form.limits.minor = {minorMin * inch, minorMax * inch};
+        form.limits.pitch = {basicPitchDiameter * inch, (basicPitchDiameter + td2) * inch};
         form.crestDiameter = (minorMin + minorMax) / 2 * inch;
         form.pitchDiameter = (basicPitchDiameter + td2 / 2) * inch;
         form.floorRadius = h / 12 * inch;

@@ -190,6 +190,11 @@ Expected<ThreadForm> trapezoidalForm(std::string_view designation, Side side) {
             r40(0.63 * r40(180 * std::pow(p, 2.0 / 3.0) - 3.15 / std::sqrt(p))) / kMillimetre;
         const double td3 = 1.25 * td2 + es;
         form.basicMinor = d - p - 2 * ac;
+        // ISO 2903 (DIN 103-4): d and d3 have their upper limit at the basic size, d2 lies
+        // es below it; Td3 = 1.25 Td2 + |es| takes the deviation in.
+        form.limits.major = {d - td, d};
+        form.limits.pitch = {form.basicPitchDiameter - es - td2, form.basicPitchDiameter - es};
+        form.limits.minor = {form.basicMinor - td3, form.basicMinor};
         form.crestDiameter = d - td / 2;
         form.pitchDiameter = form.basicPitchDiameter - es - td2 / 2;
         form.floorDiameter = form.basicMinor - td3 / 2;
@@ -197,6 +202,9 @@ Expected<ThreadForm> trapezoidalForm(std::string_view designation, Side side) {
         const double td2 = r40(1.32 * pitchTol) / kMillimetre;
         const double td1 = r40(0.63 * r40(230 * std::pow(p, 0.7))) / kMillimetre;
         form.basicMinor = d - p;
+        // Position H: D1 and D2 start at their basic sizes; D4 has a lower limit only.
+        form.limits.minor = {form.basicMinor, form.basicMinor + td1};
+        form.limits.pitch = {form.basicPitchDiameter, form.basicPitchDiameter + td2};
         form.crestDiameter = form.basicMinor + td1 / 2;
         form.pitchDiameter = form.basicPitchDiameter + td2 / 2;
         form.floorDiameter = d + 2 * ac; // D4 has a lower limit only
