@@ -378,5 +378,9 @@ It was taken off the recent files.</translation>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>等級なし</source>
+        <translation>no class</translation>
+    </message>
 </context>
 </TS>

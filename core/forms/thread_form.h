@@ -72,4 +72,8 @@ const std::vector<FamilyInfo>& threadFamilies();
 // The designations of the family's sizes (for an editable list).
 std::vector<std::string> familySizes(std::string_view familyName);
 
+// The classes the family builds for the side, the one a designation without a class
+// takes first; empty where the family takes no class.
+std::vector<std::string> familyClasses(std::string_view familyName, Side side);
+
 } // namespace quillmar::forms
