@@ -389,7 +389,7 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
         form.crestDiameter = (d - allowance - td / 2) * inch;
         form.pitchDiameter = (basicPitchDiameter - allowance - td2 / 2) * inch;
         form.floorRadius = h / 6 * inch;
-        form.notes.push_back("root rounded with R = H/6 (UNR)");
+        form.notes.push_back({FormNoteId::UnifiedBoltRoot, {}});
     } else {
         // Below 1/4 in. and for class 3B the minor diameter tolerance has its own formula,
         // capped at 0.394 P; the tables print the minor diameters of classes 1B and 2B from
@@ -413,10 +413,12 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
         form.crestDiameter = (minorMin + minorMax) / 2 * inch;
         form.pitchDiameter = (basicPitchDiameter + td2 / 2) * inch;
         form.floorRadius = h / 12 * inch;
-        form.notes.push_back("root rounded with R = H/12, clear of the basic major diameter");
+        form.notes.push_back({FormNoteId::NutRoot, {}});
     }
-    form.notes.push_back("class " + classText +
-                         ": middle of the limits, from their formulas as the tables round them");
+    if (in.classText.empty()) {
+        form.notes.push_back({FormNoteId::DefaultClass, {classText}});
+    }
+    form.notes.push_back({FormNoteId::UnifiedClassMiddle, {classText}});
     return form;
 }
 
@@ -514,11 +516,9 @@ Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side) {
         form.floorDiameter = (d + clearance) * inch;
     }
     if (in.classText.empty()) {
-        form.notes.push_back("no class given: 2G, the general purpose class, taken");
+        form.notes.push_back({FormNoteId::DefaultClass, {classText}});
     }
-    form.notes.push_back("class " + classText +
-                         ": middle of the limits of ASME B1.5; root clearance " +
-                         numberText(clearance) + " in. on the diameter, floor corners 0.06 P");
+    form.notes.push_back({FormNoteId::AcmeClassMiddle, {classText, numberText(clearance)}});
     return form;
 }
 
@@ -551,9 +551,7 @@ Expected<ThreadForm> stubAcme(const InchDesignation& in, double tpi, Side side) 
         form.crestDiameter = form.basicMinor;
         form.floorDiameter = (d + clearance) * inch;
     }
-    form.notes.push_back(
-        "basic profile with the root clearance " + numberText(clearance) +
-        " in. on the diameter and root fillets 0.06 P; no class allowance applied");
+    form.notes.push_back({FormNoteId::StubAcmeBasic, {numberText(clearance)}});
     return form;
 }
 
@@ -583,9 +581,8 @@ Expected<ThreadForm> npt(const InchDesignation& in, Side side) {
         form.floorRadius = 0.033 * p * inch; // the root truncation of the thread height 0.8 P
         form.taperAngle =
             (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / std::numbers::pi;
-        form.notes.push_back(side == Side::Outer
-                                 ? "diameters at the small end of the pipe (E0), taper 1:16"
-                                 : "diameters at the face of the fitting (E1), taper 1:16");
+        form.notes.push_back(
+            {side == Side::Outer ? FormNoteId::NptSmallEnd : FormNoteId::NptFittingFace, {}});
         return form;
     }
     return Failure{in.sizeText +

@@ -262,7 +262,8 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
                        ": its pitches are " + pitchList(pitches, size->coarse > 0)};
     }
     std::string classText = side == Side::Outer ? "6g" : "6H";
-    if (reader.take("-")) {
+    const bool classGiven = reader.take("-");
+    if (classGiven) {
         classText = reader.word();
     }
     if (!reader.atEnd()) {
@@ -301,7 +302,7 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
         form.crestDiameter = *d + deviation - majorTol / 2;
         form.pitchDiameter = form.basicPitchDiameter + deviation - pitchTol / 2;
         form.floorRadius = h / 6;
-        form.notes.push_back("root rounded with R = H/6, the design profile of the bolt");
+        form.notes.push_back({FormNoteId::MetricBoltRoot, {}});
     } else {
         form.basicMinor = *d - 2 * (5.0 / 8.0) * h;
         const double minorTol = minorTolerance(p, cls->crestGrade) / 1000;
@@ -313,10 +314,12 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
         // The nut's root has only a lower limit; a round that keeps both tangent points
         // outside the basic major diameter is the largest that never touches the bolt.
         form.floorRadius = h / 12;
-        form.notes.push_back("root rounded with R = H/12, clear of the basic major diameter");
+        form.notes.push_back({FormNoteId::NutRoot, {}});
     }
-    form.notes.push_back("class " + classText +
-                         ": middle of the tolerances from their formulas (R40 series)");
+    if (!classGiven) {
+        form.notes.push_back({FormNoteId::DefaultClass, {classText}});
+    }
+    form.notes.push_back({FormNoteId::MetricClassMiddle, {classText}});
     return form;
 }
 

@@ -208,11 +208,13 @@ Expected<ThreadForm> trapezoidalForm(std::string_view designation, Side side) {
         form.crestDiameter = form.basicMinor + td1 / 2;
         form.pitchDiameter = form.basicPitchDiameter + td2 / 2;
         form.floorDiameter = d + 2 * ac; // D4 has a lower limit only
-        form.notes.push_back("floor at D4 = d + 2ac, its lower limit (no upper limit is set)");
+        form.notes.push_back({FormNoteId::TrapezoidalNutFloor, {}});
     }
-    form.notes.push_back("crest clearance ac = " + numberText(ac) + ", floor corners R2 = ac");
-    form.notes.push_back("class " + classText +
-                         ": middle of the tolerances of d, d2, d3 or D1, D2");
+    if (screw->classText.empty()) {
+        form.notes.push_back({FormNoteId::DefaultClass, {classText}});
+    }
+    form.notes.push_back({FormNoteId::TrapezoidalClearance, {numberText(ac)}});
+    form.notes.push_back({FormNoteId::TrapezoidalClassMiddle, {classText}});
     return form;
 }
 
@@ -250,9 +252,8 @@ Expected<ThreadForm> buttressForm(std::string_view designation, Side side) {
         form.basicMinor = d - 1.5 * p;
         form.crestDiameter = form.basicMinor;
     }
-    form.notes.push_back(
-        "basic profile with the crest clearance ac = 0.117767 P; no class applied");
-    form.notes.push_back("the 3 degree load flank is A1; swap A1 and A2 to load the other way");
+    form.notes.push_back({FormNoteId::ButtressBasic, {}});
+    form.notes.push_back({FormNoteId::ButtressLoadFlank, {}});
     return form;
 }
 

@@ -68,8 +68,13 @@ QString figuresText(const forms::GrooveFields& g) {
         lines << QCoreApplication::translate("ThreadStandardDialog", "送り %1")
                      .arg(steps.join(QStringLiteral(" ")));
     }
-    for (const std::string& note : g.form.notes) {
-        lines << text(note);
+    for (const forms::FormNote& note : g.form.notes) {
+        const std::string_view source = forms::formNoteText(note.id);
+        QString said = QCoreApplication::translate("FormNotes", std::string(source).c_str());
+        for (const std::string& value : note.values) {
+            said = said.arg(text(value));
+        }
+        lines << said;
     }
     return lines.join(QLatin1Char('\n'));
 }
