@@ -132,6 +132,10 @@ inline constexpr ControlSpec kCommand2{
 // above the stock line, so that no control of the form moves.
 inline constexpr ControlSpec kThreadStandard{
     "cmdThreadStandard", QT_TRANSLATE_NOOP("DataInput", "ねじ規格..."), {5400, 120, 1335, 375}};
+// "溝形状...": under "ねじ規格...", in the diagram's free right edge beside the groove's
+// depth dimension, so that no control of the form moves.
+inline constexpr ControlSpec kGrooveShape{
+    "cmdGrooveShape", QT_TRANSLATE_NOOP("DataInput", "溝形状..."), {5400, 555, 1335, 375}};
 inline constexpr ControlSpec kFrame1{
     "Frame1", QT_TRANSLATE_NOOP("DataInput", "加工位置"), {360, 2040, 2295, 615}};
 inline constexpr ControlSpec kOption2{
