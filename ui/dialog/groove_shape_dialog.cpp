@@ -26,10 +26,6 @@ namespace {
 // A profile is a few kilobytes; anything near this is not one, and is not read whole.
 constexpr qint64 kLargestProfileFile = 64LL * 1024 * 1024;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("GrooveShapeDialog", text);
-}
-
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -42,10 +38,13 @@ QString text(const std::string& utf8) {
 Expected<std::string, QString> readWholeFile(const QString& path) {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        return unexpected(tr("%1 を読めません: %2").arg(path, file.errorString()));
+        return unexpected(QCoreApplication::translate("GrooveShapeDialog", "%1 を読めません: %2")
+                              .arg(path, file.errorString()));
     }
     if (file.size() > kLargestProfileFile) {
-        return unexpected(tr("%1 は溝形状として大きすぎます (64 MB まで)").arg(path));
+        return unexpected(QCoreApplication::translate("GrooveShapeDialog",
+                                                      "%1 は溝形状として大きすぎます (64 MB まで)")
+                              .arg(path));
     }
     const QByteArray bytes = file.readAll();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -58,7 +57,7 @@ GrooveShapeDialog::GrooveShapeDialog(const DialogSnapshot& form, const QString& 
     : QDialog(parent), form_(form), askFile_(std::move(askFile)), path_(source),
       read_(form.drawnGroove) {
     setObjectName(QStringLiteral("frmGrooveShape"));
-    setWindowTitle(tr("溝形状"));
+    setWindowTitle(QCoreApplication::translate("GrooveShapeDialog", "溝形状"));
     buildControls();
     fileName_->setText(path_);
     if (form.drawnCusp > 0) {
@@ -71,23 +70,29 @@ void GrooveShapeDialog::buildControls() {
     fileName_ = named(new QLineEdit(this), "txtGrooveFile");
     fileName_->setReadOnly(true);
     fileName_->setMinimumWidth(320);
-    auto* open = named(new QPushButton(tr("開く..."), this), "cmdOpenGrooveFile");
+    auto* open =
+        named(new QPushButton(QCoreApplication::translate("GrooveShapeDialog", "開く..."), this),
+              "cmdOpenGrooveFile");
     layer_ = named(new QLineEdit(this), "txtGrooveLayer");
-    layer_->setPlaceholderText(tr("空欄: 図形のある一つの画層"));
+    layer_->setPlaceholderText(
+        QCoreApplication::translate("GrooveShapeDialog", "空欄: 図形のある一つの画層"));
     cusp_ = named(new QLineEdit(this), "txtGrooveCusp");
-    cusp_->setPlaceholderText(tr("空欄: R1-F の送りで"));
+    cusp_->setPlaceholderText(
+        QCoreApplication::translate("GrooveShapeDialog", "空欄: R1-F の送りで"));
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(fileName_, 1);
     fileRow->addWidget(open);
     auto* fields = new QFormLayout;
-    fields->addRow(tr("ファイル"), fileRow);
-    fields->addRow(tr("画層 (DXF)"), layer_);
-    fields->addRow(tr("カスプ高さ (mm)"), cusp_);
+    fields->addRow(QCoreApplication::translate("GrooveShapeDialog", "ファイル"), fileRow);
+    fields->addRow(QCoreApplication::translate("GrooveShapeDialog", "画層 (DXF)"), layer_);
+    fields->addRow(QCoreApplication::translate("GrooveShapeDialog", "カスプ高さ (mm)"), cusp_);
 
     auto* convention = named(
-        new QLabel(tr("1ピッチ分の軸断面を山頂から山頂まで: Z は軸方向、X は山頂から材料側"
-                      "への深さ。単位は mm (DXF のヘッダが inch と言えば inch)。ピッチ・リード・"
-                      "ノーズR はデータ入力の値です。"),
+        new QLabel(QCoreApplication::translate(
+                       "GrooveShapeDialog",
+                       "1ピッチ分の軸断面を山頂から山頂まで: Z は軸方向、X は山頂から材料側"
+                       "への深さ。単位は mm (DXF のヘッダが inch と言えば inch)。ピッチ・リード・"
+                       "ノーズR はデータ入力の値です。"),
                    this),
         "lblGrooveConvention");
     convention->setWordWrap(true);
@@ -95,11 +100,21 @@ void GrooveShapeDialog::buildControls() {
     preview_->setMinimumSize(420, 220);
     verdict_ = named(new QLabel(this), "lblGrooveVerdict");
     verdict_->setWordWrap(true);
+    // Room for the depth and a few notes without squeezing the preview as they come.
+    verdict_->setMinimumHeight(verdict_->fontMetrics().lineSpacing() * 5);
+    verdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    useDrawn_ = named(new QPushButton(tr("この溝形状を使う"), this), "cmdUseDrawnGroove");
-    useBuiltIn_ = named(new QPushButton(tr("入力欄の溝形状に戻す"), this), "cmdUseFieldGroove");
-    cancel_ = named(new QPushButton(tr("キャンセル"), this), "cmdCancelGrooveShape");
+    useDrawn_ = named(
+        new QPushButton(QCoreApplication::translate("GrooveShapeDialog", "この溝形状を使う"), this),
+        "cmdUseDrawnGroove");
+    useBuiltIn_ =
+        named(new QPushButton(
+                  QCoreApplication::translate("GrooveShapeDialog", "入力欄の溝形状に戻す"), this),
+              "cmdUseFieldGroove");
+    cancel_ =
+        named(new QPushButton(QCoreApplication::translate("GrooveShapeDialog", "キャンセル"), this),
+              "cmdCancelGrooveShape");
     useDrawn_->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(useBuiltIn_);
@@ -149,7 +164,9 @@ void GrooveShapeDialog::readChosenFile() {
     const std::string name = QFileInfo(path_).fileName().toStdString();
     const auto kind = profileFileKind(name);
     if (!kind) {
-        refuse(tr("%1 は .dxf (図面) でも .groove (テキスト) でもありません").arg(text(name)));
+        refuse(QCoreApplication::translate(
+                   "GrooveShapeDialog", "%1 は .dxf (図面) でも .groove (テキスト) でもありません")
+                   .arg(text(name)));
         return;
     }
     const auto bytes = readWholeFile(path_);
@@ -173,7 +190,8 @@ void GrooveShapeDialog::review() {
     if (read_.empty()) {
         // A file that could not be read keeps saying why.
         if (path_.isEmpty()) {
-            verdict_->setText(tr("図面 (.dxf) かテキスト (.groove) を開いてください"));
+            verdict_->setText(QCoreApplication::translate(
+                "GrooveShapeDialog", "図面 (.dxf) かテキスト (.groove) を開いてください"));
         }
         return;
     }
@@ -195,7 +213,8 @@ void GrooveShapeDialog::review() {
     review_ = std::move(*review);
     preview_->showDrawnGroove(review_->segments, pitch, nose, review_->unreachable);
     QStringList lines;
-    lines << tr("深さ %1 mm").arg(text(plainNumberText(std::round(review_->depth * 1e4) / 1e4)));
+    lines << QCoreApplication::translate("GrooveShapeDialog", "深さ %1 mm")
+                 .arg(text(plainNumberText(std::round(review_->depth * 1e4) / 1e4)));
     for (const std::string& note : review_->notes) {
         lines << text(note);
     }
@@ -206,7 +225,8 @@ void GrooveShapeDialog::review() {
 void GrooveShapeDialog::refuse(const QString& why) {
     review_.reset();
     preview_->clear();
-    verdict_->setText(tr("この溝形状は使えません: %1").arg(why));
+    verdict_->setText(
+        QCoreApplication::translate("GrooveShapeDialog", "この溝形状は使えません: %1").arg(why));
     useDrawn_->setEnabled(false);
 }
 
