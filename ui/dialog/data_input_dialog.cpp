@@ -1,6 +1,5 @@
 #include "ui/dialog/data_input_dialog.h"
 
-#include "core/drawn_groove.h"
 #include "core/drawn_groove_review.h"
 #include "ui/dialog/chain_field.h"
 #include "ui/dialog/dialog_fonts.h"
@@ -159,7 +158,7 @@ void DataInputDialog::chooseGrooveShape() {
         // The groove decides its depth: the diameters across from the crest follow.
         const Side side = outerSide_->isChecked() ? Side::Outer : Side::Inner;
         const auto crest = fields_[crestField(side)]->text().toStdString();
-        const auto texts = depthFieldTexts(side, crest, grooveDepth(drawnGroove_));
+        const auto texts = depthFieldTexts(side, crest, choice->depth);
         applyThreadStandard({side == Side::Outer, texts});
     }
     showGrooveInUse();

@@ -133,7 +133,7 @@ void GrooveShapeDialog::buildControls() {
     connect(layer_, &QLineEdit::editingFinished, this, &GrooveShapeDialog::readChosenFile);
     connect(cusp_, &QLineEdit::textChanged, this, &GrooveShapeDialog::review);
     connect(useDrawn_, &QPushButton::clicked, this, [this] {
-        choice_ = {review_->segments, 0, path_};
+        choice_ = {read_, 0, path_, review_->depth};
         if (const auto cusp = wholeTextNumber(cusp_->text().toStdString())) {
             choice_.cusp = *cusp;
         }

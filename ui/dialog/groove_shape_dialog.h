@@ -21,9 +21,10 @@ class GroovePreview;
 // height its passes keep to (0: the first step), or, with no groove, the fields' own
 // eight-segment form again.
 struct GrooveShapeChoice {
-    SegmentChain groove;
+    SegmentChain groove; // as read, as quillmar-gen hands it on
     double cusp = 0;
-    QString source; // the file the groove was read from
+    QString source;   // the file the groove was read from
+    double depth = 0; // below the crest, once the checks closed any gaps
 };
 
 // "溝形状": a groove's profile from a drawing (.dxf) or a text profile (.groove), shown

@@ -78,7 +78,8 @@ using DrawnGrooveOutput = DialogTest;
 // The groove was taken for a pitch of 5; typed down to 4 afterwards it no longer fits,
 // and the box's "データエラー " gets its reason beside it.
 TEST_F(DrawnGrooveOutput, ARefusedGrooveSaysWhyBesideTheDataError) {
-    host.grooveAnswer = GrooveShapeChoice{*readTextProfile(kGothicArch), 0.01, "arch.groove"};
+    host.grooveAnswer =
+        GrooveShapeChoice{*readTextProfile(kGothicArch), 0.01, "arch.groove", 1.69706};
     openModalAndRun([this] {
         typeInto("Text2", QStringLiteral("5"));
         typeInto("Text1", QStringLiteral("0.4"));
