@@ -27,6 +27,7 @@ struct OpenDialog : SaveFileDialog {
     QString path;
     QString askFileName(QWidget*, const QString&) override { return {}; }
     QString askOpenFileName(QWidget*, const QString&) override { return path; }
+    QString askProfileFileName(QWidget*, const QString&) override { return {}; }
 };
 
 // A program of about `megabytes` MB (the generator's lines average some 20 bytes).

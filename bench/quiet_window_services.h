@@ -21,6 +21,7 @@ struct NoMessages : MessageBoxes {
 struct NoSaveDialog : SaveFileDialog {
     QString askFileName(QWidget*, const QString&) override { return {}; }
     QString askOpenFileName(QWidget*, const QString&) override { return {}; }
+    QString askProfileFileName(QWidget*, const QString&) override { return {}; }
 };
 struct NoStarter : ProgramStarter {
     bool startDetached(const QString&) override { return false; }

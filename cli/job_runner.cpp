@@ -1,11 +1,9 @@
 #include "cli/job_runner.h"
 
 #include "cli/run_fields.h"
-#include "core/drawn_groove.h"
+#include "core/drawn_groove_review.h"
 #include "core/leading_number.h"
 #include "core/machine/machine_keys.h"
-#include "core/plain_number_text.h"
-#include "core/profile_check.h"
 #include "core/program_lines.h"
 #include "core/program_output.h"
 #include "core/quoted_text.h"
@@ -15,7 +13,6 @@
 #include "core/whole_text_number.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace quillmar {
 namespace {
@@ -41,46 +38,32 @@ private:
 // from the job (empty before the first output), choices as the user left them, the
 // run's form filled in as the thread standard dialog fills it, and the run's own keys
 // typed over all of that.
-// The depth of the groove decides the diameter across from the crest: D2 and D3 of an
-// outer thread, D1 of an inner one, unless the run types them.
-void fillFromDrawnGroove(DialogSnapshot& dialog, const JobRun& run, double depth) {
-    const bool outer = dialog.choices.side == Side::Outer;
-    const double crest = leadingNumberValue(dialog.text(outer ? JobField::D1 : JobField::D2));
-    const std::string across = plainNumberText(outer ? crest - 2 * depth : crest + 2 * depth);
-    for (const JobField field : {JobField::D1, JobField::D2, JobField::D3}) {
-        if (!run.texts[field] && (field == JobField::D1) != outer) {
-            dialog.text(field) = across;
-        }
-    }
-}
-
-std::string millimetres(double value) {
-    return plainNumberText(std::round(value * 1e4) / 1e4);
-}
-
 // Checks the drawn groove the dialog holds against the run's pitch and nose, as the
-// program output would, so that a refusal names the segment at the profile's line.
+// program output would, so that a refusal names the segment at the profile's line. The
+// groove's depth decides the diameters across from the crest unless the run types them.
 std::optional<JobFileError> checkRunGroove(DialogSnapshot& dialog, const JobRun& run, int line,
                                            double bodyHalfAngle, std::vector<std::string>& notes) {
     const double pitch = leadingNumberValue(dialog.text(JobField::Pitch));
-    const auto checked = checkDrawnGroove(dialog.drawnGroove, pitch, bodyHalfAngle);
-    if (!checked) {
-        return JobFileError{line, "profile: " + describeRefusal(checked.error())};
-    }
-    notes.insert(notes.end(), checked->notes.begin(), checked->notes.end());
     const double nose = leadingNumberValue(dialog.text(JobField::NoseRadius));
-    for (const UnreachablePart& part : unreachableParts(checked->segments, nose)) {
-        const std::string reach =
-            part.largestNose > 0 ? "; a nose up to R" + millimetres(part.largestNose) + " would"
-                                 : " (a sharp inside corner: no round nose does)";
-        notes.push_back("the nose R" + millimetres(nose) + " cannot reach segment " +
-                        std::to_string(part.segment) + " at Z " + millimetres(part.at.z) + " X " +
-                        millimetres(part.at.depth) + reach);
+    const auto review = reviewDrawnGroove(dialog.drawnGroove, pitch, nose, bodyHalfAngle);
+    if (!review) {
+        return JobFileError{line, "profile: " + describeRefusal(review.error())};
     }
-    fillFromDrawnGroove(dialog, run, grooveDepth(checked->segments));
+    notes.insert(notes.end(), review->notes.begin(), review->notes.end());
+    const Side side = dialog.choices.side;
+    const auto depthTexts = depthFieldTexts(side, dialog.text(crestField(side)), review->depth);
+    for (const JobField field : {JobField::D1, JobField::D2, JobField::D3}) {
+        if (!run.texts[field] && depthTexts[field]) {
+            dialog.text(field) = *depthTexts[field];
+        }
+    }
     return std::nullopt;
 }
 
+// The dialog as the window shows it when it is opened for this run: texts refilled
+// from the job (empty before the first output), choices as the user left them, the
+// run's form filled in as the thread standard dialog fills it, and the run's own keys
+// typed over all of that.
 DialogSnapshot dialogForRun(const ThreadJob& job, OutputChoices& choices, const JobRun& run,
                             const std::optional<SegmentChain>& groove, double bodyHalfAngle,
                             std::optional<JobFileError>& formError,

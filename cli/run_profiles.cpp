@@ -2,25 +2,14 @@
 
 #include "cli/file_io.h"
 #include "cli/join_text.h"
-#include "profile_import/dxf_profile.h"
+#include "profile_import/profile_file.h"
 #include "profile_import/text_profile.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace quillmar {
 
 namespace {
-
-bool endsWith(std::string_view text, std::string_view ending) {
-    if (text.size() < ending.size()) {
-        return false;
-    }
-    return std::equal(ending.begin(), ending.end(), text.end() - ending.size(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == b;
-    });
-}
 
 std::string besideJobFile(const std::string& name, const std::string& jobFile) {
     const std::filesystem::path path(name);
@@ -31,14 +20,13 @@ std::string besideJobFile(const std::string& name, const std::string& jobFile) {
 }
 
 std::string readFault(const ProfileReadError& error, std::string_view where) {
-    const std::string line = error.line > 0 ? joinText({" line ", std::to_string(error.line)}) : "";
-    return joinText({"profile ", where, line, ": ", error.message});
+    return "profile " + describeReadError(error, where);
 }
 
 Expected<SegmentChain, std::string> loadProfile(const JobRun& run, const std::string& jobFile) {
     const std::string& value = *run.profile;
-    const bool drawing = endsWith(value, ".dxf");
-    if (!drawing && !endsWith(value, ".groove")) {
+    const auto kind = profileFileKind(value);
+    if (!kind) {
         auto chain = readTextProfile(value);
         if (!chain) {
             return unexpected(readFault(chain.error(), "item"));
@@ -50,7 +38,7 @@ Expected<SegmentChain, std::string> loadProfile(const JobRun& run, const std::st
     if (!bytes) {
         return unexpected(joinText({"profile ", path, ": ", bytes.error().reason}));
     }
-    auto chain = drawing ? readDxfProfile(*bytes, run.layer.value_or("")) : readTextProfile(*bytes);
+    auto chain = readProfileFile(*bytes, *kind, run.layer.value_or(""));
     if (!chain) {
         return unexpected(readFault(chain.error(), path));
     }

@@ -193,6 +193,10 @@
         <source>角度</source>
         <translation>Angle</translation>
     </message>
+    <message>
+        <source>溝形状...</source>
+        <translation>Groove...</translation>
+    </message>
 </context>
 <context>
     <name>DataInputDialog</name>
@@ -215,6 +219,89 @@
     <message>
         <source>%1 のねじ切りはテーパー角度 %2° までです（テーパー角度 %3°）。</source>
         <translation>%1 threads tapers of at most %2° (taper angle %3°).</translation>
+    </message>
+    <message>
+        <source>入力欄の溝形状で出力します</source>
+        <translation>The output cuts the groove of the fields</translation>
+    </message>
+    <message>
+        <source>溝形状: %1</source>
+        <translation>Groove shape: %1</translation>
+    </message>
+    <message>
+        <source>溝形状を切削できません: %1</source>
+        <translation>The drawn groove cannot be cut: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GrooveShapeDialog</name>
+    <message>
+        <source>%1 を読めません: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 は溝形状として大きすぎます (64 MB まで)</source>
+        <translation>%1 is too large for a groove profile (64 MB at most)</translation>
+    </message>
+    <message>
+        <source>溝形状</source>
+        <translation>Groove shape</translation>
+    </message>
+    <message>
+        <source>開く...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>空欄: 図形のある一つの画層</source>
+        <translation>Empty: the one layer the drawing uses</translation>
+    </message>
+    <message>
+        <source>空欄: R1-F の送りで</source>
+        <translation>Empty: passes by the R1-F step</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>画層 (DXF)</source>
+        <translation>Layer (DXF)</translation>
+    </message>
+    <message>
+        <source>カスプ高さ (mm)</source>
+        <translation>Cusp height (mm)</translation>
+    </message>
+    <message>
+        <source>1ピッチ分の軸断面を山頂から山頂まで: Z は軸方向、X は山頂から材料側への深さ。単位は mm (DXF のヘッダが inch と言えば inch)。ピッチ・リード・ノーズR はデータ入力の値です。</source>
+        <translation>One pitch of the axial section, crest to crest: Z along the axis, X the depth into the material from the crest. In mm (inch when the DXF header says so). Pitch, lead and nose radius are the data input&apos;s.</translation>
+    </message>
+    <message>
+        <source>この溝形状を使う</source>
+        <translation>Use this groove</translation>
+    </message>
+    <message>
+        <source>入力欄の溝形状に戻す</source>
+        <translation>Back to the fields&apos; groove</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 は .dxf (図面) でも .groove (テキスト) でもありません</source>
+        <translation>%1 is neither a .dxf drawing nor a .groove text profile</translation>
+    </message>
+    <message>
+        <source>図面 (.dxf) かテキスト (.groove) を開いてください</source>
+        <translation>Open a drawing (.dxf) or a text profile (.groove)</translation>
+    </message>
+    <message>
+        <source>深さ %1 mm</source>
+        <translation>Depth %1 mm</translation>
+    </message>
+    <message>
+        <source>この溝形状は使えません: %1</source>
+        <translation>This groove cannot be used: %1</translation>
     </message>
 </context>
 <context>

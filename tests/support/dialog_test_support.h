@@ -22,8 +22,15 @@ public:
     OutputPanes& outputPanes() override { return panes; }
     void redrawPointGraphic() override { ++pointRedraws; }
     void redrawCuttingGraphic() override { ++cuttingRedraws; }
+    std::optional<GrooveShapeChoice> askGrooveShape(QWidget*, const DialogSnapshot&,
+                                                    const QString&) override {
+        return grooveAnswer;
+    }
+    void showGrooveRefusal(const QString& why) override { grooveRefusal = why; }
 
     TextPanes panes;
+    std::optional<GrooveShapeChoice> grooveAnswer;
+    QString grooveRefusal;
     int pointRedraws = 0;
     int cuttingRedraws = 0;
 };

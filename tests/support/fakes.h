@@ -21,11 +21,18 @@ public:
         openedIn = folder;
         return openAnswer;
     }
+    QString askProfileFileName(QWidget*, const QString& folder) override {
+        ++askedForProfile;
+        openedIn = folder;
+        return profileAnswer;
+    }
     QString answer;
     QString openAnswer;
+    QString profileAnswer;
     QString openedIn;
     int asked = 0;
     int askedToOpen = 0;
+    int askedForProfile = 0;
 };
 
 // Records the programs it is asked to start instead of starting them.

@@ -1,5 +1,6 @@
 #include "ui/dialog/data_input_dialog.h"
 
+#include "core/drawn_groove_review.h"
 #include "ui/dialog/chain_field.h"
 #include "ui/dialog/dialog_fonts.h"
 #include "ui/dialog/field_chain.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -137,6 +139,43 @@ void DataInputDialog::buildButtons() {
             applyThreadStandard(*fill);
         }
     });
+
+    grooveShape_ = placed(new QPushButton(captionText(kGrooveShape.caption), this), kGrooveShape);
+    grooveShape_->setFont(gothicCaptionFont());
+    grooveShape_->setAutoDefault(false);
+    grooveShape_->setCheckable(true);
+    connect(grooveShape_, &QPushButton::clicked, this, &DataInputDialog::chooseGrooveShape);
+}
+
+void DataInputDialog::chooseGrooveShape() {
+    const auto choice = host_.askGrooveShape(this, snapshot(), drawnGrooveSource_);
+    if (!choice) {
+        showGrooveInUse(); // a click toggled the button: it shows the groove in use again
+        return;
+    }
+    drawnGroove_ = choice->groove;
+    drawnCusp_ = choice->cusp;
+    drawnGrooveSource_ = choice->source;
+    if (!drawnGroove_.empty()) {
+        // The groove decides its depth: the diameters across from the crest follow.
+        const Side side = outerSide_->isChecked() ? Side::Outer : Side::Inner;
+        const auto crest = fields_[crestField(side)]->text().toStdString();
+        const auto texts = depthFieldTexts(side, crest, choice->depth);
+        applyThreadStandard({side == Side::Outer, texts});
+    }
+    showGrooveInUse();
+}
+
+// The button says which groove the output will cut: its tooltip names the file, and it
+// stays pressed while a drawn groove replaces the fields' form.
+void DataInputDialog::showGrooveInUse() {
+    grooveShape_->setChecked(!drawnGroove_.empty());
+    const QString fileName = QFileInfo(drawnGrooveSource_).fileName();
+    grooveShape_->setToolTip(
+        drawnGroove_.empty()
+            ? QCoreApplication::translate("DataInputDialog", "入力欄の溝形状で出力します")
+            : QCoreApplication::translate("DataInputDialog", "溝形状: %1")
+                  .arg(fileName.isEmpty() ? QStringLiteral("-") : fileName));
 }
 
 void DataInputDialog::chainTabOrder() {
@@ -152,8 +191,8 @@ void DataInputDialog::chainTabOrder() {
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
              outputButton_, closeButton_, innerSide_, outerSide_, ospChoice_, fanucChoice_,
-             sequenceNumbersBox_, modinBox_, threadStandard_, controlChoice_->controlBox(),
-             controlChoice_->startShiftBox()}) {
+             sequenceNumbersBox_, modinBox_, threadStandard_, grooveShape_,
+             controlChoice_->controlBox(), controlChoice_->startShiftBox()}) {
         chain(control);
     }
 }
@@ -204,6 +243,12 @@ void DataInputDialog::refillFromJob() {
     for (const FieldSpec& spec : kFields) {
         fields_[spec.field]->setFieldText(QString::fromStdString(values.text(spec.field)));
     }
+    if (job_.drawnGroove.empty()) {
+        drawnGrooveSource_.clear();
+    }
+    drawnGroove_ = job_.drawnGroove;
+    drawnCusp_ = job_.drawnCusp;
+    showGrooveInUse();
     // The field that will hold the focus was given new text: offer it for typing over.
     if (auto* focused = qobject_cast<ChainField*>(focusWidget())) {
         focused->selectAll();
@@ -220,13 +265,16 @@ DialogSnapshot DataInputDialog::snapshot() const {
     for (const FieldSpec& spec : kFields) {
         values.text(spec.field) = fields_[spec.field]->text().toStdString();
     }
+    values.drawnGroove = drawnGroove_;
+    values.drawnCusp = drawnCusp_;
     return values;
 }
 
 void DataInputDialog::runProgramOutputCommand() {
     bool succeeded = false;
+    ProgramOutputResult result;
     try {
-        const ProgramOutputResult result = runProgramOutput(job_, snapshot(), host_.outputPanes());
+        result = runProgramOutput(job_, snapshot(), host_.outputPanes());
         if (result.refusal) {
             showRefusal(*result.refusal);
             return;
@@ -236,6 +284,13 @@ void DataInputDialog::runProgramOutputCommand() {
         // Out of memory on a huge pane, say: the same answer as bad data, and the
         // form stays as the user typed it.
         succeeded = false;
+    }
+    if (!drawnGroove_.empty()) {
+        host_.showGrooveRefusal(
+            succeeded || result.reason.empty()
+                ? QString()
+                : QCoreApplication::translate("DataInputDialog", "溝形状を切削できません: %1")
+                      .arg(QString::fromStdString(result.reason)));
     }
     if (succeeded) {
         accept();

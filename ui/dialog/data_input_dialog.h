@@ -65,6 +65,8 @@ private:
     void runProgramOutputCommand();
     void showRefusal(const ControlRefusal& refusal);
     void enterPressedIn(JobField field);
+    void chooseGrooveShape();
+    void showGrooveInUse();
 
     ThreadJob& job_;
     DialogHost& host_;
@@ -80,6 +82,12 @@ private:
     QPushButton* outputButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QPushButton* threadStandard_ = nullptr;
+    QPushButton* grooveShape_ = nullptr;
+    // The groove "溝形状..." took (empty: the fields' own form), its scallop height and
+    // the file it came from.
+    SegmentChain drawnGroove_;
+    double drawnCusp_ = 0;
+    QString drawnGrooveSource_;
 };
 
 } // namespace quillmar

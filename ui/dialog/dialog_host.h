@@ -2,6 +2,7 @@
 
 #include "core/job_fields.h"
 #include "core/program_output.h"
+#include "ui/dialog/groove_shape_dialog.h"
 
 #include <optional>
 #include <string>
@@ -33,6 +34,19 @@ public:
         (void)outer;
         return std::nullopt;
     }
+    // "溝形状": asks for a groove drawn or typed in a file over `parent`, starting from
+    // the form as it stands and the file its drawn groove came from; nothing when the
+    // user cancels (or no such dialog is at hand).
+    virtual std::optional<GrooveShapeChoice>
+    askGrooveShape(QWidget* parent, const DialogSnapshot& form, const QString& source) {
+        (void)parent;
+        (void)form;
+        (void)source;
+        return std::nullopt;
+    }
+    // Why "プログラム出力" could not cut the drawn groove, beside the "データエラー "
+    // box (the empty text when it could).
+    virtual void showGrooveRefusal(const QString& why) { (void)why; }
 };
 
 } // namespace quillmar

@@ -144,6 +144,10 @@ inline constexpr ControlSpec kStartShiftBox{"cboStartShift", "", {60, 930, 1230,
 // The items of the start shift box, in the order of StartShift.
 inline constexpr std::array<std::string_view, 2> kStartShiftItems{
     QT_TRANSLATE_NOOP("DataInput", "Z方向"), QT_TRANSLATE_NOOP("DataInput", "角度")};
+// "溝形状...": under "ねじ規格...", in the diagram's free right edge beside the groove's
+// depth dimension, so that no control of the form moves.
+inline constexpr ControlSpec kGrooveShape{
+    "cmdGrooveShape", QT_TRANSLATE_NOOP("DataInput", "溝形状..."), {5400, 555, 1335, 375}};
 inline constexpr ControlSpec kFrame1{
     "Frame1", QT_TRANSLATE_NOOP("DataInput", "加工位置"), {360, 2040, 2295, 615}};
 inline constexpr ControlSpec kOption2{

@@ -33,6 +33,7 @@ void GroovePreview::clear() {
     centrePath_.clear();
     outline_.clear();
     passes_.clear();
+    unreachable_.clear();
     update();
 }
 
@@ -58,6 +59,20 @@ void GroovePreview::showGroove(const ThreadJob& fields, bool withPasses) {
     update();
 }
 
+void GroovePreview::showDrawnGroove(const SegmentChain& groove, double pitch, double noseRadius,
+                                    const std::vector<UnreachablePart>& unreachable) {
+    clear();
+    GrooveProfile profile;
+    profile.pitch = pitch;
+    profile.segments = groove;
+    outline_ = polygonOf(groove);
+    centrePath_ = polygonOf(quillmar::noseCentrePath(profile, noseRadius));
+    for (const UnreachablePart& part : unreachable) {
+        unreachable_ << QPointF(part.at.z, part.at.depth);
+    }
+    update();
+}
+
 void GroovePreview::paintEvent(QPaintEvent*) {
     if (centrePath_.isEmpty()) {
         return;
@@ -79,6 +94,11 @@ void GroovePreview::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Qt::blue, 0));
     for (const QPointF& pass : passes_) {
         painter.drawEllipse(pass, 1.5 / scale, 1.5 / scale);
+    }
+    // What the nose cannot reach: ringed in orange, large enough to be found at a glance.
+    painter.setPen(QPen(QColor(255, 140, 0), 2.5 / scale));
+    for (const QPointF& place : unreachable_) {
+        painter.drawEllipse(place, 6 / scale, 6 / scale);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/profile_check.h"
 #include "core/thread_job.h"
 
 #include <QPolygonF>
@@ -18,11 +19,16 @@ public:
 
     // The groove of these fields; nothing is drawn for fields that make no groove.
     void showGroove(const ThreadJob& fields, bool withPasses);
+    // A drawn groove of one pitch, with the places a nose of this radius cannot reach
+    // marked.
+    void showDrawnGroove(const SegmentChain& groove, double pitch, double noseRadius,
+                         const std::vector<UnreachablePart>& unreachable);
     void clear();
 
     // In millimetres, z along the axis and depth into the material (for tests).
     const QPolygonF& noseCentrePath() const { return centrePath_; }
     const QPolygonF& outline() const { return outline_; }
+    const QPolygonF& unreachableMarks() const { return unreachable_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +37,7 @@ private:
     QPolygonF centrePath_;
     QPolygonF outline_;
     QPolygonF passes_;
+    QPolygonF unreachable_;
 };
 
 } // namespace quillmar

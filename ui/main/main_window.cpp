@@ -8,6 +8,7 @@
 #include "ui/main/editor/pane_graphic.h"
 #include "ui/main/editor/pane_texts.h"
 #include "ui/main/files/recent_files_menu.h"
+#include "ui/main/files/save_file_dialog.h"
 #include "ui/main/settings/language_menu.h"
 #include "ui/main/settings/settings_store.h"
 #include "ui/main/settings/window_placement.h"
@@ -94,7 +95,12 @@ MainWindow::MainWindow(const MainWindowServices& services, SettingsStore setting
     askToSaveOnClose_ = stored.askToSaveOnClose;
     dialogs_ = std::make_unique<JobDialogs>(
         JobDialogs::Services{job_, *paneTexts_, services_.messages, settings_,
-                             [this] { redrawPointGraphic(); }, [this] { redrawCuttingGraphic(); }},
+                             [this] { redrawPointGraphic(); }, [this] { redrawCuttingGraphic(); },
+                             [this](QWidget* parent) {
+                                 return services_.saveDialog.askProfileFileName(parent,
+                                                                                openPathName_);
+                             },
+                             [this](const QString& text) { statusBar_->setStatusText(text); }},
         *this);
     pointPicture_->setFocus();
 }

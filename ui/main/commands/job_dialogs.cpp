@@ -65,4 +65,19 @@ std::optional<ThreadStandardFill> JobDialogs::askThreadStandard(QWidget* parent,
     return dialog.fill();
 }
 
+std::optional<GrooveShapeChoice>
+JobDialogs::askGrooveShape(QWidget* parent, const DialogSnapshot& form, const QString& source) {
+    GrooveShapeDialog dialog(form, source, services_.askProfileFile, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.choice();
+}
+
+void JobDialogs::showGrooveRefusal(const QString& why) {
+    if (services_.showStatus) {
+        services_.showStatus(why);
+    }
+}
+
 } // namespace quillmar

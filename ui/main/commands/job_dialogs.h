@@ -26,6 +26,9 @@ public:
         SettingsStore settings;
         std::function<void()> redrawPointGraphic;
         std::function<void()> redrawCuttingGraphic;
+        // The file dialog seam asked for a groove's profile file.
+        GrooveShapeDialog::AskProfileFile askProfileFile;
+        std::function<void(const QString&)> showStatus;
     };
     JobDialogs(Services services, QWidget& window);
     ~JobDialogs() override;
@@ -47,6 +50,9 @@ public:
     void redrawPointGraphic() override;
     void redrawCuttingGraphic() override;
     std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) override;
+    std::optional<GrooveShapeChoice> askGrooveShape(QWidget* parent, const DialogSnapshot& form,
+                                                    const QString& source) override;
+    void showGrooveRefusal(const QString& why) override;
 
 private:
     DataInputDialog& dataInputDialog();

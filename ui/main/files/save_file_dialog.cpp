@@ -20,4 +20,11 @@ QString QtSaveFileDialog::askOpenFileName(QWidget* parent, const QString& folder
     return QFileDialog::getOpenFileName(parent, QString(), folder, kFilters);
 }
 
+QString QtSaveFileDialog::askProfileFileName(QWidget* parent, const QString& folder) {
+    return QFileDialog::getOpenFileName(
+        parent, QString(), folder,
+        QStringLiteral("Groove Profiles(*.dxf *.DXF *.groove);;Drawings(*.dxf *.DXF);;"
+                       "Text Profiles(*.groove);;All Files(*.*)"));
+}
+
 } // namespace quillmar

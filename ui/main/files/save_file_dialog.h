@@ -17,12 +17,15 @@ public:
     // The open counterpart, with the same file types; only an existing file can be
     // chosen. The empty text when cancelled.
     virtual QString askOpenFileName(QWidget* parent, const QString& folder) = 0;
+    // A groove's profile to open: drawings (*.dxf) and text profiles (*.groove).
+    virtual QString askProfileFileName(QWidget* parent, const QString& folder) = 0;
 };
 
 class QtSaveFileDialog final : public SaveFileDialog {
 public:
     QString askFileName(QWidget* parent, const QString& folder) override;
     QString askOpenFileName(QWidget* parent, const QString& folder) override;
+    QString askProfileFileName(QWidget* parent, const QString& folder) override;
 };
 
 } // namespace quillmar
