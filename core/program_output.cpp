@@ -8,6 +8,7 @@
 #include "core/pass_schedule.h"
 #include "core/plain_number_text.h"
 #include "core/program_lines.h"
+#include "core/sequence_limit.h"
 #include "core/starts_text.h"
 
 #include <cmath>
@@ -68,6 +69,11 @@ PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) 
         writeModalCall(controlValuesOf(job), job.starts, modalHead, choices.sequenceNumbers);
     PassPlan plan = makePassPlan(job, points, call.valuesAfter, counter, modalHead,
                                  choices.modin && job.finishAllowance == 0);
+    if (choices.sequenceNumbers) {
+        const ControlRow& control = pickControl(choices);
+        checkSequenceNumbers(plan, counter, control.dialect().largestSequenceNumber(),
+                             control.name);
+    }
     return {call, std::move(plan)};
 }
 

@@ -32,9 +32,13 @@ const ControlRow* findControl(std::string_view jobValue) {
     return nullptr;
 }
 
-const ControlDialect& pickDialect(const OutputChoices& choices) {
+const ControlRow& pickControl(const OutputChoices& choices) {
     const ControlRow* row = findControl(choices.control);
-    return (row != nullptr ? *row : kControls.front()).dialect();
+    return row != nullptr ? *row : kControls.front();
+}
+
+const ControlDialect& pickDialect(const OutputChoices& choices) {
+    return pickControl(choices).dialect();
 }
 
 } // namespace quillmar

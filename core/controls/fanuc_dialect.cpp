@@ -45,6 +45,10 @@ public:
         });
     }
     float threadingG() const override { return 32; }
+    // A FANUC sequence number is N and at most five digits, N1 to N99999 (FANUC lathe
+    // operator's manuals, "Program configuration", e.g. Series 0i-TC B-64114EN; no copy
+    // was at hand to give the page).
+    double largestSequenceNumber() const override { return kFiveDigitSequence; }
 };
 
 } // namespace
