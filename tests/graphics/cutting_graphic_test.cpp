@@ -86,6 +86,26 @@ TEST(CuttingGraphic, ScaleGridAndLabelsOfTheExampleJob) {
     EXPECT_EQ(drawn.surface.mousePointer(), MousePointer::Crosshair);
 }
 
+// A pass length of many starts keeps its Z labels apart: every 50 mm over 840 mm.
+TEST(CuttingGraphic, ZLabelsOfALongPassAreThinnedToRoundNumbers) {
+    ThreadJob job = exampleJob();
+    job.zEnd = -800;
+    job.passLength = (job.zStart - job.zEnd) + job.pitch;
+    Drawn drawn;
+    draw(drawn, job, u"");
+    ASSERT_TRUE(drawn.completed);
+    std::vector<std::string> zLabels;
+    for (const std::string& text : printedTexts(drawn.surface)) {
+        if (text.front() != 'X' && text != "mm") {
+            zLabels.push_back(text);
+        }
+    }
+    ASSERT_EQ(zLabels.size(), 17u); // -800 to 0: the grid ends at 35
+    EXPECT_EQ(zLabels.front(), "-800");
+    EXPECT_EQ(zLabels[1], "-750");
+    EXPECT_EQ(zLabels.back(), " 0");
+}
+
 TEST(CuttingGraphic, FanucSampleMovesAndPitchMarks) {
     Drawn drawn;
     draw(drawn, exampleJob(), samples::kFanucProgram);
