@@ -24,6 +24,14 @@ void draw(Drawn& drawn, const ThreadJob& job, std::u16string_view text) {
     drawn.draw(job, text);
 }
 
+// The example job's grid with its thread reaching to `zEnd`.
+void drawToZEnd(Drawn& drawn, double zEnd) {
+    ThreadJob job = exampleJob();
+    job.zEnd = zEnd;
+    job.passLength = (job.zStart - job.zEnd) + job.pitch;
+    draw(drawn, job, u"");
+}
+
 TEST(CuttingGraphic, ScaleGridAndLabelsOfTheExampleJob) {
     Drawn drawn;
     draw(drawn, exampleJob(), u"");
@@ -88,11 +96,8 @@ TEST(CuttingGraphic, ScaleGridAndLabelsOfTheExampleJob) {
 
 // A pass length of many starts keeps its Z labels apart: every 50 mm over 840 mm.
 TEST(CuttingGraphic, ZLabelsOfALongPassAreThinnedToRoundNumbers) {
-    ThreadJob job = exampleJob();
-    job.zEnd = -800;
-    job.passLength = (job.zStart - job.zEnd) + job.pitch;
     Drawn drawn;
-    draw(drawn, job, u"");
+    drawToZEnd(drawn, -800);
     ASSERT_TRUE(drawn.completed);
     std::vector<std::string> zLabels;
     for (const std::string& text : printedTexts(drawn.surface)) {
@@ -245,11 +250,8 @@ TEST(CuttingGraphic, TooManyPitchMarksAreLimitedAndSaySo) {
 }
 
 TEST(CuttingGraphic, GridBeyondSixteenBitsIsLimitedAndSaysSo) {
-    ThreadJob job = exampleJob();
-    job.zEnd = -50000;
-    job.passLength = (job.zStart - job.zEnd) + job.pitch;
     Drawn drawn;
-    draw(drawn, job, u"");
+    drawToZEnd(drawn, -50000);
     ASSERT_TRUE(drawn.completed);
     EXPECT_TRUE(containsText(drawn.surface, "grid limited"));
     for (const LineCommand& line : commandsOf<LineCommand>(drawn.surface)) {
