@@ -148,10 +148,15 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
             const double limit = *read;
             const PlanResult plan = planRoughing(dialog, limit, simulation);
             if (plan.ok()) {
-                pressed = runPlannedOutputs(job, dialog, plan.value(), panes).ok();
+                const ProgramOutputResult result =
+                    runPlannedOutputs(job, dialog, plan.value(), panes);
+                pressed = result.ok();
+                outcome.failedReason = result.reason;
                 outcome.maxChipArea = limit;
             } else if (plan.error().reason != PlanRefusal::Reason::DataError) {
                 outcome.refusal = plan.error();
+            } else {
+                outcome.failedReason = plan.error().dataError;
             }
         } else {
             const ProgramOutputResult result = runProgramOutput(job, dialog, panes);
@@ -160,6 +165,7 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
                 return outcome;
             }
             pressed = result.ok();
+            outcome.failedReason = result.reason;
         }
         if (!pressed) {
             outcome.failedRun = static_cast<int>(i) + 1;

@@ -19,6 +19,7 @@ struct JobOutcome {
     std::optional<JobFileError> formError;
     int failedRun = 0;        // 1-based number of the run that stopped; 0 when all ran
     int failedRunLine = 0;    // the line that opened that run
+    std::string failedReason; // what stopped that run, for the user
     std::string macroText;    // txtDataA after the runs
     std::string standardText; // txtDataB after the runs
     ThreadJob job;            // the job record after the runs

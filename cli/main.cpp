@@ -251,7 +251,8 @@ int generate(const CommandLine& line) {
     }
     if (!outcome.ok()) {
         std::cerr << "データエラー run " << outcome.failedRun << " (" << shownName << ":"
-                  << outcome.failedRunLine << ")\n";
+                  << outcome.failedRunLine << ")"
+                  << (outcome.failedReason.empty() ? "" : ": " + outcome.failedReason) << "\n";
         return kExitRunFailed;
     }
     if (line.listFields) {

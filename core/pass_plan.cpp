@@ -1,8 +1,11 @@
 #include "core/pass_plan.h"
 
 #include "core/checked_arithmetic.h"
+#include "core/nc_number_format.h"
+#include "core/plain_number_text.h"
 
 #include <cmath>
+#include <string>
 
 namespace quillmar {
 
@@ -20,6 +23,36 @@ double programX(const JobInputs& job, const SchedulePoint& point) {
 // Only passes that start inside the stock are written.
 bool insideStock(const JobInputs& job, double x) {
     return job.side == Side::Outer ? x < job.stockDiameter : x > job.stockDiameter;
+}
+
+// Every control writes X to the thousandth of a millimetre, so a diameter below that
+// is written as X0 or less: a move to the spindle's axis or across it.
+constexpr double kLeastX = 0.001;
+
+std::string passName(const PassPlan& plan, const PlannedPass& pass) {
+    return "pass " + formatSequence(pass.sequence) + " (profile point " +
+           std::to_string(pass.point + 1) + ", start " + std::to_string(pass.start + 1) + " of " +
+           std::to_string(plan.starts) + ")";
+}
+
+// The X as the programs write it; one too near 0 for three decimals as it is.
+std::string xText(double x) {
+    return std::fabs(x) < kLeastX ? plainNumberText(x) : formatUpTo3(x);
+}
+
+[[noreturn]] void refuseAxis(const std::string& what, double x) {
+    throw DataError(what + " X" + xText(x) +
+                    ", at or across the spindle's axis: every X of the program must be above 0; "
+                    "check the diameters, the taper angle, the starts and the retract X");
+}
+
+// Start and end X of every pass, planned or worked out again by a dialect, and the
+// retract X pass through here: the one check that nothing is written at the axis.
+double offAxis(double x, const PassPlan& plan, const PlannedPass& pass, const char* where) {
+    if (!(x >= kLeastX)) {
+        refuseAxis(passName(plan, pass) + where, x);
+    }
+    return x;
 }
 
 // Program Z of start 0 of a point.
@@ -46,15 +79,19 @@ double passStartZ(const PassPlan& plan, const PlannedPass& pass, double pitch) {
 
 double passStartX(const PassPlan& plan, const PlannedPass& pass, double pitch) {
     if (pass.start == 0 || plan.taperAngle == 0 || plan.angleStarts) {
-        return pass.pointX;
+        return offAxis(pass.pointX, plan, pass, " would start at");
     }
-    return checkedFinite(
-        pass.pointX -
-        ((passStartZ(plan, pass, pitch) - pointZ(plan, pass, pitch)) * plan.taper) * 2);
+    return offAxis(
+        checkedFinite(pass.pointX -
+                      ((passStartZ(plan, pass, pitch) - pointZ(plan, pass, pitch)) * plan.taper) *
+                          2),
+        plan, pass, " would start at");
 }
 
-double passTaperEndX(const PassPlan& plan, double startX, double startZ, double zEnd) {
-    return checkedFinite(startX + ((startZ - zEnd) * plan.taper) * 2);
+double passTaperEndX(const PassPlan& plan, const PlannedPass& pass, double startX, double startZ,
+                     double zEnd) {
+    return offAxis(checkedFinite(startX + ((startZ - zEnd) * plan.taper) * 2), plan, pass,
+                   " would end at");
 }
 
 double leadOf(int starts, double pitch) {
@@ -75,6 +112,9 @@ PassPlan makePassPlan(const JobInputs& job, const std::vector<SchedulePoint>& po
     plan.values = values;
     plan.modalHead = modalHead;
     plan.modalTail = modalTail;
+    if (!(values.xRetract >= kLeastX)) {
+        refuseAxis("the retract", values.xRetract);
+    }
     plan.passes.reserve(points.size() * static_cast<std::size_t>(job.starts));
     for (std::size_t i = 0; i < points.size(); ++i) {
         const double x = checkedFinite(programX(job, points[i]));
@@ -92,7 +132,7 @@ PassPlan makePassPlan(const JobInputs& job, const std::vector<SchedulePoint>& po
             pass.startZ = checkedFinite(passStartZ(plan, pass, values.pitch));
             pass.endX = plan.taperAngle == 0
                             ? pass.startX
-                            : passTaperEndX(plan, pass.startX, pass.startZ, values.zEnd);
+                            : passTaperEndX(plan, pass, pass.startX, pass.startZ, values.zEnd);
             pass.endZ = values.zEnd;
             pass.lead = leadOf(job.starts, values.pitch);
             pass.startAngle = angleStarts ? 360.0 * k / job.starts : 0.0;

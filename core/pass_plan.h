@@ -56,7 +56,9 @@ struct PassPlan {
 
 // Plans the run of the job whose schedule is `points`, numbering from `counter`, with
 // `values` in force (the job's own, or those the modal call left). The job is left as
-// it is. Throws DataError on a value that is not finite.
+// it is. Throws DataError on a value that is not finite, and on a start, end or retract X
+// at or across the spindle's axis (below the thousandth every control writes), naming
+// the pass and the X.
 // With `angleStarts` every start of a point begins at start 0's Z and X, start k at the
 // spindle angle k x 360 / starts.
 PassPlan makePassPlan(const JobInputs& job, const std::vector<SchedulePoint>& points,
@@ -70,12 +72,15 @@ PassPlan makePassPlan(const JobInputs& job, const std::vector<SchedulePoint>& po
 double passStartZ(const PassPlan& plan, const PlannedPass& pass, double pitch);
 
 // Start X of a pass: on a taper, a further start moves along the taper by its extra
-// approach, so every start of the point lies on the one cone of start 0.
+// approach, so every start of the point lies on the one cone of start 0. Throws
+// DataError on an X at or across the axis.
 double passStartX(const PassPlan& plan, const PlannedPass& pass, double pitch);
 
 // The X at zEnd of a taper pass: the pass's own start X moved along the taper, so a
 // roughing pass keeps its finishing allowance all the way to the end of the thread.
-double passTaperEndX(const PassPlan& plan, double startX, double startZ, double zEnd);
+// Throws DataError on an X at or across the axis.
+double passTaperEndX(const PassPlan& plan, const PlannedPass& pass, double startX, double startZ,
+                     double zEnd);
 
 // The feed of every pass: the pitch times the starts. A single start feeds by the
 // pitch itself.

@@ -9,6 +9,7 @@
 #include "core/pass_schedule.h"
 #include "core/plain_number_text.h"
 #include "core/program_lines.h"
+#include "core/sequence_limit.h"
 #include "core/starts_text.h"
 
 #include <cmath>
@@ -72,6 +73,10 @@ PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) 
     const bool angleStarts = choices.startShift == StartShift::Angle && job.starts > 1;
     PassPlan plan = makePassPlan(job, points, call.valuesAfter, counter, modalHead,
                                  choices.modin && job.finishAllowance == 0, angleStarts);
+    if (choices.sequenceNumbers) {
+        checkSequenceNumbers(plan, counter, control.dialect().largestSequenceNumber(),
+                             control.name);
+    }
     return {call, std::move(plan)};
 }
 

@@ -21,6 +21,22 @@ constexpr int kMaxPitchMarks = 100000;
 
 constexpr double kMarkRadii[] = {0.05, 0.1};
 
+// Z labels of at most this many grid columns fit side by side across the picture.
+constexpr int kMostZLabels = 30;
+
+// Every how many 5 mm columns a Z label stands: every one while they fit, else every
+// 2, 5, 10, 20, 50 ... so that a long pass (a thread of many starts) keeps its labels
+// apart on round numbers.
+int labelledColumnStep(int columns) {
+    for (int step = 1;; step *= 10) {
+        for (const int every : {step, 2 * step, 5 * step}) {
+            if (columns <= kMostZLabels * every || every >= 1000000) {
+                return every;
+            }
+        }
+    }
+}
+
 // The millimetre grid over the whole pass length, with the stock line and labels;
 // false when the numbers cannot make a picture.
 bool drawCuttingGrid(const GraphicBasis& basis, DrawingSurface& surface, GraphicNotes& notes) {
@@ -49,7 +65,11 @@ bool drawCuttingGrid(const GraphicBasis& basis, DrawingSurface& surface, Graphic
     printDiameterLabels(surface, labelRows, zLeft - 3.2);
     surface.setTextPosition(zLeft, gridTop - 0.2);
     surface.print("mm");
+    const int every = labelledColumnStep(columns.count);
     for (int k = 0; k < columns.count; ++k) {
+        if (columns.at(k) % (5 * every) != 0) {
+            continue;
+        }
         surface.setTextPosition(columns.at(k) - 1.1, gridBottom + 0.05);
         surface.print(printNumberItem(columns.at(k)));
     }

@@ -51,8 +51,14 @@ GraphicBasis basisFromExtent(const ProgramExtent& extent, GraphicKind kind) {
 }
 
 GraphicBasis basisFromJob(const ThreadJob& job, GraphicKind kind) {
-    GraphicBasis basis{job.pitch, job.d1,         job.d2,           job.zStart,
-                       job.zEnd,  job.passLength, job.stockDiameter};
+    GraphicBasis basis{job.pitch,
+                       job.d1,
+                       job.d2,
+                       job.zStart,
+                       job.zEnd,
+                       job.passLength,
+                       job.stockDiameter,
+                       std::max(job.starts, 1)};
     if (kind == GraphicKind::Cutting && job.starts > 1) {
         // A multi-start thread's passes reach out one pitch further per start, and
         // its feed moves advance one lead (starts x pitch) a turn.

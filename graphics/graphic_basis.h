@@ -19,6 +19,7 @@ struct GraphicBasis {
     double zEnd = 0;
     double passLength = 0;
     std::optional<double> stockDiameter; // none: no stock line is drawn
+    int starts = 1; // the job's starts; a text read without a job counts as one start
 };
 
 enum class GraphicKind { Points, Cutting };

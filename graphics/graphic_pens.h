@@ -58,6 +58,10 @@ public:
 
 private:
     double zStart_ = 0;
+    // The point data lists every point once per start, start 0 first: only start 0's
+    // points trace the groove, the further starts' lie whole pitches away.
+    int starts_ = 1;
+    int start_ = 0; // the start of the next point; each block's heading begins at 0
 };
 
 // A whole drawing with one pen, as the graphics have always been drawn: a failure

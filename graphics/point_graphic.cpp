@@ -74,13 +74,22 @@ bool drawPointGrid(const GraphicBasis& basis, DrawingSurface& surface) {
 bool PointPen::drawHead(const GraphicBasis& basis, DrawingSurface& surface) {
     const double pitch = basis.pitch;
     zStart_ = basis.zStart;
+    starts_ = basis.starts;
     return startGraphic(surface, -0.06 * pitch, -std::floor(basis.d1 / 2) - 1.7, 1.18 * pitch,
                         1.3 * std::fabs(basis.d1 - basis.d2)) &&
            drawPointGrid(basis, surface);
 }
 
-// The points joined in the order of the text; a comment lifts the pen.
+// Start 0's points joined in the order of the text; a comment lifts the pen.
 void PointPen::drawMove(const NcMove& move, NcLineReader& reader, DrawingSurface& surface) {
+    if (reader.commentSeen) {
+        start_ = 0;
+    }
+    const bool firstStart = start_ == 0;
+    start_ = (start_ + 1) % starts_;
+    if (!firstStart) {
+        return;
+    }
     const double x = move.z - zStart_;
     const double y = -move.x / 2;
     if (!allFinite({x, y})) {
@@ -95,7 +104,8 @@ void PointPen::drawMove(const NcMove& move, NcLineReader& reader, DrawingSurface
 }
 
 bool PointPen::sameAs(const PointPen& other) const {
-    return std::memcmp(&zStart_, &other.zStart_, sizeof zStart_) == 0;
+    return std::memcmp(&zStart_, &other.zStart_, sizeof zStart_) == 0 && starts_ == other.starts_ &&
+           start_ == other.start_;
 }
 
 bool drawPointGraphic(const ThreadJob& job, std::u16string_view paneText, NcLineReader& reader,

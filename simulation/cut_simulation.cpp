@@ -69,8 +69,34 @@ struct GrooveTwins {
     std::vector<int> shownPasses; // the shown groove's passes in order
 };
 
+// Passes one pitch apart in Z to within the thousandth a program writes Z to (and a
+// little more: two rounded values) are further starts of the same point.
+constexpr double kNextStartTolerance = 0.0015;
+
+// The start of every pass of a taper thread of several starts, where it matters: the
+// generator writes each point once per start, start 0 first and every further start
+// one pitch further out, so a pass one pitch beyond the one before it in the same run
+// is that one's next start. Empty (start 0 for all) otherwise.
+std::vector<int> passStarts(const PassReading& reading, const SectionSetup& setup, int count) {
+    std::vector<int> starts;
+    if (setup.starts <= 1 || setup.taper == 0) {
+        return starts;
+    }
+    starts.assign(std::size_t(count), 0);
+    for (int k = 1; k < count; ++k) {
+        const ThreadingPass& before = reading.passes[std::size_t(k - 1)];
+        const ThreadingPass& pass = reading.passes[std::size_t(k)];
+        const int next = starts[std::size_t(k - 1)] + 1;
+        if (pass.run == before.run && next < setup.starts &&
+            std::fabs((pass.z - before.z) - setup.pitch) <= kNextStartTolerance) {
+            starts[std::size_t(k)] = next;
+        }
+    }
+    return starts;
+}
+
 std::optional<GrooveTwins> grooveTwins(const PassReading& reading, const SectionSetup& setup,
-                                       int shown, int grooves) {
+                                       const std::vector<int>& starts, int shown, int grooves) {
     if (grooves <= 1) {
         return std::nullopt;
     }
@@ -87,7 +113,10 @@ std::optional<GrooveTwins> grooveTwins(const PassReading& reading, const Section
         const ThreadingPass& first = reading.passes[std::size_t(a)];
         const ThreadingPass& second = reading.passes[std::size_t(b)];
         const double apart = setup.positionOf(first.z) - setup.positionOf(second.z);
-        return first.x == second.x && std::fabs(std::remainder(apart, setup.pitch)) <= kSamePlace;
+        const auto startOf = [&](int k) { return starts.empty() ? 0 : starts[std::size_t(k)]; };
+        return setup.xOnFirstPitch(first.x, startOf(a)) ==
+                   setup.xOnFirstPitch(second.x, startOf(b)) &&
+               std::fabs(std::remainder(apart, setup.pitch)) <= kSamePlace;
     };
     for (const auto& own : members) {
         if (own.empty()) {
@@ -244,6 +273,7 @@ SectionSetup sectionFromJob(const ThreadJob& job, const SimulationOptions& optio
     setup.stockDiameter = job.stockDiameter;
     setup.noseRadius = job.noseRadius;
     setup.starts = job.starts;
+    setup.taper = job.taperAngle == 0 ? 0.0 : std::tan(job.taperAngle * (kAnglePi / 180));
     setup.bodyHalfAngleDegrees = options.bodyHalfAngleDegrees;
     setup.outline = DesignOutline::fromJob(job);
     return setup;
@@ -301,7 +331,11 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     const ToolShape tool(setup.noseRadius, degreesToRadians(setup.bodyHalfAngleDegrees));
     const int grooves = std::clamp(setup.starts, 1, kMostStarts);
     const int shown = count > 0 ? setup.grooveOf(reading.passes.front().z) : 0;
-    const std::optional<GrooveTwins> twins = grooveTwins(reading, setup, shown, grooves);
+    const std::vector<int> starts = passStarts(reading, setup, count);
+    const auto depthOfPass = [&](int k, const ThreadingPass& pass) {
+        return setup.passDepth(pass.x, starts.empty() ? 0 : starts[std::size_t(k)]);
+    };
+    const std::optional<GrooveTwins> twins = grooveTwins(reading, setup, starts, shown, grooves);
     CutCheckpoint state;
     state.twins = twins.has_value();
     state.shown = shown;
@@ -335,7 +369,7 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
             const int k = twins->shownPasses[state.shownFigures.size()];
             const ThreadingPass& pass = reading.passes[std::size_t(k)];
             state.shownFigures.push_back(
-                state.ahead->cut(k, setup.positionOf(pass.z), setup.depthOf(pass.x)));
+                state.ahead->cut(k, setup.positionOf(pass.z), depthOfPass(k, pass)));
             state.reach = std::max(state.reach, k);
         }
         return state.shownFigures[std::size_t(place)];
@@ -343,13 +377,13 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     const auto cutPass = [&](int k, const ThreadingPass& pass, double position) {
         const int groove = setup.grooveOf(pass.z);
         if (!twins) {
-            return fieldOf(groove).cut(k, position, setup.depthOf(pass.x));
+            return fieldOf(groove).cut(k, position, depthOfPass(k, pass));
         }
         const int place = twins->place[std::size_t(k)];
         if (groove != shown) {
             return figuresInPlace(place);
         }
-        const CutFigures figures = shownField.cut(k, position, setup.depthOf(pass.x));
+        const CutFigures figures = shownField.cut(k, position, depthOfPass(k, pass));
         if (place == int(state.shownFigures.size())) {
             state.shownFigures.push_back(figures);
         }
@@ -374,6 +408,7 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
             result.materialDepthBeforeLast = shownField.centreDepths();
         }
         PassCut cut{pass.run, k, pass.line, pass.x, pass.z, setup.positionOf(pass.z)};
+        cut.start = starts.empty() ? 0 : starts[std::size_t(k)];
         const CutFigures figures = cutPass(k, pass, cut.position);
         state.reach = std::max(state.reach, k);
         cut.chipArea = figures.area;

@@ -21,7 +21,8 @@ struct SectionSetup {
     double stockDiameter = 0;
     double noseRadius = 0;
     double bodyHalfAngleDegrees = 0;
-    int starts = 1; // a multi-start thread's grooves along the axis belong to its starts in turn
+    int starts = 1;   // a multi-start thread's grooves along the axis belong to its starts in turn
+    double taper = 0; // tan of the taper angle: the program puts every start on one cone
     std::optional<DesignOutline> outline;
 
     // Position within the pitch, [0, pitch), of a program Z.
@@ -30,8 +31,16 @@ struct SectionSetup {
     int grooveOf(double z) const;
     // Program Z of a position, in the pitch that starts at zReference.
     double zOf(double position) const { return zReference - position; }
+    // The X a pass of start `start` would have in start 0's pitch: a taper program
+    // moves each further start's X along the cone by its pitches further out, and the
+    // section measures every groove against start 0's place on it.
+    double xOnFirstPitch(double x, int start) const {
+        return start == 0 ? x : x + ((start * pitch) * taper) * 2;
+    }
     // Depth into the material of a program X (a diameter).
     double depthOf(double x) const { return -side * x / 2; }
+    // Depth of a pass of start `start` started at X x, on start 0's place of the cone.
+    double passDepth(double x, int start) const { return depthOf(xOnFirstPitch(x, start)); }
     double diameterOf(double depth) const { return -2 * depth / side; }
 };
 
@@ -60,6 +69,7 @@ struct PassCut {
     double chipThickness = 0; // mm, the deepest cut measured radially
     double thicknessPosition = 0;
     bool air = true;
+    int start = 0; // the start of a multi-start taper thread the pass belongs to
 };
 
 // The largest distance between the material left and the design outline on one side

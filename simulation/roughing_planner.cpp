@@ -45,6 +45,8 @@ public:
 
     // The largest depth of any pass of the finishing run below the stock, on the
     // diameter, in micrometres: an allowance that large cuts nothing.
+    const std::string& firstError() const { return firstError_; }
+
     std::optional<long long> allAirAllowance() {
         const auto output = press({0});
         if (!output) {
@@ -96,7 +98,10 @@ private:
                 pressed.counter = output.counterAfter;
                 storeControlValues(pressed.job, output.standard.valuesAfter);
                 addWrittenRun(pressed.reading, output.standard.moves);
-            } catch (const DataError&) {
+            } catch (const DataError& error) {
+                if (firstError_.empty()) {
+                    firstError_ = error.what();
+                }
                 return std::nullopt;
             }
         }
@@ -158,6 +163,7 @@ private:
     const SimulationOptions& options_;
     const PlanWatch& watch_;
     int trials_ = 0;
+    mutable std::string firstError_;
     std::map<std::pair<long long, long long>, std::optional<Known>> cache_;
     RunBefore before_;
 };
@@ -169,25 +175,29 @@ Unexpected<PlanRefusal> refusal(PlanRefusal::Reason reason, double needed = 0) {
 PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
                     const SimulationOptions& options, const PlanWatch& watch) {
     ChipOracle oracle(dialog, maxChipArea, options, watch);
+    const auto dataError = [&oracle] {
+        return Unexpected<PlanRefusal>{
+            PlanRefusal{PlanRefusal::Reason::DataError, 0, oracle.firstError()}};
+    };
     const double given = leadingNumberValue(dialog.text(JobField::FinishAllowance));
     const long long lastRoughing = given > 0 ? (long long)std::llround(given * 1000) : 0;
     if (!(maxChipArea > 0)) {
         const auto asGiven = oracle.largestChip(kFromStock, lastRoughing);
         if (!asGiven) {
-            return refusal(PlanRefusal::Reason::DataError);
+            return dataError();
         }
         return refusal(PlanRefusal::Reason::LimitNotPositive, *asGiven);
     }
     const auto airAllowance = oracle.allAirAllowance();
     if (!airAllowance) {
-        return refusal(PlanRefusal::Reason::DataError);
+        return dataError();
     }
     // The last run goes to 0 from at least 0.001 mm, and chips grow with what the run
     // before left: when even that run is over the limit, no plan can end.
     if (lastRoughing == 0) {
         const auto smallest = oracle.largestChip(1, 0);
         if (!smallest) {
-            return refusal(PlanRefusal::Reason::DataError);
+            return dataError();
         }
         if (*smallest > maxChipArea) {
             return refusal(PlanRefusal::Reason::StepTooSmall, *smallest);
@@ -197,7 +207,7 @@ PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
     if (lastRoughing > 0) {
         const auto finishing = oracle.largestChip(lastRoughing, 0);
         if (!finishing) {
-            return refusal(PlanRefusal::Reason::DataError);
+            return dataError();
         }
         if (*finishing > maxChipArea) {
             return refusal(PlanRefusal::Reason::FinishingRunExceeds, *finishing);
@@ -209,7 +219,7 @@ PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
     for (;;) {
         const auto reached = oracle.chipAgainstLimit(previous, lastRoughing);
         if (!reached) {
-            return refusal(PlanRefusal::Reason::DataError);
+            return dataError();
         }
         long long next = lastRoughing;
         double chip = *reached;
@@ -222,7 +232,7 @@ PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
                 const long long middle = infeasible + (feasible - infeasible) / 2;
                 const auto middleChip = oracle.chipAgainstLimit(previous, middle);
                 if (!middleChip) {
-                    return refusal(PlanRefusal::Reason::DataError);
+                    return dataError();
                 }
                 if (*middleChip <= maxChipArea) {
                     feasible = middle;

@@ -28,6 +28,7 @@ struct PlanRefusal {
     };
     Reason reason = Reason::DataError;
     double neededArea = 0; // the limit that the refused run would need, mm^2
+    std::string dataError; // the first failure of a trial run, for a DataError
 };
 
 inline constexpr int kMostPlannedRuns = 99;

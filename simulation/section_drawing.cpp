@@ -114,7 +114,7 @@ bool drawSection(const SimulationResult& result, const SectionView& view, Drawin
     // The nose and the body's sides up to the picture's edge on the open side.
     const double halfAngle = std::clamp(setup.bodyHalfAngleDegrees, 0.0, 89.0) * kAnglePi / 180;
     const auto drawTool = [&](const PassCut& pass, Colour colour) {
-        const double centreDepth = setup.depthOf(pass.x) - setup.noseRadius;
+        const double centreDepth = setup.passDepth(pass.x, pass.start) - setup.noseRadius;
         const double x = xOf(pass.position);
         surface.circle(x, yOf(centreDepth), setup.noseRadius, colour);
         const double tangentDepth = centreDepth + setup.noseRadius * std::sin(halfAngle);
@@ -128,7 +128,8 @@ bool drawSection(const SimulationResult& result, const SectionView& view, Drawin
     if (view.maxChipArea) {
         for (const PassCut& pass : result.passes) {
             if (pass.chipArea > *view.maxChipArea) {
-                surface.circle(xOf(pass.position), yOf(setup.depthOf(pass.x) - setup.noseRadius),
+                surface.circle(xOf(pass.position),
+                               yOf(setup.passDepth(pass.x, pass.start) - setup.noseRadius),
                                setup.noseRadius, kOverLimitRed);
             }
         }

@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>仕上げ代(径)</source>
-        <translation>Allowance (dia.)</translation>
+        <translation>Allow. (dia.)</translation>
     </message>
     <message>
         <source>条数</source>
@@ -462,6 +462,27 @@ The pane was left as it was.</translation>
 最近使ったファイルの一覧から外しました。</source>
         <translation>%1 no longer exists.
 It was taken off the recent files.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCommand</name>
+    <message>
+        <source>%1 行目の文字「%2」は Shift-JIS で表せません。
+%3 は書き込みませんでした。</source>
+        <translation>Line %1 holds the character &quot;%2&quot;, which Shift-JIS cannot hold.
+%3 was not written.</translation>
+    </message>
+    <message>
+        <source>このシステムには Shift-JIS の変換がありません。
+%1 は書き込みませんでした。</source>
+        <translation>This system has no Shift-JIS converter.
+%1 was not written.</translation>
+    </message>
+    <message>
+        <source>%1 を保存できませんでした: %2
+同じ名前のファイルは元のままです。</source>
+        <translation>%1 could not be saved: %2
+Any file of that name was left as it was.</translation>
     </message>
 </context>
 <context>

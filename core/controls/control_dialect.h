@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/pass_plan.h"
+#include "core/sequence_limit.h"
 
 #include <string>
 #include <vector>
@@ -44,6 +45,10 @@ public:
     // The word that gives the threading move's lead ("F" for most controls), and
     // whether the control takes it along the move rather than along Z (LinuxCNC's K).
     virtual char16_t leadWord() const { return u'F'; }
+
+    // The largest sequence number the control reads. A control whose manual publishes
+    // no limit is held to what the single-precision counter counts.
+    virtual double largestSequenceNumber() const { return kCounterLimit; }
     virtual bool leadAlongMove() const { return false; }
 
     // The word of the threading move that starts the cut at a spindle angle (degrees),

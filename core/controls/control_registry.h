@@ -23,7 +23,8 @@ std::span<const ControlRow> controlRows();
 // The row of a `control` value; nothing for a value no row has.
 const ControlRow* findControl(std::string_view jobValue);
 
-// The one place that picks the control of a run, and its dialect.
+// The one place that picks the control of a run (the first row for a value no row has),
+// and its dialect.
 const ControlRow& pickControl(const OutputChoices& choices);
 const ControlDialect& pickDialect(const OutputChoices& choices);
 

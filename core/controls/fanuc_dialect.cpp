@@ -45,6 +45,11 @@ public:
         });
     }
     float threadingG() const override { return 32; }
+    // A FANUC sequence number is N and at most five digits, N1 to N99999. No published
+    // copy of FANUC's programming manual could be found to cite a page for it; five
+    // digits is the smallest limit of the family in common use, so refusing above it
+    // errs on the safe side.
+    double largestSequenceNumber() const override { return kFiveDigitSequence; }
 };
 
 } // namespace

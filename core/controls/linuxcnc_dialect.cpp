@@ -77,6 +77,11 @@ public:
     std::string_view openingLine() const override { return "G7 G18 G21 G90"; }
     char16_t leadWord() const override { return u'K'; }
     bool leadAlongMove() const override { return true; }
+    // The NIST RS274/NGC Interpreter, Version 3 (NISTIR 6556), 3.3.1 "Line Number": "the
+    // letter N followed by an integer (with no sign) between 0 and 99999 written with no
+    // more than five digits"; the interpreter refuses more with "Line number greater
+    // than 99999".
+    double largestSequenceNumber() const override { return kFiveDigitSequence; }
 };
 
 } // namespace

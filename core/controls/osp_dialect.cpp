@@ -56,7 +56,7 @@ private:
             appendLine(block_.text, prefix, "G34 Z", move.endZ, " F", move.feed);
         } else {
             double endX =
-                passTaperEndX(plan_, passStartX(plan_, pass, values_.pitch),
+                passTaperEndX(plan_, pass, passStartX(plan_, pass, values_.pitch),
                               checkedFinite(passStartZ(plan_, pass, values_.pitch)), values_.zEnd);
             move.endX = checkedPositionText(formatOspNumber(endX));
             move.endZ = checkedPositionText(formatOspNumber(values_.zEnd));
@@ -82,6 +82,7 @@ public:
         return OspRun(plan, numbered).write();
     }
     float threadingG() const override { return 34; }
+    // No limit of OSP sequence numbers was found published: the counter's own holds.
 };
 
 } // namespace

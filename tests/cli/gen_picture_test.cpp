@@ -226,12 +226,13 @@ TEST_P(QuillmarGenPictureFails, WriteNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, QuillmarGenPictureFails,
     ::testing::Values(
-        PictureFailureCase{"RunFailsOnItsData",
-                           {"--standard", "kept.NC", "--points-picture", "kept.png",
-                            "--cutting-picture", "c.svg", kRunTwoFails},
-                           {},
-                           1,
-                           joinText({"データエラー run 2 (", kRunTwoFails, ":34)\n"})},
+        PictureFailureCase{
+            "RunFailsOnItsData",
+            {"--standard", "kept.NC", "--points-picture", "kept.png", "--cutting-picture", "c.svg",
+             kRunTwoFails},
+            {},
+            1,
+            joinText({"データエラー run 2 (", kRunTwoFails, ":34): division by zero\n"})},
         PictureFailureCase{"PictureFolderMissing",
                            {"--standard", "kept.NC", "--points-picture", "kept.png",
                             "--cutting-picture", "no/such/c.png", kWorkedExampleJob},

@@ -20,14 +20,24 @@ std::size_t count(const std::string& text, const std::string& what) {
 struct ErrorCase {
     const char* name;
     void (*change)(DialogSnapshot&);
+    const char* reasonHas = ""; // what the message must name
+    float counter = 7;          // the sequence number the run starts from
 };
+
+// The worked example as the inner, 99-start thread on a 1.79 degree taper: the further
+// starts move along the cone past the axis.
+void set99StartsOnATaper(DialogSnapshot& dialog, std::string_view control) {
+    dialog.text(JobField::TaperAngle) = "1.79";
+    dialog.text(JobField::Starts) = "99";
+    dialog.choices.control = control;
+}
 
 class DataErrorTest : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(DataErrorTest, LeavesPanesAndCounterAsTheyWere) {
     ThreadJob job;
     TextPanes panes;
-    panes.sequenceCounter = 7;
+    panes.sequenceCounter = GetParam().counter;
     panes.macro = "kept A\r\n";
     panes.standard = "kept B\r\n";
     auto dialog = workedExampleDialog();
@@ -37,7 +47,8 @@ TEST_P(DataErrorTest, LeavesPanesAndCounterAsTheyWere) {
     EXPECT_EQ(panes.macro, "kept A\r\n");
     EXPECT_EQ(panes.standard, "kept B\r\n");
     EXPECT_EQ(panes.changes, 0);
-    EXPECT_EQ(panes.sequenceCounter, 7);
+    EXPECT_EQ(panes.sequenceCounter, GetParam().counter);
+    EXPECT_NE(result.reason.find(GetParam().reasonHas), std::string::npos) << result.reason;
     EXPECT_TRUE(job.inputsSet); // every input field was read before the failure
 }
 
@@ -75,10 +86,57 @@ INSTANTIATE_TEST_SUITE_P(
                   [](DialogSnapshot& d) { d.text(JobField::ZEnd) = "-100000"; }},
         ErrorCase{"Z start writing Z beyond 100,000",
                   [](DialogSnapshot& d) { d.text(JobField::ZStart) = "99995"; }},
-        ErrorCase{"a FANUC X retract rounded to 100,000", [](DialogSnapshot& d) {
+        ErrorCase{"a FANUC X retract rounded to 100,000",
+                  [](DialogSnapshot& d) {
                       d.text(JobField::XRetract) = "99999.9996";
                       d.choices.control = kFanucControl;
-                  }}));
+                  }},
+        // Positions at or across the spindle's axis, in every dialect.
+        ErrorCase{"99 starts on a taper crossing the axis",
+                  [](DialogSnapshot& d) { set99StartsOnATaper(d, kOspControl); },
+                  "start 82 of 99) would start at X-0.306,"},
+        ErrorCase{"the same in FANUC",
+                  [](DialogSnapshot& d) { set99StartsOnATaper(d, kFanucControl); },
+                  "would start at X-"},
+        ErrorCase{"the same in LinuxCNC",
+                  [](DialogSnapshot& d) { set99StartsOnATaper(d, "linuxcnc"); },
+                  "would start at X-"},
+        ErrorCase{"a retract to the axis",
+                  [](DialogSnapshot& d) { d.text(JobField::XRetract) = "0"; }, "the retract X0,"},
+        ErrorCase{"a retract written as X0",
+                  [](DialogSnapshot& d) { d.text(JobField::XRetract) = "0.0009"; },
+                  "retract X0.0009,"},
+        // Sequence numbers past what the control reads or the counter counts (the
+        // worked example numbers 17 passes).
+        ErrorCase{"FANUC past N99999", [](DialogSnapshot& d) { d.choices.control = kFanucControl; },
+                  "reach N100000, past N99999, the largest FANUC", 99984},
+        ErrorCase{"LinuxCNC past N99999", [](DialogSnapshot& d) { d.choices.control = "linuxcnc"; },
+                  "reach N100000, past N99999, the largest LinuxCNC", 99984},
+        ErrorCase{"OSP past the counter", [](DialogSnapshot&) {},
+                  "reach N16777217, past N16777216, the largest OSP", 16777201}));
+
+// The largest numbers each control reads are still written, and without numbers there
+// is no limit.
+TEST(ProgramOutput, SequenceNumbersUpToTheLimitAreWritten) {
+    struct Case {
+        std::string_view control;
+        float counter;
+        bool numbered;
+        const char* lastLine;
+    };
+    for (const Case& c : {Case{kFanucControl, 99983, true, "N99999\r\n"},
+                          Case{kOspControl, 16777200, true, "N16777216 G00"},
+                          Case{kFanucControl, 99990, false, "G00 Z10.75\r\n"}}) {
+        ThreadJob job;
+        TextPanes panes;
+        panes.sequenceCounter = c.counter;
+        auto dialog = workedExampleDialog();
+        dialog.choices.control = c.control;
+        dialog.choices.sequenceNumbers = c.numbered;
+        ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok()) << c.control;
+        EXPECT_NE(panes.standard.find(c.lastLine), std::string::npos) << c.lastLine;
+    }
+}
 
 // The largest numbers a control takes are still written.
 TEST(ProgramOutput, PositionsJustBelow100000AreWritten) {

@@ -24,6 +24,14 @@ void draw(Drawn& drawn, const ThreadJob& job, std::u16string_view text) {
     drawn.draw(job, text);
 }
 
+// The example job's grid with its thread reaching to `zEnd`.
+void drawToZEnd(Drawn& drawn, double zEnd) {
+    ThreadJob job = exampleJob();
+    job.zEnd = zEnd;
+    job.passLength = (job.zStart - job.zEnd) + job.pitch;
+    draw(drawn, job, u"");
+}
+
 TEST(CuttingGraphic, ScaleGridAndLabelsOfTheExampleJob) {
     Drawn drawn;
     draw(drawn, exampleJob(), u"");
@@ -84,6 +92,23 @@ TEST(CuttingGraphic, ScaleGridAndLabelsOfTheExampleJob) {
     EXPECT_EQ(texts.size(), 36u);
 
     EXPECT_EQ(drawn.surface.mousePointer(), MousePointer::Crosshair);
+}
+
+// A pass length of many starts keeps its Z labels apart: every 50 mm over 840 mm.
+TEST(CuttingGraphic, ZLabelsOfALongPassAreThinnedToRoundNumbers) {
+    Drawn drawn;
+    drawToZEnd(drawn, -800);
+    ASSERT_TRUE(drawn.completed);
+    std::vector<std::string> zLabels;
+    for (const std::string& text : printedTexts(drawn.surface)) {
+        if (text.front() != 'X' && text != "mm") {
+            zLabels.push_back(text);
+        }
+    }
+    ASSERT_EQ(zLabels.size(), 17u); // -800 to 0: the grid ends at 35
+    EXPECT_EQ(zLabels.front(), "-800");
+    EXPECT_EQ(zLabels[1], "-750");
+    EXPECT_EQ(zLabels.back(), " 0");
 }
 
 TEST(CuttingGraphic, FanucSampleMovesAndPitchMarks) {
@@ -225,11 +250,8 @@ TEST(CuttingGraphic, TooManyPitchMarksAreLimitedAndSaySo) {
 }
 
 TEST(CuttingGraphic, GridBeyondSixteenBitsIsLimitedAndSaysSo) {
-    ThreadJob job = exampleJob();
-    job.zEnd = -50000;
-    job.passLength = (job.zStart - job.zEnd) + job.pitch;
     Drawn drawn;
-    draw(drawn, job, u"");
+    drawToZEnd(drawn, -50000);
     ASSERT_TRUE(drawn.completed);
     EXPECT_TRUE(containsText(drawn.surface, "grid limited"));
     for (const LineCommand& line : commandsOf<LineCommand>(drawn.surface)) {

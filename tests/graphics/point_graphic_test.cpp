@@ -150,6 +150,26 @@ TEST(PointGraphic, PointsAreJoinedAndEveryCommentLiftsThePen) {
     EXPECT_EQ(lines[4].y2, -400);
 }
 
+// The point data of two starts lists each point for start 0, then start 1 one pitch
+// further out: only start 0's points are joined, into the groove of one start.
+TEST(PointGraphic, AMultiStartJobShowsTheGrooveOfOneStart) {
+    ThreadJob job = exampleJob();
+    job.starts = 2;
+    Drawn drawn;
+    draw(drawn, job,
+         u"(-----< D32 >-----)\r\nN001 X32 Z17.7\r\nN002 X32 Z30.4\r\nN003 X31 Z17.5\r\n"
+         u"N004 X31 Z30.2\r\n(-----< D32 >-----)\r\nN005 X30 Z17.3\r\nN006 X30 Z30\r\n");
+    ASSERT_TRUE(drawn.completed);
+    const auto points = commandsOf<PointCommand>(drawn.surface);
+    const auto lines = linesIn(drawn.surface, kYellow);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0].x, 0);
+    EXPECT_DOUBLE_EQ(points[1].x, 17.3 - 17.7);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].x1, 0);
+    EXPECT_DOUBLE_EQ(lines[0].x2, 17.5 - 17.7);
+}
+
 TEST(PointGraphic, LastLineWithoutALineBreakIsNotDrawn) {
     Drawn drawn;
     draw(drawn, exampleJob(), u"N001 X32 Z17.7\r\nN002 X31 Z17.5");

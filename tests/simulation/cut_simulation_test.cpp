@@ -299,5 +299,24 @@ TEST(ReadThreadingPasses, EveryCommentStartsARunAndFWordsAreModal) {
     EXPECT_EQ(reading.passes[0].retractX, 40);
 }
 
+// On a taper the program puts every start on the one cone of start 0: each start's
+// groove comes out as the single start's, with its cusp and no gouge.
+TEST(WorkedExample, EveryStartOfATaperLiesOnOneCone) {
+    auto dialog = workedExampleDialog();
+    dialog.text(JobField::TaperAngle) = "1.5";
+    const auto first = press(dialog);
+    const auto single = simulateProgram(utf16(first.panes.standard), &first.job);
+    ASSERT_TRUE(single.cusp);
+    ASSERT_FALSE(single.gouge);
+    for (const char* starts : {"2", "3", "20"}) {
+        dialog.text(JobField::Starts) = starts;
+        const auto out = press(dialog);
+        const auto result = simulateProgram(utf16(out.panes.standard), &out.job);
+        ASSERT_TRUE(result.cusp) << starts;
+        EXPECT_NEAR(result.cusp->height, single.cusp->height, kHeight) << starts;
+        EXPECT_FALSE(result.gouge) << starts << " starts gouge " << result.gouge->height;
+    }
+}
+
 } // namespace
 } // namespace quillmar

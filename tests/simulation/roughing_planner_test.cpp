@@ -82,12 +82,24 @@ TEST(RoughingPlanner, ACancelledPlanIsRefusedAsSuch) {
     EXPECT_EQ(result.error().reason, PlanRefusal::Reason::Cancelled);
 }
 
+// The refusal carries what stopped the trial runs, for the message.
 TEST(RoughingPlanner, AJobThatFailsIsTheDataError) {
-    DialogSnapshot dialog = trapezoidalDialog();
-    dialog.text(JobField::A1) = "0"; // A1 of 0 divides by zero
-    const PlanResult result = planRoughing(dialog, 1);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.error().reason, PlanRefusal::Reason::DataError);
+    struct Case {
+        JobField field;
+        const char* text;
+        const char* reasonHas;
+    };
+    for (const auto& [field, text, reasonHas] :
+         {Case{JobField::A1, "0", "division by zero"},
+          Case{JobField::XRetract, "-1", "retract X-1.0,"}}) {
+        DialogSnapshot dialog = trapezoidalDialog();
+        dialog.text(field) = text;
+        const PlanResult result = planRoughing(dialog, 1);
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.error().reason, PlanRefusal::Reason::DataError);
+        EXPECT_NE(result.error().dataError.find(reasonHas), std::string::npos)
+            << result.error().dataError;
+    }
 }
 
 } // namespace

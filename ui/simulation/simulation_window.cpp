@@ -259,7 +259,8 @@ bool SimulationWindow::eventFilter(QObject* watched, QEvent* event) {
         for (const PassCut& cut : result_->passes) {
             double distance =
                 std::fabs(std::remainder(cut.position - position, result_->setup.pitch));
-            const double depth = result_->setup.depthOf(cut.x) - result_->setup.noseRadius;
+            const double depth =
+                result_->setup.passDepth(cut.x, cut.start) - result_->setup.noseRadius;
             distance += std::fabs(result_->setup.side * depth - user.y());
             if (nearest < 0 || distance < best) {
                 nearest = cut.pass;

@@ -5,6 +5,7 @@
 #include "ui/main/files/shift_jis_text.h"
 #include "ui/seams/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,7 +13,14 @@ namespace quillmar {
 
 namespace {
 
+// The title and the two texts for a missing pane or an empty one are the program's own
+// and stay as they are in every language; the texts that explain a failed write follow
+// the chosen language, as Open's do.
 const QString kSaveErrorTitle = QStringLiteral("Save error");
+
+struct SaveTexts {
+    Q_DECLARE_TR_FUNCTIONS(SaveCommand)
+};
 
 void showSaveError(const SaveRequest& request, const QString& text) {
     request.messages.show(request.parent, kSaveErrorTitle, text, MessageIcon::Warning);
@@ -25,13 +33,13 @@ std::optional<QByteArray> encodeOrExplain(const SaveRequest& request, const QStr
         return std::move(*encoded);
     }
     if (const auto* bad = std::get_if<UnencodableCharacter>(&encoded.error())) {
-        showSaveError(request, QStringLiteral("Line %1 holds the character \"%2\", which "
-                                              "Shift-JIS cannot hold.\n%3 was not written.")
+        showSaveError(request, SaveTexts::tr("%1 行目の文字「%2」は Shift-JIS で表せません。\n"
+                                             "%3 は書き込みませんでした。")
                                    .arg(bad->lineNumber)
                                    .arg(bad->character, QDir::toNativeSeparators(path)));
     } else {
-        showSaveError(request, QStringLiteral("This system has no Shift-JIS converter.\n"
-                                              "%1 was not written.")
+        showSaveError(request, SaveTexts::tr("このシステムには Shift-JIS の変換がありません。\n"
+                                             "%1 は書き込みませんでした。")
                                    .arg(QDir::toNativeSeparators(path)));
     }
     return std::nullopt;
@@ -70,8 +78,8 @@ std::optional<QString> runSaveCommand(const SaveRequest& request) {
         return std::nullopt;
     }
     if (const auto written = writeFileCompletely(path, *bytes); !written) {
-        showSaveError(request, QStringLiteral("%1 could not be saved: %2\n"
-                                              "Any file of that name was left as it was.")
+        showSaveError(request, SaveTexts::tr("%1 を保存できませんでした: %2\n"
+                                             "同じ名前のファイルは元のままです。")
                                    .arg(QDir::toNativeSeparators(path), written.error()));
         return std::nullopt;
     }

@@ -34,6 +34,8 @@ TEST_F(ThreadStandardMenu, OkOpensTheDataInputDialogWithTheThreadsFields) {
             ASSERT_EQ(form.objectName(), QStringLiteral("DataInput1"));
             EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Text2"))->text(), "7");
             EXPECT_TRUE(form.findChild<QRadioButton*>(QStringLiteral("Option1"))->isChecked());
+            // The standard gives no retract: a retract to X0 would be refused.
+            QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("Text17")), "44");
             QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command1")),
                               Qt::LeftButton);
             output = !form.isVisible();

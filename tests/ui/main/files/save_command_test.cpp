@@ -103,8 +103,8 @@ TEST_F(SaveCommand, ACharacterShiftJisCannotHoldIsNamedWithItsLineAndNothingIsWr
     save(QStringLiteral("G00\r\nG01 X1 € \r\nM30"));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Save error"));
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Line 2")));
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("\"€\"")));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("2 行目")));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("「€」")));
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("OLD.NC")));
     EXPECT_EQ(fileBytes(dialog.answer), QByteArray("old program\r\n"));
 }
@@ -113,8 +113,8 @@ TEST_F(SaveCommand, ACharacterOutsideTheBasicPlaneIsNamedWhole) {
     dialog.answer = pathIn(QStringLiteral("E.NC"));
     save(QStringLiteral("G00 😀"));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Line 1")));
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("\"😀\"")));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("1 行目")));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("「😀」")));
     EXPECT_FALSE(QFile::exists(dialog.answer));
 }
 

@@ -76,6 +76,14 @@ TEST_F(Language, EnglishChangesTheCaptionsAndNotAByteOfTheProgramsJapaneseIsTheD
     EXPECT_TRUE(messages.shown.back().text.endsWith(
         QStringLiteral("could not be opened: it is a folder.\nThe pane was left as it was.")))
         << messages.shown.back().text.toStdString();
+    // And a Save error that explains a failed write; the fixed ones stay as they are.
+    clickInto(pane("txtDataB"));
+    saveDialog.answer = QDir::temp().filePath(QStringLiteral("no such folder/PROG.NC"));
+    trigger("mnuFileSave");
+    EXPECT_EQ(messages.shown.back().title, QStringLiteral("Save error"));
+    EXPECT_TRUE(messages.shown.back().text.endsWith(
+        QStringLiteral("\nAny file of that name was left as it was.")))
+        << messages.shown.back().text.toStdString();
     // Every Japanese caption of the field table has its English.
     for (const JobFieldInfo& info : kJobFields) {
         const QString japanese = QString::fromUtf8(info.caption.data(), info.caption.size());
