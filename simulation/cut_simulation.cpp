@@ -57,6 +57,66 @@ Deviation largestDeviation(const HeightField& field, const std::vector<double>& 
     return best;
 }
 
+// The largest distance normal to the outline of the material on one side of it
+// (`above`: left above it; else cut below it, by a pass). It is never more than the
+// radial distance at the same place, so the radial peaks are tried largest first until
+// they cannot beat the best so far; the best few are refined against the exact surface.
+Deviation largestNormalDeviation(const HeightField& field, const std::vector<double>& design,
+                                 const SectionSetup& setup, bool above) {
+    const auto& material = field.centreDepths();
+    const auto& owners = field.owners();
+    const int cells = field.cellCount();
+    const auto radial = [&](int k) {
+        if (!above && owners[std::size_t(k)] < 0) {
+            return -std::numeric_limits<double>::infinity();
+        }
+        const double apart = design[std::size_t(k)] - material[std::size_t(k)];
+        return above ? apart : -apart;
+    };
+    std::vector<std::pair<double, int>> peaks;
+    for (int k = 0; k < cells; ++k) {
+        const double value = radial(k);
+        if (value > kTouchingTolerance && value >= radial((k + cells - 1) % cells) &&
+            value >= radial((k + 1) % cells)) {
+            peaks.emplace_back(value, k);
+        }
+    }
+    std::sort(peaks.begin(), peaks.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
+    const DesignOutline& outline = *setup.outline;
+    const auto normalAt = [&](double u, double depth) {
+        return outline.distanceTo(u, setup.diameterOf(depth));
+    };
+    std::vector<std::pair<double, int>> normals;
+    double bestSoFar = 0;
+    for (const auto& [height, cell] : peaks) {
+        if (height <= bestSoFar) {
+            break;
+        }
+        const double normal = normalAt(field.cellPosition(cell), material[std::size_t(cell)]);
+        bestSoFar = std::max(bestSoFar, normal);
+        normals.emplace_back(normal, cell);
+    }
+    const auto keep = std::min<std::size_t>(normals.size(), kRefinedCandidates);
+    std::partial_sort(normals.begin(), normals.begin() + std::ptrdiff_t(keep), normals.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    const double period = cells * field.cellWidth();
+    Deviation best{0, 0, -1};
+    for (std::size_t p = 0; p < keep; ++p) {
+        const int cell = normals[p].second;
+        const auto [at, height] = field.refineAround(cell, [&](double u, HeightField::Surface s) {
+            const double apart =
+                setup.depthOf(outline.diameterAt(std::fmod(u + period, period))) - s.depth;
+            const bool onSide = above ? apart > 0 : apart < 0 && s.pass >= 0;
+            return onSide ? normalAt(u, s.depth) : 0.0;
+        });
+        if (height > best.height) {
+            best = {height, std::fmod(at + period, period), field.exactSurface(at, cell).pass};
+        }
+    }
+    return best;
+}
+
 // Places within the pitch closer than this are one place (a millionth of a cell).
 constexpr double kSamePlace = 1e-9;
 
@@ -221,6 +281,7 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     };
     double largestArea = 0;
     double largestThickness = 0;
+    double largestNormalThickness = 0;
     for (int k = 0; k < count; ++k) {
         if (stop && k % kPassesBetweenStopChecks == 0 && stop()) {
             result.stopped = true;
@@ -238,6 +299,9 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         cut.chipArea = figures.area;
         cut.chipThickness = figures.thickness;
         cut.thicknessPosition = figures.thicknessPosition;
+        cut.chipThicknessNormal = figures.normalThickness;
+        cut.normalThicknessPosition = figures.normalThicknessPosition;
+        cut.engagedEdge = figures.engagedEdge;
         cut.air = !(figures.area > kAirArea);
         if (cut.air) {
             ++result.airPasses;
@@ -249,6 +313,10 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         if (!cut.air && figures.thickness > largestThickness) {
             largestThickness = figures.thickness;
             result.thickestChipPass = k;
+        }
+        if (!cut.air && figures.normalThickness > largestNormalThickness) {
+            largestNormalThickness = figures.normalThickness;
+            result.thickestNormalChipPass = k;
         }
         result.passes.push_back(cut);
     }
@@ -283,6 +351,26 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
             if (!gouge || fieldGouge.height > gouge->height) {
                 gouge = fieldGouge;
             }
+        }
+        std::optional<Deviation> cuspNormal;
+        std::optional<Deviation> gougeNormal;
+        for (const auto& field : fields) {
+            if (!field) {
+                continue;
+            }
+            for (const bool above : {true, false}) {
+                auto& found = above ? cuspNormal : gougeNormal;
+                const Deviation deviation =
+                    largestNormalDeviation(*field, result.designDepth, setup, above);
+                if (!found || deviation.height > found->height) {
+                    found = deviation;
+                }
+            }
+        }
+        result.cuspNormal =
+            cuspNormal && cuspNormal->height > kTouchingTolerance ? *cuspNormal : Deviation{};
+        if (gougeNormal && gougeNormal->height > kTouchingTolerance) {
+            result.gougeNormal = gougeNormal;
         }
         result.cusp = cusp && cusp->height > kTouchingTolerance ? *cusp : Deviation{};
         if (gouge && gouge->height > kTouchingTolerance) {

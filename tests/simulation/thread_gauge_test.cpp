@@ -135,6 +135,32 @@ INSTANTIATE_TEST_SUITE_P(
         GaugeRow{"60 degree V in 0.1 steps of a 0.2 nose", 1, 40, 4, 0.2, 0, scallopedVee(), 40,
                  NAN, 35.4, 30, 0.0063508}));
 
+// The same V as the job's outline, its root rounded as the nose leaves it (R 0.2 about
+// position 2, 2.1 deep, meeting the flanks 2.2 deep): the scallops stand 0.2 -
+// sqrt(0.2^2 - 0.05^2) off the flanks, twice that radially on lines 60 degrees from
+// the axis.
+TEST(ScallopedVee, CuspIsGivenNormalToTheFlankAndRadially) {
+    const double top = 2 - 2.5 * std::tan(M_PI / 6);
+    ThreadJob job;
+    job.side = Side::Outer;
+    job.pitch = 4;
+    job.zStart = -4;
+    job.d1 = 40;
+    job.stockDiameter = 40;
+    job.noseRadius = 0.2;
+    job.drawnGroove = {lineSegment({0, 0}, {top, 0}), lineSegment({top, 0}, {1.826795, 2.2}),
+                       arcSegment({1.826795, 2.2}, {2.173205, 2.2}, {2, 2.1}, 0.2, true),
+                       lineSegment({2.173205, 2.2}, {4 - top, 0}),
+                       lineSegment({4 - top, 0}, {4, 0})};
+    const SectionSetup setup = sectionFromJob(job, {});
+    ASSERT_TRUE(setup.outline);
+    const auto result = simulateCut(readThreadingPasses(program(scallopedVee(), 4, 50)), setup);
+    ASSERT_TRUE(result.cusp && result.cuspNormal);
+    EXPECT_NEAR(result.cuspNormal->height, 0.0063508, 0.0005);
+    EXPECT_NEAR(result.cusp->height, 2 * 0.0063508, 0.001);
+    EXPECT_FALSE(result.gouge || result.gougeNormal);
+}
+
 TEST(ThreadGauge, NoGrooveNoReading) {
     SectionSetup setup;
     setup.pitch = 2;
