@@ -49,6 +49,20 @@ template <typename Widget> Widget* grownToFit(Widget* widget) {
     return widget;
 }
 
+// Whether the output still shows the thread of a standard: the side and every text it
+// filled as it filled them.
+bool filledAsOutput(const ThreadStandardFill& fill, const DialogSnapshot& typed) {
+    if ((typed.choices.side == Side::Outer) != fill.outer) {
+        return false;
+    }
+    for (const JobFieldInfo& info : kJobFields) {
+        if (fill.texts[info.field] && *fill.texts[info.field] != typed.text(info.field)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 DataInputDialog::DataInputDialog(ThreadJob& job, DialogHost& host, MessageBoxes& messages,
@@ -187,6 +201,7 @@ int DataInputDialog::openModalWith(const ThreadStandardFill& fill) {
 }
 
 void DataInputDialog::applyThreadStandard(const ThreadStandardFill& fill) {
+    standardFill_ = fill;
     (fill.outer ? outerSide_ : innerSide_)->setChecked(true);
     for (const FieldSpec& spec : kFields) {
         if (const auto& value = fill.texts[spec.field]) {
@@ -221,14 +236,17 @@ DialogSnapshot DataInputDialog::snapshot() const {
 
 void DataInputDialog::runProgramOutputCommand() {
     bool succeeded = false;
+    const DialogSnapshot typed = snapshot();
     try {
-        succeeded = runProgramOutput(job_, snapshot(), host_.outputPanes()).ok();
+        succeeded = runProgramOutput(job_, typed, host_.outputPanes()).ok();
     } catch (const std::exception&) {
         // Out of memory on a huge pane, say: the same answer as bad data, and the
         // form stays as the user typed it.
         succeeded = false;
     }
     if (succeeded) {
+        outputForm_ = standardFill_ && filledAsOutput(*standardFill_, typed) ? standardFill_->form
+                                                                             : std::nullopt;
         accept();
         return;
     }

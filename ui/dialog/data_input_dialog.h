@@ -42,6 +42,9 @@ public:
     // Puts a thread's side and field texts into the form as if typed; the fields the
     // thread does not decide keep their texts.
     void applyThreadStandard(const ThreadStandardFill& fill);
+    // The thread of a standard the last program output was made from: the form filled
+    // last, when every text it filled was output as filled; none otherwise.
+    const std::optional<forms::ThreadForm>& outputForm() const { return outputForm_; }
 
     // The data input command after "ねじ規格" from the menu: refill from the job, put
     // the thread's fields in, show modally.
@@ -76,6 +79,8 @@ private:
     QPushButton* outputButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QPushButton* threadStandard_ = nullptr;
+    std::optional<ThreadStandardFill> standardFill_;
+    std::optional<forms::ThreadForm> outputForm_;
 };
 
 } // namespace quillmar

@@ -210,7 +210,7 @@ void ThreadStandardDialog::accept() {
     if (!groove_) {
         return;
     }
-    fill_ = ThreadStandardFill{outer_->isChecked(), groove_->texts};
+    fill_ = ThreadStandardFill{outer_->isChecked(), groove_->texts, groove_->form};
     saveChoices();
     QDialog::accept();
 }

@@ -167,6 +167,8 @@ void SimulationWindow::simulateNow() {
     if (const ThreadJob* known = host_.knownJob()) {
         job = *known;
     }
+    const forms::ThreadForm* form = host_.knownForm();
+    form_ = form ? std::optional(*form) : std::nullopt;
     simulation_.start([text = std::move(text), job = std::move(job),
                        chosen = options()](const SimulationStop& stop) {
         Simulated simulated;
@@ -199,7 +201,7 @@ void SimulationWindow::showSimulated(Simulated simulated) {
 }
 
 void SimulationWindow::showFigures() {
-    const QString figures = simulationFiguresText(result_, limit());
+    const QString figures = simulationFiguresText(result_, limit(), form_ ? &*form_ : nullptr);
     figures_->setText(simulation_.busy() ? QStringLiteral("計算中\n") + figures : figures);
 }
 

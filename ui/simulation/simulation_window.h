@@ -94,6 +94,7 @@ private:
 
     std::shared_ptr<const PassReading> reading_ = std::make_shared<PassReading>();
     SimulationResult result_;
+    std::optional<forms::ThreadForm> form_; // of the job of the newest simulation
     SectionUpTo sectionUpTo_;
     int selectedPass_ = -1;
     double bodyHalfAngle_ = 0; // the last angle the box held that a tool can have
