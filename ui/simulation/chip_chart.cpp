@@ -22,8 +22,10 @@ QScatterSeries* scatter(QChart* chart, const QString& name, const QColor& colour
 
 } // namespace
 
+// The view's own chart is dressed rather than replaced: a chart handed to setChart()
+// releases the view's first one without deleting it.
 ChipChart::ChipChart(QWidget* parent) : QChartView(parent) {
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     line_ = new QLineSeries(chart);
@@ -53,7 +55,6 @@ ChipChart::ChipChart(QWidget* parent) : QChartView(parent) {
             emit passClicked(int(std::lround(point.x())) - 1);
         });
     }
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
 }
 
