@@ -22,7 +22,8 @@ void HeightField::addEngagedEdge(CutFigures& figures, double reach, double depth
     // Along the edge from the last cut centre; where the tool's outline ends beside a
     // cut centre, its side rises straight up to the material.
     if (previousReach) {
-        figures.engagedEdge += std::hypot(cellWidth_, reach - *previousReach);
+        const double rise = reach - *previousReach;
+        figures.engagedEdge += std::sqrt(cellWidth_ * cellWidth_ + rise * rise);
     }
     figures.engagedEdge += (toolEndsBefore ? depth : 0) + (toolEndsAfter ? depth : 0);
 }
@@ -103,9 +104,12 @@ CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
             thickest = j;
         }
         if (depth > 0) {
+            // Within the nose circle's half-width the tool always reaches.
             const auto outsideTool = [&](long long k) {
+                const double at = (k + 0.5) * cellWidth_ - position;
                 return k < first || k > last ||
-                       !std::isfinite(tool_.reach(centre, (k + 0.5) * cellWidth_ - position));
+                       (std::fabs(at) > tool_.circleHalfWidth() &&
+                        !std::isfinite(tool_.reach(centre, at)));
             };
             addEngagedEdge(figures, reach, depth, previousReach, outsideTool(j - 1),
                            outsideTool(j + 1));

@@ -59,7 +59,7 @@ inline double ToolShape::distanceToEdge(double centreDepth, double a, double dep
     // The tool is convex: the distance is the nearest of its tangent lines, the nose's
     // where the point looks out through the nose, else the nearer side's.
     const double below = depth - centreDepth;
-    const double fromCentre = std::hypot(a, below);
+    const double fromCentre = std::sqrt(a * a + below * below);
     const double throughNose =
         below >= fromCentre * sideSin_ ? fromCentre : -std::numeric_limits<double>::infinity();
     const double side = below * sideSin_ + std::fabs(a) * sideCos_;
