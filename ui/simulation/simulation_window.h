@@ -39,7 +39,7 @@ public:
     // Simulate now (what the timer runs), on the worker.
     void simulateNow();
 
-    const SimulationResult& result() const { return result_; }
+    const SimulationResult& result() const { return *result_; }
     int selectedPass() const { return selectedPass_; }
     // A simulation or a plan is running or waiting.
     bool working() const { return simulation_.busy() || sectionRun_.busy() || planRun_.busy(); }
@@ -52,7 +52,7 @@ private:
     // What the worker hands back: the passes read and what they cut.
     struct Simulated {
         std::shared_ptr<const PassReading> reading;
-        SimulationResult result;
+        std::shared_ptr<const SimulationResult> result;
     };
     // The section up to one pass, for the slider.
     struct SectionUpTo {
@@ -93,7 +93,8 @@ private:
     QLabel* planMessage_ = nullptr;
 
     std::shared_ptr<const PassReading> reading_ = std::make_shared<PassReading>();
-    SimulationResult result_;
+    // Shared with the workers, which go on from its checkpoints.
+    std::shared_ptr<const SimulationResult> result_ = std::make_shared<SimulationResult>();
     std::optional<forms::ThreadForm> form_; // of the job of the newest simulation
     SectionUpTo sectionUpTo_;
     int selectedPass_ = -1;
