@@ -1,5 +1,6 @@
 #include "core/text_panes.h"
 #include "simulation/roughing_planner.h"
+#include "simulation/thread_gauge.h"
 #include "tests/core/example_dialogs.h"
 #include "worst_case_job.h"
 
@@ -9,8 +10,9 @@ namespace {
 
 using namespace quillmar;
 
-// Reading and simulating the standard program of a 2001-point run.
-void SimulateWorstCase(benchmark::State& state) {
+// Reading and simulating the standard program of a 2001-point run, then `measure` on
+// what it cut.
+template <class Measure> void simulateWorstCase(benchmark::State& state, Measure measure) {
     ThreadJob job;
     TextPanes panes;
     if (!runProgramOutput(job, bench::worstCaseDialog(), panes).ok()) {
@@ -22,11 +24,24 @@ void SimulateWorstCase(benchmark::State& state) {
     for (auto _ : state) {
         const SimulationResult result = simulateProgram(text, &job);
         passes = result.passes.size();
-        benchmark::DoNotOptimize(result.cusp);
+        measure(result);
     }
     state.counters["passes"] = double(passes);
 }
+
+void SimulateWorstCase(benchmark::State& state) {
+    simulateWorstCase(
+        state, [](const SimulationResult& result) { benchmark::DoNotOptimize(result.cusp); });
+}
 BENCHMARK(SimulateWorstCase)->Unit(benchmark::kMillisecond);
+
+// The same, and the thread as cut measured as a gauge would read it.
+void SimulateAndGaugeWorstCase(benchmark::State& state) {
+    simulateWorstCase(state, [](const SimulationResult& result) {
+        benchmark::DoNotOptimize(gaugeThread(result));
+    });
+}
+BENCHMARK(SimulateAndGaugeWorstCase)->Unit(benchmark::kMillisecond);
 
 // Planning the inner Tr 40 x 7 of the examples down to chips of 0.25 mm^2.
 void PlanInnerTrapezoidal(benchmark::State& state) {

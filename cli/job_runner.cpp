@@ -123,6 +123,12 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
         if (outcome.formError) {
             return outcome;
         }
+        if (runs[i].form) {
+            const auto form = forms::threadForm(*runs[i].form, dialog.choices.side);
+            outcome.form = form ? std::optional(*form) : std::nullopt;
+        } else if (runs[i].profile) {
+            outcome.form.reset();
+        }
         for (const auto& [key, value] : runs[i].machine) {
             (void)setMachineFigure(profile, key, value); // accepted when the file was read
         }

@@ -3,6 +3,7 @@
 #include "cli/job_file.h"
 #include "cli/machine_run.h"
 #include "cli/run_profiles.h"
+#include "core/forms/thread_form.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
 #include "simulation/roughing_planner.h"
@@ -32,6 +33,9 @@ struct JobOutcome {
     // What a drawn groove's checks mended (gaps closed) and the parts of it the nose
     // cannot reach, with where they are: for the user, not faults.
     std::vector<std::string> notes;
+    // The thread form of the last run that took its groove from a designation (none
+    // after a later drawn groove): the class the as-cut thread is judged against.
+    std::optional<forms::ThreadForm> form;
     bool ok() const { return failedRun == 0 && !formError; }
 };
 

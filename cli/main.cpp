@@ -136,8 +136,9 @@ int writeOutputs(const CommandLine& line, const JobOutcome& outcome,
             const std::optional<ReportJson> machine =
                 outcome.machine.empty() ? std::nullopt
                                         : std::optional(machineJson(outcome.machine));
-            files.push_back({*line.reportFile, simulationReport(*line.reportFile, result,
-                                                                outcome.maxChipArea, machine)});
+            files.push_back({*line.reportFile,
+                             simulationReport(*line.reportFile, result, outcome.maxChipArea,
+                                              machine, outcome.form ? &*outcome.form : nullptr)});
         }
         if (line.sectionPicture) {
             SectionView view;

@@ -2,6 +2,7 @@
 
 #include "cli/command_line.h"
 #include "core/plain_number_text.h"
+#include "simulation/thread_gauge.h"
 
 #include <cmath>
 
@@ -49,7 +50,103 @@ ReportJson passJson(const PassCut& cut, bool over) {
             {"chipArea", rounded(cut.chipArea)},
             {"chipThickness", rounded(cut.chipThickness)},
             {"air", cut.air},
-            {"overLimit", over}};
+            {"overLimit", over},
+            {"chipThicknessNormal", rounded(cut.chipThicknessNormal)},
+            {"engagedEdge", rounded(cut.engagedEdge)}};
+}
+
+// The gauge's figures of the thread as cut, each diameter with its class's limits and
+// whether it lies inside them (null where the class gives none), and the verdict over
+// the limits known.
+struct GaugeReading {
+    ThreadGauge gauge;
+    GaugeVerdict verdict;
+};
+
+std::optional<GaugeReading> gaugeReading(const SimulationResult& result,
+                                         const forms::ThreadForm* form) {
+    const std::optional<ThreadGauge> gauge = gaugeThread(result);
+    if (!gauge) {
+        return std::nullopt;
+    }
+    return GaugeReading{*gauge, form ? judgeThread(*gauge, form->limits) : GaugeVerdict{}};
+}
+
+ReportJson optionalNumber(std::optional<double> value) {
+    return value ? ReportJson(rounded(*value)) : ReportJson();
+}
+
+ReportJson diameterJson(std::optional<double> value,
+                        const std::optional<DiameterVerdict>& verdict) {
+    ReportJson json = {{"value", optionalNumber(value)}};
+    json["min"] = verdict ? ReportJson(rounded(verdict->band.min)) : ReportJson();
+    json["max"] = verdict ? ReportJson(rounded(verdict->band.max)) : ReportJson();
+    json["inside"] = verdict ? ReportJson(verdict->inside) : ReportJson();
+    json["by"] = verdict && verdict->value ? ReportJson(rounded(verdict->by)) : ReportJson();
+    return json;
+}
+
+ReportJson flankJson(const std::optional<FlankReading>& flank, double FlankReading::*figure) {
+    return flank ? ReportJson(rounded((*flank).*figure)) : ReportJson();
+}
+
+ReportJson gaugeJson(const std::optional<GaugeReading>& reading, const forms::ThreadForm* form) {
+    if (!reading) {
+        return nullptr;
+    }
+    const ThreadGauge& g = reading->gauge;
+    const GaugeVerdict& v = reading->verdict;
+    ReportJson json;
+    json["designation"] = form ? ReportJson(form->designation) : ReportJson();
+    json["majorDiameter"] = diameterJson(g.majorDiameter, v.major);
+    json["pitchDiameter"] = diameterJson(g.pitchDiameter, v.pitch);
+    json["minorDiameter"] = diameterJson(g.minorDiameter, v.minor);
+    json["firstFlankAngle"] = flankJson(g.firstFlank, &FlankReading::angleDegrees);
+    json["secondFlankAngle"] = flankJson(g.secondFlank, &FlankReading::angleDegrees);
+    json["firstFlankStraightness"] = flankJson(g.firstFlank, &FlankReading::straightness);
+    json["secondFlankStraightness"] = flankJson(g.secondFlank, &FlankReading::straightness);
+    json["verdict"] = v.judged() ? ReportJson(v.passes() ? "inside" : "outside") : ReportJson();
+    return json;
+}
+
+std::string csvNumber(std::optional<double> value) {
+    return value ? number(*value) : "";
+}
+
+std::string gaugeCsvLine(const char* figure, std::optional<double> value,
+                         const std::optional<DiameterVerdict>& verdict) {
+    std::string line = std::string("# gauge,") + figure + "," + csvNumber(value) + ",";
+    if (verdict) {
+        line += number(verdict->band.min) + "," + number(verdict->band.max) + "," +
+                (verdict->inside ? "yes" : "no") + "," +
+                csvNumber(verdict->value ? std::optional(verdict->by) : std::nullopt);
+    } else {
+        line += ",,,";
+    }
+    return line + "\r\n";
+}
+
+std::string gaugeCsv(const std::optional<GaugeReading>& reading) {
+    if (!reading) {
+        return {};
+    }
+    const ThreadGauge& g = reading->gauge;
+    const GaugeVerdict& v = reading->verdict;
+    const auto flank = [](const std::optional<FlankReading>& f, double FlankReading::*figure) {
+        return f ? std::optional((*f).*figure) : std::nullopt;
+    };
+    return "# gauge,figure,value,min,max,inside,by\r\n" +
+           gaugeCsvLine("major_diameter_mm", g.majorDiameter, v.major) +
+           gaugeCsvLine("pitch_diameter_mm", g.pitchDiameter, v.pitch) +
+           gaugeCsvLine("minor_diameter_mm", g.minorDiameter, v.minor) +
+           gaugeCsvLine("first_flank_angle_deg", flank(g.firstFlank, &FlankReading::angleDegrees),
+                        std::nullopt) +
+           gaugeCsvLine("second_flank_angle_deg", flank(g.secondFlank, &FlankReading::angleDegrees),
+                        std::nullopt) +
+           gaugeCsvLine("first_flank_straightness_mm",
+                        flank(g.firstFlank, &FlankReading::straightness), std::nullopt) +
+           gaugeCsvLine("second_flank_straightness_mm",
+                        flank(g.secondFlank, &FlankReading::straightness), std::nullopt);
 }
 
 // The largest chip's figure (`key`) and where it is, or null when no pass cut.
@@ -66,18 +163,19 @@ ReportJson largestJson(const SimulationResult& result, int passIndex, const char
 
 } // namespace
 
-std::string simulationCsv(const SimulationResult& result) {
+std::string simulationCsv(const SimulationResult& result, const forms::ThreadForm* form) {
     std::string text = "run,pass,x,z,chip_area_mm2,chip_thickness_mm,air\r\n";
     for (const PassCut& cut : result.passes) {
         text += std::to_string(cut.run + 1) + "," + passNumber(cut.pass) + "," + number(cut.x) +
                 "," + number(cut.z) + "," + number(cut.chipArea) + "," + number(cut.chipThickness) +
                 "," + (cut.air ? "yes" : "no") + "\r\n";
     }
-    return text;
+    return text + gaugeCsv(gaugeReading(result, form));
 }
 
 std::string simulationJson(const SimulationResult& result, std::optional<double> maxChipArea,
-                           const std::optional<ReportJson>& machine) {
+                           const std::optional<ReportJson>& machine,
+                           const forms::ThreadForm* form) {
     ReportJson passes = ReportJson::array();
     int overLimit = 0;
     for (const PassCut& cut : result.passes) {
@@ -96,9 +194,19 @@ std::string simulationJson(const SimulationResult& result, std::optional<double>
     summary["largestChipThickness"] =
         largestJson(result, result.thickestChipPass, "thickness", &PassCut::chipThickness,
                     &PassCut::thicknessPosition);
+    summary["largestChipThicknessNormal"] =
+        largestJson(result, result.thickestNormalChipPass, "thickness",
+                    &PassCut::chipThicknessNormal, &PassCut::normalThicknessPosition);
+    if (result.thickestNormalChipPass >= 0) {
+        summary["largestChipThicknessNormal"]["engagedEdge"] =
+            rounded(result.passes[std::size_t(result.thickestNormalChipPass)].engagedEdge);
+    }
     summary["outlineKnown"] = bool(result.setup.outline);
     summary["largestCusp"] = deviationJson(result, result.cusp);
     summary["largestGouge"] = deviationJson(result, result.gouge);
+    summary["largestCuspNormal"] = deviationJson(result, result.cuspNormal);
+    summary["largestGougeNormal"] = deviationJson(result, result.gougeNormal);
+    summary["gauge"] = gaugeJson(gaugeReading(result, form), form);
     summary["maxChipArea"] = maxChipArea ? ReportJson(rounded(*maxChipArea)) : ReportJson();
     summary["passesOverLimit"] = overLimit;
     if (machine) {
@@ -112,9 +220,11 @@ std::string simulationJson(const SimulationResult& result, std::optional<double>
 
 std::string simulationReport(const std::string& fileName, const SimulationResult& result,
                              std::optional<double> maxChipArea,
-                             const std::optional<ReportJson>& machine) {
-    return endsWithIgnoringCase(fileName, ".json") ? simulationJson(result, maxChipArea, machine)
-                                                   : simulationCsv(result);
+                             const std::optional<ReportJson>& machine,
+                             const forms::ThreadForm* form) {
+    return endsWithIgnoringCase(fileName, ".json")
+               ? simulationJson(result, maxChipArea, machine, form)
+               : simulationCsv(result, form);
 }
 
 } // namespace quillmar

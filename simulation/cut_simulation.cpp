@@ -57,6 +57,66 @@ Deviation largestDeviation(const HeightField& field, const std::vector<double>& 
     return best;
 }
 
+// The largest distance normal to the outline of the material on one side of it
+// (`above`: left above it; else cut below it, by a pass). It is never more than the
+// radial distance at the same place, so the radial peaks are tried largest first until
+// they cannot beat the best so far; the best few are refined against the exact surface.
+Deviation largestNormalDeviation(const HeightField& field, const std::vector<double>& design,
+                                 const SectionSetup& setup, bool above) {
+    const auto& material = field.centreDepths();
+    const auto& owners = field.owners();
+    const int cells = field.cellCount();
+    const auto radial = [&](int k) {
+        if (!above && owners[std::size_t(k)] < 0) {
+            return -std::numeric_limits<double>::infinity();
+        }
+        const double apart = design[std::size_t(k)] - material[std::size_t(k)];
+        return above ? apart : -apart;
+    };
+    std::vector<std::pair<double, int>> peaks;
+    for (int k = 0; k < cells; ++k) {
+        const double value = radial(k);
+        if (value > kTouchingTolerance && value >= radial((k + cells - 1) % cells) &&
+            value >= radial((k + 1) % cells)) {
+            peaks.emplace_back(value, k);
+        }
+    }
+    std::sort(peaks.begin(), peaks.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
+    const DesignOutline& outline = *setup.outline;
+    const auto normalAt = [&](double u, double depth) {
+        return outline.distanceTo(u, setup.diameterOf(depth));
+    };
+    std::vector<std::pair<double, int>> normals;
+    double bestSoFar = 0;
+    for (const auto& [height, cell] : peaks) {
+        if (height <= bestSoFar) {
+            break;
+        }
+        const double normal = normalAt(field.cellPosition(cell), material[std::size_t(cell)]);
+        bestSoFar = std::max(bestSoFar, normal);
+        normals.emplace_back(normal, cell);
+    }
+    const auto keep = std::min<std::size_t>(normals.size(), kRefinedCandidates);
+    std::partial_sort(normals.begin(), normals.begin() + std::ptrdiff_t(keep), normals.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    const double period = cells * field.cellWidth();
+    Deviation best{0, 0, -1};
+    for (std::size_t p = 0; p < keep; ++p) {
+        const int cell = normals[p].second;
+        const auto [at, height] = field.refineAround(cell, [&](double u, HeightField::Surface s) {
+            const double apart =
+                setup.depthOf(outline.diameterAt(std::fmod(u + period, period))) - s.depth;
+            const bool onSide = above ? apart > 0 : apart < 0 && s.pass >= 0;
+            return onSide ? normalAt(u, s.depth) : 0.0;
+        });
+        if (height > best.height) {
+            best = {height, std::fmod(at + period, period), field.exactSurface(at, cell).pass};
+        }
+    }
+    return best;
+}
+
 // Places within the pitch closer than this are one place (a millionth of a cell).
 constexpr double kSamePlace = 1e-9;
 
@@ -208,6 +268,31 @@ const CutCheckpoint* resumePoint(const SimulationResult* earlier, const PassRead
 }
 
 // The design outline's depth per cell and the cusp and gouge over every groove's field.
+// The same deviations normal to the outline, over every groove's field.
+void measureNormalDeviations(SimulationResult& result,
+                             const std::vector<std::optional<HeightField>>& fields) {
+    std::optional<Deviation> cuspNormal;
+    std::optional<Deviation> gougeNormal;
+    for (const auto& field : fields) {
+        if (!field) {
+            continue;
+        }
+        for (const bool above : {true, false}) {
+            auto& found = above ? cuspNormal : gougeNormal;
+            const Deviation deviation =
+                largestNormalDeviation(*field, result.designDepth, result.setup, above);
+            if (!found || deviation.height > found->height) {
+                found = deviation;
+            }
+        }
+    }
+    result.cuspNormal =
+        cuspNormal && cuspNormal->height > kTouchingTolerance ? *cuspNormal : Deviation{};
+    if (gougeNormal && gougeNormal->height > kTouchingTolerance) {
+        result.gougeNormal = gougeNormal;
+    }
+}
+
 void measureDeviations(SimulationResult& result, const HeightField& shownField,
                        const std::vector<std::optional<HeightField>>& fields) {
     const SectionSetup& setup = result.setup;
@@ -244,6 +329,7 @@ void measureDeviations(SimulationResult& result, const HeightField& shownField,
     if (gouge && gouge->height > kTouchingTolerance) {
         result.gouge = gouge;
     }
+    measureNormalDeviations(result, fields);
 }
 
 } // namespace
@@ -414,6 +500,9 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         cut.chipArea = figures.area;
         cut.chipThickness = figures.thickness;
         cut.thicknessPosition = figures.thicknessPosition;
+        cut.chipThicknessNormal = figures.normalThickness;
+        cut.normalThicknessPosition = figures.normalThicknessPosition;
+        cut.engagedEdge = figures.engagedEdge;
         cut.air = !(figures.area > kAirArea);
         if (cut.air) {
             ++state.airPasses;
@@ -425,6 +514,10 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         if (!cut.air && figures.thickness > state.largestThickness) {
             state.largestThickness = figures.thickness;
             state.thickestChipPass = k;
+        }
+        if (!cut.air && figures.normalThickness > state.largestNormalThickness) {
+            state.largestNormalThickness = figures.normalThickness;
+            state.thickestNormalChipPass = k;
         }
         result.passes.push_back(cut);
         if (request.chipLimit && pass.run == reading.runs - 1 &&
@@ -441,6 +534,7 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     result.airPasses = state.airPasses;
     result.largestChipPass = state.largestChipPass;
     result.thickestChipPass = state.thickestChipPass;
+    result.thickestNormalChipPass = state.thickestNormalChipPass;
     measureDeviations(result, shownField, state.fields);
     if (whole) {
         state.pass = count;

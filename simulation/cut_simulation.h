@@ -70,6 +70,11 @@ struct PassCut {
     double thicknessPosition = 0;
     bool air = true;
     int start = 0; // the start of a multi-start taper thread the pass belongs to
+    // The uncut chip's thickness normal to the tool's edge, where it is, and the length
+    // of the edge the chip lies on (mm).
+    double chipThicknessNormal = 0;
+    double normalThicknessPosition = 0;
+    double engagedEdge = 0;
 };
 
 // The largest distance between the material left and the design outline on one side
@@ -96,6 +101,8 @@ struct CutCheckpoint {
     double largestThickness = 0;
     int largestChipPass = -1;
     int thickestChipPass = -1;
+    double largestNormalThickness = 0;
+    int thickestNormalChipPass = -1;
     int airPasses = 0;
     std::size_t runsEnded = 0;
 };
@@ -114,9 +121,14 @@ struct SimulationResult {
 
     std::optional<Deviation> cusp;  // material left above the outline; outline known only
     std::optional<Deviation> gouge; // cut below it; none when nothing is
+    // The same measured normal to the outline (the shortest distance to it), each
+    // where it is largest.
+    std::optional<Deviation> cuspNormal;
+    std::optional<Deviation> gougeNormal;
 
     int largestChipPass = -1; // -1 when every pass cut air
     int thickestChipPass = -1;
+    int thickestNormalChipPass = -1; // by the thickness normal to the edge
     int airPasses = 0;
 
     // The shown groove just before the last simulated pass (the chip the section draws

@@ -18,6 +18,10 @@ public:
     // The program X (diameter) of the finished outline at position w within the pitch.
     double diameterAt(double w) const;
 
+    // The shortest distance from the point at position w, program X x, to the outline
+    // repeated pitch after pitch: how far it lies from the groove, normal to it.
+    double distanceTo(double w, double x) const;
+
 private:
     explicit DesignOutline(GrooveProfile profile) : profile_(std::move(profile)) {}
 

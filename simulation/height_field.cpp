@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace quillmar {
 
@@ -14,6 +15,18 @@ constexpr int kMostCells = 50000;
 constexpr double kMidpointAreaError = 1e-6;
 
 } // namespace
+
+void HeightField::addEngagedEdge(CutFigures& figures, double reach, double depth,
+                                 std::optional<double> previousReach, bool toolEndsBefore,
+                                 bool toolEndsAfter) const {
+    // Along the edge from the last cut centre; where the tool's outline ends beside a
+    // cut centre, its side rises straight up to the material.
+    if (previousReach) {
+        const double rise = reach - *previousReach;
+        figures.engagedEdge += std::sqrt(cellWidth_ * cellWidth_ + rise * rise);
+    }
+    figures.engagedEdge += (toolEndsBefore ? depth : 0) + (toolEndsAfter ? depth : 0);
+}
 
 HeightField::HeightField(double pitch, double stockDepth, const ToolShape& tool)
     : pitch_(pitch), stockDepth_(stockDepth), tool_(tool) {
@@ -101,15 +114,34 @@ CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
     const int cells = cellCount();
     const int firstCell = wrap(first);
     long long thickest = -1;
+    std::optional<double> previousReach; // of the last centre when it cut
     for (long long j = first, cell = firstCell; j <= last;
          ++j, cell = cell + 1 == cells ? 0 : cell + 1) {
-        const double reach = tool_.reach(centre, (j + 0.5) * cellWidth_ - position);
+        const double a = (j + 0.5) * cellWidth_ - position;
+        const double reach = tool_.reach(centre, a);
         scratch_[std::size_t(j - first)] = reach;
         const double depth = reach - centreDepth_[cell];
         if (depth > figures.thickness) {
             figures.thickness = depth;
             thickest = j;
         }
+        if (depth > 0) {
+            // Within the nose circle's half-width the tool always reaches.
+            const auto outsideTool = [&](long long k) {
+                const double at = (k + 0.5) * cellWidth_ - position;
+                return k < first || k > last ||
+                       (std::fabs(at) > tool_.circleHalfWidth() &&
+                        !std::isfinite(tool_.reach(centre, at)));
+            };
+            addEngagedEdge(figures, reach, depth, previousReach, outsideTool(j - 1),
+                           outsideTool(j + 1));
+            const double normal = tool_.distanceToEdge(centre, a, centreDepth_[cell]);
+            if (normal > figures.normalThickness) {
+                figures.normalThickness = normal;
+                figures.normalThicknessPosition = cellPosition(cell);
+            }
+        }
+        previousReach = depth > 0 ? std::optional(reach) : std::nullopt;
     }
     if (thickest >= 0) {
         const auto [at, thickness] = refineAround(wrap(thickest), [&](double u, Surface s) {

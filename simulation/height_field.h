@@ -2,6 +2,7 @@
 
 #include "simulation/tool_shape.h"
 
+#include <optional>
 #include <vector>
 
 namespace quillmar {
@@ -9,8 +10,13 @@ namespace quillmar {
 // What one pass removed from the section.
 struct CutFigures {
     double area = 0;
-    double thickness = 0;
+    double thickness = 0; // radially
     double thicknessPosition = 0;
+    // The uncut chip's thickness normal to the tool's edge (to a cell width), where
+    // on the material before the pass it is, and the length of edge the chip lies on.
+    double normalThickness = 0;
+    double normalThicknessPosition = 0;
+    double engagedEdge = 0;
 };
 
 // The material left over one pitch as a periodic height field: for every cell the
@@ -56,6 +62,9 @@ public:
 
 private:
     int wrap(long long j) const;
+    void addEngagedEdge(CutFigures& figures, double reach, double depth,
+                        std::optional<double> previousReach, bool toolEndsBefore,
+                        bool toolEndsAfter) const;
     double offsetFrom(double position, double centre) const; // periodic, in [-P/2, P/2)
 
     double pitch_;

@@ -19,7 +19,8 @@ double circleIntegral(double r, double a) {
 ToolShape::ToolShape(double noseRadius, double bodyHalfAngleRadians)
     : r_(std::max(0.0, noseRadius)), tangentA_(r_ * std::cos(bodyHalfAngleRadians)),
       tangentDepth_(r_ * std::sin(bodyHalfAngleRadians)),
-      sideSlope_(bodyHalfAngleRadians > 0 ? 1 / std::tan(bodyHalfAngleRadians) : 0) {}
+      sideSlope_(bodyHalfAngleRadians > 0 ? 1 / std::tan(bodyHalfAngleRadians) : 0),
+      sideCos_(std::cos(bodyHalfAngleRadians)), sideSin_(std::sin(bodyHalfAngleRadians)) {}
 
 // The integral of (reach - level) over [a0, a1] with 0 <= a0 <= a1 inside the tool.
 double ToolShape::offsetIntegral(double centreDepth, double level, double a0, double a1) const {

@@ -22,6 +22,10 @@ public:
 
     double reach(double centreDepth, double a) const;
 
+    // For a point inside the tool (no deeper than its reach), the distance to the
+    // tool's edge: the chip's thickness there, normal to the edge.
+    double distanceToEdge(double centreDepth, double a, double depth) const;
+
     // Half-width of the part of the tool deeper than `level`; 0 when none is.
     double halfWidthBelow(double centreDepth, double level) const;
 
@@ -36,6 +40,8 @@ private:
     double tangentA_;     // |a| where the body's sides leave the circle
     double tangentDepth_; // their depth below the centre there
     double sideSlope_;    // depth lost per mm of |a| along a side; 0 for straight sides
+    double sideCos_;      // the right side's outward normal (cos, sin of the half-angle)
+    double sideSin_;
 };
 
 inline double ToolShape::reach(double centreDepth, double a) const {
@@ -47,6 +53,17 @@ inline double ToolShape::reach(double centreDepth, double a) const {
         return -std::numeric_limits<double>::infinity();
     }
     return centreDepth + tangentDepth_ - (d - tangentA_) * sideSlope_;
+}
+
+inline double ToolShape::distanceToEdge(double centreDepth, double a, double depth) const {
+    // The tool is convex: the distance is the nearest of its tangent lines, the nose's
+    // where the point looks out through the nose, else the nearer side's.
+    const double below = depth - centreDepth;
+    const double fromCentre = std::sqrt(a * a + below * below);
+    const double throughNose =
+        below >= fromCentre * sideSin_ ? fromCentre : -std::numeric_limits<double>::infinity();
+    const double side = below * sideSin_ + std::fabs(a) * sideCos_;
+    return r_ - std::max(throughNose, side);
 }
 
 inline double ToolShape::halfWidthBelow(double centreDepth, double level) const {

@@ -30,7 +30,13 @@ TEST(QuillmarGenReport, CsvHasOneRowAPass) {
     const Finished run = runGenerator(folder, {"--report", "cut.CSV", kWorkedExampleJob});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string csv = readBytes(folder.file("cut.CSV"));
-    EXPECT_EQ(count(csv, "\r\n"), 18u) << "a header and the worked example's 17 passes";
+    EXPECT_EQ(count(csv, "\r\n") - count(csv, "# gauge,"), 18u)
+        << "a header and the worked example's 17 passes";
+    // Then the gauge's figures: the bore of 30 and the floor of D1 = 34 not judged.
+    EXPECT_NE(csv.find("\r\n# gauge,figure,value,min,max,inside,by\r\n# gauge,major_diameter_mm,"
+                       "34,,,,\r\n"),
+              std::string::npos);
+    EXPECT_NE(csv.find("\r\n# gauge,minor_diameter_mm,30,,,,\r\n"), std::string::npos);
     // The first pass, X30.07 at Z10.75, cuts into the untouched 30 mm bore 0.035 deep:
     // a circle segment of the 0.4 nose, r^2 acos((r - h) / r) - (r - h) sqrt(2rh - h^2).
     EXPECT_EQ(
@@ -44,9 +50,14 @@ TEST(QuillmarGenReport, JsonSummarisesEveryFigure) {
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string json = readBytes(folder.file("cut.json"));
     EXPECT_EQ(count(json, "\"chipArea\""), 17u);
-    for (const char* figure : {"\"passes\": 17", "\"runs\": 1", "\"airPasses\": 0",
-                               "\"largestChipArea\": {", "\"largestChipThickness\": {",
-                               "\"largestCusp\": {\"height\": 0.169", "\"largestGouge\": null"}) {
+    for (const char* figure :
+         {"\"passes\": 17", "\"runs\": 1", "\"airPasses\": 0", "\"largestChipArea\": {",
+          "\"largestChipThickness\": {", "\"largestCusp\": {\"height\": 0.169",
+          "\"largestGouge\": null", "\"largestCuspNormal\": {", "\"largestGougeNormal\": null",
+          "\"largestChipThicknessNormal\": {",
+          "\"gauge\": {\"designation\": null, \"majorDiameter\": {\"value\": 34, "
+          "\"min\": null, \"max\": null, \"inside\": null, \"by\": null}",
+          "\"verdict\": null}"}) {
         EXPECT_NE(json.find(figure), std::string::npos) << figure;
     }
 }
@@ -210,6 +221,7 @@ TEST_P(QuillmarGenFormReport, KnowsTheOutline) {
     const std::string json = readBytes(folder.file("cut.json"));
     EXPECT_NE(json.find("\"outlineKnown\": true"), std::string::npos) << row.form;
     EXPECT_EQ(json.find("\"largestCusp\": null"), std::string::npos) << row.form;
+    EXPECT_NE(json.find("\"gauge\": {\"designation\": \""), std::string::npos) << row.form;
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, QuillmarGenFormReport,
@@ -248,7 +260,9 @@ TEST(QuillmarGenReport, EveryZIsTheProgramZOfItsPosition) {
         const double position = std::stod(m[1].matched ? m[2].str() : m[3].str());
         EXPECT_NEAR(z + position, 11, 1e-6) << m.str();
     }
-    EXPECT_EQ(places, 17 + 3) << "every pass, the largest chip area and thickness, the cusp";
+    EXPECT_EQ(places, 17 + 5)
+        << "every pass, the largest chip area and thickness (radial and normal), the cusp "
+           "(radial and normal)";
 }
 
 TEST(QuillmarGenReport, ANameWithoutCsvOrJsonIsRefused) {

@@ -114,10 +114,33 @@ TEST_P(FloorCusp, IsTheCircleIntersectionHeight) {
     ASSERT_TRUE(result.cusp);
     const double r = 0.4;
     EXPECT_NEAR(result.cusp->height, r - std::sqrt(r * r - step * step / 4), kHeight) << step;
-    EXPECT_FALSE(result.gouge);
+    ASSERT_TRUE(result.cuspNormal);
+    EXPECT_NEAR(result.cuspNormal->height, result.cusp->height, kHeight) << "on a flat floor";
+    EXPECT_FALSE(result.gouge || result.gougeNormal);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FloorCusp, ::testing::Values(0.2, 0.3, 0.5));
+
+// A floor pass 0.069 beside the last, as deep (4 below X40, nose 0.4, body as wide as
+// the nose), shaves a sliver 0.069 wide: radially 3.6 + sqrt(0.4^2 - 0.331^2), normal to the
+// nose's side 0.069. Its edge: the nose's arc from where the two noses cross, 0.0345
+// behind its centre, round to its side, 0.4 (pi / 2 + asin(0.0345 / 0.4)) = 0.66289, and
+// the side up from the centre to the stock, 3.6.
+TEST(FloorSliver, ChipThicknessIsNormalToTheEngagedEdge) {
+    const auto reading = readThreadingPasses(
+        u"G00 X32 Z-3\r\nG32 Z-60 F10\r\nG00 X50\r\nG00 X32 Z-3.069\r\nG32 Z-60\r\nG00 X50\r\n");
+    SectionSetup setup;
+    setup.pitch = 10;
+    setup.stockDiameter = 40;
+    setup.noseRadius = 0.4;
+    const auto result = simulateCut(reading, setup);
+    ASSERT_EQ(result.passes.size(), 2u);
+    const PassCut& sliver = result.passes[1];
+    EXPECT_GT(sliver.chipThickness, 3.8);
+    EXPECT_NEAR(sliver.chipThicknessNormal, 0.069, 0.001);
+    EXPECT_NEAR(sliver.engagedEdge, 3.6 + 0.66289, 0.005);
+    EXPECT_EQ(result.thickestNormalChipPass, 0) << "the plunge: 4 mm normal to its nose";
+}
 
 TEST(WorkedExample, LeavesTheFlankCuspItsStepsGiveAndNoGouge) {
     const auto out = press(workedExampleDialog());

@@ -52,6 +52,20 @@ template <typename Widget> Widget* grownToFit(Widget* widget) {
     return widget;
 }
 
+// Whether the output still shows the thread of a standard: the side and every text it
+// filled as it filled them.
+bool filledAsOutput(const ThreadStandardFill& fill, const DialogSnapshot& typed) {
+    if ((typed.choices.side == Side::Outer) != fill.outer) {
+        return false;
+    }
+    for (const JobFieldInfo& info : kJobFields) {
+        if (fill.texts[info.field] && *fill.texts[info.field] != typed.text(info.field)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 DataInputDialog::DataInputDialog(ThreadJob& job, DialogHost& host, MessageBoxes& messages,
@@ -229,6 +243,7 @@ int DataInputDialog::openModalWith(const ThreadStandardFill& fill) {
 }
 
 void DataInputDialog::applyThreadStandard(const ThreadStandardFill& fill) {
+    standardFill_ = fill;
     (fill.outer ? outerSide_ : innerSide_)->setChecked(true);
     for (const FieldSpec& spec : kFields) {
         if (const auto& value = fill.texts[spec.field]) {
@@ -273,8 +288,9 @@ DialogSnapshot DataInputDialog::snapshot() const {
 void DataInputDialog::runProgramOutputCommand() {
     bool succeeded = false;
     ProgramOutputResult result;
+    const DialogSnapshot typed = snapshot();
     try {
-        result = runProgramOutput(job_, snapshot(), host_.outputPanes());
+        result = runProgramOutput(job_, typed, host_.outputPanes());
         if (result.refusal) {
             showRefusal(*result.refusal);
             return;
@@ -293,6 +309,8 @@ void DataInputDialog::runProgramOutputCommand() {
                       .arg(QString::fromStdString(result.reason)));
     }
     if (succeeded) {
+        outputForm_ = standardFill_ && filledAsOutput(*standardFill_, typed) ? standardFill_->form
+                                                                             : std::nullopt;
         accept();
         return;
     }

@@ -44,6 +44,9 @@ public:
     // Puts a thread's side and field texts into the form as if typed; the fields the
     // thread does not decide keep their texts.
     void applyThreadStandard(const ThreadStandardFill& fill);
+    // The thread of a standard the last program output was made from: the form filled
+    // last, when every text it filled was output as filled; none otherwise.
+    const std::optional<forms::ThreadForm>& outputForm() const { return outputForm_; }
 
     // The data input command after "ねじ規格" from the menu: refill from the job, put
     // the thread's fields in, show modally.
@@ -88,6 +91,8 @@ private:
     SegmentChain drawnGroove_;
     double drawnCusp_ = 0;
     QString drawnGrooveSource_;
+    std::optional<ThreadStandardFill> standardFill_;
+    std::optional<forms::ThreadForm> outputForm_;
 };
 
 } // namespace quillmar

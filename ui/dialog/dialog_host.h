@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/forms/thread_form.h"
 #include "core/job_fields.h"
 #include "core/program_output.h"
 #include "ui/dialog/groove_shape_dialog.h"
@@ -16,6 +17,8 @@ namespace quillmar {
 struct ThreadStandardFill {
     bool outer = true;
     FieldTexts<std::optional<std::string>> texts;
+    // The thread the texts were made for: its class judges the thread as cut.
+    std::optional<forms::ThreadForm> form;
 };
 
 // What the data input dialog needs from the window that opens it: the two output

@@ -265,7 +265,7 @@ void ThreadStandardDialog::accept() {
     if (!groove_) {
         return;
     }
-    fill_ = ThreadStandardFill{outer_->isChecked(), groove_->texts};
+    fill_ = ThreadStandardFill{outer_->isChecked(), groove_->texts, groove_->form};
     saveChoices();
     QDialog::accept();
 }

@@ -108,6 +108,7 @@ private:
 
     std::u16string_view standardProgramText() const override;
     const ThreadJob* knownJob() const override;
+    const forms::ThreadForm* knownForm() const override;
     DialogSnapshot reopenedDialog() const override;
     ProgramOutputResult runPlannedRuns(const DialogSnapshot& dialog,
                                        const RoughingPlan& plan) override;

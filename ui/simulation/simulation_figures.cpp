@@ -1,5 +1,7 @@
 #include "ui/simulation/simulation_figures.h"
 
+#include "simulation/thread_gauge.h"
+
 #include <QStringList>
 #include <cmath>
 
@@ -29,9 +31,74 @@ QString deviation(const SimulationResult& result, const std::optional<Deviation>
         .arg(mm(found->height), place(result, found->position, found->pass));
 }
 
+// The same deviation normal to the outline, beside the radial one.
+QString withNormal(const SimulationResult& result, const std::optional<Deviation>& radial,
+                   const std::optional<Deviation>& normal) {
+    QString text = deviation(result, radial);
+    if (radial && normal) {
+        text += QStringLiteral("  法線方向: %1").arg(deviation(result, normal));
+    }
+    return text;
+}
+
+// One diameter the gauge reads, with its class's band and verdict where known.
+QString diameterText(const QString& name, std::optional<double> value,
+                     const std::optional<DiameterVerdict>& verdict) {
+    QString text = QStringLiteral("%1: %2").arg(name, value ? mm(*value) + QStringLiteral(" mm")
+                                                            : QStringLiteral("なし"));
+    if (verdict) {
+        const QString band =
+            QStringLiteral("公差 %1〜%2").arg(mm(verdict->band.min), mm(verdict->band.max));
+        if (verdict->inside) {
+            text += QStringLiteral(" (%1: 合格, 余裕 %2 mm)").arg(band, mm(verdict->by));
+        } else if (verdict->value) {
+            text += QStringLiteral(" (%1: 不合格, %2 mm 外れ)").arg(band, mm(verdict->by));
+        } else {
+            text += QStringLiteral(" (%1: 不合格)").arg(band);
+        }
+    }
+    return text;
+}
+
+QString flankText(const std::optional<FlankReading>& flank, bool angle) {
+    if (!flank) {
+        return QStringLiteral("なし");
+    }
+    return angle ? QStringLiteral("%1°").arg(flank->angleDegrees, 0, 'f', 2)
+                 : QStringLiteral("%1 mm").arg(mm(flank->straightness));
+}
+
+// What a gauge and a thread micrometer would read on the thread as cut.
+void addGaugeLines(QStringList& lines, const SimulationResult& result,
+                   const forms::ThreadForm* form) {
+    const std::optional<ThreadGauge> gauge = gaugeThread(result);
+    if (!gauge) {
+        return;
+    }
+    const GaugeVerdict verdict = form ? judgeThread(*gauge, form->limits) : GaugeVerdict{};
+    if (form) {
+        const QString designation = QString::fromStdString(form->designation);
+        lines << (verdict.judged()
+                      ? QStringLiteral("ねじ %1: %2")
+                            .arg(designation, verdict.passes() ? QStringLiteral("合格")
+                                                               : QStringLiteral("不合格"))
+                      : QStringLiteral("ねじ %1: 公差の値なし (判定せず)").arg(designation));
+    }
+    const bool outer = result.setup.side > 0;
+    lines << diameterText(outer ? QStringLiteral("外径") : QStringLiteral("谷の径"),
+                          gauge->majorDiameter, verdict.major);
+    lines << diameterText(QStringLiteral("有効径"), gauge->pitchDiameter, verdict.pitch);
+    lines << diameterText(outer ? QStringLiteral("谷の径") : QStringLiteral("内径"),
+                          gauge->minorDiameter, verdict.minor);
+    lines << QStringLiteral("フランク角: %1 / %2  真直度: %3 / %4")
+                 .arg(flankText(gauge->firstFlank, true), flankText(gauge->secondFlank, true),
+                      flankText(gauge->firstFlank, false), flankText(gauge->secondFlank, false));
+}
+
 } // namespace
 
-QString simulationFiguresText(const SimulationResult& result, std::optional<double> maxChipArea) {
+QString simulationFiguresText(const SimulationResult& result, std::optional<double> maxChipArea,
+                              const forms::ThreadForm* form) {
     QStringList lines;
     lines << QStringLiteral("パス数: %1  加工回数: %2  エアカット: %3")
                  .arg(result.passes.size())
@@ -46,12 +113,22 @@ QString simulationFiguresText(const SimulationResult& result, std::optional<doub
     }
     if (result.thickestChipPass >= 0) {
         const PassCut& cut = result.passes[std::size_t(result.thickestChipPass)];
-        lines << QStringLiteral("最大切りくず厚さ: %1 mm (%2)")
-                     .arg(mm(cut.chipThickness), place(result, cut.thicknessPosition, cut.pass));
+        QString line =
+            QStringLiteral("最大切りくず厚さ: %1 mm (%2)")
+                .arg(mm(cut.chipThickness), place(result, cut.thicknessPosition, cut.pass));
+        if (result.thickestNormalChipPass >= 0) {
+            const PassCut& normal = result.passes[std::size_t(result.thickestNormalChipPass)];
+            line += QStringLiteral("  刃先に垂直: %1 mm, 接触長さ %2 mm (%3)")
+                        .arg(mm(normal.chipThicknessNormal), mm(normal.engagedEdge),
+                             place(result, normal.normalThicknessPosition, normal.pass));
+        }
+        lines << line;
     }
     if (result.setup.outline) {
-        lines << QStringLiteral("最大削り残し: %1").arg(deviation(result, result.cusp));
-        lines << QStringLiteral("最大食い込み: %1").arg(deviation(result, result.gouge));
+        lines << QStringLiteral("最大削り残し: %1")
+                     .arg(withNormal(result, result.cusp, result.cuspNormal));
+        lines << QStringLiteral("最大食い込み: %1")
+                     .arg(withNormal(result, result.gouge, result.gougeNormal));
     } else {
         lines << QStringLiteral("ねじ形状: 不明 (削り残しと食い込みはプログラム出力の後に)");
     }
@@ -62,6 +139,7 @@ QString simulationFiguresText(const SimulationResult& result, std::optional<doub
         }
         lines << QStringLiteral("上限 %1 mm² を超えるパス: %2").arg(mm(*maxChipArea)).arg(over);
     }
+    addGaugeLines(lines, result, form);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/forms/thread_form.h"
 #include "core/program_output.h"
 #include "simulation/roughing_planner.h"
 
@@ -15,6 +16,8 @@ public:
     virtual std::u16string_view standardProgramText() const = 0;
     // The job of the last program output; nullptr before the first.
     virtual const ThreadJob* knownJob() const = 0;
+    // The thread of a standard that job was made from; nullptr for a job typed by hand.
+    virtual const forms::ThreadForm* knownForm() const { return nullptr; }
     // The dialog as the next press of "プログラム出力" would read it after reopening.
     virtual DialogSnapshot reopenedDialog() const = 0;
     // Presses "プログラム出力" once per planned run.

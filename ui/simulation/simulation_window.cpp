@@ -167,6 +167,8 @@ void SimulationWindow::simulateNow() {
     if (const ThreadJob* known = host_.knownJob()) {
         job = *known;
     }
+    const forms::ThreadForm* form = host_.knownForm();
+    form_ = form ? std::optional(*form) : std::nullopt;
     // It goes on from the shown result's last checkpoint before the first changed pass.
     simulation_.start([text = std::move(text), job = std::move(job), chosen = options(),
                        earlier = result_](const SimulationStop& stop) {
@@ -201,7 +203,7 @@ void SimulationWindow::showSimulated(Simulated simulated) {
 }
 
 void SimulationWindow::showFigures() {
-    const QString figures = simulationFiguresText(*result_, limit());
+    const QString figures = simulationFiguresText(*result_, limit(), form_ ? &*form_ : nullptr);
     figures_->setText(simulation_.busy() ? QStringLiteral("計算中\n") + figures : figures);
 }
 

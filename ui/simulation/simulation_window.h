@@ -95,6 +95,7 @@ private:
     std::shared_ptr<const PassReading> reading_ = std::make_shared<PassReading>();
     // Shared with the workers, which go on from its checkpoints.
     std::shared_ptr<const SimulationResult> result_ = std::make_shared<SimulationResult>();
+    std::optional<forms::ThreadForm> form_; // of the job of the newest simulation
     SectionUpTo sectionUpTo_;
     int selectedPass_ = -1;
     double bodyHalfAngle_ = 0; // the last angle the box held that a tool can have

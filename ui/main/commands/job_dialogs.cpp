@@ -37,6 +37,13 @@ std::optional<OutputChoices> JobDialogs::outputChoices() const {
     return dataInput_->snapshot().choices;
 }
 
+const forms::ThreadForm* JobDialogs::outputForm() const {
+    if (dataInput_ == nullptr || !dataInput_->outputForm()) {
+        return nullptr;
+    }
+    return &*dataInput_->outputForm();
+}
+
 void JobDialogs::discard() {
     if (dataInput_ != nullptr) {
         dataInput_->hide();

@@ -43,6 +43,8 @@ public:
     bool threadStandard();
     // The output choices the data input dialog holds, once it has been opened.
     std::optional<OutputChoices> outputChoices() const;
+    // The thread of a standard the last program output was made from, if any.
+    const forms::ThreadForm* outputForm() const;
     // The window closes: the dialog goes with it.
     void discard();
 

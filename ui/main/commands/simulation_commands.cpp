@@ -29,6 +29,10 @@ const ThreadJob* MainWindow::knownJob() const {
     return job_.inputsSet && job_.pitch > 0 ? &job_ : nullptr;
 }
 
+const forms::ThreadForm* MainWindow::knownForm() const {
+    return knownJob() ? dialogs_->outputForm() : nullptr;
+}
+
 DialogSnapshot MainWindow::reopenedDialog() const {
     DialogSnapshot dialog = dialogTextsFromJob(job_);
     if (const auto chosen = dialogs_->outputChoices()) {

@@ -55,6 +55,9 @@ TEST_F(SimulationWindowTest, FollowsTheStandardPaneAsItIsTyped) {
         return figures(simulation).startsWith(QStringLiteral("パス数: 17 "));
     })) << figures(simulation).toStdString();
     EXPECT_TRUE(figures(simulation).contains(QStringLiteral("最大食い込み: なし")));
+    // A job typed by hand: the gauge's figures without a verdict.
+    EXPECT_TRUE(figures(simulation).contains(QStringLiteral("有効径: ")));
+    EXPECT_FALSE(figures(simulation).contains(QStringLiteral("合格")));
     EXPECT_EQ(control<QSlider>(simulation, "sldPass")->maximum(), 17);
 
     // One more pass typed at the end of the pane.

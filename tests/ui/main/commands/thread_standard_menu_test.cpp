@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -47,6 +48,14 @@ TEST_F(ThreadStandardMenu, OkOpensTheDataInputDialogWithTheThreadsFields) {
     EXPECT_TRUE(output);
     EXPECT_TRUE(pane("txtDataA")->programText().contains(QStringLiteral("FD=7")));
     EXPECT_TRUE(messages.shown.empty());
+    // The simulation knows the thread the job was made from and reads its gauge.
+    trigger("mnuToolsSimulation");
+    auto* figures = window->findChild<QLabel*>(QStringLiteral("lblFigures"));
+    ASSERT_NE(figures, nullptr);
+    EXPECT_TRUE(waitUntil([&] {
+        return figures->text().contains(QStringLiteral("ねじ Tr40x7")) &&
+               figures->text().contains(QStringLiteral("有効径: "));
+    })) << figures->text().toStdString();
 }
 
 } // namespace
