@@ -9,6 +9,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -62,6 +63,7 @@ private:
     void chainTabOrder();
     void runProgramOutputCommand();
     void enterPressedIn(JobField field);
+    void showMachineVerdict();
 
     ThreadJob& job_;
     DialogHost& host_;
@@ -76,6 +78,7 @@ private:
     QPushButton* outputButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QPushButton* threadStandard_ = nullptr;
+    QLabel* machineVerdict_ = nullptr;
 };
 
 } // namespace quillmar

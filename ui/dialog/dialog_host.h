@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/job_fields.h"
+#include "core/machine/machine_profile.h"
 #include "core/program_output.h"
 
 #include <optional>
@@ -33,6 +34,8 @@ public:
         (void)outer;
         return std::nullopt;
     }
+    // The machine profile the user set; empty: no verdict line.
+    virtual MachineProfile machineProfile() const { return {}; }
 };
 
 } // namespace quillmar

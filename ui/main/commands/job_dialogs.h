@@ -47,6 +47,7 @@ public:
     void redrawPointGraphic() override;
     void redrawCuttingGraphic() override;
     std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) override;
+    MachineProfile machineProfile() const override;
 
 private:
     DataInputDialog& dataInputDialog();
