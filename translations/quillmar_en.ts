@@ -345,8 +345,20 @@
         <translation>Machine: %1</translation>
     </message>
     <message>
-        <source> (ほか %1 件)</source>
-        <translation> (%1 more)</translation>
+        <source>、ほか %1 件</source>
+        <translation>; %1 more</translation>
+    </message>
+    <message>
+        <source>パス %1: </source>
+        <translation>pass %1: </translation>
+    </message>
+    <message>
+        <source>助走 %1 mm 必要, %2 mm</source>
+        <translation>run-in %1 mm needed, %2 there</translation>
+    </message>
+    <message>
+        <source>逃げ %1 mm 必要, %2 mm</source>
+        <translation>run-out %1 mm needed, %2 there</translation>
     </message>
     <message>
         <source>不明</source>

@@ -19,20 +19,25 @@ QString passText(const PassPlan& plan, const MachineCheck& check) {
     if (check.pass < 0) {
         return {};
     }
+    if (plan.starts <= 1) {
+        return MachineTexts::tr("パス %1: ").arg(check.pass + 1);
+    }
     const PlannedPass& pass = plan.passes[std::size_t(check.pass)];
     return MachineTexts::tr("パス %1 (%2条目): ").arg(check.pass + 1).arg(pass.start + 1);
 }
 
 } // namespace
 
-QString machineCheckText(const PassPlan& plan, const MachineCheck& check) {
+QString machineCheckText(const PassPlan& plan, const MachineCheck& check, bool brief) {
     QString text;
     switch (check.kind) {
     case MachineCheck::Kind::RunIn:
-        text = MachineTexts::tr("助走 %1 mm 必要, 端面から %2 mm");
+        text = brief ? MachineTexts::tr("助走 %1 mm 必要, %2 mm")
+                     : MachineTexts::tr("助走 %1 mm 必要, 端面から %2 mm");
         break;
     case MachineCheck::Kind::RunOut:
-        text = MachineTexts::tr("逃げ %1 mm 必要, 肩まで %2 mm");
+        text = brief ? MachineTexts::tr("逃げ %1 mm 必要, %2 mm")
+                     : MachineTexts::tr("逃げ %1 mm 必要, 肩まで %2 mm");
         break;
     case MachineCheck::Kind::SpindleSpeed:
         return MachineTexts::tr("主軸回転数 %1 min⁻¹ まで, %2 min⁻¹ 設定")
@@ -53,9 +58,10 @@ QString machineVerdict(const std::optional<RunMachineFigures>& run) {
     if (failed.empty()) {
         return MachineTexts::tr("機械: 問題なし");
     }
-    QString text = MachineTexts::tr("機械: %1").arg(machineCheckText(run->plan, failed.front()));
+    QString text =
+        MachineTexts::tr("機械: %1").arg(machineCheckText(run->plan, failed.front(), true));
     if (failed.size() > 1) {
-        text += MachineTexts::tr(" (ほか %1 件)").arg(failed.size() - 1);
+        text += MachineTexts::tr("、ほか %1 件").arg(failed.size() - 1);
     }
     return text;
 }
