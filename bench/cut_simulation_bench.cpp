@@ -45,17 +45,25 @@ void PlanInnerTrapezoidal(benchmark::State& state) {
 BENCHMARK(PlanInnerTrapezoidal)->Unit(benchmark::kMillisecond);
 
 // The worked example as a 99-start thread, planned to chips of 0.05 mm^2 (a plan) and of
-// 0.01 mm^2 (refused: not even the finishing run keeps to it). One run each: the plan is
-// slow where the target is not met.
+// 0.01 mm^2 (refused: the finishing run keeps to it, but no plan of 99 runs does, which
+// shows only once 99 runs are planned). One run each: the plan is slow where the target
+// is not met. The counters say how many trial simulations ran and why a plan was refused.
 void PlanWorkedExample99Starts(benchmark::State& state) {
     DialogSnapshot dialog = testing::workedExampleDialog();
     dialog.text(JobField::Starts) = "99";
     const double limit = state.range(0) / 1000.0;
     bool planned = false;
+    int trials = 0;
     for (auto _ : state) {
-        planned = planRoughing(dialog, limit).ok();
+        const PlanResult result =
+            planRoughing(dialog, limit, {}, {[&](int done) { trials = done; }, {}});
+        planned = result.ok();
+        if (!planned) {
+            state.counters["refusal"] = int(result.error().reason);
+        }
     }
     state.counters["planned"] = planned ? 1 : 0;
+    state.counters["trials"] = trials;
 }
 BENCHMARK(PlanWorkedExample99Starts)
     ->Arg(50)

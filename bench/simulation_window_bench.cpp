@@ -52,6 +52,9 @@ struct ProgramWindow {
         pane = window.findChild<OutputPane*>(QStringLiteral("txtDataB"));
         const std::u16string program = bench::standardProgramText(kLines);
         pane->setProgramText(QString::fromUtf16(program.data(), qsizetype(program.size())));
+        // The pane's graphic drawn and the window painted before anything is measured.
+        QCoreApplication::processEvents();
+        window.repaint();
     }
     SimulationWindow* simulation() {
         return window.findChild<SimulationWindow*>(QStringLiteral("frmSimulation"));

@@ -4,6 +4,7 @@
 // waits for them. Run with QT_SCALE_FACTOR=2 it measures a high-density screen (device
 // pixel ratio 2), under names of their own.
 #include "graphics/recording_surface.h"
+#include "process_memory.h"
 #include "qt_benchmark_main.h"
 #include "quiet_window_services.h"
 #include "standard_program_text.h"
@@ -19,26 +20,14 @@
 #include <QTextBlock>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstring>
 #include <ctime>
-#include <fstream>
 #include <string>
 
 namespace {
 
 using namespace quillmar;
 
-// The memory the process holds now and at most so far, in MB.
-double statusMegabytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0) {
-            return std::stod(line.substr(std::strlen(field))) / 1024; // in kB
-        }
-    }
-    return 0;
-}
+using bench::statusMegabytes;
 
 void typeOneCharacter(benchmark::State& state, bool simulationOpen) {
     const int lines = int(state.range(0));

@@ -101,6 +101,122 @@ std::optional<GrooveTwins> grooveTwins(const PassReading& reading, const Section
     return twins;
 }
 
+// Checkpoints: one every so many passes (a pass slider's step re-cuts at most that
+// many), fewer where the fields are large, within a memory budget.
+constexpr int kPassesBetweenCheckpoints = 512;
+constexpr std::size_t kCheckpointBudgetBytes = std::size_t(64) << 20;
+
+int checkpointSpacing(int count, const CutCheckpoint& state) {
+    const std::size_t cells = state.fields.empty() || !state.fields.front()
+                                  ? 0
+                                  : std::size_t(state.fields.front()->cellCount());
+    const std::size_t fields = state.twins ? 2 : state.fields.size();
+    const std::size_t bytes = std::max<std::size_t>(1, fields * cells * 24);
+    const std::size_t most = kCheckpointBudgetBytes / bytes;
+    if (most == 0) {
+        return INT32_MAX;
+    }
+    const std::size_t spread = (std::size_t(count) + most - 1) / most;
+    return int(std::max<std::size_t>(kPassesBetweenCheckpoints, spread));
+}
+
+CutCheckpoint compactedCopy(const CutCheckpoint& state, int pass, std::size_t runsEnded) {
+    CutCheckpoint copy;
+    copy.pass = pass;
+    copy.reach = state.reach;
+    copy.twins = state.twins;
+    copy.shown = state.shown;
+    copy.fields.reserve(state.fields.size());
+    for (const auto& field : state.fields) {
+        copy.fields.push_back(field ? std::optional<HeightField>(field->compacted())
+                                    : std::nullopt);
+    }
+    if (state.ahead) {
+        copy.ahead = state.ahead->compacted();
+    }
+    copy.shownFigures = state.shownFigures;
+    copy.largestArea = state.largestArea;
+    copy.largestThickness = state.largestThickness;
+    copy.largestChipPass = state.largestChipPass;
+    copy.thickestChipPass = state.thickestChipPass;
+    copy.airPasses = state.airPasses;
+    copy.runsEnded = runsEnded;
+    return copy;
+}
+
+// Everything the cut depends on besides the passes (the outline is only measured against).
+bool cutsAlike(const SectionSetup& a, const SectionSetup& b) {
+    return a.pitch == b.pitch && a.zReference == b.zReference && a.side == b.side &&
+           a.stockDiameter == b.stockDiameter && a.noseRadius == b.noseRadius &&
+           a.bodyHalfAngleDegrees == b.bodyHalfAngleDegrees && a.starts == b.starts;
+}
+
+// The latest checkpoint of an earlier whole result that was cut from the same passes as
+// the first passes of `reading`, before its pass `count` (the last pass is cut here).
+const CutCheckpoint* resumePoint(const SimulationResult* earlier, const PassReading& reading,
+                                 const SectionSetup& setup, int count, const CutCheckpoint& fresh) {
+    if (earlier == nullptr || !earlier->checkpoints || !cutsAlike(earlier->setup, setup)) {
+        return nullptr;
+    }
+    const std::size_t common = std::min(earlier->passes.size(), reading.passes.size());
+    std::size_t same = 0;
+    while (same < common) {
+        const PassCut& was = earlier->passes[same];
+        const ThreadingPass& is = reading.passes[same];
+        if (was.run != is.run || was.x != is.x || was.z != is.z) {
+            break;
+        }
+        ++same;
+    }
+    const auto& checkpoints = *earlier->checkpoints;
+    for (auto at = checkpoints.rbegin(); at != checkpoints.rend(); ++at) {
+        if (at->pass < count && at->reach < int(same) && at->twins == fresh.twins &&
+            at->shown == fresh.shown && at->fields.size() == fresh.fields.size()) {
+            return &*at;
+        }
+    }
+    return nullptr;
+}
+
+// The design outline's depth per cell and the cusp and gouge over every groove's field.
+void measureDeviations(SimulationResult& result, const HeightField& shownField,
+                       const std::vector<std::optional<HeightField>>& fields) {
+    const SectionSetup& setup = result.setup;
+    if (!setup.outline) {
+        return;
+    }
+    const auto designAt = [&](double u) { return setup.depthOf(setup.outline->diameterAt(u)); };
+    result.designDepth.resize(std::size_t(shownField.cellCount()));
+    for (int k = 0; k < shownField.cellCount(); ++k) {
+        result.designDepth[std::size_t(k)] = designAt(shownField.cellPosition(k));
+    }
+    std::optional<Deviation> cusp;
+    std::optional<Deviation> gouge;
+    for (const auto& field : fields) {
+        if (!field) {
+            continue;
+        }
+        const Deviation fieldCusp =
+            largestDeviation(*field, result.designDepth, designAt,
+                             [](double design, double material, int) { return design - material; });
+        if (!cusp || fieldCusp.height > cusp->height) {
+            cusp = fieldCusp;
+        }
+        // Only a cut gouges: stock that was already short of the outline is not.
+        const Deviation fieldGouge = largestDeviation(
+            *field, result.designDepth, designAt, [](double design, double material, int pass) {
+                return pass < 0 ? -std::numeric_limits<double>::infinity() : material - design;
+            });
+        if (!gouge || fieldGouge.height > gouge->height) {
+            gouge = fieldGouge;
+        }
+    }
+    result.cusp = cusp && cusp->height > kTouchingTolerance ? *cusp : Deviation{};
+    if (gouge && gouge->height > kTouchingTolerance) {
+        result.gouge = gouge;
+    }
+}
+
 } // namespace
 
 int SectionSetup::grooveOf(double z) const {
@@ -153,11 +269,17 @@ SectionSetup sectionWithoutJob(const PassReading& reading, const SimulationOptio
 
 SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
                              std::optional<int> passLimit, const SimulationStop& stop) {
+    return simulateCut(reading, setup, SimulationRequest{passLimit, stop, nullptr, std::nullopt});
+}
+
+SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
+                             const SimulationRequest& request) {
     SimulationResult result;
     result.setup = setup;
     result.runs = reading.runs;
     result.readComplete = reading.complete;
-    const int count = std::min<int>(int(reading.passes.size()), passLimit.value_or(INT32_MAX));
+    const int count =
+        std::min<int>(int(reading.passes.size()), request.passLimit.value_or(INT32_MAX));
     // Beyond these a section means nothing on any lathe, and squares would overflow.
     constexpr double kLargestLength = 1e6;
     const bool laidOut = setup.pitch > 0 && setup.pitch <= kLargestLength &&
@@ -178,31 +300,45 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     // shows the first one cut.
     const ToolShape tool(setup.noseRadius, degreesToRadians(setup.bodyHalfAngleDegrees));
     const int grooves = std::clamp(setup.starts, 1, kMostStarts);
-    std::vector<std::unique_ptr<HeightField>> fields(static_cast<std::size_t>(grooves));
+    const int shown = count > 0 ? setup.grooveOf(reading.passes.front().z) : 0;
+    const std::optional<GrooveTwins> twins = grooveTwins(reading, setup, shown, grooves);
+    CutCheckpoint state;
+    state.twins = twins.has_value();
+    state.shown = shown;
+    state.fields.resize(std::size_t(grooves));
+    if (const CutCheckpoint* from = resumePoint(request.earlier, reading, setup, count, state)) {
+        state = *from;
+        result.resumedFrom = from->pass;
+        const SimulationResult& earlier = *request.earlier;
+        result.passes.assign(earlier.passes.begin(), earlier.passes.begin() + from->pass);
+        for (PassCut& cut : result.passes) {
+            cut.line = reading.passes[std::size_t(cut.pass)].line;
+        }
+        result.depthAfterRun.assign(earlier.depthAfterRun.begin(),
+                                    earlier.depthAfterRun.begin() +
+                                        std::ptrdiff_t(from->runsEnded));
+    }
     const auto fieldOf = [&](int groove) -> HeightField& {
-        auto& field = fields[std::size_t(groove)];
+        auto& field = state.fields[std::size_t(groove)];
         if (!field) {
-            field = std::make_unique<HeightField>(setup.pitch, setup.depthOf(setup.stockDiameter),
-                                                  tool);
+            field.emplace(setup.pitch, setup.depthOf(setup.stockDiameter), tool);
         }
         return *field;
     };
-    const int shown = count > 0 ? setup.grooveOf(reading.passes.front().z) : 0;
     HeightField& shownField = fieldOf(shown);
     result.cellWidth = shownField.cellWidth();
-    const std::optional<GrooveTwins> twins = grooveTwins(reading, setup, shown, grooves);
-    std::vector<CutFigures> shownFigures; // by place, where twins stand for each other
-    std::unique_ptr<HeightField> ahead;   // the shown groove cut ahead of the program's order
     const auto figuresInPlace = [&](int place) {
-        while (int(shownFigures.size()) <= place) {
-            if (!ahead) {
-                ahead = std::make_unique<HeightField>(shownField);
+        while (int(state.shownFigures.size()) <= place) {
+            if (!state.ahead) {
+                state.ahead.emplace(shownField);
             }
-            const int k = twins->shownPasses[shownFigures.size()];
+            const int k = twins->shownPasses[state.shownFigures.size()];
             const ThreadingPass& pass = reading.passes[std::size_t(k)];
-            shownFigures.push_back(ahead->cut(k, setup.positionOf(pass.z), setup.depthOf(pass.x)));
+            state.shownFigures.push_back(
+                state.ahead->cut(k, setup.positionOf(pass.z), setup.depthOf(pass.x)));
+            state.reach = std::max(state.reach, k);
         }
-        return shownFigures[std::size_t(place)];
+        return state.shownFigures[std::size_t(place)];
     };
     const auto cutPass = [&](int k, const ThreadingPass& pass, double position) {
         const int groove = setup.grooveOf(pass.z);
@@ -214,19 +350,23 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
             return figuresInPlace(place);
         }
         const CutFigures figures = shownField.cut(k, position, setup.depthOf(pass.x));
-        if (place == int(shownFigures.size())) {
-            shownFigures.push_back(figures);
+        if (place == int(state.shownFigures.size())) {
+            state.shownFigures.push_back(figures);
         }
         return figures;
     };
-    double largestArea = 0;
-    double largestThickness = 0;
-    for (int k = 0; k < count; ++k) {
-        if (stop && k % kPassesBetweenStopChecks == 0 && stop()) {
+    const bool whole = !request.passLimit;
+    auto checkpoints = std::make_shared<std::vector<CutCheckpoint>>();
+    const int spacing = checkpointSpacing(count, state);
+    for (int k = result.resumedFrom; k < count; ++k) {
+        if (request.stop && k % kPassesBetweenStopChecks == 0 && request.stop()) {
             result.stopped = true;
             return result;
         }
         const ThreadingPass& pass = reading.passes[std::size_t(k)];
+        if (whole && k > result.resumedFrom && k % spacing == 0) {
+            checkpoints->push_back(compactedCopy(state, k, result.depthAfterRun.size()));
+        }
         if (k > 0 && pass.run != reading.passes[std::size_t(k - 1)].run) {
             result.depthAfterRun.push_back(shownField.centreDepths());
         }
@@ -235,59 +375,43 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         }
         PassCut cut{pass.run, k, pass.line, pass.x, pass.z, setup.positionOf(pass.z)};
         const CutFigures figures = cutPass(k, pass, cut.position);
+        state.reach = std::max(state.reach, k);
         cut.chipArea = figures.area;
         cut.chipThickness = figures.thickness;
         cut.thicknessPosition = figures.thicknessPosition;
         cut.air = !(figures.area > kAirArea);
         if (cut.air) {
-            ++result.airPasses;
+            ++state.airPasses;
         }
-        if (!cut.air && figures.area > largestArea) {
-            largestArea = figures.area;
-            result.largestChipPass = k;
+        if (!cut.air && figures.area > state.largestArea) {
+            state.largestArea = figures.area;
+            state.largestChipPass = k;
         }
-        if (!cut.air && figures.thickness > largestThickness) {
-            largestThickness = figures.thickness;
-            result.thickestChipPass = k;
+        if (!cut.air && figures.thickness > state.largestThickness) {
+            state.largestThickness = figures.thickness;
+            state.thickestChipPass = k;
         }
         result.passes.push_back(cut);
+        if (request.chipLimit && pass.run == reading.runs - 1 &&
+            figures.area > *request.chipLimit) {
+            result.stopped = true;
+            result.overChipLimit = true;
+            return result;
+        }
     }
     if (count > 0) {
         result.depthAfterRun.push_back(shownField.centreDepths());
     }
     result.materialDepth = shownField.centreDepths();
-
-    if (setup.outline) {
-        const auto designAt = [&](double u) { return setup.depthOf(setup.outline->diameterAt(u)); };
-        result.designDepth.resize(std::size_t(shownField.cellCount()));
-        for (int k = 0; k < shownField.cellCount(); ++k) {
-            result.designDepth[std::size_t(k)] = designAt(shownField.cellPosition(k));
-        }
-        std::optional<Deviation> cusp;
-        std::optional<Deviation> gouge;
-        for (const auto& field : fields) {
-            if (!field) {
-                continue;
-            }
-            const Deviation fieldCusp = largestDeviation(
-                *field, result.designDepth, designAt,
-                [](double design, double material, int) { return design - material; });
-            if (!cusp || fieldCusp.height > cusp->height) {
-                cusp = fieldCusp;
-            }
-            // Only a cut gouges: stock that was already short of the outline is not.
-            const Deviation fieldGouge = largestDeviation(
-                *field, result.designDepth, designAt, [](double design, double material, int pass) {
-                    return pass < 0 ? -std::numeric_limits<double>::infinity() : material - design;
-                });
-            if (!gouge || fieldGouge.height > gouge->height) {
-                gouge = fieldGouge;
-            }
-        }
-        result.cusp = cusp && cusp->height > kTouchingTolerance ? *cusp : Deviation{};
-        if (gouge && gouge->height > kTouchingTolerance) {
-            result.gouge = gouge;
-        }
+    result.airPasses = state.airPasses;
+    result.largestChipPass = state.largestChipPass;
+    result.thickestChipPass = state.thickestChipPass;
+    measureDeviations(result, shownField, state.fields);
+    if (whole) {
+        state.pass = count;
+        state.runsEnded = result.depthAfterRun.size() - (count > 0 ? 1 : 0);
+        checkpoints->push_back(std::move(state));
+        result.checkpoints = std::move(checkpoints);
     }
     return result;
 }

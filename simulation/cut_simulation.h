@@ -2,9 +2,11 @@
 
 #include "core/thread_job.h"
 #include "simulation/design_outline.h"
+#include "simulation/height_field.h"
 #include "simulation/threading_passes.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -69,6 +71,25 @@ struct Deviation {
     int pass = -1;
 };
 
+// Where a simulation stood before one pass: what every groove's field held and the
+// figures so far, so that a simulation of a reading that is the same up to there goes on
+// from it instead of cutting those passes again.
+struct CutCheckpoint {
+    int pass = 0;   // the next pass to cut
+    int reach = -1; // the last pass of the reading this state was cut from
+    bool twins = false;
+    int shown = 0;
+    std::vector<std::optional<HeightField>> fields; // per groove, once cut
+    std::optional<HeightField> ahead;
+    std::vector<CutFigures> shownFigures;
+    double largestArea = 0;
+    double largestThickness = 0;
+    int largestChipPass = -1;
+    int thickestChipPass = -1;
+    int airPasses = 0;
+    std::size_t runsEnded = 0;
+};
+
 struct SimulationResult {
     SectionSetup setup;
     std::vector<PassCut> passes;
@@ -93,6 +114,12 @@ struct SimulationResult {
     std::vector<double> materialDepthBeforeLast;
     // The caller stopped the simulation before its end: nothing in it is complete.
     bool stopped = false;
+    // It stopped at a pass of the last run over the request's chip limit.
+    bool overChipLimit = false;
+    // The pass it went on from an earlier result's checkpoint (0: cut from the stock).
+    int resumedFrom = 0;
+    // Along the passes, in order, the last one after them all; only in a whole result.
+    std::shared_ptr<const std::vector<CutCheckpoint>> checkpoints;
 };
 
 // Deviations smaller than this count as the tool touching the outline.
@@ -101,8 +128,22 @@ inline constexpr double kTouchingTolerance = 0.0001;
 // Polled between passes: true stops the simulation (a newer edit replaces it).
 using SimulationStop = std::function<bool()>;
 
+struct SimulationRequest {
+    std::optional<int> passLimit; // stop after that many passes (the pass slider)
+    SimulationStop stop;          // a newer edit replaces this simulation
+    // Go on from the latest of its checkpoints that the reading still matches (same
+    // section, same passes up to there); the figures are those of a whole simulation.
+    const SimulationResult* earlier = nullptr;
+    // Stop at the first pass of the last run that removes more (a trial of the planner).
+    std::optional<double> chipLimit;
+};
+
+// Simulates the threading passes of `passes` in order, as the request asks.
+SimulationResult simulateCut(const PassReading& passes, const SectionSetup& setup,
+                             const SimulationRequest& request);
+
 // Simulates every threading pass of `passes` in order, stopping after `passLimit`
-// passes when given (the pass slider of the window), or early when `stop` says so.
+// passes when given, or early when `stop` says so.
 SimulationResult simulateCut(const PassReading& passes, const SectionSetup& setup,
                              std::optional<int> passLimit = std::nullopt,
                              const SimulationStop& stop = {});

@@ -58,6 +58,28 @@ HeightField::Surface HeightField::exactSurface(double position, int nearCell) co
     return surface;
 }
 
+HeightField HeightField::compacted() const {
+    HeightField kept(pitch_, stockDepth_, tool_);
+    kept.centreDepth_ = centreDepth_;
+    kept.meanDepth_ = meanDepth_;
+    kept.owner_ = owner_;
+    std::vector<int> renumbered(passNumber_.size(), -1);
+    for (int& owner : kept.owner_) {
+        if (owner < 0) {
+            continue;
+        }
+        int& local = renumbered[std::size_t(owner)];
+        if (local < 0) {
+            local = int(kept.passNumber_.size());
+            kept.passNumber_.push_back(passNumber_[std::size_t(owner)]);
+            kept.passPosition_.push_back(passPosition_[std::size_t(owner)]);
+            kept.passCentreDepth_.push_back(passCentreDepth_[std::size_t(owner)]);
+        }
+        owner = local;
+    }
+    return kept;
+}
+
 CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
     const double centre = edgeDepth - tool_.noseRadius();
     const int local = int(passNumber_.size());

@@ -46,6 +46,10 @@ public:
     };
     Surface exactSurface(double position, int nearCell) const;
 
+    // The same field keeping only the passes that still own a cell: it cuts and
+    // answers as this one does, in memory bounded by its cells.
+    HeightField compacted() const;
+
     // The position near a cell (within its neighbours' centres) where f(position,
     // surface) is largest, with that value.
     template <class F> std::pair<double, double> refineAround(int cell, F f) const;

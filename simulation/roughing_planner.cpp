@@ -25,21 +25,22 @@ struct Stopped {};
 
 // The largest chip of a run at one allowance cut after a run at another (or from the
 // stock), each got by planning and writing the runs as a press of the button would,
-// numbered from the start.
+// numbered from the start. The run before is simulated once for every trial after it;
+// a trial that only has to tell whether a run keeps to the limit stops at its first pass
+// over it.
 class ChipOracle {
 public:
-    ChipOracle(const DialogSnapshot& dialog, const SimulationOptions& options,
+    ChipOracle(const DialogSnapshot& dialog, double limit, const SimulationOptions& options,
                const PlanWatch& watch)
-        : dialog_(dialog), options_(options), watch_(watch) {}
+        : dialog_(dialog), limit_(limit), options_(options), watch_(watch) {}
 
+    // The largest chip of the run.
     std::optional<double> largestChip(long long previous, long long allowance) {
-        const auto key = std::make_pair(previous, allowance);
-        if (const auto found = cache_.find(key); found != cache_.end()) {
-            return found->second;
-        }
-        const auto chip = simulate(previous, allowance);
-        cache_.emplace(key, chip);
-        return chip;
+        return chip(previous, allowance, false);
+    }
+    // The same where it keeps to the limit; over it, some chip of the run that is.
+    std::optional<double> chipAgainstLimit(long long previous, long long allowance) {
+        return chip(previous, allowance, true);
     }
 
     // The largest depth of any pass of the finishing run below the stock, on the
@@ -60,20 +61,39 @@ private:
     struct Pressed {
         ThreadJob job; // with the values the control uses after the last run
         PassReading reading;
+        float counter = 1; // the sequence counter after the last run
+    };
+    struct Known {
+        double area = 0;
+        bool whole = true; // every pass of the run cut; otherwise it stopped over the limit
     };
 
+    std::optional<double> chip(long long previous, long long allowance, bool againstLimit) {
+        const auto key = std::make_pair(previous, allowance);
+        if (const auto found = cache_.find(key); found != cache_.end()) {
+            if (!found->second || found->second->whole || againstLimit) {
+                return found->second ? std::optional(found->second->area) : std::nullopt;
+            }
+        }
+        const auto known = simulate(previous, allowance, againstLimit);
+        cache_[key] = known;
+        return known ? std::optional(known->area) : std::nullopt;
+    }
+
     std::optional<Pressed> press(const std::vector<long long>& allowances) const {
+        return press(allowances, Pressed{});
+    }
+
+    std::optional<Pressed> press(const std::vector<long long>& allowances, Pressed pressed) const {
         if (watch_.cancelled && watch_.cancelled()) {
             throw Stopped{};
         }
-        Pressed pressed;
-        float counter = 1;
         for (const long long allowance : allowances) {
             DialogSnapshot run = dialog_;
             run.text(JobField::FinishAllowance) = allowanceText(allowance);
             try {
-                const RunOutput output = generateRun(pressed.job, counter, run);
-                counter = output.counterAfter;
+                const RunOutput output = generateRun(pressed.job, pressed.counter, run);
+                pressed.counter = output.counterAfter;
                 storeControlValues(pressed.job, output.standard.valuesAfter);
                 addWrittenRun(pressed.reading, output.standard.moves);
             } catch (const DataError&) {
@@ -83,36 +103,63 @@ private:
         return pressed;
     }
 
-    std::optional<double> simulate(long long previous, long long allowance) const {
-        std::vector<long long> runs;
-        if (previous != kFromStock) {
-            runs.push_back(previous);
+    // The first run of a trial, pressed and simulated once for all trials after it.
+    struct RunBefore {
+        std::optional<long long> allowance; // none before the first trial
+        std::optional<Pressed> pressed;
+        std::optional<SimulationResult> simulated;
+    };
+
+    const RunBefore& runBefore(long long previous) {
+        if (before_.allowance != previous) {
+            before_ = {previous,
+                       previous == kFromStock ? std::optional(Pressed{}) : press({previous}),
+                       std::nullopt};
         }
-        runs.push_back(allowance);
-        const auto output = press(runs);
+        return before_;
+    }
+
+    std::optional<Known> simulate(long long previous, long long allowance, bool againstLimit) {
+        const RunBefore& before = runBefore(previous);
+        if (!before.pressed) {
+            return std::nullopt;
+        }
+        const auto output = press({allowance}, *before.pressed);
         if (!output) {
             return std::nullopt;
         }
-        const SimulationResult result =
-            simulateCut(output->reading, sectionFromJob(output->job, options_));
+        const SectionSetup setup = sectionFromJob(output->job, options_);
+        SimulationRequest request;
+        if (previous != kFromStock) {
+            if (!before_.simulated) {
+                before_.simulated = simulateCut(before.pressed->reading, setup);
+            }
+            request.earlier = &*before_.simulated;
+        }
+        if (againstLimit) {
+            request.chipLimit = limit_;
+        }
+        const SimulationResult result = simulateCut(output->reading, setup, request);
         ++trials_;
         if (watch_.progress) {
             watch_.progress(trials_);
         }
-        double largest = 0;
+        Known known{0, !result.overChipLimit};
         for (const PassCut& cut : result.passes) {
             if (cut.run == result.runs - 1) {
-                largest = std::max(largest, cut.chipArea);
+                known.area = std::max(known.area, cut.chipArea);
             }
         }
-        return largest;
+        return known;
     }
 
     const DialogSnapshot& dialog_;
+    double limit_;
     const SimulationOptions& options_;
     const PlanWatch& watch_;
-    mutable int trials_ = 0;
-    std::map<std::pair<long long, long long>, std::optional<double>> cache_;
+    int trials_ = 0;
+    std::map<std::pair<long long, long long>, std::optional<Known>> cache_;
+    RunBefore before_;
 };
 
 Unexpected<PlanRefusal> refusal(PlanRefusal::Reason reason, double needed = 0) {
@@ -121,7 +168,7 @@ Unexpected<PlanRefusal> refusal(PlanRefusal::Reason reason, double needed = 0) {
 
 PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
                     const SimulationOptions& options, const PlanWatch& watch) {
-    ChipOracle oracle(dialog, options, watch);
+    ChipOracle oracle(dialog, maxChipArea, options, watch);
     const double given = leadingNumberValue(dialog.text(JobField::FinishAllowance));
     const long long lastRoughing = given > 0 ? (long long)std::llround(given * 1000) : 0;
     if (!(maxChipArea > 0)) {
@@ -160,7 +207,7 @@ PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
     // that grow with what the run before left, no plan has fewer runs.
     long long previous = kFromStock;
     for (;;) {
-        const auto reached = oracle.largestChip(previous, lastRoughing);
+        const auto reached = oracle.chipAgainstLimit(previous, lastRoughing);
         if (!reached) {
             return refusal(PlanRefusal::Reason::DataError);
         }
@@ -173,7 +220,7 @@ PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
             double feasibleChip = 0;
             while (feasible - infeasible > 1) {
                 const long long middle = infeasible + (feasible - infeasible) / 2;
-                const auto middleChip = oracle.largestChip(previous, middle);
+                const auto middleChip = oracle.chipAgainstLimit(previous, middle);
                 if (!middleChip) {
                     return refusal(PlanRefusal::Reason::DataError);
                 }

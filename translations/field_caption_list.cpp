@@ -1,7 +1,9 @@
-// Writes the field captions of core/job_fields.h as QT_TRANSLATE_NOOP lines, so that
+// Writes the field captions of core/job_fields.h and the thread forms' notes
+// (core/forms/form_notes.h) as QT_TRANSLATE_NOOP lines, so that
 // lupdate finds them: the core is free of Qt and cannot mark them itself, and a copy
 // kept by hand would drift from the table.
 
+#include "core/forms/form_notes.h"
 #include "core/job_fields.h"
 
 #include <algorithm>
@@ -30,6 +32,9 @@ int main(int argc, char* argv[]) {
         if (needsTranslation(info.caption)) {
             out << "QT_TRANSLATE_NOOP(\"DataInput\", \"" << info.caption << "\");\n";
         }
+    }
+    for (std::string_view note : quillmar::forms::kFormNoteTexts) {
+        out << "QT_TRANSLATE_NOOP(\"FormNotes\", \"" << note << "\");\n";
     }
     out.close();
     if (!out) {

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>FormNotes</name>
+    <message>
+        <source>等級の指定なし: %1 を採用</source>
+        <translation>no class given: %1 taken</translation>
+    </message>
+    <message>
+        <source>谷は R = H/6 の丸み (ボルトの設計山形)</source>
+        <translation>root rounded with R = H/6 (the design profile of the bolt)</translation>
+    </message>
+    <message>
+        <source>谷は R = H/12 の丸み (基準外径に触れない)</source>
+        <translation>root rounded with R = H/12 (clear of the basic major diameter)</translation>
+    </message>
+    <message>
+        <source>等級 %1: 公式による公差の中央 (R40 数列)</source>
+        <translation>class %1: middle of the tolerances from their formulas (R40 series)</translation>
+    </message>
+    <message>
+        <source>谷は R = H/6 の丸み (UNR)</source>
+        <translation>root rounded with R = H/6 (UNR)</translation>
+    </message>
+    <message>
+        <source>等級 %1: 公式による許容限界の中央 (表の丸めのとおり)</source>
+        <translation>class %1: middle of the limits from their formulas (rounded as the tables round them)</translation>
+    </message>
+    <message>
+        <source>等級 %1: ASME B1.5 の許容限界の中央。谷の逃げは直径で %2 in.、谷の隅 R 0.06 P</source>
+        <translation>class %1: middle of the limits of ASME B1.5; root clearance %2 in. on the diameter, floor corners R 0.06 P</translation>
+    </message>
+    <message>
+        <source>基準山形。谷の逃げは直径で %1 in.、谷の隅 R 0.06 P。等級の許容差は入れない</source>
+        <translation>basic profile; root clearance %1 in. on the diameter, floor corners R 0.06 P; no class allowance applied</translation>
+    </message>
+    <message>
+        <source>直径は管の小端 (E0)、テーパ 1:16</source>
+        <translation>diameters at the small end of the pipe (E0), taper 1:16</translation>
+    </message>
+    <message>
+        <source>直径は継手の端面 (E1)、テーパ 1:16</source>
+        <translation>diameters at the face of the fitting (E1), taper 1:16</translation>
+    </message>
+    <message>
+        <source>直径は小端 (基準径の位置から基準長さ手前)、テーパ 1:16</source>
+        <translation>diameters at the small end (the gauge length before the gauge plane), taper 1:16</translation>
+    </message>
+    <message>
+        <source>直径は基準径の位置 (継手の端面)、テーパ 1:16</source>
+        <translation>diameters at the gauge plane (the face of the fitting), taper 1:16</translation>
+    </message>
+    <message>
+        <source>基準の丸み山形 (山頂と谷 r = 0.137329 P)。等級は入れない</source>
+        <translation>basic rounded profile (crest and root r = 0.137329 P); no class applied</translation>
+    </message>
+    <message>
+        <source>基準山形、すきま ac = 0.05 P。等級は入れない</source>
+        <translation>basic profile, clearance ac = 0.05 P; no class applied</translation>
+    </message>
+    <message>
+        <source>谷は D4 = d + 2ac、その下限 (上限は定めなし)</source>
+        <translation>floor at D4 = d + 2ac, its lower limit (no upper limit is set)</translation>
+    </message>
+    <message>
+        <source>山頂のすきま ac = %1、谷の隅 R2 = ac</source>
+        <translation>crest clearance ac = %1, floor corners R2 = ac</translation>
+    </message>
+    <message>
+        <source>等級 %1: d、d2、d3 または D1、D2 の公差の中央</source>
+        <translation>class %1: middle of the tolerances of d, d2, d3 or D1, D2</translation>
+    </message>
+    <message>
+        <source>基準山形、山頂のすきま ac = 0.117767 P。等級は入れない</source>
+        <translation>basic profile, crest clearance ac = 0.117767 P; no class applied</translation>
+    </message>
+    <message>
+        <source>3° の荷重側フランクが A1。逆向きの荷重には A1 と A2 を入れ替える</source>
+        <translation>the 3° load flank is A1; swap A1 and A2 to load the other way</translation>
+    </message>
+</context>
+<context>
     <name>AboutBox</name>
     <message>
         <source>Quillmar information</source>
@@ -503,6 +582,10 @@ It was taken off the recent files.</translation>
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>等級なし</source>
+        <translation>no class</translation>
     </message>
 </context>
 </TS>

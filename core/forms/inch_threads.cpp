@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace quillmar::forms {
 
@@ -380,10 +381,15 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
         const double td2 = printedLimit(tolerance2A * gradeFactor);
         const double td = printedLimit((grade == 1 ? 0.090 : 0.060) * std::pow(p, 2.0 / 3.0));
         form.basicMinor = (d - 2 * (17.0 / 24.0) * h) * inch;
+        // ASME B1.1-2003 para. 5.8: the major and pitch diameters' upper limits lie the
+        // allowance below the basic sizes, each band one tolerance wide.
+        form.limits.major = {(d - allowance - td) * inch, (d - allowance) * inch};
+        form.limits.pitch = {(basicPitchDiameter - allowance - td2) * inch,
+                             (basicPitchDiameter - allowance) * inch};
         form.crestDiameter = (d - allowance - td / 2) * inch;
         form.pitchDiameter = (basicPitchDiameter - allowance - td2 / 2) * inch;
         form.floorRadius = h / 6 * inch;
-        form.notes.push_back("root rounded with R = H/6 (UNR)");
+        form.notes.push_back({FormNoteId::UnifiedBoltRoot, {}});
     } else {
         // Below 1/4 in. and for class 3B the minor diameter tolerance has its own formula,
         // capped at 0.394 P; the tables print the minor diameters of classes 1B and 2B from
@@ -395,37 +401,141 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
         const double minorDigits = smallOrClose ? 1e4 : 1e3;
         const double basicMinor = d - 2 * (5.0 / 8.0) * h;
         const double minorMin = std::round(basicMinor * minorDigits) / minorDigits;
-        const double minorMax = std::round((basicMinor + minorTol) * minorDigits) / minorDigits;
+        // The upper limit is the lower one plus the tolerance, both first to four decimals
+        // (#1-64 2B: 0.0561 + 0.0062 = 0.0623; 1/4-20 2B: 0.1959 + 0.0115 prints 0.207).
+        const double minorMax =
+            std::round((printedLimit(basicMinor) + printedLimit(minorTol)) * minorDigits) /
+            minorDigits;
         const double td2 = printedLimit(1.3 * tolerance2A * gradeFactor);
         form.basicMinor = basicMinor * inch;
+        form.limits.minor = {minorMin * inch, minorMax * inch};
+        form.limits.pitch = {basicPitchDiameter * inch, (basicPitchDiameter + td2) * inch};
         form.crestDiameter = (minorMin + minorMax) / 2 * inch;
         form.pitchDiameter = (basicPitchDiameter + td2 / 2) * inch;
         form.floorRadius = h / 12 * inch;
-        form.notes.push_back("root rounded with R = H/12, clear of the basic major diameter");
+        form.notes.push_back({FormNoteId::NutRoot, {}});
     }
-    form.notes.push_back("class " + classText +
-                         ": middle of the limits, from their formulas as the tables round them");
+    if (in.classText.empty()) {
+        form.notes.push_back({FormNoteId::DefaultClass, {classText}});
+    }
+    form.notes.push_back({FormNoteId::UnifiedClassMiddle, {classText}});
     return form;
 }
 
-// ACME and Stub ACME: the basic profile with the standard's clearances.
-Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side, bool stub) {
-    if (!in.classText.empty() && in.classText != "2G" && in.classText != "3G" &&
-        in.classText != "4G" && in.classText != "2C" && in.classText != "3C" &&
-        in.classText != "4C") {
-        return Failure{"The class " + quotedText(in.classText) +
-                       " was not understood: ACME classes are 2G, 3G, 4G (or 2C, 3C, 4C). "
-                       "Example: " +
-                       std::string(stub ? kStubExample : kAcmeExample)};
+// Clearance on the diameter at the roots (ASME B1.5-1997 para. 2.5, ASME B1.8 the same):
+// 0.020 in. up to 10 threads per inch, 0.010 in. finer.
+double acmeRootClearance(double tpi) {
+    return tpi <= 10 ? 0.020 : 0.010;
+}
+
+// General purpose classes of ASME B1.5-1997 (Table 3, in inches, D the basic major
+// diameter, P the pitch): the outer pitch diameter allowance 0.008, 0.006 or 0.004 x sqrt(D)
+// and the pitch diameter tolerance of both sides 3.0, 1.4 or 1.0 x (0.002 sqrt(D) +
+// 0.010 sqrt(P)) for 2G, 3G, 4G. The outer minor diameter tolerance is 1.5 x the pitch
+// diameter tolerance; the outer major and the inner minor diameter tolerance 0.05 P, at
+// least 0.005 in. As Table 5 prints them, each limit is the other one (itself to four
+// decimals) less an allowance or tolerance to four decimals, the major diameter's lower
+// limit to four decimals itself (5/8-8: 0.61875 prints 0.6188) (3/4-6 2G: 0.6667 - 0.0069
+// prints 0.6598, less 0.0174 gives 0.6424; minor 0.5633 - 0.0262 = 0.5371).
+struct AcmeClassFactors {
+    double allowance;
+    double tolerance;
+};
+
+std::optional<AcmeClassFactors> acmeClassFactors(std::string_view classText) {
+    if (classText == "2G") {
+        return AcmeClassFactors{0.008, 3.0};
+    }
+    if (classText == "3G") {
+        return AcmeClassFactors{0.006, 1.4};
+    }
+    if (classText == "4G") {
+        return AcmeClassFactors{0.004, 1.0};
+    }
+    return std::nullopt;
+}
+
+void setAcmeLimits(ThreadForm& form, double d, double p, AcmeClassFactors factors, double clearance,
+                   Side side) {
+    const double inch = kMillimetresPerInch;
+    const double pitchTolerance = factors.tolerance * (0.002 * std::sqrt(d) + 0.010 * std::sqrt(p));
+    const double crestTolerance = std::max(0.05 * p, 0.005);
+    const double basicPitchDiameter = d - 0.5 * p;
+    const double basicMinor = d - p;
+    if (side == Side::Outer) {
+        const double pitchMax =
+            printedLimit(basicPitchDiameter - printedLimit(factors.allowance * std::sqrt(d)));
+        const double minorMax = printedLimit(basicMinor - clearance);
+        form.limits.major = {printedLimit(d - crestTolerance) * inch, d * inch};
+        form.limits.pitch = {(pitchMax - printedLimit(pitchTolerance)) * inch, pitchMax * inch};
+        form.limits.minor = {(minorMax - printedLimit(1.5 * pitchTolerance)) * inch,
+                             minorMax * inch};
+    } else {
+        // The inner major diameter has a lower limit only (d + the root clearance).
+        const double minorMin = printedLimit(basicMinor);
+        form.limits.minor = {minorMin * inch, (minorMin + printedLimit(crestTolerance)) * inch};
+        form.limits.pitch = {printedLimit(basicPitchDiameter) * inch,
+                             (printedLimit(basicPitchDiameter) + printedLimit(pitchTolerance)) *
+                                 inch};
+    }
+}
+
+// ACME: the general purpose class's limits, the groove made to their middle. The inner
+// floor is the major diameter's lower limit, the floor corners the largest fillet 0.06 P
+// of ASME B1.5 (para. 2.6).
+Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side) {
+    const std::string classText = in.classText.empty() ? "2G" : in.classText;
+    const auto factors = acmeClassFactors(classText);
+    if (!factors) {
+        return Failure{"The class " + quotedText(classText) +
+                       " was not understood: general purpose ACME classes are 2G, 3G and 4G "
+                       "(the centralizing classes 2C to 6C are not built). Example: " +
+                       std::string(kAcmeExample)};
     }
     const double d = in.diameter;
     const double p = 1 / tpi;
-    const double height = stub ? 0.3 * p : 0.5 * p;
-    // Clearance on the diameter at the roots: 0.020 in. up to 10 threads per inch, 0.010 finer.
-    const double clearance = tpi <= 10 ? 0.020 : 0.010;
+    const double clearance = acmeRootClearance(tpi);
     const double inch = kMillimetresPerInch;
     ThreadForm form;
-    form.family = stub ? "Stub ACME" : "ACME";
+    form.family = "ACME";
+    form.toleranceClass = classText;
+    form.pitch = p * inch;
+    setSymmetric(form, 14.5);
+    form.basicMajor = d * inch;
+    form.basicPitchDiameter = (d - 0.5 * p) * inch;
+    form.basicMinor = (d - p) * inch;
+    form.floorRadius = 0.06 * p * inch;
+    setAcmeLimits(form, d, p, *factors, clearance, side);
+    const GaugeLimits& limits = form.limits;
+    form.pitchDiameter = limits.pitch.middle();
+    if (side == Side::Outer) {
+        form.crestDiameter = limits.major.middle();
+        form.floorDiameter = limits.minor.middle();
+    } else {
+        form.crestDiameter = limits.minor.middle();
+        form.floorDiameter = (d + clearance) * inch;
+    }
+    if (in.classText.empty()) {
+        form.notes.push_back({FormNoteId::DefaultClass, {classText}});
+    }
+    form.notes.push_back({FormNoteId::AcmeClassMiddle, {classText, numberText(clearance)}});
+    return form;
+}
+
+// Stub ACME: the basic profile with the standard's clearances.
+Expected<ThreadForm> stubAcme(const InchDesignation& in, double tpi, Side side) {
+    if (!in.classText.empty() && in.classText != "2G") {
+        return Failure{"The class " + quotedText(in.classText) +
+                       " was not understood: Stub ACME is built in its class 2G. Example: " +
+                       std::string(kStubExample)};
+    }
+    const double d = in.diameter;
+    const double p = 1 / tpi;
+    const double height = 0.3 * p;
+    const double clearance = acmeRootClearance(tpi);
+    const double inch = kMillimetresPerInch;
+    ThreadForm form;
+    form.family = "Stub ACME";
     form.toleranceClass = in.classText;
     form.pitch = p * inch;
     setSymmetric(form, 14.5);
@@ -433,18 +543,15 @@ Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side, bool
     form.basicPitchDiameter = (d - height) * inch;
     form.pitchDiameter = form.basicPitchDiameter;
     form.floorRadius = 0.06 * p * inch;
+    form.basicMinor = (d - 2 * height) * inch;
     if (side == Side::Outer) {
-        form.basicMinor = (d - 2 * height) * inch;
         form.crestDiameter = d * inch;
         form.floorDiameter = (d - 2 * height - clearance) * inch;
     } else {
-        form.basicMinor = (d - 2 * height) * inch;
         form.crestDiameter = form.basicMinor;
         form.floorDiameter = (d + clearance) * inch;
     }
-    form.notes.push_back(
-        "basic profile with the root clearance " + numberText(clearance) +
-        " in. on the diameter and root fillets 0.06 P; no class allowance applied");
+    form.notes.push_back({FormNoteId::StubAcmeBasic, {numberText(clearance)}});
     return form;
 }
 
@@ -474,9 +581,8 @@ Expected<ThreadForm> npt(const InchDesignation& in, Side side) {
         form.floorRadius = 0.033 * p * inch; // the root truncation of the thread height 0.8 P
         form.taperAngle =
             (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / std::numbers::pi;
-        form.notes.push_back(side == Side::Outer
-                                 ? "diameters at the small end of the pipe (E0), taper 1:16"
-                                 : "diameters at the face of the fitting (E1), taper 1:16");
+        form.notes.push_back(
+            {side == Side::Outer ? FormNoteId::NptSmallEnd : FormNoteId::NptFittingFace, {}});
         return form;
     }
     return Failure{in.sizeText +
@@ -503,7 +609,7 @@ Expected<ThreadForm> inchForm(std::string_view designation, Side side) {
             return Failure{tpi.error()};
         }
         if (in.series == Series::Acme || in.series == Series::StubAcme) {
-            form = acme(in, *tpi, side, in.series == Series::StubAcme);
+            form = in.series == Series::Acme ? acme(in, *tpi, side) : stubAcme(in, *tpi, side);
         } else if (in.series == Series::Bsw) {
             if (!in.classText.empty()) {
                 return Failure{"BSW takes no class here. Example: " + std::string(kBswExample)};

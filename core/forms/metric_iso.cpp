@@ -262,7 +262,8 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
                        ": its pitches are " + pitchList(pitches, size->coarse > 0)};
     }
     std::string classText = side == Side::Outer ? "6g" : "6H";
-    if (reader.take("-")) {
+    const bool classGiven = reader.take("-");
+    if (classGiven) {
         classText = reader.word();
     }
     if (!reader.atEnd()) {
@@ -289,24 +290,36 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
     const double outerPitchTol = pitchTolerance(p, *d, cls->pitchGrade);
     const double pitchTol =
         (side == Side::Inner ? r40(1.32 * outerPitchTol) : outerPitchTol) / 1000;
+    // ISO 965-1:1998 clause 5 (fig. 2 and 3): an outer thread's limits lie below the basic
+    // sizes by es, an inner one's above them by EI, each band one tolerance wide. The
+    // outer minor diameter and the inner major diameter have one limit only: not gauged.
     if (side == Side::Outer) {
+        const double majorTol = majorTolerance(p, cls->crestGrade) / 1000;
+        form.limits.major = {*d + deviation - majorTol, *d + deviation};
+        form.limits.pitch = {form.basicPitchDiameter + deviation - pitchTol,
+                             form.basicPitchDiameter + deviation};
         form.basicMinor = *d - 2 * (17.0 / 24.0) * h;
-        form.crestDiameter = *d + deviation - majorTolerance(p, cls->crestGrade) / 1000 / 2;
+        form.crestDiameter = *d + deviation - majorTol / 2;
         form.pitchDiameter = form.basicPitchDiameter + deviation - pitchTol / 2;
         form.floorRadius = h / 6;
-        form.notes.push_back("root rounded with R = H/6, the design profile of the bolt");
+        form.notes.push_back({FormNoteId::MetricBoltRoot, {}});
     } else {
         form.basicMinor = *d - 2 * (5.0 / 8.0) * h;
-        form.crestDiameter =
-            form.basicMinor + deviation + minorTolerance(p, cls->crestGrade) / 1000 / 2;
+        const double minorTol = minorTolerance(p, cls->crestGrade) / 1000;
+        form.limits.minor = {form.basicMinor + deviation, form.basicMinor + deviation + minorTol};
+        form.limits.pitch = {form.basicPitchDiameter + deviation,
+                             form.basicPitchDiameter + deviation + pitchTol};
+        form.crestDiameter = form.basicMinor + deviation + minorTol / 2;
         form.pitchDiameter = form.basicPitchDiameter + deviation + pitchTol / 2;
         // The nut's root has only a lower limit; a round that keeps both tangent points
         // outside the basic major diameter is the largest that never touches the bolt.
         form.floorRadius = h / 12;
-        form.notes.push_back("root rounded with R = H/12, clear of the basic major diameter");
+        form.notes.push_back({FormNoteId::NutRoot, {}});
     }
-    form.notes.push_back("class " + classText +
-                         ": middle of the tolerances from their formulas (R40 series)");
+    if (!classGiven) {
+        form.notes.push_back({FormNoteId::DefaultClass, {classText}});
+    }
+    form.notes.push_back({FormNoteId::MetricClassMiddle, {classText}});
     return form;
 }
 

@@ -47,7 +47,7 @@ ThreadForm whitworthForm(double major, double pitch, Side side) {
     form.crestRadius = 0.137329 * pitch;
     form.floorRadius = 0.137329 * pitch;
     form.crestDiameter = side == Side::Outer ? major : form.basicMinor;
-    form.notes.push_back("basic rounded profile (crest and root r = 0.137329 P); no class applied");
+    form.notes.push_back({FormNoteId::WhitworthBasic, {}});
     return form;
 }
 
@@ -104,10 +104,8 @@ Expected<ThreadForm> pipeForm(std::string_view designation, Side side) {
             form.taperAngle =
                 (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / std::numbers::pi;
             form.notes.push_back(
-                side == Side::Outer
-                    ? "diameters at the small end, the gauge length before the gauge plane; taper "
-                      "1:16"
-                    : "diameters at the gauge plane, the face of the fitting; taper 1:16");
+                {side == Side::Outer ? FormNoteId::TaperSmallEnd : FormNoteId::TaperGaugePlane,
+                 {}});
         }
         return form;
     }

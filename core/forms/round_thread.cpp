@@ -84,7 +84,7 @@ Expected<ThreadForm> roundForm(std::string_view designation, Side side) {
         form.basicMinor = *d - p;
         form.crestDiameter = form.basicMinor;
     }
-    form.notes.push_back("basic profile with the clearance ac = 0.05 P; no class applied");
+    form.notes.push_back({FormNoteId::RoundBasic, {}});
     return form;
 }
 

@@ -107,6 +107,32 @@ std::vector<std::string> familySizes(std::string_view familyName) {
     return {};
 }
 
+std::vector<std::string> familyClasses(std::string_view familyName, Side side) {
+    const bool outer = side == Side::Outer;
+    if (familyName == "ISO metric") {
+        return outer ? std::vector<std::string>{"6g", "6h", "6e", "6f", "4h", "4g6g", "8g"}
+                     : std::vector<std::string>{"6H", "6G", "5H", "7H", "4H"};
+    }
+    if (familyName == "ISO trapezoidal") {
+        return outer ? std::vector<std::string>{"7e", "8e", "9e"}
+                     : std::vector<std::string>{"7H", "8H", "9H"};
+    }
+    if (familyName == "ACME") {
+        return {"2G", "3G", "4G"};
+    }
+    if (familyName == "Stub ACME") {
+        return {"2G"};
+    }
+    if (familyName == "Unified") {
+        return outer ? std::vector<std::string>{"2A", "1A", "3A"}
+                     : std::vector<std::string>{"2B", "1B", "3B"};
+    }
+    if (familyName == "Pipe parallel" && outer) {
+        return {"A", "B"};
+    }
+    return {};
+}
+
 namespace {
 
 Expected<ThreadForm> familyForm(std::string_view designation, Side side);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/expected.h"
+#include "core/forms/form_notes.h"
 #include "core/side.h"
 
 #include <string>
@@ -55,7 +56,7 @@ struct ThreadForm {
     double floorDiameter = 0;
     double taperAngle = 0; // half the included taper; the diameters hold at Z start
     GaugeLimits limits;    // of the class on this side; unknown bands where not built
-    std::vector<std::string> notes;
+    std::vector<FormNote> notes;
 };
 
 // Reads a designation ("M20x2.5-6g", "Tr 40 x 14 P 7", "1 1/4-5 ACME-2G") and resolves
@@ -71,5 +72,9 @@ const std::vector<FamilyInfo>& threadFamilies();
 
 // The designations of the family's sizes (for an editable list).
 std::vector<std::string> familySizes(std::string_view familyName);
+
+// The classes the family builds for the side, the one a designation without a class
+// takes first; empty where the family takes no class.
+std::vector<std::string> familyClasses(std::string_view familyName, Side side);
 
 } // namespace quillmar::forms

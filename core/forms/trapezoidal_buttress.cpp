@@ -190,6 +190,11 @@ Expected<ThreadForm> trapezoidalForm(std::string_view designation, Side side) {
             r40(0.63 * r40(180 * std::pow(p, 2.0 / 3.0) - 3.15 / std::sqrt(p))) / kMillimetre;
         const double td3 = 1.25 * td2 + es;
         form.basicMinor = d - p - 2 * ac;
+        // ISO 2903 (DIN 103-4): d and d3 have their upper limit at the basic size, d2 lies
+        // es below it; Td3 = 1.25 Td2 + |es| takes the deviation in.
+        form.limits.major = {d - td, d};
+        form.limits.pitch = {form.basicPitchDiameter - es - td2, form.basicPitchDiameter - es};
+        form.limits.minor = {form.basicMinor - td3, form.basicMinor};
         form.crestDiameter = d - td / 2;
         form.pitchDiameter = form.basicPitchDiameter - es - td2 / 2;
         form.floorDiameter = form.basicMinor - td3 / 2;
@@ -197,14 +202,19 @@ Expected<ThreadForm> trapezoidalForm(std::string_view designation, Side side) {
         const double td2 = r40(1.32 * pitchTol) / kMillimetre;
         const double td1 = r40(0.63 * r40(230 * std::pow(p, 0.7))) / kMillimetre;
         form.basicMinor = d - p;
+        // Position H: D1 and D2 start at their basic sizes; D4 has a lower limit only.
+        form.limits.minor = {form.basicMinor, form.basicMinor + td1};
+        form.limits.pitch = {form.basicPitchDiameter, form.basicPitchDiameter + td2};
         form.crestDiameter = form.basicMinor + td1 / 2;
         form.pitchDiameter = form.basicPitchDiameter + td2 / 2;
         form.floorDiameter = d + 2 * ac; // D4 has a lower limit only
-        form.notes.push_back("floor at D4 = d + 2ac, its lower limit (no upper limit is set)");
+        form.notes.push_back({FormNoteId::TrapezoidalNutFloor, {}});
     }
-    form.notes.push_back("crest clearance ac = " + numberText(ac) + ", floor corners R2 = ac");
-    form.notes.push_back("class " + classText +
-                         ": middle of the tolerances of d, d2, d3 or D1, D2");
+    if (screw->classText.empty()) {
+        form.notes.push_back({FormNoteId::DefaultClass, {classText}});
+    }
+    form.notes.push_back({FormNoteId::TrapezoidalClearance, {numberText(ac)}});
+    form.notes.push_back({FormNoteId::TrapezoidalClassMiddle, {classText}});
     return form;
 }
 
@@ -242,9 +252,8 @@ Expected<ThreadForm> buttressForm(std::string_view designation, Side side) {
         form.basicMinor = d - 1.5 * p;
         form.crestDiameter = form.basicMinor;
     }
-    form.notes.push_back(
-        "basic profile with the crest clearance ac = 0.117767 P; no class applied");
-    form.notes.push_back("the 3 degree load flank is A1; swap A1 and A2 to load the other way");
+    form.notes.push_back({FormNoteId::ButtressBasic, {}});
+    form.notes.push_back({FormNoteId::ButtressLoadFlank, {}});
     return form;
 }
 

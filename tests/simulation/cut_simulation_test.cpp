@@ -208,6 +208,83 @@ TEST(WorkedExample, StartsWrittenAlikeShareOneGroovesSimulation) {
     EXPECT_EQ(shared.materialDepth, separate.materialDepth);
 }
 
+void expectSameFigures(const SimulationResult& resumed, const SimulationResult& whole,
+                       const char* name) {
+    ASSERT_EQ(resumed.passes.size(), whole.passes.size()) << name;
+    for (std::size_t k = 0; k < whole.passes.size(); ++k) {
+        const PassCut& a = resumed.passes[k];
+        const PassCut& b = whole.passes[k];
+        EXPECT_TRUE(a.line == b.line && a.chipArea == b.chipArea &&
+                    a.chipThickness == b.chipThickness &&
+                    a.thicknessPosition == b.thicknessPosition && a.air == b.air)
+            << name << " pass " << k;
+    }
+    EXPECT_EQ(resumed.materialDepth, whole.materialDepth) << name;
+    EXPECT_EQ(resumed.materialDepthBeforeLast, whole.materialDepthBeforeLast) << name;
+    EXPECT_EQ(resumed.depthAfterRun, whole.depthAfterRun) << name;
+    EXPECT_EQ(resumed.largestChipPass, whole.largestChipPass) << name;
+    EXPECT_EQ(resumed.thickestChipPass, whole.thickestChipPass) << name;
+    EXPECT_EQ(resumed.airPasses, whole.airPasses) << name;
+    ASSERT_EQ(resumed.cusp.has_value(), whole.cusp.has_value()) << name;
+    if (whole.cusp) {
+        EXPECT_TRUE(resumed.cusp->height == whole.cusp->height &&
+                    resumed.cusp->position == whole.cusp->position &&
+                    resumed.cusp->pass == whole.cusp->pass)
+            << name;
+    }
+    EXPECT_EQ(resumed.gouge.has_value(), whole.gouge.has_value()) << name;
+}
+
+// After an edit the simulation goes on from the last checkpoint before the first changed
+// pass, and the pass slider from the last one before its pass: every figure is the
+// whole simulation's. The program is pressed twice (a second run of air passes).
+struct ResumedCase {
+    const char* name;
+    const char* starts;
+    const char* step;
+    double editedShare; // the edited pass's place in the program; 1: a run appended
+};
+
+class ResumedSimulation : public ::testing::TestWithParam<ResumedCase> {};
+
+TEST_P(ResumedSimulation, GivesTheWholeSimulationsFigures) {
+    const ResumedCase& row = GetParam();
+    auto dialog = workedExampleDialog();
+    dialog.text(JobField::Starts) = row.starts;
+    testing::setEverySteps(dialog, row.step);
+    auto out = press(dialog);
+    ASSERT_TRUE(runProgramOutput(out.job, dialog, out.panes).ok());
+    const PassReading program = readThreadingPasses(utf16(out.panes.standard));
+    PassReading earlier = program;
+    PassReading edited = program;
+    if (row.editedShare < 1) {
+        const auto pass = std::size_t(double(program.passes.size()) * row.editedShare);
+        edited.passes[pass].x -= 0.01;
+        for (ThreadingPass& moved : edited.passes) {
+            ++moved.line; // a line typed at the top
+        }
+    } else {
+        std::erase_if(earlier.passes, [](const ThreadingPass& pass) { return pass.run > 0; });
+        earlier.runs = 1;
+    }
+    const SectionSetup setup = sectionFromJob(out.job, {});
+    const SimulationResult before = simulateCut(earlier, setup);
+    const SimulationResult whole = simulateCut(edited, setup);
+    const SimulationResult resumed = simulateCut(edited, setup, {{}, {}, &before, {}});
+    EXPECT_GT(resumed.resumedFrom, 0) << row.name << " of " << edited.passes.size();
+    expectSameFigures(resumed, whole, row.name);
+    const int sliderPass = int(edited.passes.size()) * 3 / 4;
+    const SimulationResult section = simulateCut(edited, setup, {sliderPass, {}, &whole, {}});
+    EXPECT_GT(section.resumedFrom, 0) << row.name;
+    expectSameFigures(section, simulateCut(edited, setup, sliderPass), row.name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EditedPrograms, ResumedSimulation,
+    ::testing::Values(ResumedCase{"a pass of a long program made deeper", "1", "0.01", 0.8},
+                      ResumedCase{"three starts, a second run pressed", "3", "0.02", 1},
+                      ResumedCase{"a second run pressed", "1", "0.01", 1}));
+
 TEST(ReadThreadingPasses, EveryCommentStartsARunAndFWordsAreModal) {
     const auto reading = readThreadingPasses(
         u"(A)\r\nG00 X30 Z5\r\nG32 Z-20 F2\r\nG00 X40\r\nG00 X31 Z4\r\nG34 Z-20\r\n(B)\r\n"

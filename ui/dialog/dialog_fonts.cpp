@@ -38,6 +38,10 @@ QFont latinCaptionFont() {
     return makeFont(kArialFamilies, QFont::SansSerif, 9.75);
 }
 
+QFont figuresFont() {
+    return makeFont(kSystemFamilies, QFont::TypeWriter, 9.75);
+}
+
 QFont dialogDefaultFont() {
     return makeFont(kProportionalGothicFamilies, QFont::SansSerif, 9);
 }

@@ -4,10 +4,12 @@
 #include "core/leading_number.h"
 #include "core/quoted_text.h"
 #include "core/whole_text_number.h"
+#include "ui/dialog/dialog_fonts.h"
 #include "ui/dialog/groove_preview.h"
 #include "ui/seams/setting_keys.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace quillmar {
@@ -65,8 +68,13 @@ QString figuresText(const forms::GrooveFields& g) {
         lines << QCoreApplication::translate("ThreadStandardDialog", "送り %1")
                      .arg(steps.join(QStringLiteral(" ")));
     }
-    for (const std::string& note : g.form.notes) {
-        lines << text(note);
+    for (const forms::FormNote& note : g.form.notes) {
+        const std::string_view source = forms::formNoteText(note.id);
+        QString said = QCoreApplication::translate("FormNotes", std::string(source).c_str());
+        for (const std::string& value : note.values) {
+            said = said.arg(text(value));
+        }
+        lines << said;
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -91,7 +99,8 @@ void ThreadStandardDialog::buildControls(bool outer) {
     designation_->setEditable(true);
     designation_->setInsertPolicy(QComboBox::NoInsert);
     class_ = named(new QLineEdit(this), "txtClass");
-    class_->setPlaceholderText(QStringLiteral("6g, 7H, 2A ..."));
+    auto* classes = new QCompleter(new QStringListModel(this), this);
+    class_->setCompleter(classes);
     auto* side =
         new QGroupBox(QCoreApplication::translate("ThreadStandardDialog", "加工位置"), this);
     outer_ =
@@ -120,6 +129,9 @@ void ThreadStandardDialog::buildControls(bool outer) {
     preview_ = named(new GroovePreview(this), "picGroove");
     figures_ = named(new QPlainTextEdit(this), "txtFigures");
     figures_->setReadOnly(true);
+    // One face for every figure: a Japanese Gothic holds the Latin digits too, where a
+    // Latin face would leave the Japanese words to a smaller fallback.
+    figures_->setFont(figuresFont());
     figures_->setMinimumWidth(360);
 
     ok_ = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
@@ -148,19 +160,61 @@ void ThreadStandardDialog::buildControls(bool outer) {
         connect(box, &QLineEdit::textChanged, this, &ThreadStandardDialog::recompute);
     }
     for (QRadioButton* button : {outer_, inner_}) {
+        connect(button, &QRadioButton::toggled, this, &ThreadStandardDialog::offerClasses);
         connect(button, &QRadioButton::toggled, this, &ThreadStandardDialog::recompute);
     }
     connect(ok_, &QPushButton::clicked, this, &ThreadStandardDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &ThreadStandardDialog::reject);
 }
 
+// A family picked from the box offers its first size.
 void ThreadStandardDialog::familyChosen() {
+    fillSizes();
+    {
+        const QSignalBlocker quiet(designation_);
+        designation_->setCurrentIndex(0);
+    }
+    offerClasses();
+    recompute();
+}
+
+void ThreadStandardDialog::fillSizes() {
     const QSignalBlocker quiet(designation_);
+    const QString typed = designation_->currentText();
+    const int cursor = designation_->lineEdit()->cursorPosition();
     designation_->clear();
     for (const std::string& size : forms::familySizes(family_->currentText().toStdString())) {
         designation_->addItem(text(size));
     }
-    recompute();
+    designation_->setEditText(typed); // the typed text stays as it is, no size chosen for it
+    designation_->lineEdit()->setCursorPosition(cursor);
+}
+
+void ThreadStandardDialog::offerClasses() {
+    QStringList classes;
+    const auto side = outer_->isChecked() ? forms::Side::Outer : forms::Side::Inner;
+    for (const std::string& name :
+         forms::familyClasses(family_->currentText().toStdString(), side)) {
+        classes << text(name);
+    }
+    static_cast<QStringListModel*>(class_->completer()->model())->setStringList(classes);
+    class_->setPlaceholderText(classes.isEmpty()
+                                   ? QCoreApplication::translate("ThreadStandardDialog", "等級なし")
+                                   : classes.join(QStringLiteral(", ")));
+}
+
+// The family box names the family of the thread typed, whichever family it was on.
+void ThreadStandardDialog::followFamily(const std::string& family) {
+    const int index = family_->findText(text(family));
+    if (index < 0 || index == family_->currentIndex()) {
+        return;
+    }
+    {
+        const QSignalBlocker quiet(family_);
+        family_->setCurrentIndex(index);
+    }
+    fillSizes();
+    offerClasses();
 }
 
 std::string ThreadStandardDialog::designation() const {
@@ -193,6 +247,7 @@ void ThreadStandardDialog::recompute() {
         return;
     }
     groove_ = std::move(result.value());
+    followFamily(groove_->form.family);
     preview_->showGroove(forms::jobFromTexts(groove_->texts, request.side),
                          request.cusp.has_value());
     figures_->setPlainText(figuresText(*groove_));

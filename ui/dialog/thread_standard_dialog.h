@@ -37,6 +37,9 @@ private:
     void restoreChoices();
     void saveChoices();
     void familyChosen();
+    void fillSizes();    // the family's sizes into the list, the typed text kept
+    void offerClasses(); // the family's classes for the side, to the class box
+    void followFamily(const std::string& family); // the family box to the typed one's
     void recompute();
     void refuse(const std::string& why); // shows why and leaves OK disabled
     std::string designation() const;

@@ -20,10 +20,51 @@ QScatterSeries* scatter(QChart* chart, const QString& name, const QColor& colour
     return series;
 }
 
+// A chart is a few hundred pixels wide: beyond this many passes each marker stands for a
+// run of neighbouring passes (the one with the largest chip), and the line goes through
+// each run's smallest and largest chip. Qt Charts makes an item of every marker, and
+// tens of thousands of them hold the window for a tenth of a second at every change.
+constexpr int kMostMarkers = 1000;
+
+struct ChartPoints {
+    QList<QPointF> line;
+    QList<QPointF> markers;
+    QList<QPointF> overLimit;
+};
+
+ChartPoints chartPoints(const SimulationResult& result, std::optional<double> maxChipArea) {
+    ChartPoints points;
+    const std::size_t passes = result.passes.size();
+    const std::size_t bunch = std::max<std::size_t>(1, (passes + kMostMarkers - 1) / kMostMarkers);
+    const auto pointOf = [&](std::size_t k) {
+        return QPointF(result.passes[k].pass + 1, result.passes[k].chipArea);
+    };
+    for (std::size_t first = 0; first < passes; first += bunch) {
+        const std::size_t end = std::min(passes, first + bunch);
+        std::size_t smallest = first;
+        std::size_t largest = first;
+        for (std::size_t k = first; k < end; ++k) {
+            smallest = result.passes[k].chipArea < result.passes[smallest].chipArea ? k : smallest;
+            largest = result.passes[k].chipArea > result.passes[largest].chipArea ? k : largest;
+        }
+        points.line.append(pointOf(std::min(smallest, largest)));
+        if (smallest != largest) {
+            points.line.append(pointOf(std::max(smallest, largest)));
+        }
+        points.markers.append(pointOf(largest));
+        if (maxChipArea && result.passes[largest].chipArea > *maxChipArea) {
+            points.overLimit.append(pointOf(largest));
+        }
+    }
+    return points;
+}
+
 } // namespace
 
+// The view's own chart is dressed rather than replaced: a chart handed to setChart()
+// releases the view's first one without deleting it.
 ChipChart::ChipChart(QWidget* parent) : QChartView(parent) {
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     line_ = new QLineSeries(chart);
@@ -53,27 +94,20 @@ ChipChart::ChipChart(QWidget* parent) : QChartView(parent) {
             emit passClicked(int(std::lround(point.x())) - 1);
         });
     }
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
 }
 
 void ChipChart::show(const SimulationResult& result, std::optional<double> maxChipArea) {
-    QList<QPointF> all;
-    QList<QPointF> over;
     areas_.clear();
     double largest = 0;
     for (const PassCut& cut : result.passes) {
-        const QPointF point(cut.pass + 1, cut.chipArea);
-        all.append(point);
-        if (maxChipArea && cut.chipArea > *maxChipArea) {
-            over.append(point);
-        }
         areas_.push_back(cut.chipArea);
         largest = std::max(largest, cut.chipArea);
     }
-    line_->replace(all);
-    points_->replace(all);
-    overLimit_->replace(over);
+    const ChartPoints points = chartPoints(result, maxChipArea);
+    line_->replace(points.line);
+    points_->replace(points.markers);
+    overLimit_->replace(points.overLimit);
     const double passes = std::max<double>(1, double(result.passes.size()));
     if (maxChipArea) {
         limit_->replace({QPointF(0.5, *maxChipArea), QPointF(passes + 0.5, *maxChipArea)});

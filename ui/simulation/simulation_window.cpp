@@ -75,7 +75,7 @@ void SimulationWindow::buildWidgets() {
     maxChipArea_->setObjectName(QStringLiteral("txtMaxChipArea"));
     maxChipArea_->setMaximumWidth(90);
     connect(maxChipArea_, &QLineEdit::textChanged, this, [this] {
-        chart_->show(result_, limit());
+        chart_->show(*result_, limit());
         chart_->setSelectedPass(selectedPass_);
         showFigures();
         drawSectionPicture();
@@ -174,13 +174,15 @@ void SimulationWindow::simulateNow() {
     if (const ThreadJob* known = host_.knownJob()) {
         job = *known;
     }
-    simulation_.start([text = std::move(text), job = std::move(job),
-                       chosen = options()](const SimulationStop& stop) {
+    // It goes on from the shown result's last checkpoint before the first changed pass.
+    simulation_.start([text = std::move(text), job = std::move(job), chosen = options(),
+                       earlier = result_](const SimulationStop& stop) {
         Simulated simulated;
         auto reading = std::make_shared<PassReading>(readThreadingPasses(text));
         const SectionSetup setup =
             job ? sectionFromJob(*job, chosen) : sectionWithoutJob(*reading, chosen);
-        simulated.result = simulateCut(*reading, setup, std::nullopt, stop);
+        simulated.result = std::make_shared<const SimulationResult>(
+            simulateCut(*reading, setup, {std::nullopt, stop, earlier.get(), std::nullopt}));
         simulated.reading = std::move(reading);
         return simulated;
     });
@@ -192,13 +194,13 @@ void SimulationWindow::showSimulated(Simulated simulated) {
     result_ = std::move(simulated.result);
     sectionRun_.cancel(); // a section of the passes before
     sectionUpTo_ = {};
-    const int passes = int(result_.passes.size());
+    const int passes = int(result_->passes.size());
     passSlider_->blockSignals(true);
     passSlider_->setRange(passes > 0 ? 1 : 0, passes);
     passSlider_->setValue(passes);
     passSlider_->blockSignals(false);
     selectedPass_ = passes - 1;
-    chart_->show(result_, limit());
+    chart_->show(*result_, limit());
     chart_->setSelectedPass(selectedPass_);
     showFigures();
     passLabel_->setText(QStringLiteral("%1 / %2").arg(passes).arg(passes));
@@ -206,7 +208,7 @@ void SimulationWindow::showSimulated(Simulated simulated) {
 }
 
 void SimulationWindow::showFigures() {
-    QString figures = simulationFiguresText(result_, limit());
+    QString figures = simulationFiguresText(*result_, limit());
     // The machine's word on the last program output, only once the user set a profile.
     const MachineProfile profile = host_.machineProfile();
     std::optional<RunMachineFigures> machine;
@@ -222,18 +224,18 @@ void SimulationWindow::showFigures() {
 }
 
 void SimulationWindow::selectPass(int pass, bool selectLine) {
-    if (pass < 0 || std::size_t(pass) >= result_.passes.size()) {
+    if (pass < 0 || std::size_t(pass) >= result_->passes.size()) {
         return;
     }
     selectedPass_ = pass;
     passSlider_->blockSignals(true);
     passSlider_->setValue(pass + 1);
     passSlider_->blockSignals(false);
-    passLabel_->setText(QStringLiteral("%1 / %2").arg(pass + 1).arg(result_.passes.size()));
+    passLabel_->setText(QStringLiteral("%1 / %2").arg(pass + 1).arg(result_->passes.size()));
     chart_->setSelectedPass(pass);
     drawSectionPicture();
     if (selectLine) {
-        host_.selectStandardLine(result_.passes[std::size_t(pass)].line);
+        host_.selectStandardLine(result_->passes[std::size_t(pass)].line);
     }
 }
 
@@ -242,21 +244,22 @@ void SimulationWindow::drawSectionPicture() {
     view.pixelAspect = double(std::max(1, section_->width())) / std::max(1, section_->height());
     view.maxChipArea = limit();
     if (selectedPass_ < 0) {
-        drawSection(result_, view, section_->surface());
+        drawSection(*result_, view, section_->surface());
         return;
     }
     // The material as it stands after the chosen pass, with the chip it took: the whole
-    // result for the last pass, otherwise simulated that far on the worker (the picture
-    // keeps what it shows until that arrives).
-    const bool last = selectedPass_ + 1 == int(result_.passes.size());
+    // result for the last pass, otherwise simulated on the worker from the whole result's
+    // nearest checkpoint before it (the picture keeps what it shows until that arrives).
+    const bool last = selectedPass_ + 1 == int(result_->passes.size());
     if (!last && sectionUpTo_.pass != selectedPass_) {
-        sectionRun_.start([reading = reading_, setup = result_.setup,
+        sectionRun_.start([reading = reading_, whole = result_,
                            pass = selectedPass_](const SimulationStop& stop) {
-            return SectionUpTo{pass, simulateCut(*reading, setup, pass + 1, stop)};
+            return SectionUpTo{
+                pass, simulateCut(*reading, whole->setup, {pass + 1, stop, whole.get(), {}})};
         });
         return;
     }
-    const SimulationResult& upTo = last ? result_ : sectionUpTo_.result;
+    const SimulationResult& upTo = last ? *result_ : sectionUpTo_.result;
     view.selectedPass = selectedPass_;
     view.depthBeforeSelected = upTo.materialDepthBeforeLast;
     view.depthAfterSelected = upTo.materialDepth;
@@ -265,17 +268,17 @@ void SimulationWindow::drawSectionPicture() {
 
 bool SimulationWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == section_ && event->type() == QEvent::MouseButtonPress &&
-        !result_.passes.empty() && result_.cellWidth > 0) {
+        !result_->passes.empty() && result_->cellWidth > 0) {
         // The pass whose nose centre lies nearest the click, across the pitch's seam too.
         const QPointF user = section_->userPosition(static_cast<QMouseEvent*>(event)->position());
-        const double position = result_.setup.pitch - user.x();
+        const double position = result_->setup.pitch - user.x();
         int nearest = -1;
         double best = 0;
-        for (const PassCut& cut : result_.passes) {
+        for (const PassCut& cut : result_->passes) {
             double distance =
-                std::fabs(std::remainder(cut.position - position, result_.setup.pitch));
-            const double depth = result_.setup.depthOf(cut.x) - result_.setup.noseRadius;
-            distance += std::fabs(result_.setup.side * depth - user.y());
+                std::fabs(std::remainder(cut.position - position, result_->setup.pitch));
+            const double depth = result_->setup.depthOf(cut.x) - result_->setup.noseRadius;
+            distance += std::fabs(result_->setup.side * depth - user.y());
             if (nearest < 0 || distance < best) {
                 nearest = cut.pass;
                 best = distance;

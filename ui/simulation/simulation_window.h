@@ -42,7 +42,7 @@ public:
     // The machine profile changed: its figures and zones again.
     void machineChanged() { showFigures(); }
 
-    const SimulationResult& result() const { return result_; }
+    const SimulationResult& result() const { return *result_; }
     int selectedPass() const { return selectedPass_; }
     // A simulation or a plan is running or waiting.
     bool working() const { return simulation_.busy() || sectionRun_.busy() || planRun_.busy(); }
@@ -55,7 +55,7 @@ private:
     // What the worker hands back: the passes read and what they cut.
     struct Simulated {
         std::shared_ptr<const PassReading> reading;
-        SimulationResult result;
+        std::shared_ptr<const SimulationResult> result;
     };
     // The section up to one pass, for the slider.
     struct SectionUpTo {
@@ -97,7 +97,8 @@ private:
     QLabel* planMessage_ = nullptr;
 
     std::shared_ptr<const PassReading> reading_ = std::make_shared<PassReading>();
-    SimulationResult result_;
+    // Shared with the workers, which go on from its checkpoints.
+    std::shared_ptr<const SimulationResult> result_ = std::make_shared<SimulationResult>();
     SectionUpTo sectionUpTo_;
     int selectedPass_ = -1;
     double bodyHalfAngle_ = 0; // the last angle the box held that a tool can have

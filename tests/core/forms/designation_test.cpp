@@ -39,11 +39,11 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"TR60X9-7e", Side::Outer, "Tr60x9-7e", 1},
         Accepted{"Tr40x14(P7)", Side::Outer, "Tr40x14(P7)-7e", 2},
         Accepted{"Tr 40 x 14 P 7", Side::Inner, "Tr40x14(P7)-7H", 2},
-        Accepted{"1-5 ACME", Side::Outer, "1-5 ACME", 1},
+        Accepted{"1-5 ACME", Side::Outer, "1-5 ACME-2G", 1},
         Accepted{"1 1/4-5 ACME-2G", Side::Outer, "1 1/4-5 ACME-2G", 1},
-        Accepted{"1-5 ACME 2 START", Side::Outer, "1-5 ACME 2 START", 2},
+        Accepted{"1-5 ACME 2 START", Side::Outer, "1-5 ACME-2G 2 START", 2},
         Accepted{"1-5 ACME-2G-2 START", Side::Inner, "1-5 ACME-2G 2 START", 2},
-        Accepted{"1-0.2P-0.6L ACME", Side::Outer, "1-5 ACME 3 START", 3},
+        Accepted{"1-0.2P-0.6L ACME", Side::Outer, "1-5 ACME-2G 3 START", 3},
         Accepted{"1/2-20 STUB ACME", Side::Outer, "1/2-20 STUB ACME", 1},
         Accepted{"Rd40x1/6", Side::Outer, "Rd40x1/6", 1},
         Accepted{"Rd 40 x 1/6", Side::Inner, "Rd40x1/6", 1},
@@ -99,6 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A class of the other side.
         Refused{"M30x2-6H", Side::Outer, 0.1, "6H is for inner threads"},
         Refused{"Rc1/2", Side::Outer, 0.1, "Rc is an inner taper thread"},
+        Refused{"1-5 ACME-2C", Side::Outer, 0.1, "the centralizing classes 2C to 6C are not built"},
         // A size below its series' table, or a thread whose root reaches the axis.
         Refused{"0-5 ACME", Side::Outer, 0.1, "0 is below the sizes of the ACME series"},
         Refused{"0/1-5 ACME", Side::Inner, 0.1, "0/1 is below the sizes of the ACME series"},
@@ -106,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"0-12 UN", Side::Inner, 0.1, "0 is below the sizes of the UN series"},
         Refused{"1/64-12 UN", Side::Outer, 0.1, "1/64 is below the sizes of the UN series"},
         Refused{"#0-12 UN", Side::Outer, 0.01, "#0-12 UN-2A is deeper than its radius"},
-        Refused{"1/4-2 ACME", Side::Inner, 0.01, "1/4-2 ACME is deeper than its radius"},
+        Refused{"1/4-2 ACME", Side::Inner, 0.01, "1/4-2 ACME-2G is deeper than its radius"},
         // A pitch of 0 is refused as such, never taken for a pitch left out.
         Refused{"1-0 ACME", Side::Outer, 0.1, "the threads per inch must be above 0"},
         Refused{"1/2-0 BSW", Side::Outer, 0.1, "the threads per inch must be above 0"},

@@ -2,7 +2,7 @@
 // data in tests/core/forms/data (each file names its source). A value agrees when the
 // catalogue's figure, rounded to the digits the table prints, is the table's: the two
 // differ by at most half a unit of the last printed digit. Where a table gives a class's
-// limits, the groove is made to their middle.
+// limits, they are the class's gauge limits and the groove is made to their middle.
 
 #include "core/forms/groove_fields.h"
 #include "published_table.h"
@@ -56,6 +56,18 @@ void expectPrinted(const TableRow& row, std::string_view exact, double actual, d
     }
 }
 
+// A class's band against the table's own limits, each to its last printed digit.
+void expectBand(const TableRow& row, std::string_view column, const DiameterBand& band,
+                double unit) {
+    for (const auto& [suffix, limit] : {std::pair{"_max", band.max}, std::pair{"_min", band.min}}) {
+        const std::string name = std::string(column) + suffix;
+        if (const auto value = cellNumber(row, name)) {
+            ASSERT_TRUE(band.known()) << "no limits of " << column;
+            EXPECT_NEAR(limit / unit, *value, halfLastDigit(row.text(name))) << name;
+        }
+    }
+}
+
 void checkRow(const TableRow& row, double unit) {
     const std::string typed(row.text("typed"));
     SCOPED_TRACE("line " + std::to_string(row.line) + ": " + typed);
@@ -83,6 +95,10 @@ void checkRow(const TableRow& row, double unit) {
     expectPrinted(row, "pd", form.pitchDiameter, unit);
     expectPrinted(row, "floor", fields->figures.floorDiameter, unit);
     expectPrinted(row, "floor_radius", form.floorRadius, unit);
+    const GaugeLimits& limits = form.limits;
+    expectBand(row, "crest", side == Side::Outer ? limits.major : limits.minor, unit);
+    expectBand(row, "pd", limits.pitch, unit);
+    expectBand(row, "floor", side == Side::Outer ? limits.minor : limits.major, unit);
 }
 
 class PublishedTable : public ::testing::TestWithParam<TableFile> {};

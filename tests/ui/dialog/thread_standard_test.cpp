@@ -3,8 +3,11 @@
 #include "ui/dialog/groove_preview.h"
 #include "ui/dialog/thread_standard_dialog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -168,6 +171,49 @@ TEST_F(ThreadStandard, TheLastChoicesAreOfferedAgain) {
         EXPECT_EQ(in<QComboBox>(asked, "cboDesignation")->currentText(), "G 1 1/2");
         EXPECT_EQ(in<QLineEdit>(asked, "txtNoseRadius")->text(), "0.2");
         EXPECT_EQ(in<QLineEdit>(asked, "txtCusp")->text(), "0.01");
+        QTest::mouseClick(in<QPushButton>(asked, "cmdCancel"), Qt::LeftButton);
+    });
+}
+
+// Typing a thread of another family turns the family box to it and offers that family's
+// classes for the side; every figure is drawn in the one face.
+TEST_F(ThreadStandard, FollowsTheFamilyTypedAndOffersItsClasses) {
+    struct Row {
+        const char* designation;
+        const char* side;
+        const char* family;
+        const char* classes; // the class box's offer, as its placeholder shows it
+    };
+    const Row rows[] = {
+        {"Tr40x7", "optOuter", "ISO trapezoidal", "7e, 8e, 9e"},
+        {"Tr40x7", "optInner", "ISO trapezoidal", "7H, 8H, 9H"},
+        {"1-5 ACME", "optOuter", "ACME", "2G, 3G, 4G"},
+        {"1/2-13 UNC", "optInner", "Unified", "2B, 1B, 3B"},
+        {"M20", "optOuter", "ISO metric", "6g, 6h, 6e, 6f, 4h, 4g6g, 8g"},
+        {"1/2 BSW", "optOuter", "Whitworth", "等級なし"},
+    };
+    askForThread([&](QDialog& asked) {
+        auto* family = in<QComboBox>(asked, "cboFamily");
+        auto* classBox = in<QLineEdit>(asked, "txtClass");
+        for (const Row& row : rows) {
+            choose(asked, row.side);
+            describe(asked, row.designation, "0.1", "");
+            EXPECT_EQ(family->currentText(), row.family) << row.designation;
+            EXPECT_EQ(in<QComboBox>(asked, "cboDesignation")->currentText(), row.designation);
+            EXPECT_EQ(classBox->placeholderText(), QString::fromUtf8(row.classes));
+            const auto* figures = in<QPlainTextEdit>(asked, "txtFigures");
+            const QFontMetrics face(figures->font());
+            for (const QChar c : figures->toPlainText()) {
+                EXPECT_TRUE(c.isSpace() || face.inFont(c))
+                    << row.designation << " U+" << static_cast<int>(c.unicode());
+            }
+        }
+        describe(asked, "1-5 ACME", "0.1", "");
+        typeOver(classBox, QStringLiteral("3"));
+        const QAbstractItemView* offered = classBox->completer()->popup();
+        ASSERT_TRUE(offered->isVisible());
+        EXPECT_EQ(offered->model()->rowCount(), 1);
+        EXPECT_EQ(offered->model()->index(0, 0).data().toString(), "3G");
         QTest::mouseClick(in<QPushButton>(asked, "cmdCancel"), Qt::LeftButton);
     });
 }
