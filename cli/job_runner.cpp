@@ -138,7 +138,7 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
             outcome.machine.push_back(std::move(*figures));
         }
         if (onRunStarting) {
-            onRunStarting(dialog);
+            onRunStarting(dialog, profile);
         }
         bool pressed = false;
         if (runs[i].maxChipArea) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cli/job_file.h"
-#include "cli/machine_run.h"
 #include "cli/run_profiles.h"
 #include "core/forms/thread_form.h"
+#include "core/machine/machine_run.h"
 #include "core/program_output.h"
 #include "core/thread_job.h"
 #include "simulation/roughing_planner.h"
@@ -51,14 +51,16 @@ struct JobOutcome {
 // onPaneChanged, when given, is called each time a run sets a pane's text, with the
 // job as it stands at that moment: where the window redraws that pane's graphic.
 //
-// onRunStarting, when given, sees each run's dialog just before its output is made.
+// onRunStarting, when given, sees each run's dialog and the machine profile in force
+// just before its output is made.
 //
 // grooves, when given, holds the drawn groove each run loads (by run); the dialog keeps
 // it for later runs. A drawn groove the checks refuse (steeper than the simulation's tool
 // body allows, among others) is a fault at the run's profile key (formError), named by
 // its segment.
 using PaneChanged = std::function<void(Pane pane, const std::string& text, const ThreadJob& job)>;
-using RunStarting = std::function<void(const DialogSnapshot& dialog)>;
+using RunStarting =
+    std::function<void(const DialogSnapshot& dialog, const MachineProfile& machine)>;
 JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChanged = {},
                   const RunStarting& onRunStarting = {}, const SimulationOptions& simulation = {},
                   const RunGrooves& grooves = {});

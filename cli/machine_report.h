@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/machine_run.h"
 #include "cli/report_json.h"
+#include "core/machine/machine_run.h"
 
 #include <string>
 #include <vector>

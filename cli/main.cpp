@@ -219,10 +219,18 @@ int generate(const CommandLine& line) {
             pictures->paneChanged(pane, text, job);
         };
     }
-    std::vector<DialogSnapshot> dialogs;
+    std::vector<ListedRun> dialogs;
     RunStarting collect;
     if (line.listFields) {
-        collect = [&dialogs](const DialogSnapshot& dialog) { dialogs.push_back(dialog); };
+        collect = [&dialogs, &job, &line](const DialogSnapshot& dialog,
+                                          const MachineProfile& machine) {
+            const JobRun& run = job.runs[dialogs.size()];
+            std::optional<std::string> profile;
+            if (run.profile) {
+                profile = profileAsRead(*run.profile, line.jobFile);
+            }
+            dialogs.push_back({dialog, machine, profile, run.layer});
+        };
     }
     const auto grooves = loadRunProfiles(job.runs, line.jobFile);
     if (!grooves) {

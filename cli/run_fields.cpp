@@ -4,6 +4,8 @@
 #include "core/forms/groove_fields.h"
 #include "core/job_fields.h"
 #include "core/leading_number.h"
+#include "core/machine/machine_keys.h"
+#include "core/plain_number_text.h"
 #include "core/quoted_text.h"
 #include "core/whole_text_number.h"
 
@@ -46,10 +48,27 @@ std::optional<JobFileError> fillFromForm(DialogSnapshot& dialog, const JobRun& r
     return std::nullopt;
 }
 
-std::string runFieldsText(const std::vector<DialogSnapshot>& runs) {
-    std::string out;
+namespace {
+
+// What the keys that are not the dialog's own mean; the dialog's fields have their
+// captions in the window.
+std::string keyMeanings() {
+    std::string out = "# The machine's keys (empty: unknown, nothing checked):\n";
+    for (std::string_view key : machineKeyNames()) {
+        out += joinText({"#   ", key, ": ", machineKeyMeaning(key), "\n"});
+    }
+    out += "# profile: a drawn groove (.groove or .dxf file, or its segments) instead of the "
+           "fields' groove, listed in the run that names it\n"
+           "# layer: the drawing's layer that holds the groove\n";
+    return out;
+}
+
+} // namespace
+
+std::string runFieldsText(const std::vector<ListedRun>& runs) {
+    std::string out = keyMeanings();
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const DialogSnapshot& run = runs[i];
+        const DialogSnapshot& run = runs[i].dialog;
         if (i > 0) {
             out += "[run]\n";
         }
@@ -61,6 +80,19 @@ std::string runFieldsText(const std::vector<DialogSnapshot>& runs) {
         out += joinText({"startShift = ", c.startShift == StartShift::Angle ? "angle" : "z", "\n"});
         for (const JobFieldInfo& info : kJobFields) {
             out += joinText({info.key, " = ", run.text(info.field), "\n"});
+        }
+        for (std::string_view key : machineKeyNames()) {
+            out += joinText({key, " = ", machineFigureText(runs[i].machine, key), "\n"});
+        }
+        if (runs[i].profile) {
+            out += joinText({"profile = ", *runs[i].profile, "\n"});
+            if (runs[i].layer) {
+                out += joinText({"layer = ", *runs[i].layer, "\n"});
+            }
+            // The steps over a drawn groove come from its scallop height, not the fields.
+            if (run.drawnCusp > 0) {
+                out += joinText({"cusp = ", plainNumberText(run.drawnCusp), "\n"});
+            }
         }
     }
     return out;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/job_file.h"
+#include "core/machine/machine_profile.h"
 #include "core/program_output.h"
 
 #include <optional>
@@ -16,8 +17,18 @@ namespace quillmar {
 // replaces a drawn groove the dialog holds; without a form a cusp height needs one.
 std::optional<JobFileError> fillFromForm(DialogSnapshot& dialog, const JobRun& run);
 
+// One run as it is used: its dialog, the machine profile in force, and the drawn groove
+// (with its drawing's layer) the run itself names.
+struct ListedRun {
+    DialogSnapshot dialog;
+    MachineProfile machine;
+    std::optional<std::string> profile;
+    std::optional<std::string> layer;
+};
+
 // The runs as they are used, one "key = value" line per key the job file knows, the
-// runs separated by "[run]" lines.
-std::string runFieldsText(const std::vector<DialogSnapshot>& runs);
+// runs separated by "[run]" lines, after "#" lines saying what the machine's keys,
+// profile and layer mean. Read back as a job file, it gives the same programs.
+std::string runFieldsText(const std::vector<ListedRun>& runs);
 
 } // namespace quillmar

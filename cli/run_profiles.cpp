@@ -47,6 +47,15 @@ Expected<SegmentChain, std::string> loadProfile(const JobRun& run, const std::st
 
 } // namespace
 
+std::string profileAsRead(const std::string& profile, const std::string& jobFile) {
+    if (!endsWith(profile, ".dxf") && !endsWith(profile, ".groove")) {
+        return profile;
+    }
+    std::error_code failed;
+    const auto path = std::filesystem::absolute(besideJobFile(profile, jobFile), failed);
+    return failed ? besideJobFile(profile, jobFile) : path.string();
+}
+
 Expected<RunGrooves, JobFileError> loadRunProfiles(const std::vector<JobRun>& runs,
                                                    const std::string& jobFile) {
     RunGrooves grooves;

@@ -19,4 +19,8 @@ using RunGrooves = std::vector<std::optional<SegmentChain>>;
 Expected<RunGrooves, JobFileError> loadRunProfiles(const std::vector<JobRun>& runs,
                                                    const std::string& jobFile);
 
+// The run's profile key as a job file anywhere reads it: a file's path made absolute
+// (it was relative to the job file's folder), segments as typed.
+std::string profileAsRead(const std::string& profile, const std::string& jobFile);
+
 } // namespace quillmar

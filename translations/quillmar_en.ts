@@ -390,6 +390,10 @@
         <source>ねじ規格</source>
         <translation>Thread standard</translation>
     </message>
+    <message>
+        <source>機械の設定...</source>
+        <translation>Machine settings...</translation>
+    </message>
 </context>
 <context>
     <name>MainToolbar</name>
@@ -443,6 +447,128 @@
     <message>
         <source>%1条ねじ: 最後の条は Z軸 開始点の %2 mm 手前から始まります</source>
         <translation>%1-start thread: the last start begins %2 mm before Z start</translation>
+    </message>
+</context>
+<context>
+    <name>MachineSettingsDialog</name>
+    <message>
+        <source>機械の設定</source>
+        <translation>Machine settings</translation>
+    </message>
+    <message>
+        <source>主軸回転数 (min⁻¹)</source>
+        <translation>Spindle speed (min⁻¹)</translation>
+    </message>
+    <message>
+        <source>Z軸 最大送り速度 (mm/min)</source>
+        <translation>Z axis largest feed (mm/min)</translation>
+    </message>
+    <message>
+        <source>時定数 T1 (s)</source>
+        <translation>Time constant T1 (s)</translation>
+    </message>
+    <message>
+        <source>Z軸 加速度 (mm/s², T1 の代わり)</source>
+        <translation>Z axis acceleration (mm/s², instead of T1)</translation>
+    </message>
+    <message>
+        <source>許容リード誤差 (%)</source>
+        <translation>Accepted lead error (%)</translation>
+    </message>
+    <message>
+        <source>早送り速度 (mm/min)</source>
+        <translation>Rapid rate (mm/min)</translation>
+    </message>
+    <message>
+        <source>肩の Z (空欄: 終端は調べない)</source>
+        <translation>Shoulder Z (empty: end not checked)</translation>
+    </message>
+    <message>
+        <source>%1: %2 は数値ではありません。空欄 (不明) か数値を入れてください。</source>
+        <translation>%1: %2 is not a number. Enter a number, or leave it empty (unknown).</translation>
+    </message>
+    <message>
+        <source>%1: 0 より大きい値を入れてください。</source>
+        <translation>%1: enter a value above 0.</translation>
+    </message>
+    <message>
+        <source>%1: 0 より大きく 100 より小さい値を入れてください。</source>
+        <translation>%1: enter a value above 0 and below 100.</translation>
+    </message>
+    <message>
+        <source>空欄は不明: 何も調べず、プログラムも変えません。</source>
+        <translation>Empty means unknown: nothing is checked and no program changes.</translation>
+    </message>
+</context>
+<context>
+    <name>MachineTexts</name>
+    <message>
+        <source>パス %1 (%2条目): </source>
+        <translation>pass %1 (start %2): </translation>
+    </message>
+    <message>
+        <source>助走 %1 mm 必要, 端面から %2 mm</source>
+        <translation>run-in %1 mm needed, %2 mm from the face</translation>
+    </message>
+    <message>
+        <source>逃げ %1 mm 必要, 肩まで %2 mm</source>
+        <translation>run-out %1 mm needed, %2 mm to the shoulder</translation>
+    </message>
+    <message>
+        <source>主軸回転数 %1 min⁻¹ まで, %2 min⁻¹ 設定</source>
+        <translation>spindle speed at most %1 min⁻¹, %2 min⁻¹ set</translation>
+    </message>
+    <message>
+        <source>退避は山 X%1 の外へ, X%2 設定</source>
+        <translation>retract beyond the crest X%1, X%2 set</translation>
+    </message>
+    <message>
+        <source>機械: 判定できません (データエラー)</source>
+        <translation>Machine: cannot judge (data error)</translation>
+    </message>
+    <message>
+        <source>機械: 問題なし</source>
+        <translation>Machine: no problem</translation>
+    </message>
+    <message>
+        <source>機械: %1</source>
+        <translation>Machine: %1</translation>
+    </message>
+    <message>
+        <source>、ほか %1 件</source>
+        <translation>; %1 more</translation>
+    </message>
+    <message>
+        <source>パス %1: </source>
+        <translation>pass %1: </translation>
+    </message>
+    <message>
+        <source>助走 %1 mm 必要, %2 mm</source>
+        <translation>run-in %1 mm needed, %2 there</translation>
+    </message>
+    <message>
+        <source>逃げ %1 mm 必要, %2 mm</source>
+        <translation>run-out %1 mm needed, %2 there</translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>助走 δ1: %1 mm  逃げ δ2: %2 mm</source>
+        <translation>Run-in δ1: %1 mm  run-out δ2: %2 mm</translation>
+    </message>
+    <message>
+        <source>最大主軸回転数: %1 min⁻¹  サイクルタイム: %2 s</source>
+        <translation>Largest spindle speed: %1 min⁻¹  cycle time: %2 s</translation>
+    </message>
+    <message>
+        <source>機械のチェック: 問題なし</source>
+        <translation>Machine checks: no problem</translation>
+    </message>
+    <message>
+        <source>ほか %1 件</source>
+        <translation>%1 more</translation>
     </message>
 </context>
 <context>

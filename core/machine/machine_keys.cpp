@@ -1,6 +1,7 @@
 #include "core/machine/machine_keys.h"
 
 #include "core/leading_number.h"
+#include "core/plain_number_text.h"
 
 #include <array>
 #include <cmath>
@@ -9,23 +10,30 @@ namespace quillmar {
 
 namespace {
 
-enum class Range { Positive, Percent, AnyNumber };
-
 struct MachineKey {
     std::string_view name;
-    Range range;
+    MachineRange range;
     std::optional<double> MachineProfile::*known; // a figure that may be unknown
     double MachineProfile::*withDefault;          // a figure with a default
+    std::string_view meaning;
 };
 
 constexpr std::array<MachineKey, 7> kMachineKeys{{
-    {"spindleSpeed", Range::Positive, &MachineProfile::spindleSpeed, nullptr},
-    {"maxFeedZ", Range::Positive, &MachineProfile::maxFeedZ, nullptr},
-    {"timeConstant", Range::Positive, nullptr, &MachineProfile::timeConstant},
-    {"acceleration", Range::Positive, &MachineProfile::acceleration, nullptr},
-    {"leadErrorAllowed", Range::Percent, nullptr, &MachineProfile::leadErrorAllowed},
-    {"rapidRate", Range::Positive, &MachineProfile::rapidRate, nullptr},
-    {"shoulderZ", Range::AnyNumber, &MachineProfile::shoulderZ, nullptr},
+    {"spindleSpeed", MachineRange::Positive, &MachineProfile::spindleSpeed, nullptr,
+     "the spindle speed of the threading passes, min^-1"},
+    {"maxFeedZ", MachineRange::Positive, &MachineProfile::maxFeedZ, nullptr,
+     "the Z axis' largest feed, mm/min"},
+    {"timeConstant", MachineRange::Positive, nullptr, &MachineProfile::timeConstant,
+     "the control's time constant T1 of the threading move, s (default 0.033)"},
+    {"acceleration", MachineRange::Positive, &MachineProfile::acceleration, nullptr,
+     "the Z axis' acceleration, mm/s^2, for a control that accelerates linearly "
+     "(instead of timeConstant)"},
+    {"leadErrorAllowed", MachineRange::Percent, nullptr, &MachineProfile::leadErrorAllowed,
+     "the lead error accepted at the thread's start, % of the lead (default 1)"},
+    {"rapidRate", MachineRange::Positive, &MachineProfile::rapidRate, nullptr,
+     "the rapid rate for the cycle time, mm/min (default maxFeedZ)"},
+    {"shoulderZ", MachineRange::AnyNumber, &MachineProfile::shoulderZ, nullptr,
+     "program Z of a shoulder behind the thread's end (empty: the end is not checked)"},
 }};
 
 const MachineKey* findKey(std::string_view name) {
@@ -38,18 +46,12 @@ const MachineKey* findKey(std::string_view name) {
 }
 
 std::optional<std::string> rangeProblem(const MachineKey& key, double value) {
-    const std::string name(key.name);
-    switch (key.range) {
-    case Range::Positive:
-        return value > 0 ? std::nullopt : std::optional(name + " must be more than 0");
-    case Range::Percent:
-        return value > 0 && value < 100
-                   ? std::nullopt
-                   : std::optional(name + " must be more than 0 and less than 100 (%)");
-    case Range::AnyNumber:
-        break;
+    if (withinMachineRange(key.range, value)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const std::string name(key.name);
+    return key.range == MachineRange::Percent ? name + " must be more than 0 and less than 100 (%)"
+                                              : name + " must be more than 0";
 }
 
 } // namespace
@@ -66,33 +68,68 @@ bool isMachineKey(std::string_view name) {
     return findKey(name) != nullptr;
 }
 
-std::optional<std::string> setMachineFigure(MachineProfile& profile, std::string_view name,
-                                            std::string_view text) {
+std::string_view machineKeyMeaning(std::string_view name) {
+    const MachineKey* key = findKey(name);
+    return key != nullptr ? key->meaning : std::string_view();
+}
+
+MachineRange machineKeyRange(std::string_view name) {
+    const MachineKey* key = findKey(name);
+    return key != nullptr ? key->range : MachineRange::AnyNumber;
+}
+
+bool withinMachineRange(MachineRange range, double value) {
+    switch (range) {
+    case MachineRange::Positive:
+        return value > 0 && std::isfinite(value);
+    case MachineRange::Percent:
+        return value > 0 && value < 100;
+    case MachineRange::AnyNumber:
+        break;
+    }
+    return std::isfinite(value);
+}
+
+std::string machineFigureText(const MachineProfile& profile, std::string_view name) {
+    const MachineKey* key = findKey(name);
+    if (key == nullptr) {
+        return {};
+    }
+    if (key->known) {
+        const std::optional<double>& value = profile.*key->known;
+        return value ? plainNumberText(*value) : std::string();
+    }
+    return plainNumberText(profile.*key->withDefault);
+}
+
+std::optional<std::string> setMachineValue(MachineProfile& profile, std::string_view name,
+                                           std::optional<double> value) {
     const MachineKey* key = findKey(name);
     if (key == nullptr) {
         return "unknown machine figure " + std::string(name);
     }
-    if (text.empty()) {
-        if (key->known) {
-            (profile.*key->known).reset();
-        } else {
-            profile.*key->withDefault = MachineProfile{}.*key->withDefault;
+    if (value) {
+        if (auto problem = rangeProblem(*key, *value)) {
+            return problem;
         }
-        return std::nullopt;
-    }
-    if (!hasLeadingNumber(text)) {
-        return std::string(name) + " must be a number (or empty: unknown)";
-    }
-    const double value = leadingNumberValue(text);
-    if (auto problem = rangeProblem(*key, value)) {
-        return problem;
     }
     if (key->known) {
         profile.*key->known = value;
     } else {
-        profile.*key->withDefault = value;
+        profile.*key->withDefault = value.value_or(MachineProfile{}.*key->withDefault);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> setMachineFigure(MachineProfile& profile, std::string_view name,
+                                            std::string_view text) {
+    if (text.empty()) {
+        return setMachineValue(profile, name, std::nullopt);
+    }
+    if (isMachineKey(name) && !hasLeadingNumber(text)) {
+        return std::string(name) + " must be a number (or empty: unknown)";
+    }
+    return setMachineValue(profile, name, leadingNumberValue(text));
 }
 
 } // namespace quillmar

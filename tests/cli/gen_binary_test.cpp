@@ -192,20 +192,53 @@ INSTANTIATE_TEST_SUITE_P(
                     joinText({"quillmar-gen: no job file given\n", kUsage})}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The runs --fields lists are the runs as used: read back as a job file they give the
-// same programs as the job with its form.
-TEST(QuillmarGen, FieldsReadBackGiveTheSamePrograms) {
+// The runs --fields lists are the runs as used: read back as a job file (elsewhere) they
+// give the same programs and warnings as the job with its form, its machine and its drawn
+// groove.
+struct ListedFields {
+    std::string_view name;
+    std::string job;
+    std::string listedLine;
+    std::string machine; // keys put before the job's own, read from standard input
+};
+
+class FieldsReadBack : public ::testing::TestWithParam<ListedFields> {};
+
+TEST_P(FieldsReadBack, GiveTheSamePrograms) {
     TempFolder folder;
-    const Finished fields = runGenerator(folder, {"--fields", kFormExample});
+    const ListedFields& p = GetParam();
+    const std::string job = p.machine.empty() ? p.job : "-";
+    const test::RunOptions input{.input = p.machine + (p.machine.empty() ? "" : readBytes(p.job))};
+    const Finished fields = runGenerator(folder, {"--fields", job}, input);
     ASSERT_EQ(fields.status, 0) << fields.err;
-    EXPECT_EQ(fields.out.find("form"), std::string::npos);
-    EXPECT_NE(fields.out.find("\npitch = 7\n"), std::string::npos) << fields.out;
+    EXPECT_EQ(fields.out.find("\nform"), std::string::npos);
+    EXPECT_NE(fields.out.find(GetParam().listedLine), std::string::npos) << fields.out;
+    EXPECT_NE(fields.out.find("#   maxFeedZ: the Z axis' largest feed, mm/min\n"),
+              std::string::npos);
     writeBytes(folder.file("listed.job"), fields.out);
     const Finished listed = runGenerator(folder, {folder.file("listed.job")});
-    const Finished original = runGenerator(folder, {kFormExample});
+    const Finished original = runGenerator(folder, {job}, input);
     ASSERT_EQ(listed.status, 0) << listed.err;
     EXPECT_EQ(listed.out, original.out);
+    EXPECT_EQ(std::count(listed.err.begin(), listed.err.end(), '\n'),
+              std::count(original.err.begin(), original.err.end(), '\n'))
+        << listed.err;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    QuillmarGen, FieldsReadBack,
+    ::testing::Values(
+        ListedFields{"Form", kFormExample, "\npitch = 7\n", ""},
+        ListedFields{"DrawnGroove", QUILLMAR_SOURCE_DIR "/examples/gothic-arch-ball-screw.job",
+                     "\nprofile = " QUILLMAR_SOURCE_DIR "/examples/gothic-arch-ball-screw.groove\n",
+                     ""},
+        ListedFields{"MachineUnknown", kWorkedExampleJob,
+                     "\nspindleSpeed = \nmaxFeedZ = \ntimeConstant = 0.033\n", ""},
+        ListedFields{"MachineZStartFromRunIn",
+                     QUILLMAR_SOURCE_DIR "/examples/two-start-outer-thread.job",
+                     "\nspindleSpeed = 1500\nmaxFeedZ = 10000\n",
+                     "spindleSpeed = 1500\nmaxFeedZ = 10000\nzStartFromRunIn = on\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // "-" as an output file is standard output, as GNU programs take it.
 TEST(QuillmarGen, DashWritesAProgramToStandardOutput) {

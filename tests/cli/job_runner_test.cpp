@@ -176,7 +176,9 @@ TEST(JobRunner, FormFillsTheFieldsAndTheRunsOwnKeysWin) {
     ASSERT_TRUE(job.ok());
     std::vector<DialogSnapshot> dialogs;
     const JobOutcome outcome =
-        runJob(job.runs, {}, [&](const DialogSnapshot& dialog) { dialogs.push_back(dialog); });
+        runJob(job.runs, {}, [&](const DialogSnapshot& dialog, const MachineProfile&) {
+            dialogs.push_back(dialog);
+        });
     ASSERT_TRUE(outcome.ok());
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].text(JobField::Pitch), "7");  // from the form

@@ -94,12 +94,13 @@ TEST_P(LinuxCncInterpreter, AcceptsTheProgramAndMovesAsPlanned) {
     }
     std::vector<Pass> planned;
     float counter = 1;
-    const JobOutcome outcome = runJob(file.runs, {}, [&](const DialogSnapshot& dialog) {
-        ThreadJob job;
-        const PlannedRun run = planRun(job, counter, dialog);
-        addPlannedPasses(run.plan, planned);
-        counter = run.plan.counterAfter;
-    });
+    const JobOutcome outcome =
+        runJob(file.runs, {}, [&](const DialogSnapshot& dialog, const MachineProfile&) {
+            ThreadJob job;
+            const PlannedRun run = planRun(job, counter, dialog);
+            addPlannedPasses(run.plan, planned);
+            counter = run.plan.counterAfter;
+        });
     ASSERT_TRUE(outcome.ok());
 
     // The passes go into a program of the user's own, which starts the spindle.

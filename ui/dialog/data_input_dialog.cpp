@@ -8,6 +8,7 @@
 #include "ui/dialog/profile_diagram.h"
 #include "ui/dialog/twips.h"
 #include "ui/dialog/utf8_text.h"
+#include "ui/machine/machine_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,6 +85,9 @@ DataInputDialog::DataInputDialog(ThreadJob& job, DialogHost& host, MessageBoxes&
     buildFields();
     buildButtons();
     chainTabOrder();
+    machineVerdict_ = placed(new QLabel(this), "lblMachineVerdict", kMachineVerdict);
+    machineVerdict_->setFont(gothicCaptionFont());
+    machineVerdict_->hide();
     fields_[JobField::Pitch]->setFocus();
 }
 
@@ -100,6 +104,7 @@ void DataInputDialog::buildFields() {
         box->setFont(fieldFont());
         connect(box, &ChainField::enterPressed, this,
                 [this, field = spec.field] { enterPressedIn(field); });
+        connect(box, &ChainField::textChanged, this, &DataInputDialog::showMachineVerdict);
         fields_[spec.field] = box;
     }
 }
@@ -120,6 +125,7 @@ void DataInputDialog::buildChoices() {
         grownToFit(placed(new QRadioButton(captionText(kFanuc.caption), frame2), kFanuc));
     ospChoice_->setChecked(true);
     controlChoice_ = std::make_unique<ControlChoice>(*this, *ospChoice_, *fanucChoice_);
+    connect(outerSide_, &QRadioButton::toggled, this, &DataInputDialog::showMachineVerdict);
 
     sequenceNumbersBox_ = placed(new QCheckBox(captionText(kCheckSn.caption), this), kCheckSn);
     modinBox_ = placed(new QCheckBox(captionText(kCheckModin.caption), this), kCheckModin);
@@ -233,13 +239,32 @@ void DataInputDialog::keyPressEvent(QKeyEvent* event) {
 
 int DataInputDialog::openModal() {
     refillFromJob();
+    showMachineVerdict();
     return exec();
 }
 
 int DataInputDialog::openModalWith(const ThreadStandardFill& fill) {
     refillFromJob();
     applyThreadStandard(fill);
+    showMachineVerdict();
     return exec();
+}
+
+// What the machine says of the run the form would make now, as one line that fits.
+void DataInputDialog::showMachineVerdict() {
+    const MachineProfile profile = host_.machineProfile();
+    const bool shown = !profile.empty();
+    machineVerdict_->setVisible(shown);
+    const int height = shown ? kClientHeightWithVerdict : kDialogClient.height;
+    setFixedSize(rectOf({0, 0, kDialogClient.width, height}).size());
+    if (!shown) {
+        return;
+    }
+    DialogSnapshot dialog = snapshot();
+    const QString verdict = machineVerdict(machineFiguresForRun(job_, 1, dialog, profile, false));
+    machineVerdict_->setToolTip(verdict);
+    machineVerdict_->setText(machineVerdict_->fontMetrics().elidedText(verdict, Qt::ElideRight,
+                                                                       machineVerdict_->width()));
 }
 
 void DataInputDialog::applyThreadStandard(const ThreadStandardFill& fill) {

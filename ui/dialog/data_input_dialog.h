@@ -11,6 +11,7 @@
 #include <memory>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -70,6 +71,7 @@ private:
     void enterPressedIn(JobField field);
     void chooseGrooveShape();
     void showGrooveInUse();
+    void showMachineVerdict();
 
     ThreadJob& job_;
     DialogHost& host_;
@@ -93,6 +95,7 @@ private:
     QString drawnGrooveSource_;
     std::optional<ThreadStandardFill> standardFill_;
     std::optional<forms::ThreadForm> outputForm_;
+    QLabel* machineVerdict_ = nullptr;
 };
 
 } // namespace quillmar

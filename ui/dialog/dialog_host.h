@@ -2,6 +2,7 @@
 
 #include "core/forms/thread_form.h"
 #include "core/job_fields.h"
+#include "core/machine/machine_profile.h"
 #include "core/program_output.h"
 #include "ui/dialog/groove_shape_dialog.h"
 
@@ -50,6 +51,8 @@ public:
     // Why "プログラム出力" could not cut the drawn groove, beside the "データエラー "
     // box (the empty text when it could).
     virtual void showGrooveRefusal(const QString& why) { (void)why; }
+    // The machine profile the user set; empty: no verdict line.
+    virtual MachineProfile machineProfile() const { return {}; }
 };
 
 } // namespace quillmar

@@ -158,6 +158,10 @@ inline constexpr ControlSpec kFrame2{
     "Frame2", QT_TRANSLATE_NOOP("DataInput", "出力タイプ"), {3480, 2040, 2895, 615}};
 inline constexpr ControlSpec kOsp{"OSP", "OSP", {480, 280, 735, 180}};
 inline constexpr ControlSpec kFanuc{"Fanuc", "FANUC", {1560, 280, 975, 180}};
+// The machine's verdict, one line under the buttons: shown only with a machine profile,
+// when the client area grows by its height, so that no control of the form moves.
+inline constexpr TwipsRect kMachineVerdict{120, 7860, 6570, 270};
+inline constexpr int kClientHeightWithVerdict = 8220;
 inline constexpr ControlSpec kCheckSn{
     "CheckSN", QT_TRANSLATE_NOOP("DataInput", "シーケンス番号"), {1080, 7200, 2055, 255}};
 inline constexpr ControlSpec kCheckModin{

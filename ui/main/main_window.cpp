@@ -163,6 +163,7 @@ void MainWindow::connectMenus() {
             &MainWindow::exampleFanucStandardCommand);
     connect(menus_.helpAbout, &QAction::triggered, this, &MainWindow::aboutCommand);
     connect(menus_.toolsSimulation, &QAction::triggered, this, &MainWindow::simulationCommand);
+    connect(menus_.toolsMachine, &QAction::triggered, this, &MainWindow::machineCommand);
     connect(toolbar_, &QToolBar::actionTriggered, this,
             [this](QAction* action) { toolbarButtonClicked(toolbarKey(action)); });
 }

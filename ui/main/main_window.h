@@ -79,6 +79,7 @@ public:
     void exampleFanucStandardCommand();
     void aboutCommand();
     void simulationCommand(); // "切削シミュレーション": show the non-modal window
+    void machineCommand();    // "機械の設定...": the machine profile, kept in the settings
     void toolbarButtonClicked(const QString& key);
 
 protected:
@@ -113,6 +114,7 @@ private:
     ProgramOutputResult runPlannedRuns(const DialogSnapshot& dialog,
                                        const RoughingPlan& plan) override;
     void selectStandardLine(int line) override;
+    MachineProfile machineProfile() const override;
 
     MainWindowServices services_;
     SettingsStore settings_;

@@ -31,4 +31,29 @@ inline const Setting<QString> kThreadClass{"ThreadStandard/Class", {}};
 inline const Setting<QString> kThreadNoseRadius{"ThreadStandard/NoseRadius", {}};
 inline const Setting<QString> kThreadCusp{"ThreadStandard/Cusp", {}};
 
+// The machine profile, each figure as the plain number text of its value; empty (or a
+// text that does not read as a number in the figure's range) is unknown.
+inline const Setting<QString> kMachineSpindleSpeed{"Machine/SpindleSpeed", {}};
+inline const Setting<QString> kMachineMaxFeedZ{"Machine/MaxFeedZ", {}};
+inline const Setting<QString> kMachineTimeConstant{"Machine/TimeConstant", {}};
+inline const Setting<QString> kMachineAcceleration{"Machine/Acceleration", {}};
+inline const Setting<QString> kMachineLeadErrorAllowed{"Machine/LeadErrorAllowed", {}};
+inline const Setting<QString> kMachineRapidRate{"Machine/RapidRate", {}};
+inline const Setting<QString> kMachineShoulderZ{"Machine/ShoulderZ", {}};
+
+// Which figure of the profile (its job key) each of those holds.
+struct MachineSetting {
+    const char* key;
+    const Setting<QString>* setting;
+};
+inline const MachineSetting kMachineSettings[] = {
+    {"spindleSpeed", &kMachineSpindleSpeed},
+    {"maxFeedZ", &kMachineMaxFeedZ},
+    {"timeConstant", &kMachineTimeConstant},
+    {"acceleration", &kMachineAcceleration},
+    {"leadErrorAllowed", &kMachineLeadErrorAllowed},
+    {"rapidRate", &kMachineRapidRate},
+    {"shoulderZ", &kMachineShoulderZ},
+};
+
 } // namespace quillmar::setting

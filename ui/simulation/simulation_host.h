@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/forms/thread_form.h"
+#include "core/machine/machine_profile.h"
 #include "core/program_output.h"
 #include "simulation/roughing_planner.h"
 
@@ -25,6 +26,8 @@ public:
                                                const RoughingPlan& plan) = 0;
     // Selects a whole line (0-based) of the standard pane and shows it.
     virtual void selectStandardLine(int line) = 0;
+    // The machine profile the user set; empty: no machine figures.
+    virtual MachineProfile machineProfile() const { return {}; }
 };
 
 } // namespace quillmar

@@ -5,6 +5,8 @@
 #include "simulation/body_angle.h"
 #include "simulation/roughing_planner.h"
 #include "simulation/section_drawing.h"
+#include "ui/machine/machine_texts.h"
+#include "ui/machine/machine_zones.h"
 #include "ui/paint/picture_box.h"
 #include "ui/simulation/chip_chart.h"
 #include "ui/simulation/simulation_figures.h"
@@ -47,6 +49,10 @@ void SimulationWindow::buildWidgets() {
     section_->setObjectName(QStringLiteral("picSection"));
     section_->setMinimumSize(400, 220);
     section_->installEventFilter(this);
+
+    machineZones_ = new MachineZones(this);
+    machineZones_->setObjectName(QStringLiteral("picMachineZones"));
+    machineZones_->hide();
 
     passSlider_ = new QSlider(Qt::Horizontal, this);
     passSlider_->setObjectName(QStringLiteral("sldPass"));
@@ -116,6 +122,7 @@ void SimulationWindow::buildWidgets() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(section_, 3);
+    layout->addWidget(machineZones_);
     layout->addLayout(sliderRow);
     layout->addLayout(lower, 2);
     layout->addLayout(planRow);
@@ -203,7 +210,18 @@ void SimulationWindow::showSimulated(Simulated simulated) {
 }
 
 void SimulationWindow::showFigures() {
-    const QString figures = simulationFiguresText(*result_, limit(), form_ ? &*form_ : nullptr);
+    QString figures = simulationFiguresText(*result_, limit(), form_ ? &*form_ : nullptr);
+    // The machine's word on the last program output, only once the user set a profile.
+    const MachineProfile profile = host_.machineProfile();
+    std::optional<RunMachineFigures> machine;
+    if (const ThreadJob* job = host_.knownJob(); job != nullptr && !profile.empty()) {
+        DialogSnapshot dialog = host_.reopenedDialog();
+        machine = machineFiguresForRun(*job, 1, dialog, profile, false);
+    }
+    if (machine) {
+        figures += QLatin1Char('\n') + machineFigureLines(*machine).join(QLatin1Char('\n'));
+    }
+    machineZones_->show(std::move(machine), profile.shoulderZ);
     figures_->setText(simulation_.busy() ? QStringLiteral("計算中\n") + figures : figures);
 }
 

@@ -19,6 +19,7 @@ class QTimer;
 namespace quillmar {
 
 class ChipChart;
+class MachineZones;
 class PictureBox;
 
 // "切削シミュレーション": what the passes of the standard pane cut, kept up to date while the
@@ -38,6 +39,8 @@ public:
     void programChanged();
     // Simulate now (what the timer runs), on the worker.
     void simulateNow();
+    // The machine profile changed: its figures and zones again.
+    void machineChanged() { showFigures(); }
 
     const SimulationResult& result() const { return *result_; }
     int selectedPass() const { return selectedPass_; }
@@ -81,6 +84,7 @@ private:
     SimulationHost& host_;
     QTimer* settleTimer_ = nullptr;
     PictureBox* section_ = nullptr;
+    MachineZones* machineZones_ = nullptr;
     QSlider* passSlider_ = nullptr;
     QLabel* passLabel_ = nullptr;
     ChipChart* chart_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ui/dialog/data_input_dialog.h"
 #include "ui/dialog/thread_standard_dialog.h"
+#include "ui/machine/machine_settings.h"
 
 #include <utility>
 
@@ -62,6 +63,10 @@ void JobDialogs::redrawPointGraphic() {
 
 void JobDialogs::redrawCuttingGraphic() {
     services_.redrawCuttingGraphic();
+}
+
+MachineProfile JobDialogs::machineProfile() const {
+    return storedMachineProfile(services_.settings);
 }
 
 std::optional<ThreadStandardFill> JobDialogs::askThreadStandard(QWidget* parent, bool outer) {

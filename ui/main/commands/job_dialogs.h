@@ -55,6 +55,7 @@ public:
     std::optional<GrooveShapeChoice> askGrooveShape(QWidget* parent, const DialogSnapshot& form,
                                                     const QString& source) override;
     void showGrooveRefusal(const QString& why) override;
+    MachineProfile machineProfile() const override;
 
 private:
     DataInputDialog& dataInputDialog();

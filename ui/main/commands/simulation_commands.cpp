@@ -2,6 +2,8 @@
 // window reads from and asks of the main window.
 
 #include "simulation/roughing_planner.h"
+#include "ui/machine/machine_settings.h"
+#include "ui/machine/machine_settings_dialog.h"
 #include "ui/main/commands/job_dialogs.h"
 #include "ui/main/editor/output_pane.h"
 #include "ui/main/editor/pane_texts.h"
@@ -19,6 +21,23 @@ void MainWindow::simulationCommand() {
     simulation_->show();
     simulation_->raise();
     simulation_->activateWindow();
+}
+
+void MainWindow::machineCommand() {
+    MachineSettingsDialog dialog(machineProfile(), services_.messages, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // Kept at once: a profile typed in is not lost to a crash before closing.
+    storeMachineProfile(settings_, dialog.profile());
+    settings_.sync();
+    if (simulation_ != nullptr) {
+        simulation_->machineChanged();
+    }
+}
+
+MachineProfile MainWindow::machineProfile() const {
+    return storedMachineProfile(settings_);
 }
 
 std::u16string_view MainWindow::standardProgramText() const {

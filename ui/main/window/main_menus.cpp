@@ -76,6 +76,7 @@ MainMenus buildMainMenus(QMenuBar& bar) {
         language->setCheckable(true);
         languages->addAction(language);
     }
+    m.toolsMachine = item(m.tools, "mnuToolsMachine", MenuTexts::tr("機械の設定..."));
     return m;
 }
 

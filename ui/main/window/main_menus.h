@@ -33,6 +33,7 @@ struct MainMenus {
     QMenu* toolsLanguage = nullptr; // "表示言語"
     QAction* languageJapanese = nullptr;
     QAction* languageEnglish = nullptr;
+    QAction* toolsMachine = nullptr; // "機械の設定...", the last item of the Tools menu
     QMenu* help = nullptr;
     QAction* helpAbout = nullptr;
 };

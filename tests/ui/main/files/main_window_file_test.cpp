@@ -214,8 +214,8 @@ TEST_F(FileCommands, TheMenusCarryTheirCaptionsAndOnlyThreeShortcuts) {
     for (const QAction* action : tools.front()->actions()) {
         toolItems.append(action->objectName());
     }
-    EXPECT_EQ(toolItems,
-              (QStringList{"mnuThreadStandard", "mnuToolsSimulation", "mnuToolsLanguage"}));
+    EXPECT_EQ(toolItems, (QStringList{"mnuThreadStandard", "mnuToolsSimulation", "mnuToolsLanguage",
+                                      "mnuToolsMachine"}));
 }
 
 } // namespace

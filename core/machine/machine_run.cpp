@@ -1,4 +1,4 @@
-#include "cli/machine_run.h"
+#include "core/machine/machine_run.h"
 
 #include "core/checked_arithmetic.h"
 #include "core/plain_number_text.h"
