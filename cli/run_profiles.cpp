@@ -48,7 +48,7 @@ Expected<SegmentChain, std::string> loadProfile(const JobRun& run, const std::st
 } // namespace
 
 std::string profileAsRead(const std::string& profile, const std::string& jobFile) {
-    if (!endsWith(profile, ".dxf") && !endsWith(profile, ".groove")) {
+    if (!profileFileKind(profile)) {
         return profile;
     }
     std::error_code failed;
