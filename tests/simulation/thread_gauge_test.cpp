@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,8 @@ std::u16string program(const std::vector<Pass>& passes, double pitch, double ret
 std::vector<Pass> scallopedVee() {
     const double r = 0.2;
     const double step = 0.1;
-    const double along = std::sin(M_PI / 6);
-    const double down = std::cos(M_PI / 6);
+    const double along = std::sin(std::numbers::pi / 6);
+    const double down = std::cos(std::numbers::pi / 6);
     std::vector<Pass> passes;
     for (int k = 30; k >= 0; --k) { // from above the stock down to where the lines meet
         const double centreDepth = 2.1 - k * step * down;
@@ -140,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
 // sqrt(0.2^2 - 0.05^2) off the flanks, twice that radially on lines 60 degrees from
 // the axis.
 TEST(ScallopedVee, CuspIsGivenNormalToTheFlankAndRadially) {
-    const double top = 2 - 2.5 * std::tan(M_PI / 6);
+    const double top = 2 - 2.5 * std::tan(std::numbers::pi / 6);
     ThreadJob job;
     job.side = Side::Outer;
     job.pitch = 4;
