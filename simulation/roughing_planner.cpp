@@ -169,7 +169,7 @@ private:
 };
 
 Unexpected<PlanRefusal> refusal(PlanRefusal::Reason reason, double needed = 0) {
-    return {PlanRefusal{reason, needed}};
+    return {PlanRefusal{reason, needed, {}}};
 }
 
 PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
