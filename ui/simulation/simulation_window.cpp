@@ -325,7 +325,7 @@ void SimulationWindow::planRoughing() {
 void SimulationWindow::cancelPlan() {
     planRun_.cancel();
     showPlanning(false);
-    planMessage_->setText(planRefusalText(PlanRefusal{PlanRefusal::Reason::Cancelled, 0}));
+    planMessage_->setText(planRefusalText(PlanRefusal{PlanRefusal::Reason::Cancelled, 0, {}}));
 }
 
 void SimulationWindow::showTrials(int trials) {
