@@ -3,10 +3,12 @@
 #include "core/checked_arithmetic.h"
 #include "core/forms/cusp_steps.h"
 #include "core/forms/designation_reader.h"
+#include "core/forms/scallop_allowance.h"
 #include "core/leading_number.h"
 #include "core/plain_number_text.h"
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace quillmar::forms {
@@ -19,6 +21,96 @@ constexpr double kDegree = std::numbers::pi / 180;
 // corner radius itself the nose centre would turn a sharp corner that no step meets.
 double largestNose(double floorRadius) {
     return (std::ceil(floorRadius * 1000 - 1e-9) - 1) / 1000;
+}
+
+using Texts = FieldTexts<std::optional<std::string>>;
+
+std::string cuspTooLarge(const ThreadForm& form, double cusp, const CuspFit& fit) {
+    const double largest = std::floor(fit.largest * 10000 + 1e-9) / 10000;
+    const std::string spread = numberText(cusp * fit.spreadPerCusp);
+    return "A cusp height of " + numberText(cusp) + " mm does not fit inside the class of " +
+           form.designation + ": its scallops " +
+           (fit.centred ? "spread the " + fit.diameter + " diameter over up to " + spread +
+                              " mm, more than the class's band of " + numberText(fit.band) + " mm. "
+                        : "move the " + fit.diameter + " diameter up to " + spread +
+                              " mm from the band's middle, where the floor is cut, more than "
+                              "half the class's band of " +
+                              numberText(fit.band) + " mm. ") +
+           (largest > 0 ? "The largest cusp height that fits is " + numberText(largest) + " mm."
+                        : std::string("No cusp height of 0.0001 mm or more fits."));
+}
+
+void setSteps(Texts& t, const std::array<double, 8>& steps) {
+    constexpr JobField kSteps[] = {JobField::StepR1, JobField::StepA1, JobField::StepR2,
+                                   JobField::StepD1, JobField::StepR3, JobField::StepA2,
+                                   JobField::StepR4, JobField::StepD2};
+    for (std::size_t k = 0; k < 8; ++k) {
+        t[kSteps[k]] = fieldText(steps[k]);
+    }
+}
+
+// The steps for the cusp, and where the class gives a pitch band, the floor widened so
+// that each flank as cut stands, at the pitch diameter, halfway between its scallops'
+// crests and hollows: the hollows touch the outline the nose centre walks, and a scallop
+// h off a flank at b from the radial direction stands h / cos b from it along the axis.
+// Widening the floor moves the second flank's passes and may change the floor's step:
+// a few rounds settle it. Gives the widening.
+Expected<double> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form, const GrooveFigures& g,
+                                         double crestRoom, const GrooveRequest& request) {
+    const double pitchDepth = std::fabs(form.pitchDiameter - form.crestDiameter) / 2;
+    const double floorWidth = g.floorWidth;
+    const double depth = g.depth;
+    const double firstSlope = std::tan(form.firstFlank * kDegree);
+    const double secondSlope = std::tan(form.secondFlank * kDegree);
+    constexpr int kRounds = 6;
+    // A twentieth of the 0.001 mm a program writes; the scallops' crests and hollows are
+    // found to about a hundredth.
+    constexpr double kSettled = 0.00005;
+    double widening = 0;
+    double bestMiss = std::numeric_limits<double>::infinity();
+    double bestWidening = 0;
+    Texts best = t;
+    for (int round = 0; round < kRounds && bestMiss > kSettled; ++round) {
+        if (widening > crestRoom || floorWidth + widening < 0) {
+            return Failure{"The scallops of a cusp height of " + numberText(*request.cusp) +
+                           " mm thicken " + form.designation + " at its pitch diameter by " +
+                           numberText(widening) +
+                           " mm along the axis, and its crests leave no room to widen the "
+                           "groove by that much: allow a smaller cusp height"};
+        }
+        t[JobField::Width] = fieldText(floorWidth + widening);
+        const auto steps = cuspSteps(jobFromTexts(t, request.side), *request.cusp);
+        if (!steps) {
+            return Failure{steps.error()};
+        }
+        setSteps(t, *steps);
+        if (!form.limits.pitch.known()) {
+            return 0.0;
+        }
+        // One scallop of each flank either side of the pitch line, kept off the corners.
+        const double period = std::max((*steps)[1] / firstSlope, (*steps)[5] / secondSlope);
+        const double span = std::min(period, 0.3 * std::min(pitchDepth, depth - pitchDepth));
+        ThreadJob job = jobFromTexts(t, request.side);
+        std::optional<double> width;
+        try {
+            width = scallopCentredWidth(job, computePassSchedule(job), pitchDepth, span, firstSlope,
+                                        secondSlope);
+        } catch (const DataError&) {
+        }
+        if (!width) {
+            return Failure{"The passes of " + form.designation +
+                           " do not reach its pitch diameter: the groove cannot be measured"};
+        }
+        const double miss = form.widthAtPitch - *width;
+        if (std::fabs(miss) < bestMiss) {
+            bestMiss = std::fabs(miss);
+            bestWidening = widening;
+            best = t;
+        }
+        widening += miss;
+    }
+    t = best;
+    return bestWidening;
 }
 
 } // namespace
@@ -123,16 +215,17 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     t[JobField::Starts] = std::to_string(form.starts);
 
     if (request.cusp) {
-        const auto steps = cuspSteps(jobFromTexts(t, request.side), *request.cusp);
-        if (!steps) {
-            return Failure{steps.error()};
+        const auto fit = cuspFit(form, request.side);
+        if (fit && *request.cusp > fit->largest) {
+            return Failure{cuspTooLarge(form, *request.cusp, *fit)};
         }
-        constexpr JobField kSteps[] = {JobField::StepR1, JobField::StepA1, JobField::StepR2,
-                                       JobField::StepD1, JobField::StepR3, JobField::StepA2,
-                                       JobField::StepR4, JobField::StepD2};
-        for (std::size_t k = 0; k < 8; ++k) {
-            t[kSteps[k]] = fieldText((*steps)[k]);
+        const auto widening =
+            stepsCentredOnPitchLine(t, form, g, form.pitch + kRounding - crestWidth, request);
+        if (!widening) {
+            return Failure{widening.error()};
         }
+        g.scallopWidening = *widening;
+        g.floorWidth += *widening;
     }
     return out;
 }

@@ -23,6 +23,9 @@ struct GrooveFigures {
     double floorDiameter = 0;
     double depth = 0;
     double floorWidth = 0;
+    // How much wider along the axis the groove is made than the form, for the scallops
+    // the cusp leaves on the flanks (0 without a cusp or a class's pitch band).
+    double scallopWidening = 0;
     double firstAngle = 0; // from the Z axis
     double secondAngle = 0;
     std::array<double, 4> radii{}; // r1..r4

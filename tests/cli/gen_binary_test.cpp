@@ -25,6 +25,7 @@ const std::string kGoldenStandard = QUILLMAR_TEST_DATA_DIR "/golden/worked-examp
 const std::string kGoldenMacro = QUILLMAR_TEST_DATA_DIR "/golden/worked-example.MIN";
 const std::string kUnknownKey = QUILLMAR_TEST_DATA_DIR "/unknown-key.job";
 const std::string kNoseTooLarge = QUILLMAR_TEST_DATA_DIR "/nose-too-large.job";
+const std::string kCuspTooLarge = QUILLMAR_TEST_DATA_DIR "/cusp-too-large.job";
 const std::string kUndercut = QUILLMAR_TEST_DATA_DIR "/profile-undercut.job";
 const std::string kProfileMissing = QUILLMAR_TEST_DATA_DIR "/profile-missing.job";
 const std::string kFormExample = QUILLMAR_SOURCE_DIR "/examples/outer-trapezoidal-form.job";
@@ -103,6 +104,13 @@ INSTANTIATE_TEST_SUITE_P(
                                     "floor corners may be rounded with R 0.3608 mm at most, and "
                                     "this nose would leave them rounder. The largest nose radius "
                                     "that fits is 0.36 mm.\n"},
+        FailureCase{"CuspOutsideTheClass",
+                    {"--standard", "kept.NC", kCuspTooLarge},
+                    2,
+                    kCuspTooLarge + ":6: A cusp height of 0.05 mm does not fit inside the class "
+                                    "of Tr40x7-7e: its scallops spread the pitch diameter over up "
+                                    "to 0.3864 mm, more than the class's band of 0.355 mm. The "
+                                    "largest cusp height that fits is 0.0459 mm.\n"},
         FailureCase{"ProfileUndercut",
                     {"--standard", "kept.NC", kUndercut},
                     2,

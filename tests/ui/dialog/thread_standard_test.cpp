@@ -146,6 +146,7 @@ TEST_F(ThreadStandard, WhatCannotBeMadeIsExplainedAndOffersNoOk) {
         {"1/64-12 UN", "0.1", "", "1/64 is below the sizes of the UN series"},
         {"Tr40x7", "0.3", "1e-2x", "The cusp height \"1e-2x\" is not a number"},
         {"Tr40x7", "0.3", "2e-2", ""}, // read whole, as 0.02
+        {"Tr40x7", "0.3", "0.05", "The largest cusp height that fits is 0.0459 mm"},
     };
     askForThread([&](QDialog& asked) {
         choose(asked, "optOuter");
