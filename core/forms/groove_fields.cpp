@@ -49,14 +49,28 @@ void setSteps(Texts& t, const std::array<double, 8>& steps) {
     }
 }
 
+// What the groove's crests leave for widening it: the room before its crest corners
+// meet, and those corners, which give up radius beyond that.
+struct CrestRoom {
+    double room = 0;
+    double radius = 0;
+    double cornerRun = 0; // groove width per millimetre of corner radius
+};
+
+struct Widened {
+    double widening = 0;
+    double crestRadius = 0;
+};
+
 // The steps for the cusp, and where the class gives a pitch band, the floor widened so
 // that each flank as cut stands, at the pitch diameter, halfway between its scallops'
 // crests and hollows: the hollows touch the outline the nose centre walks, and a scallop
 // h off a flank at b from the radial direction stands h / cos b from it along the axis.
 // Widening the floor moves the second flank's passes and may change the floor's step:
-// a few rounds settle it. Gives the widening.
-Expected<double> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form, const GrooveFigures& g,
-                                         double crestRoom, const GrooveRequest& request) {
+// a few rounds settle it. A crest rounded tangent to both flanks has no room: its
+// corners get smaller by what the thinner tooth needs, and the crest stays on the stock.
+Expected<Widened> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form, const GrooveFigures& g,
+                                          const CrestRoom& crest, const GrooveRequest& request) {
     const double pitchDepth = std::fabs(form.pitchDiameter - form.crestDiameter) / 2;
     const double floorWidth = g.floorWidth;
     const double depth = g.depth;
@@ -68,24 +82,28 @@ Expected<double> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form, const
     constexpr double kSettled = 0.00005;
     double widening = 0;
     double bestMiss = std::numeric_limits<double>::infinity();
-    double bestWidening = 0;
-    Texts best = t;
+    Widened best{0, crest.radius};
+    Texts bestTexts = t;
     for (int round = 0; round < kRounds && bestMiss > kSettled; ++round) {
-        if (widening > crestRoom || floorWidth + widening < 0) {
+        const double crestRadius =
+            crest.radius - std::max(0.0, widening - crest.room) / crest.cornerRun;
+        if (!(crestRadius >= 0) || floorWidth + widening < 0) {
             return Failure{"The scallops of a cusp height of " + numberText(*request.cusp) +
                            " mm thicken " + form.designation + " at its pitch diameter by " +
                            numberText(widening) +
-                           " mm along the axis, and its crests leave no room to widen the "
-                           "groove by that much: allow a smaller cusp height"};
+                           " mm along the axis, more than its crests leave room to widen the "
+                           "groove: allow a smaller cusp height"};
         }
         t[JobField::Width] = fieldText(floorWidth + widening);
+        t[JobField::R1] = fieldText(crestRadius);
+        t[JobField::R4] = t[JobField::R1];
         const auto steps = cuspSteps(jobFromTexts(t, request.side), *request.cusp);
         if (!steps) {
             return Failure{steps.error()};
         }
         setSteps(t, *steps);
         if (!form.limits.pitch.known()) {
-            return 0.0;
+            return best;
         }
         // One scallop of each flank either side of the pitch line, kept off the corners.
         const double period = std::max((*steps)[1] / firstSlope, (*steps)[5] / secondSlope);
@@ -104,13 +122,13 @@ Expected<double> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form, const
         const double miss = form.widthAtPitch - *width;
         if (std::fabs(miss) < bestMiss) {
             bestMiss = std::fabs(miss);
-            bestWidening = widening;
-            best = t;
+            best = {widening, crestRadius};
+            bestTexts = t;
         }
         widening += miss;
     }
-    t = best;
-    return bestWidening;
+    t = bestTexts;
+    return best;
 }
 
 } // namespace
@@ -219,13 +237,14 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
         if (fit && *request.cusp > fit->largest) {
             return Failure{cuspTooLarge(form, *request.cusp, *fit)};
         }
-        const auto widening =
-            stepsCentredOnPitchLine(t, form, g, form.pitch + kRounding - crestWidth, request);
-        if (!widening) {
-            return Failure{widening.error()};
+        const CrestRoom crest{form.pitch + kRounding - crestWidth, form.crestRadius, cornerRun};
+        const auto widened = stepsCentredOnPitchLine(t, form, g, crest, request);
+        if (!widened) {
+            return Failure{widened.error()};
         }
-        g.scallopWidening = *widening;
-        g.floorWidth += *widening;
+        g.scallopWidening = widened->widening;
+        g.floorWidth += widened->widening;
+        g.radii[0] = g.radii[3] = widened->crestRadius;
     }
     return out;
 }
