@@ -29,7 +29,7 @@ TEST_F(ThreadStandardMenu, OkOpensTheDataInputDialogWithTheThreadsFields) {
         designation->selectAll();
         QTest::keyClicks(designation, QStringLiteral("Tr 40 x 7"));
         QTest::keyClicks(asked.findChild<QLineEdit*>(QStringLiteral("txtNoseRadius")), "0.3");
-        QTest::keyClicks(asked.findChild<QLineEdit*>(QStringLiteral("txtCusp")), "0.05");
+        QTest::keyClicks(asked.findChild<QLineEdit*>(QStringLiteral("txtCusp")), "0.02");
         chose = true;
         whenModalDialogShown(window.get(), [&](QDialog& form) {
             ASSERT_EQ(form.objectName(), QStringLiteral("DataInput1"));
