@@ -516,9 +516,9 @@ Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side, cons
     const auto factors = acmeClassFactors(classText);
     if (!factors) {
         return Failure{"The class " + quotedText(classText) +
-                       " was not understood: " + std::string(kind.family) +
-                       " general purpose classes are 2G, 3G and 4G (the centralizing classes "
-                       "2C to 6C are not built). Example: " +
+                       " was not understood: general purpose " + std::string(kind.family) +
+                       " classes are 2G, 3G and 4G (the centralizing classes 2C to 6C are not "
+                       "built). Example: " +
                        std::string(kind.example)};
     }
     const double d = in.diameter;

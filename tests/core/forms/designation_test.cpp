@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"Rc1/2", Side::Outer, 0.1, "Rc is an inner taper thread"},
         Refused{"1-5 ACME-2C", Side::Outer, 0.1, "the centralizing classes 2C to 6C are not built"},
         Refused{"1-5 STUB ACME-5G", Side::Inner, 0.1,
-                "Stub ACME general purpose classes are 2G, 3G and 4G"},
+                "general purpose Stub ACME classes are 2G, 3G and 4G"},
         // A size below its series' table, or a thread whose root reaches the axis.
         Refused{"0-5 ACME", Side::Outer, 0.1, "0 is below the sizes of the ACME series"},
         Refused{"0/1-5 ACME", Side::Inner, 0.1, "0/1 is below the sizes of the ACME series"},
