@@ -38,13 +38,15 @@ inline std::string headingLine(const PassPlan& plan) {
 }
 
 // The block of a run whose passes leave the values in force as they are: the heading
-// comment, the dialect's own opening line `opening` (none when empty), then every pass.
+// comment (behind `commentStart` on a control whose comments open otherwise), the
+// dialect's own opening line `opening` (none when empty), then every pass.
 template <typename WritePass>
-StandardBlock writePlainBlock(const PassPlan& plan, std::string_view opening,
-                              WritePass&& writePass) {
+StandardBlock writePlainBlock(const PassPlan& plan, std::string_view opening, WritePass&& writePass,
+                              std::string_view commentStart = {}) {
     StandardBlock block;
     block.text.reserve((plan.passes.size() + 2) * 96);
     block.moves.reserve(plan.passes.size());
+    block.text += commentStart;
     block.text += headingLine(plan);
     if (!opening.empty()) {
         appendLine(block.text, opening);

@@ -6,6 +6,7 @@
 #include "graphics/graphic_pens.h"
 #include "graphics/graphics.h"
 #include "graphics/grid_steps.h"
+#include "nc/threading_line.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,19 +113,37 @@ void CuttingPen::drawMove(const NcMove& move, NcLineReader& reader, DrawingSurfa
         surface.line(move.previousZ, previousY, move.z, y, kRapidPurple);
     } else {
         surface.line(move.previousZ, previousY, move.z, y, kPathYellow);
-        drawPitchMarks(move, surface);
+        drawPitchMarks(move, startShift(move, reader.modalG), surface);
     }
 }
 
-// Cyan marks one lead apart along a feed move toward -Z, from its start point on.
-// A move that keeps its Z has no slope and no marks; nor has any move when the
-// pitch is not positive.
-void CuttingPen::drawPitchMarks(const NcMove& move, DrawingSurface& surface) {
+// How far along +Z the groove of a threading move started by a start angle lies from
+// where the move starts: the marks of its start are drawn where it cuts, as those of a
+// start shifted along Z would be. 0 for every move without a start-angle word.
+double CuttingPen::startShift(const NcMove& move, float g) const {
+    const ControlDialect* dialect =
+        threadingDialect(g, nullptr, move.line, move.lineStartsInComment);
+    if (dialect == nullptr || dialect->startAngleWord().empty()) {
+        return 0;
+    }
+    return angleShift(lead_, startAngleOfLine(*dialect, move.line, move.lineStartsInComment));
+}
+
+// Cyan marks one lead apart along a feed move toward -Z, from its start point on (from
+// its groove's first crossing at or after the start point when the start is shifted).
+// A move that keeps its Z has no slope and no marks; nor has any move when the pitch
+// is not positive.
+void CuttingPen::drawPitchMarks(const NcMove& move, double shift, DrawingSurface& surface) {
     if (!(lead_ > 0) || !(move.z < move.previousZ)) {
         return;
     }
     const double slope = (move.previousX - move.x) / (move.previousZ - move.z);
-    for (double m = move.previousZ; m >= move.z; m -= lead_) {
+    double first = move.previousZ;
+    if (shift != 0 && std::isfinite(shift)) {
+        first += shift;
+        first -= std::ceil((first - move.previousZ) / lead_) * lead_;
+    }
+    for (double m = first; m >= move.z; m -= lead_) {
         if (marksDrawn_ == kMaxPitchMarks) {
             marksLimited_ = true;
             return;

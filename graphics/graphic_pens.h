@@ -36,7 +36,8 @@ public:
     void carry(const CuttingPen& old, CuttingPen& later) const;
 
 private:
-    void drawPitchMarks(const NcMove& move, DrawingSurface& surface);
+    double startShift(const NcMove& move, float g) const;
+    void drawPitchMarks(const NcMove& move, double shift, DrawingSurface& surface);
 
     double lead_ = 0;
     int marksDrawn_ = 0;

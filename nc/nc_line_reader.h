@@ -14,6 +14,8 @@ struct NcMove {
     double previousZ = 0;
     double x = 0;
     double z = 0;
+    std::u16string_view line; // the line that moved (its LF first, no CR)
+    bool lineStartsInComment = false;
 };
 
 // Reads NC program text back, line by line, for the two graphics. One reader is
@@ -70,12 +72,15 @@ WalkStep walkOneLine(NcLineReader& reader, std::u16string_view text, std::size_t
     if (lineEnd == std::u16string_view::npos) {
         return WalkStep::End;
     }
-    const NcMove move{reader.currentX, reader.currentZ, 0, 0};
-    if (!reader.readLine(text.substr(start, lineEnd - start))) {
+    NcMove move{reader.currentX, reader.currentZ, 0, 0, text.substr(start, lineEnd - start),
+                reader.inComment};
+    if (!reader.readLine(move.line)) {
         return WalkStep::Failed;
     }
     if (reader.currentX != move.previousX || reader.currentZ != move.previousZ) {
-        onMove(NcMove{move.previousX, move.previousZ, reader.currentX, reader.currentZ});
+        move.x = reader.currentX;
+        move.z = reader.currentZ;
+        onMove(move);
     }
     start = lineEnd + 1; // the next line begins with the LF of this pair
     return WalkStep::Read;

@@ -1,98 +1,11 @@
 #include "simulation/threading_passes.h"
 
-#include "core/controls/control_registry.h"
 #include "core/leading_number.h"
 #include "nc/line_break_scan.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace quillmar {
-
-namespace {
-
-// Whether the line holds the word `letter` with a number, outside comments.
-bool lineHasWord(std::u16string_view line, char16_t letter, bool startsInComment) {
-    return !std::isnan(wordValueOfLine(line, letter, startsInComment, std::nan("")));
-}
-
-// The dialect whose opening line the line is (the LF it begins with aside); none when it
-// is no dialect's.
-const ControlDialect* openedDialect(std::u16string_view line) {
-    if (!line.empty() && line.front() == u'\n') {
-        line.remove_prefix(1);
-    }
-    for (const ControlRow& row : controlRows()) {
-        const std::string_view opening = row.dialect().openingLine();
-        if (!opening.empty() &&
-            std::equal(opening.begin(), opening.end(), line.begin(), line.end())) {
-            return &row.dialect();
-        }
-    }
-    return nullptr;
-}
-
-// The dialect whose threading move a line of G value `g` is; none for any other move.
-// Several controls share a G word (G33): the line's lead word counts most, then the
-// opening line the block began with, then the start-angle word; the first row wins a tie.
-const ControlDialect* threadingDialect(float g, const ControlDialect* opened,
-                                       std::u16string_view line, bool startsInComment) {
-    const ControlDialect* best = nullptr;
-    int bestScore = -1;
-    for (const ControlRow& row : controlRows()) {
-        const ControlDialect& dialect = row.dialect();
-        if (g != dialect.threadingG()) {
-            continue;
-        }
-        const char16_t angleWord = dialect.startAngleWord();
-        const int score = (lineHasWord(line, dialect.leadWord(), startsInComment) ? 4 : 0) +
-                          (&dialect == opened ? 2 : 0) +
-                          (angleWord != 0 && lineHasWord(line, angleWord, startsInComment) ? 1 : 0);
-        if (score > bestScore) {
-            best = &dialect;
-            bestScore = score;
-        }
-    }
-    return best;
-}
-
-// How far along Z a start cut from `angleDegrees` lies from one cut from 0: the spindle
-// turns that far before the move starts, and the helix has moved on by that share of
-// the lead.
-double angleShift(double lead, double angleDegrees) {
-    return lead * angleDegrees / 360;
-}
-
-bool startsNumber(char16_t c) {
-    return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-' || c == u'+';
-}
-
-} // namespace
-
-double wordValueOfLine(std::u16string_view line, char16_t letter, bool startsInComment,
-                       double current) {
-    bool inComment = startsInComment;
-    for (std::size_t pos = 0; pos < line.size(); ++pos) {
-        const char16_t c = line[pos];
-        if (inComment) {
-            inComment = c != u')';
-        } else if (c == u'(') {
-            inComment = true;
-        } else if (c == letter && pos + 1 < line.size() && startsNumber(line[pos + 1])) {
-            std::size_t end = pos + 1;
-            while (end < line.size() && startsNumber(line[end])) {
-                ++end;
-            }
-            current = leadingNumberValue(line.substr(pos + 1, end - pos - 1));
-            pos = end - 1;
-        }
-    }
-    return current;
-}
-
-double feedWordOfLine(std::u16string_view line, bool startsInComment, double current) {
-    return wordValueOfLine(line, u'F', startsInComment, current);
-}
 
 double leadAlongZ(double k, double startX, double startZ, double endX, double endZ) {
     const double zRun = std::abs(endZ - startZ);
@@ -179,9 +92,7 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader) {
                 dialect->leadAlongMove()
                     ? leadAlongZ(word, startX, startZ, reader.currentX, reader.currentZ)
                     : word;
-            const char16_t angleWord = dialect->startAngleWord();
-            const double angle =
-                angleWord == 0 ? 0 : wordValueOfLine(lineText, angleWord, startsInComment, 0);
+            const double angle = startAngleOfLine(*dialect, lineText, startsInComment);
             reading.passes.push_back(
                 ThreadingPass{reading.runs, line, startX, startZ + angleShift(lead, angle), lead});
             awaitingRetract = true;

@@ -2,6 +2,7 @@
 
 #include "core/controls/control_dialect.h"
 #include "nc/nc_line_reader.h"
+#include "nc/threading_line.h"
 
 #include <string_view>
 #include <vector>
@@ -40,12 +41,6 @@ PassReading readThreadingPasses(std::u16string_view text, NcLineReader reader = 
 // its text back would find them: the numbers are read from the words the dialect wrote,
 // a move that does not move is none, and a block without moves starts no run.
 void addWrittenRun(PassReading& reading, const std::vector<WrittenMove>& moves);
-
-// The value of the last word `letter` (F, K) of one line outside comments, or `current`
-// when the line has none. "FD=" and "F=FD" name variables and are not feed words.
-double wordValueOfLine(std::u16string_view line, char16_t letter, bool startsInComment,
-                       double current);
-double feedWordOfLine(std::u16string_view line, bool startsInComment, double current);
 
 // The lead along Z of a move whose K word gives the distance per revolution along the
 // move itself (X as diameters).

@@ -4,6 +4,7 @@
 #include "core/sequence_limit.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillmar {
@@ -52,8 +53,8 @@ public:
     virtual bool leadAlongMove() const { return false; }
 
     // The word of the threading move that starts the cut at a spindle angle (degrees),
-    // for the starts of a multi-start thread; 0 for a control without one.
-    virtual char16_t startAngleWord() const { return 0; }
+    // for the starts of a multi-start thread ("Q", "SF="); empty for a control without one.
+    virtual std::string_view startAngleWord() const { return {}; }
 
     // The steepest taper (degrees to the Z axis) the threading move takes with its lead
     // given along Z.

@@ -15,6 +15,12 @@ std::string describe(ControlRefusal::Limit limit, std::string_view control, doub
         return name + " has no start-angle word: its starts can only be shifted along Z "
                       "(startShift = z)";
     }
+    if (steepest == 0) {
+        return name +
+               " writes straight threads only: what its threading move's lead means "
+               "along a taper is not documented; the taper angle is " +
+               plainNumberText(taper) + " degrees";
+    }
     return name + " takes the lead along Z on tapers of at most " + plainNumberText(steepest) +
            " degrees; the taper angle is " + plainNumberText(taper) + " degrees";
 }
@@ -28,7 +34,7 @@ ControlRefusal::ControlRefusal(Limit limit, std::string_view control, double ste
 void checkControlLimits(const ControlRow& control, const JobInputs& job, StartShift shift) {
     const ControlDialect& dialect = control.dialect();
     const double steepest = dialect.steepestTaper();
-    if (shift == StartShift::Angle && dialect.startAngleWord() == 0) {
+    if (shift == StartShift::Angle && dialect.startAngleWord().empty()) {
         throw ControlRefusal(ControlRefusal::Limit::NoStartAngleWord, control.name, steepest,
                              job.taperAngle);
     }

@@ -11,6 +11,8 @@ const ControlDialect& linuxCncDialect();
 const ControlDialect& haasDialect();
 const ControlDialect& mitsubishiDialect();
 const ControlDialect& heidenhainDialect();
+const ControlDialect& sinumerikDialect();
+const ControlDialect& grblHalDialect();
 
 namespace {
 
@@ -21,6 +23,8 @@ constexpr std::array kControls{
     ControlRow{"Haas", "haas", "Haas", &haasDialect},
     ControlRow{"Mitsubishi", "mitsubishi", "Mitsubishi", &mitsubishiDialect},
     ControlRow{"Heidenhain", "heidenhain", "Heidenhain", &heidenhainDialect},
+    ControlRow{"Sinumerik", "sinumerik", "Sinumerik", &sinumerikDialect},
+    ControlRow{"grblHAL", "grblhal", "grblHAL", &grblHalDialect},
 };
 
 } // namespace

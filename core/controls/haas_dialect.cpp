@@ -6,7 +6,8 @@
 // of the two leads": the passes write the lead along Z, so a taper steeper than 45° is
 // refused. Q, the thread start angle, is optional; the pages found do not state its unit
 // (the G76 page, "G76 Threading Cycle, Multiple Pass (Group 00)", says only "Do not use a
-// decimal point"), so the starts of a multi-start thread are shifted along Z.
+// decimal point"), so the starts of a multi-start thread are shifted along Z. Neither page
+// gives a range of F, so no lead is refused here.
 
 #include "core/controls/thread_move_block.h"
 
@@ -17,7 +18,8 @@ namespace {
 class HaasDialect : public ControlDialect {
 public:
     StandardBlock write(const PassPlan& plan, bool numbered) const override {
-        return writeThreadMoveBlock(plan, numbered, openingLine(), {"G00", "G32", 'F', 0, false});
+        return writeThreadMoveBlock(plan, numbered, openingLine(),
+                                    {"G00", "G32", 'F', {}, false, {}});
     }
     float threadingG() const override { return 32; }
     std::string_view openingLine() const override { return "G99"; }

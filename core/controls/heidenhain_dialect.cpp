@@ -8,7 +8,8 @@
 // a max. angle of +45°/–45° to the Z axis)"; its example cuts with "G33 X120 Z-80 F1.5"
 // after a G0 to the start. Every G33 line names its end X as the example does. The run-in
 // B and run-out P keep the machine's defaults, the same for every pass, so the starts
-// differ by C alone. A taper steeper than 45° is refused (H0 gives the lead along Z).
+// differ by C alone. A taper steeper than 45° is refused (H0 gives the lead along Z). The
+// page gives no range of F or C, so no lead or angle is refused here.
 
 #include "core/controls/thread_move_block.h"
 
@@ -19,10 +20,10 @@ namespace {
 class HeidenhainDialect : public ControlDialect {
 public:
     StandardBlock write(const PassPlan& plan, bool numbered) const override {
-        return writeThreadMoveBlock(plan, numbered, {}, {"G0", "G33", 'F', 'C', true});
+        return writeThreadMoveBlock(plan, numbered, {}, {"G0", "G33", 'F', "C", true, {}});
     }
     float threadingG() const override { return 33; }
-    char16_t startAngleWord() const override { return u'C'; }
+    std::string_view startAngleWord() const override { return "C"; }
     double steepestTaper() const override { return 45; }
 };
 

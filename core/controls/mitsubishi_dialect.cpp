@@ -17,10 +17,10 @@ namespace {
 class MitsubishiDialect : public ControlDialect {
 public:
     StandardBlock write(const PassPlan& plan, bool numbered) const override {
-        return writeThreadMoveBlock(plan, numbered, {}, {"G00", "G33", 'F', 'Q', false});
+        return writeThreadMoveBlock(plan, numbered, {}, {"G00", "G33", 'F', "Q", false, {}});
     }
     float threadingG() const override { return 33; }
-    char16_t startAngleWord() const override { return u'Q'; }
+    std::string_view startAngleWord() const override { return "Q"; }
     double steepestTaper() const override { return 45; }
 };
 

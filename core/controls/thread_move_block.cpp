@@ -29,9 +29,9 @@ void writePass(const PassPlan& plan, const PlannedPass& pass, bool numbered,
         threading += " X" + move.endX;
     }
     threading += " Z" + move.endZ + " " + words.lead + move.feed;
-    if (plan.angleStarts && words.startAngle != 0) {
+    if (plan.angleStarts && !words.startAngle.empty()) {
         move.startAngle = formatUpTo3(pass.startAngle);
-        threading += std::string(" ") + words.startAngle + move.startAngle;
+        threading += " " + std::string(words.startAngle) + move.startAngle;
     }
     appendLine(out, threading);
     move.retractX = position(plan.values.xRetract);
@@ -44,9 +44,12 @@ void writePass(const PassPlan& plan, const PlannedPass& pass, bool numbered,
 
 StandardBlock writeThreadMoveBlock(const PassPlan& plan, bool numbered, std::string_view opening,
                                    const ThreadMoveWords& words) {
-    return writePlainBlock(plan, opening, [&](const PlannedPass& pass, StandardBlock& block) {
-        writePass(plan, pass, numbered, words, block);
-    });
+    return writePlainBlock(
+        plan, opening,
+        [&](const PlannedPass& pass, StandardBlock& block) {
+            writePass(plan, pass, numbered, words, block);
+        },
+        words.commentStart);
 }
 
 } // namespace quillmar

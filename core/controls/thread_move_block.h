@@ -10,11 +10,12 @@ namespace quillmar {
 // The words of a control whose threading move takes its lead along Z, as most lathe
 // controls write a plain spindle-synchronised pass.
 struct ThreadMoveWords {
-    std::string_view rapid;     // "G00"
-    std::string_view threading; // "G33"
-    char lead = 'F';            // the lead along Z
-    char startAngle = 0;        // the start angle in degrees; 0 for a control without one
-    bool endXAlways = false;    // the threading move names its end X on a straight thread too
+    std::string_view rapid;        // "G00"
+    std::string_view threading;    // "G33"
+    char lead = 'F';               // the lead along Z
+    std::string_view startAngle;   // the start angle's word (degrees); empty for none
+    bool endXAlways = false;       // the threading move names its end X on a straight thread too
+    std::string_view commentStart; // what the heading comment stands behind (";"), if any
 };
 
 // The block of a planned run: the heading comment, the opening line (none when empty),

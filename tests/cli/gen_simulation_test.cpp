@@ -143,7 +143,7 @@ TEST_P(QuillmarGenAngleStarts, CutAsTheStartsShiftedAlongZ) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, QuillmarGenAngleStarts,
-                         ::testing::Values("mitsubishi", "heidenhain"));
+                         ::testing::Values("mitsubishi", "heidenhain", "sinumerik"));
 
 // What a control's threading move cannot do is refused by name, and nothing is written.
 struct ControlRefusalRow {
@@ -168,14 +168,18 @@ TEST_P(QuillmarGenControlRefusal, NamesTheControlAndTheLimit) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, QuillmarGenControlRefusal,
-    ::testing::Values(ControlRefusalRow{"AngleStartsWithoutAnAngleWord", "control = haas\n",
-                                        "Haas has no start-angle word"},
-                      ControlRefusalRow{"AngleStartsOnLinuxCnc", "control = linuxcnc\n",
-                                        "LinuxCNC has no start-angle word"},
-                      ControlRefusalRow{
-                          "TaperSteeperThanTheLeadAlongZ", "taperAngle = -45.5\n",
+    ::testing::Values(
+        ControlRefusalRow{"AngleStartsWithoutAnAngleWord", "control = haas\n",
+                          "Haas has no start-angle word"},
+        ControlRefusalRow{"AngleStartsOnLinuxCnc", "control = linuxcnc\n",
+                          "LinuxCNC has no start-angle word"},
+        ControlRefusalRow{"TaperSteeperThanTheLeadAlongZ", "taperAngle = -45.5\n",
                           "Mitsubishi takes the lead along Z on tapers of at most 45 degrees; "
-                          "the taper angle is -45.5 degrees"}),
+                          "the taper angle is -45.5 degrees"},
+        ControlRefusalRow{"TaperOnGrblHal", "startShift = z\ncontrol = grblhal\ntaperAngle = 1.5\n",
+                          "grblHAL writes straight threads only: what its threading "
+                          "move's lead means along a taper is not documented; the "
+                          "taper angle is 1.5 degrees"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A body leaning out by 30 degrees each side takes more than a body as wide as the

@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "unknown value \"outside\" for side (use outer or inner)"},
                       ErrorCase{"UnknownControlIsCaseSensitive", "control = OSP\n", 1,
                                 "unknown value \"OSP\" for control (use osp, fanuc, linuxcnc, "
-                                "haas, mitsubishi or heidenhain)"},
+                                "haas, mitsubishi, heidenhain, sinumerik or grblhal)"},
                       ErrorCase{"UnknownStartShift", "startShift = Z\n", 1,
                                 "unknown value \"Z\" for startShift (use z or angle)"},
                       ErrorCase{"UnknownSequenceNumbers", "[run]\nsequenceNumbers = yes\n", 2,

@@ -1,7 +1,9 @@
 #include "graphics/graphics.h"
+#include "tests/core/example_dialogs.h"
 #include "tests/graphics/display_list.h"
 #include "tests/nc/sample_programs.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -284,6 +286,57 @@ TEST(CuttingGraphic, ExtremeJobsNeverDrawAnInfinityNorHang) {
         EXPECT_TRUE(allFinite(point));
     }
 }
+
+// The pitch marks of each feed move, in the order drawn (Z of the smaller circle).
+std::vector<std::vector<double>> marksPerFeedMove(const RecordingSurface& surface) {
+    std::vector<std::vector<double>> moves;
+    for (const DrawCommand& command : surface.commands()) {
+        if (const auto* line = std::get_if<LineCommand>(&command);
+            line && line->colour == kYellow) {
+            moves.emplace_back();
+        } else if (const auto* c = std::get_if<CircleCommand>(&command);
+                   c && c->colour == kCyan && c->radius == 0.05 && !moves.empty()) {
+            moves.back().push_back(std::round(c->x * 1e9) / 1e9);
+        }
+    }
+    return moves;
+}
+
+// A start cut from its start angle is drawn where it cuts: its marks are those of the same
+// start shifted along Z, but for the mark at that start's own start point.
+class AngleStarts : public ::testing::TestWithParam<std::tuple<std::string_view, const char*>> {};
+
+TEST_P(AngleStarts, MarkTheGroovesOfTheStartsShiftedAlongZ) {
+    const auto marks = [](StartShift shift) {
+        DialogSnapshot dialog = workedExampleDialog();
+        dialog.choices.control = std::get<0>(GetParam());
+        dialog.choices.startShift = shift;
+        dialog.text(JobField::Starts) = std::get<1>(GetParam());
+        const PressedOutput out = pressOutput(dialog);
+        EXPECT_TRUE(out.ok);
+        Drawn drawn;
+        draw(drawn, out.job, std::u16string(out.panes.standard.begin(), out.panes.standard.end()));
+        return marksPerFeedMove(drawn.surface);
+    };
+    const auto byAngle = marks(StartShift::Angle);
+    const auto byZ = marks(StartShift::Z);
+    ASSERT_EQ(byAngle.size(), byZ.size());
+    int shifted = 0;
+    for (std::size_t i = 0; i < byZ.size(); ++i) {
+        if (byAngle[i] != byZ[i]) {
+            ASSERT_FALSE(byZ[i].empty());
+            EXPECT_EQ(byAngle[i], std::vector<double>(byZ[i].begin() + 1, byZ[i].end())) << i;
+            ++shifted;
+        }
+    }
+    EXPECT_EQ(shifted, int(byZ.size()) * (std::stoi(std::get<1>(GetParam())) - 1) /
+                           std::stoi(std::get<1>(GetParam())));
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, AngleStarts,
+                         ::testing::Combine(::testing::Values("mitsubishi", "heidenhain",
+                                                              "sinumerik"),
+                                            ::testing::Values("2", "3")));
 
 } // namespace
 } // namespace quillmar

@@ -8,8 +8,13 @@
 namespace quillmar {
 namespace {
 
+// The positions of a move, without the line it came from.
+struct Path {
+    double previousX, previousZ, x, z;
+};
+
 struct SeenMove {
-    NcMove move;
+    Path move;
     bool commentSeen;
     float modalG;
     friend bool operator==(const SeenMove& a, const SeenMove& b) {
@@ -27,7 +32,8 @@ struct SeenMove {
 std::vector<SeenMove> walk(NcLineReader& reader, std::u16string_view text, bool* ok = nullptr) {
     std::vector<SeenMove> moves;
     const bool completed = reader.walkProgramText(text, [&](const NcMove& move) {
-        moves.push_back(SeenMove{move, reader.commentSeen, reader.modalG});
+        moves.push_back(SeenMove{Path{move.previousX, move.previousZ, move.x, move.z},
+                                 reader.commentSeen, reader.modalG});
         reader.commentSeen = false;
     });
     if (ok) {
