@@ -51,22 +51,19 @@ std::string fieldText(double value) {
     return plainNumberText(std::round(value));
 }
 
-Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest& request) {
+FormExpected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest& request) {
     const double r = request.noseRadius;
     if (!(r >= 0) || !std::isfinite(r)) {
-        return Failure{"The nose radius must be a number of 0 mm or more"};
+        return refusal(MessageId::NoseNotNumber);
     }
     GrooveFields out;
     out.form = form;
     GrooveFigures& g = out.figures;
     g.largestNoseRadius = largestNose(form.floorRadius);
     if (r > g.largestNoseRadius) {
-        return Failure{"A nose radius of " + numberText(r) + " mm is too large for " +
-                       form.designation + ": its floor corners may be rounded with R " +
-                       numberText(form.floorRadius) +
-                       " mm at most, and this nose would leave them rounder. The largest nose "
-                       "radius that fits is " +
-                       numberText(g.largestNoseRadius) + " mm."};
+        return refusal(MessageId::NoseTooLarge,
+                       {numberText(r), form.designation, numberText(form.floorRadius),
+                        numberText(g.largestNoseRadius)});
     }
     const double spread =
         std::tan(form.firstFlank * kDegree) + std::tan(form.secondFlank * kDegree);
@@ -90,7 +87,7 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     // of overlap is rounding, anything more a groove that cannot be made.
     constexpr double kRounding = 0.0005;
     if (g.floorWidth < -kRounding || crestWidth > form.pitch + kRounding) {
-        return Failure{"The corner radii of " + form.designation + " do not fit its groove"};
+        return refusal(MessageId::CornersDoNotFit, {form.designation});
     }
     g.floorWidth = std::max(0.0, g.floorWidth);
     const double towardsFloor = request.side == Side::Outer ? -1 : 1;
@@ -98,9 +95,7 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     g.pitchDiameter = form.pitchDiameter;
     g.floorDiameter = form.crestDiameter + towardsFloor * 2 * g.depth;
     if (!(g.floorDiameter > 0)) {
-        return Failure{form.designation +
-                       " is deeper than its radius: its floor would not be above 0 mm. Give a "
-                       "finer pitch or a larger size."};
+        return refusal(MessageId::FloorBelowAxis, {form.designation});
     }
     g.radii = {form.crestRadius, form.floorRadius, form.floorRadius, form.crestRadius};
 
@@ -125,7 +120,7 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     if (request.cusp) {
         const auto steps = cuspSteps(jobFromTexts(t, request.side), *request.cusp);
         if (!steps) {
-            return Failure{steps.error()};
+            return unexpected(steps.error());
         }
         constexpr JobField kSteps[] = {JobField::StepR1, JobField::StepA1, JobField::StepR2,
                                        JobField::StepD1, JobField::StepR3, JobField::StepA2,
@@ -137,10 +132,11 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     return out;
 }
 
-Expected<GrooveFields> grooveFields(std::string_view designation, const GrooveRequest& request) {
+FormExpected<GrooveFields> grooveFields(std::string_view designation,
+                                        const GrooveRequest& request) {
     const auto form = threadForm(designation, request.side);
     if (!form) {
-        return Failure{form.error()};
+        return unexpected(form.error());
     }
     return grooveFields(*form, request);
 }
