@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -217,6 +218,51 @@ TEST_F(ThreadStandard, FollowsTheFamilyTypedAndOffersItsClasses) {
         EXPECT_EQ(offered->model()->index(0, 0).data().toString(), "3G");
         QTest::mouseClick(in<QPushButton>(asked, "cmdCancel"), Qt::LeftButton);
     });
+}
+
+// "荒加工計画" plans the roughing runs of the thread over the rest of the form: a limit
+// that cannot be met is said in the dialog, one that can fills the panes with every run.
+TEST_F(ThreadStandard, PlansTheRoughingRunsOfTheThreadChosen) {
+    for (const auto& [name, typed] : workedExampleTyping()) {
+        in<QLineEdit>(*dialog, name)->setText(QString::fromLatin1(typed));
+    }
+    struct Row {
+        const char* limit;
+        const char* says; // "" where the plan is made
+    };
+    const Row rows[] = {
+        {"abc", "最大切りくず面積 \"abc\" は数ではありません"},
+        {"0", "荒加工計画できません: 上限は 0 より大きく"},
+        {"0.0001", "荒加工計画できません: 0.001 mm の差でも"},
+        {"0.1", ""},
+    };
+    askForThread([&](QDialog& asked) {
+        choose(asked, "optInner");
+        describe(asked, "Tr40x7", "0.3", "0.02");
+        auto* message = in<QLabel>(asked, "lblPlanMessage");
+        for (const Row& row : rows) {
+            typeOver(in<QLineEdit>(asked, "txtMaxChipArea"), QString::fromLatin1(row.limit));
+            message->clear();
+            QTest::mouseClick(in<QPushButton>(asked, "cmdPlan"), Qt::LeftButton);
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return asked.isHidden() || !in<QProgressBar>(asked, "prgPlan")->isVisible();
+            }));
+            EXPECT_EQ(asked.isHidden(), *row.says == 0) << row.limit;
+            EXPECT_TRUE(*row.says == 0 ? message->text().isEmpty()
+                                       : message->text().startsWith(QString::fromUtf8(row.says)))
+                << row.limit << ": " << message->text().toStdString();
+        }
+    });
+    // Every planned run went into the panes, each block followed by its empty line.
+    EXPECT_TRUE(dialog->isHidden());
+    const std::string macro = host->panes.paneText(Pane::Macro);
+    std::size_t runs = 0;
+    for (std::size_t at = macro.find("\r\n\r\n"); at != std::string::npos;
+         at = macro.find("\r\n\r\n", at + 1)) {
+        ++runs;
+    }
+    EXPECT_GT(runs, 1u);
+    EXPECT_EQ(text("Text13"), "0"); // the user's own finish allowance stays
 }
 
 // The button found free space: it overlaps no control of the form but the diagram.
