@@ -667,6 +667,10 @@ Any file of that name was left as it was.</translation>
 <context>
     <name>ThreadStandardDialog</name>
     <message>
+        <source>データエラー : Z軸 開始点、Z軸 終了点、X軸退避位置を「データ入力」で確かめてください</source>
+        <translation>Data error: check Z start, Z end and X retract in "Data input"</translation>
+    </message>
+    <message>
         <source>荒加工計画</source>
         <translation>Plan roughing</translation>
     </message>

@@ -370,7 +370,14 @@ void ThreadStandardDialog::showPlanning(bool planning) {
 void ThreadStandardDialog::showPlanned(const PlanResult& plan) {
     showPlanning(false);
     if (!plan.ok()) {
-        planMessage_->setText(planRefusalText(plan.error()));
+        // The rest of the job is the data input form's: say where to mend it.
+        const bool dataError = plan.error().reason == PlanRefusal::Reason::DataError;
+        planMessage_->setText(
+            dataError ? QCoreApplication::translate(
+                            "ThreadStandardDialog",
+                            "データエラー : Z軸 開始点、Z軸 終了点、X軸退避位置を「データ入力」で"
+                            "確かめてください")
+                      : planRefusalText(plan.error()));
         return;
     }
     planMessage_->clear();
