@@ -147,13 +147,10 @@ constexpr MessageRow kRows[] = {
      "等級 %1 が読めません: ユニファイねじの等級は 1A、2A、3A (おねじ) と 1B、2B、3B (めねじ) "
      "です。例: %2"},
     {AcmeClassBad,
-     "The class %1 was not understood: general purpose ACME classes are 2G, 3G and 4G (the "
-     "centralizing classes 2C to 6C are not built). Example: %2",
-     "等級 %1 が読めません: 一般用アクメねじの等級は 2G、3G、4G です (センタリング用の 2C〜6C "
-     "は作りません)。例: %2"},
-    {StubAcmeClassBad,
-     "The class %1 was not understood: Stub ACME is built in its class 2G. Example: %2",
-     "等級 %1 が読めません: スタブアクメねじは等級 2G で作ります。例: %2"},
+     "The class %1 was not understood: general purpose %2 classes are 2G, 3G and 4G (the "
+     "centralizing classes 2C to 6C are not built). Example: %3",
+     "等級 %1 が読めません: 一般用%2の等級は 2G、3G、4G です (センタリング用の 2C〜6C は"
+     "作りません)。例: %3"},
     {NotNptSize, "%1 is not an NPT size (1/16 to 24). Example: %2",
      "%1 は NPT の呼び (1/16〜24) にありません。例: %2"},
     {BswNoClass, "BSW takes no class here. Example: %1", "BSW には等級を付けません。例: %1"},

@@ -87,7 +87,6 @@ enum class MessageId {
     NotSeriesSize,
     UnifiedClassBad,
     AcmeClassBad,
-    StubAcmeClassBad,
     NotNptSize,
     BswNoClass,
     NoseNotNumber,

@@ -30,7 +30,7 @@ const Typed kRefused[] = {
     {"Rd41"}, {"Rd40x0/6"}, {"Rd40x1/8"}, {"Rc1/2"}, {"R1/2", Side::Inner}, {"G7"}, {"R7"},
     {"1-0P-0L ACME"}, {"1-0 ACME"}, {"#13-24 UNC"}, {"1-5 ACME 100 START"}, {"0-5 ACME"},
     {"1 UN"}, {"1/2-16 UNC"}, {"1/2-16 NPT"}, {"7/64-40 UNC"}, {"1/2-13 UNC-4A"},
-    {"1-5 ACME-2C"}, {"1/2-20 STUB ACME-3G"}, {"30 NPT"}, {"1/2 BSW-2A"},
+    {"1-5 ACME-2C"}, {"1/2-20 STUB ACME-2C"}, {"30 NPT"}, {"1/2 BSW-2A"},
     {"M20", Side::Outer, -1}, {"M20", Side::Outer, 0.5}, {"Tr40x7", Side::Outer, 0.2, 0},
     {"Tr40x7", Side::Outer, 0, 0.01}, {"Tr40x7", Side::Outer, 0.02, 0.0003},
     {"Tr40x7", Side::Outer, 0.0000001, 0.01}, {"Tr40x7", Side::Outer, 0.2, 0.000000001},
