@@ -38,7 +38,9 @@ std::optional<JobFileError> fillFromForm(DialogSnapshot& dialog, const JobRun& r
     }
     const auto fields = forms::grooveFields(*run.form, request);
     if (!fields) {
-        return JobFileError{run.formLine, fields.error()};
+        // quillmar-gen speaks English, as its other messages do.
+        return JobFileError{run.formLine,
+                            forms::messageText(fields.error(), forms::Language::English)};
     }
     for (const JobFieldInfo& info : kJobFields) {
         if (fields->texts[info.field]) {

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>PlanRefusal</name>
+    <message>
+        <source>荒加工計画できません: 上限は 0 より大きく (このままでは %1 mm²)</source>
+        <translation>No roughing plan: the limit must be above 0 (as it stands, %1 mm²)</translation>
+    </message>
+    <message>
+        <source>荒加工計画できません: 仕上げ加工だけで %1 mm² 必要です</source>
+        <translation>No roughing plan: the finishing run alone needs %1 mm²</translation>
+    </message>
+    <message>
+        <source>荒加工計画できません: 0.001 mm の差でも %1 mm² 必要です</source>
+        <translation>No roughing plan: even a run 0.001 mm deeper needs %1 mm²</translation>
+    </message>
+    <message>
+        <source>荒加工計画できません: %1 回を超えます</source>
+        <translation>No roughing plan: it would take more than %1 runs</translation>
+    </message>
+    <message>
+        <source>荒加工計画を中止しました</source>
+        <translation>Roughing plan cancelled</translation>
+    </message>
+</context>
+<context>
     <name>FormNotes</name>
     <message>
         <source>等級の指定なし: %1 を採用</source>
@@ -643,6 +666,38 @@ Any file of that name was left as it was.</translation>
 </context>
 <context>
     <name>ThreadStandardDialog</name>
+    <message>
+        <source>データエラー : Z軸 開始点、Z軸 終了点、X軸退避位置を「データ入力」で確かめてください</source>
+        <translation>Data error: check Z start, Z end and X retract in "Data input"</translation>
+    </message>
+    <message>
+        <source>荒加工計画</source>
+        <translation>Plan roughing</translation>
+    </message>
+    <message>
+        <source>最大切りくず面積 (mm²)</source>
+        <translation>Largest chip (mm²)</translation>
+    </message>
+    <message>
+        <source>最大切りくず面積 %1 は数ではありません: 1 パスで削る断面積の上限を mm² で入力してください (例: 0.5)</source>
+        <translation>The largest chip %1 is not a number: give the largest cross-section one pass may cut, in mm² (e.g. 0.5)</translation>
+    </message>
+    <message>
+        <source>ねじが決まっていません: 上の説明を見てください</source>
+        <translation>No thread to plan: see the explanation above</translation>
+    </message>
+    <message>
+        <source>計算中</source>
+        <translation>Planning</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>カスプ高さ %1 は数ではありません: 削り残しの最大高さを mm で入力してください (例: 0.005)</source>
+        <translation>The cusp height %1 is not a number: give the largest scallop height in millimetres, e.g. 0.005</translation>
+    </message>
     <message>
         <source>ピッチ %1   条数 %2</source>
         <translation>Pitch %1   starts %2</translation>

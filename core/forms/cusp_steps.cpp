@@ -133,10 +133,9 @@ std::pair<double, int> worstPair(const ThreadJob& job, const std::vector<Schedul
 
 // What helps when even the smallest step leaves too much: a larger cusp only where this
 // nose leaves a bounded scallop at that step; otherwise only a larger nose.
-std::string smallestStepRemedy(const Walk& walk, int segment, double pitch) {
+MessageId smallestStepRemedy(const Walk& walk, int segment, double pitch) {
     const bool cuspHelps = largestFittingStep(walk, segment, pitch, pitch) >= kStepUnit;
-    return cuspHelps ? "allow a larger cusp height"
-                     : "use a larger nose radius (no cusp height can help this nose)";
+    return cuspHelps ? MessageId::RemedyLargerCusp : MessageId::RemedyLargerNose;
 }
 
 } // namespace
@@ -147,13 +146,13 @@ double largestScallop(const ThreadJob& fields) {
     return worstPair(job, points).first;
 }
 
-Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) {
+FormExpected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) {
     const double r = fields.noseRadius;
     if (!(cusp > 0) || !std::isfinite(cusp)) {
-        return Failure{"The cusp height must be a number above 0 mm"};
+        return refusal(MessageId::CuspNotPositive);
     }
     if (!(r > 0)) {
-        return Failure{"Steps for a cusp height need a round nose: give a nose radius above 0"};
+        return refusal(MessageId::CuspNeedsNose);
     }
     ThreadJob job = fields;
     GrooveOutline outline;
@@ -162,16 +161,15 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
         outline = grooveOutline(job);
         path = noseCentrePath(grooveProfile(job), r, kCrestRunOn * job.pitch);
     } catch (const DataError&) {
-        return Failure{"The groove cannot be walked: its fields do not make an outline"};
+        return refusal(MessageId::GrooveNotWalkable);
     }
     const Walk walk{outline, path, r, segmentBounds(outline, job.pitch)};
     std::array<double, 8> steps{};
     for (int k = 0; k < 8; ++k) {
         steps[static_cast<std::size_t>(k)] = largestFittingStep(walk, k, cusp, job.pitch);
         if (steps[static_cast<std::size_t>(k)] < kStepUnit) {
-            return Failure{"No Z step of 0.0001 mm or more keeps the scallop within " +
-                           plainNumberText(cusp) + " mm with a nose radius of " +
-                           plainNumberText(r) + " mm: " + smallestStepRemedy(walk, k, job.pitch)};
+            return refusal(MessageId::NoStepFits, {plainNumberText(cusp), plainNumberText(r),
+                                                   smallestStepRemedy(walk, k, job.pitch)});
         }
     }
     // The passes really made fall where the steps put them: check them, and shorten the
@@ -186,8 +184,7 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
         } catch (const DataError& error) {
             if (std::string_view(error.what()).find("2001") != std::string_view::npos) {
                 // A larger nose leaves a lower scallop for the same step, so fewer passes.
-                return Failure{"This cusp height needs more than 2001 passes: allow a larger cusp "
-                               "height or use a larger nose radius"};
+                return refusal(MessageId::TooManyPasses);
             }
             for (double& step : steps) {
                 step = std::max(kStepUnit, std::floor(step * 0.9 / kStepUnit) * kStepUnit);
@@ -205,8 +202,7 @@ Expected<std::array<double, 8>> cuspSteps(const ThreadJob& fields, double cusp) 
         }
         step = std::max(kStepUnit, std::floor(step * 0.9 / kStepUnit) * kStepUnit);
     }
-    return Failure{"No Z steps were found that keep every scallop within the cusp height: allow a "
-                   "larger cusp height"};
+    return refusal(MessageId::NoStepsFound);
 }
 
 } // namespace quillmar::forms

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/expected.h"
+#include "core/forms/form_messages.h"
 #include "core/thread_job.h"
 
 #include <array>
@@ -11,7 +11,7 @@ namespace quillmar::forms {
 // neighbouring passes stays within the cusp height wherever on its segment the passes
 // fall, checked again on the passes the pass schedule really makes. The job holds the
 // groove's fields as the generator reads them; its steps are not read.
-Expected<std::array<double, 8>> cuspSteps(const ThreadJob& job, double cusp);
+FormExpected<std::array<double, 8>> cuspSteps(const ThreadJob& job, double cusp);
 
 // The largest scallop height between neighbouring passes of the job's schedule.
 // Throws DataError where the schedule cannot be made.

@@ -161,40 +161,37 @@ std::string DesignationReader::word() {
     return out;
 }
 
-Expected<double> nominalMillimetres(DesignationReader& reader, std::string_view letters,
-                                    std::string_view example) {
+FormExpected<double> nominalMillimetres(DesignationReader& reader, std::string_view letters,
+                                        std::string_view example) {
     reader.take(letters);
     const auto d = reader.number();
     if (!d) {
-        return notUnderstood(reader, "the nominal diameter in millimetres", example);
+        return notUnderstood(reader, MessageId::ExpectNominalMillimetres, example);
     }
     return *d;
 }
 
-Failure notUnderstood(const DesignationReader& reader, std::string_view expected,
-                      std::string_view example) {
-    std::string message = "In " + quotedText(reader.text()) + ", ";
+FormFailure notUnderstood(const DesignationReader& reader, MessageId expected,
+                          std::string_view example) {
+    const std::string typed = quotedText(reader.text());
     if (reader.rest().empty()) {
-        message += "the designation ends too early";
-    } else {
-        message += quotedText(reader.rest());
-        if (!reader.read().empty()) {
-            message += " after " + quotedText(reader.read());
-        }
-        message += " was not understood";
+        return refusal(MessageId::EndsTooEarly, {typed, expected, std::string(example)});
     }
-    message += ": expected " + std::string(expected) + ". Example: " + std::string(example);
-    return Failure{message};
+    if (reader.read().empty()) {
+        return refusal(MessageId::NotUnderstood,
+                       {typed, quotedText(reader.rest()), expected, std::string(example)});
+    }
+    return refusal(MessageId::NotUnderstoodAfter,
+                   {typed, quotedText(reader.rest()), quotedText(reader.read()), expected,
+                    std::string(example)});
 }
 
-Expected<int> startsFromLead(double lead, double pitch, std::string_view example) {
+FormExpected<int> startsFromLead(double lead, double pitch, std::string_view example) {
     const double ratio = lead / pitch;
     const double whole = std::round(ratio);
     if (!(pitch > 0) || std::fabs(ratio - whole) > 1e-9 || whole < 1 || whole > 99) {
-        return Failure{
-            "The lead " + numberText(lead) + " is not a whole number (1 to 99) of pitches " +
-            numberText(pitch) +
-            ": a multi-start thread has lead = starts x pitch. Example: " + std::string(example)};
+        return refusal(MessageId::LeadNotWholePitches,
+                       {numberText(lead), numberText(pitch), std::string(example)});
     }
     return static_cast<int>(whole);
 }

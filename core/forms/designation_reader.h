@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/expected.h"
+#include "core/forms/form_messages.h"
 
 #include <optional>
 #include <string>
@@ -42,17 +42,17 @@ private:
 };
 
 // "In 'Tr40y7', 'y7' after 'Tr40' was not understood: expected ... Example: ...".
-Failure notUnderstood(const DesignationReader& reader, std::string_view expected,
-                      std::string_view example);
+FormFailure notUnderstood(const DesignationReader& reader, MessageId expected,
+                          std::string_view example);
 
 // The nominal diameter in millimetres that opens a metric designation after its letters
 // (M, Tr, Rd ...; taken when present), or why it is not there.
-Expected<double> nominalMillimetres(DesignationReader& reader, std::string_view letters,
-                                    std::string_view example);
+FormExpected<double> nominalMillimetres(DesignationReader& reader, std::string_view letters,
+                                        std::string_view example);
 
 // Number of starts from a lead and a pitch; the lead must hold the pitch a whole
 // number of times (1 to 99).
-Expected<int> startsFromLead(double lead, double pitch, std::string_view example);
+FormExpected<int> startsFromLead(double lead, double pitch, std::string_view example);
 
 // The text of a number for messages: plain, at most four decimals.
 std::string numberText(double value);

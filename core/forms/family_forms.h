@@ -9,12 +9,12 @@
 namespace quillmar::forms {
 
 // Each family reads the whole designation and resolves it for the side.
-Expected<ThreadForm> metricForm(std::string_view designation, Side side);
-Expected<ThreadForm> trapezoidalForm(std::string_view designation, Side side);
-Expected<ThreadForm> buttressForm(std::string_view designation, Side side);
-Expected<ThreadForm> roundForm(std::string_view designation, Side side);
-Expected<ThreadForm> inchForm(std::string_view designation, Side side); // UN, ACME, NPT, BSW
-Expected<ThreadForm> pipeForm(std::string_view designation, Side side); // G, R, Rc
+FormExpected<ThreadForm> metricForm(std::string_view designation, Side side);
+FormExpected<ThreadForm> trapezoidalForm(std::string_view designation, Side side);
+FormExpected<ThreadForm> buttressForm(std::string_view designation, Side side);
+FormExpected<ThreadForm> roundForm(std::string_view designation, Side side);
+FormExpected<ThreadForm> inchForm(std::string_view designation, Side side); // UN, ACME, NPT, BSW
+FormExpected<ThreadForm> pipeForm(std::string_view designation, Side side); // G, R, Rc
 
 std::vector<std::string> metricSizes();
 std::vector<std::string> trapezoidalSizes();
@@ -24,14 +24,14 @@ std::vector<std::string> inchSizes(std::string_view series); // "UNC", "ACME", "
 std::vector<std::string> pipeSizes(std::string_view prefix); // "G", "R", "Rc"
 
 // The pitches of a size as a message lists them: "2.5 (coarse), 2, 1.5, 1".
-std::string pitchList(const std::vector<double>& pitches, bool firstIsCoarse);
+FormMessage pitchList(const std::vector<double>& pitches, bool firstIsCoarse);
 
 // A symmetric form of the given half angle, the groove half a pitch wide at the pitch
 // diameter.
 void setSymmetric(ThreadForm& form, double halfAngle);
 
 // The class letter of the wrong side, said plainly.
-Failure classForOtherSide(std::string_view classText, Side side, std::string_view outerExample,
-                          std::string_view innerExample);
+FormFailure classForOtherSide(std::string_view classText, Side side, std::string_view outerExample,
+                              std::string_view innerExample);
 
 } // namespace quillmar::forms

@@ -69,7 +69,7 @@ struct Widened {
 // Widening the floor moves the second flank's passes and may change the floor's step:
 // a few rounds settle it. A crest rounded tangent to both flanks has no room: its
 // corners get smaller by what the thinner tooth needs, and the crest stays on the stock.
-Expected<Widened> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form, const GrooveFigures& g,
+FormExpected<Widened> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form, const GrooveFigures& g,
                                           const CrestRoom& crest, const GrooveRequest& request) {
     const double pitchDepth = std::fabs(form.pitchDiameter - form.crestDiameter) / 2;
     const double floorWidth = g.floorWidth;
@@ -99,7 +99,7 @@ Expected<Widened> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form, cons
         t[JobField::R4] = t[JobField::R1];
         const auto steps = cuspSteps(jobFromTexts(t, request.side), *request.cusp);
         if (!steps) {
-            return Failure{steps.error()};
+            return unexpected(steps.error());
         }
         setSteps(t, *steps);
         if (!form.limits.pitch.known()) {
@@ -161,22 +161,19 @@ std::string fieldText(double value) {
     return plainNumberText(std::round(value));
 }
 
-Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest& request) {
+FormExpected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest& request) {
     const double r = request.noseRadius;
     if (!(r >= 0) || !std::isfinite(r)) {
-        return Failure{"The nose radius must be a number of 0 mm or more"};
+        return refusal(MessageId::NoseNotNumber);
     }
     GrooveFields out;
     out.form = form;
     GrooveFigures& g = out.figures;
     g.largestNoseRadius = largestNose(form.floorRadius);
     if (r > g.largestNoseRadius) {
-        return Failure{"A nose radius of " + numberText(r) + " mm is too large for " +
-                       form.designation + ": its floor corners may be rounded with R " +
-                       numberText(form.floorRadius) +
-                       " mm at most, and this nose would leave them rounder. The largest nose "
-                       "radius that fits is " +
-                       numberText(g.largestNoseRadius) + " mm."};
+        return refusal(MessageId::NoseTooLarge,
+                       {numberText(r), form.designation, numberText(form.floorRadius),
+                        numberText(g.largestNoseRadius)});
     }
     const double spread =
         std::tan(form.firstFlank * kDegree) + std::tan(form.secondFlank * kDegree);
@@ -200,7 +197,7 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     // of overlap is rounding, anything more a groove that cannot be made.
     constexpr double kRounding = 0.0005;
     if (g.floorWidth < -kRounding || crestWidth > form.pitch + kRounding) {
-        return Failure{"The corner radii of " + form.designation + " do not fit its groove"};
+        return refusal(MessageId::CornersDoNotFit, {form.designation});
     }
     g.floorWidth = std::max(0.0, g.floorWidth);
     const double towardsFloor = request.side == Side::Outer ? -1 : 1;
@@ -208,9 +205,7 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     g.pitchDiameter = form.pitchDiameter;
     g.floorDiameter = form.crestDiameter + towardsFloor * 2 * g.depth;
     if (!(g.floorDiameter > 0)) {
-        return Failure{form.designation +
-                       " is deeper than its radius: its floor would not be above 0 mm. Give a "
-                       "finer pitch or a larger size."};
+        return refusal(MessageId::FloorBelowAxis, {form.designation});
     }
     g.radii = {form.crestRadius, form.floorRadius, form.floorRadius, form.crestRadius};
 
@@ -240,7 +235,7 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
         const CrestRoom crest{form.pitch + kRounding - crestWidth, form.crestRadius, cornerRun};
         const auto widened = stepsCentredOnPitchLine(t, form, g, crest, request);
         if (!widened) {
-            return Failure{widened.error()};
+            return unexpected(widened.error());
         }
         g.scallopWidening = widened->widening;
         g.floorWidth += widened->widening;
@@ -249,10 +244,11 @@ Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest&
     return out;
 }
 
-Expected<GrooveFields> grooveFields(std::string_view designation, const GrooveRequest& request) {
+FormExpected<GrooveFields> grooveFields(std::string_view designation,
+                                        const GrooveRequest& request) {
     const auto form = threadForm(designation, request.side);
     if (!form) {
-        return Failure{form.error()};
+        return unexpected(form.error());
     }
     return grooveFields(*form, request);
 }

@@ -42,10 +42,10 @@ struct GrooveFields {
 // The dialog's fields for one groove of the form, cut with a nose of the given radius.
 // Refuses a nose too large for the floor corners, and steps that the generator could not
 // walk or that leave more than the cusp height.
-Expected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest& request);
+FormExpected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequest& request);
 
 // The same from a designation.
-Expected<GrooveFields> grooveFields(std::string_view designation, const GrooveRequest& request);
+FormExpected<GrooveFields> grooveFields(std::string_view designation, const GrooveRequest& request);
 
 // The job the program output command reads from these texts (the others left at 0).
 ThreadJob jobFromTexts(const FieldTexts<std::optional<std::string>>& texts, Side side);

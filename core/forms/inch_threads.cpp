@@ -193,7 +193,7 @@ bool readStarts(DesignationReader& reader, InchDesignation& out) {
     return false;
 }
 
-Expected<InchDesignation> readInch(std::string_view designation) {
+FormExpected<InchDesignation> readInch(std::string_view designation) {
     std::string upper(designation);
     for (char& c : upper) {
         c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
@@ -206,7 +206,7 @@ Expected<InchDesignation> readInch(std::string_view designation) {
     const std::size_t sizeStart = reader.mark();
     const auto size = reader.inchSize();
     if (!size) {
-        return notUnderstood(reader, "the size in inches (1/2, 1 1/4, 1.25 or #10)", example);
+        return notUnderstood(reader, MessageId::ExpectInchSize, example);
     }
     out.sizeText = std::string(reader.text().substr(sizeStart, reader.mark() - sizeStart));
     out.diameter = *size;
@@ -214,21 +214,19 @@ Expected<InchDesignation> readInch(std::string_view designation) {
     if (reader.take("-")) {
         const auto value = reader.number();
         if (!value) {
-            return notUnderstood(reader, "threads per inch after '-'", example);
+            return notUnderstood(reader, MessageId::ExpectTpiAfterDash, example);
         }
         if (reader.takeLetter('P')) { // pitch and lead in inches: 0.2P-0.4L
             if (!reader.take("-")) {
-                return notUnderstood(reader, "'-' and the lead, as in 0.2P-0.4L", example);
+                return notUnderstood(reader, MessageId::ExpectDashAndLead, example);
             }
             const auto lead = reader.number();
             if (!lead || !reader.takeLetter('L')) {
-                return notUnderstood(reader, "the lead in inches followed by L, as in 0.4L",
-                                     example);
+                return notUnderstood(reader, MessageId::ExpectLeadAndL, example);
             }
             if (!(*value > 0) || !(*lead > 0)) {
-                return Failure{"In " + quotedText(designation) +
-                               ", the pitch and the lead must be above 0 inches. Example: " +
-                               std::string(example)};
+                return refusal(MessageId::PitchLeadNotPositive,
+                               {quotedText(designation), std::string(example)});
             }
             out.tpi = 1 / *value;
             out.lead = *lead;
@@ -237,17 +235,15 @@ Expected<InchDesignation> readInch(std::string_view designation) {
             out.tpi = *value;
         } else {
             // 0 would read as "left out" and quietly take the table's threads per inch.
-            return Failure{
-                "In " + quotedText(designation) +
-                ", the threads per inch must be above 0. Example: " + std::string(example)};
+            return refusal(MessageId::TpiNotPositive,
+                           {quotedText(designation), std::string(example)});
         }
     } else {
         reader.reset(afterSize);
     }
     const auto series = readSeries(reader);
     if (!series) {
-        return notUnderstood(reader, "the series: UNC, UNF, UNEF, UN, ACME, STUB ACME, NPT or BSW",
-                             example);
+        return notUnderstood(reader, MessageId::ExpectSeries, example);
     }
     out.series = *series;
     const std::string_view own = seriesExample(out.series);
@@ -261,8 +257,7 @@ Expected<InchDesignation> readInch(std::string_view designation) {
             }
         }
         if (numbered && out.sizeText.front() != '#') {
-            return Failure{"#" + out.sizeText +
-                           " is not a numbered size (#0 to #12). Example: " + std::string(own)};
+            return refusal(MessageId::NotNumberedSize, {"#" + out.sizeText, std::string(own)});
         }
     }
     if (!readStarts(reader, out) && reader.take("-")) {
@@ -270,24 +265,24 @@ Expected<InchDesignation> readInch(std::string_view designation) {
         readStarts(reader, out);
     }
     if (!reader.atEnd()) {
-        return notUnderstood(reader, "'-' and a class, 'N START', or nothing", own);
+        return notUnderstood(reader, MessageId::ExpectClassStartsOrNothing, own);
     }
     if (out.lead > 0) {
         const auto starts = startsFromLead(out.lead, 1 / out.tpi, own);
         if (!starts) {
-            return Failure{starts.error()};
+            return unexpected(starts.error());
         }
         out.starts = *starts;
     }
     if (out.starts < 1 || out.starts > 99) {
-        return Failure{"The number of starts must be 1 to 99. Example: " + std::string(own)};
+        return refusal(MessageId::StartsOutOfRange, {std::string(own)});
     }
     return out;
 }
 
 // The series that take any threads per inch still start at their table's smallest
 // size: below it the standard gives no thread, and the groove would reach the axis.
-std::optional<std::string> belowTable(const InchDesignation& in) {
+std::optional<FormMessage> belowTable(const InchDesignation& in) {
     const bool acme = in.series == Series::Acme || in.series == Series::StubAcme;
     if (!acme && in.series != Series::Un) {
         return std::nullopt;
@@ -296,20 +291,20 @@ std::optional<std::string> belowTable(const InchDesignation& in) {
     if (in.diameter >= smallest - 1e-9) {
         return std::nullopt;
     }
-    return in.sizeText + " is below the sizes of the " + seriesName(in.series) + " series (" +
-           (acme ? std::string("1/4 in.") : std::string("#0, 0.060 in.")) +
-           " and larger). Example: " + std::string(seriesExample(in.series));
+    return FormMessage(MessageId::BelowSeries,
+                       {in.sizeText, seriesName(in.series), acme ? "1/4 in." : "#0, 0.060 in.",
+                        std::string(seriesExample(in.series))});
 }
 
 // Threads per inch from the table, or the check that the given one is the table's.
-Expected<double> tableTpi(const InchDesignation& in) {
+FormExpected<double> tableTpi(const InchDesignation& in) {
     const std::string name = in.sizeText + " " + seriesName(in.series);
     if (const auto below = belowTable(in)) {
-        return Failure{*below};
+        return unexpected(*below);
     }
     if (in.series == Series::Un) {
         if (in.tpi <= 0) {
-            return Failure{"A UN thread needs its threads per inch, e.g. 1-12 UN"};
+            return refusal(MessageId::UnNeedsTpi);
         }
         return in.tpi;
     }
@@ -324,15 +319,15 @@ Expected<double> tableTpi(const InchDesignation& in) {
         if (in.series == Series::Acme || in.series == Series::StubAcme) {
             return in.tpi; // these series allow other pitches on a size
         }
-        return Failure{name + " has no " + numberText(in.tpi) +
-                       " threads per inch: its thread is " + in.sizeText + "-" +
-                       numberText(size.tpi) + " " + seriesName(in.series)};
+        return refusal(MessageId::NoSuchTpi,
+                       {name, numberText(in.tpi),
+                        in.sizeText + "-" + numberText(size.tpi) + " " + seriesName(in.series)});
     }
     if ((in.series == Series::Acme || in.series == Series::StubAcme) && in.tpi > 0) {
         return in.tpi;
     }
-    return Failure{in.sizeText + " is not a size of the " + seriesName(in.series) +
-                   " series. Example: " + std::string(seriesExample(in.series))};
+    return refusal(MessageId::NotSeriesSize,
+                   {in.sizeText, seriesName(in.series), std::string(seriesExample(in.series))});
 }
 
 // The unified tolerances in inches, from their formulas (ASME B1.1-2003 para. 5.8.1): the
@@ -354,16 +349,14 @@ double printedTolerance(double inches) {
     return printedLimit(std::round(inches * 1e6) / 1e6);
 }
 
-Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
+FormExpected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
     const std::string classText =
         in.classText.empty() ? (side == Side::Outer ? "2A" : "2B") : in.classText;
     const bool known = classText.size() == 2 && classText[0] >= '1' && classText[0] <= '3' &&
                        (classText[1] == 'A' || classText[1] == 'B');
     if (!known) {
-        return Failure{"The class " + quotedText(classText) +
-                       " was not understood: unified classes are 1A, 2A, 3A (outer) and 1B, 2B, 3B "
-                       "(inner). Example: " +
-                       std::string(kUnifiedExample)};
+        return refusal(MessageId::UnifiedClassBad,
+                       {quotedText(classText), std::string(kUnifiedExample)});
     }
     if ((classText[1] == 'B') != (side == Side::Inner)) {
         return classForOtherSide(classText, side, "2A", "2B");
@@ -496,9 +489,11 @@ struct AcmeKind {
     double heightPerPitch;
     std::string_view example;
     FormNoteId note;
+    MessageId title;
 };
 
-constexpr AcmeKind kFullAcme{"ACME", 0.5, kAcmeExample, FormNoteId::AcmeClassMiddle};
+constexpr AcmeKind kFullAcme{"ACME", 0.5, kAcmeExample, FormNoteId::AcmeClassMiddle,
+                             MessageId::FamilyAcme};
 // ASME/ANSI B1.8-1988 (Stub Acme screw threads), para. 1 and Table 2, as Machinery's
 // Handbook and amesweb.info quote it: "The fit of Stub Acme threads corresponds to the
 // Class 2G General Purpose Acme thread in American National Standard ANSI B1.5. For a fit
@@ -506,20 +501,19 @@ constexpr AcmeKind kFullAcme{"ACME", 0.5, kAcmeExample, FormNoteId::AcmeClassMid
 // Purpose Acme threads may be used." Its basic height is h = 0.3 P, so D2 = D - h and
 // D1 = D - 2h (Table 1); the major and minor diameter allowances and tolerances are
 // those of the general purpose classes.
-constexpr AcmeKind kStubAcme{"Stub ACME", 0.3, kStubExample, FormNoteId::StubAcmeClassMiddle};
+constexpr AcmeKind kStubAcme{"Stub ACME", 0.3, kStubExample, FormNoteId::StubAcmeClassMiddle,
+                             MessageId::FamilyStubAcme};
 
 // ACME and Stub ACME: the general purpose class's limits, the groove made to their
 // middle. The inner floor is the major diameter's lower limit, the floor corners the
 // largest fillet 0.06 P of ASME B1.5 (para. 2.6).
-Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side, const AcmeKind& kind) {
+FormExpected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side,
+                              const AcmeKind& kind) {
     const std::string classText = in.classText.empty() ? "2G" : in.classText;
     const auto factors = acmeClassFactors(classText);
     if (!factors) {
-        return Failure{"The class " + quotedText(classText) +
-                       " was not understood: general purpose " + std::string(kind.family) +
-                       " classes are 2G, 3G and 4G (the centralizing classes 2C to 6C are not "
-                       "built). Example: " +
-                       std::string(kind.example)};
+        return refusal(MessageId::AcmeClassBad,
+                       {quotedText(classText), kind.title, std::string(kind.example)});
     }
     const double d = in.diameter;
     const double p = 1 / tpi;
@@ -552,15 +546,15 @@ Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side, cons
     return form;
 }
 
-Expected<ThreadForm> npt(const InchDesignation& in, Side side) {
+FormExpected<ThreadForm> npt(const InchDesignation& in, Side side) {
     for (const NptSize& size : kNpt) {
         if (!same(size.size, in.diameter)) {
             continue;
         }
         if (in.tpi > 0 && !same(in.tpi, size.tpi)) {
-            return Failure{in.sizeText + " NPT has no " + numberText(in.tpi) +
-                           " threads per inch: its thread is " + in.sizeText + "-" +
-                           numberText(size.tpi) + " NPT"};
+            return refusal(MessageId::NoSuchTpi,
+                           {in.sizeText + " NPT", numberText(in.tpi),
+                            in.sizeText + "-" + numberText(size.tpi) + " NPT"});
         }
         const double inch = kMillimetresPerInch;
         const double p = 1 / size.tpi;
@@ -582,8 +576,7 @@ Expected<ThreadForm> npt(const InchDesignation& in, Side side) {
             {side == Side::Outer ? FormNoteId::NptSmallEnd : FormNoteId::NptFittingFace, {}});
         return form;
     }
-    return Failure{in.sizeText +
-                   " is not an NPT size (1/16 to 24). Example: " + std::string(kNptExample)};
+    return refusal(MessageId::NotNptSize, {in.sizeText, std::string(kNptExample)});
 }
 
 } // namespace
@@ -591,25 +584,25 @@ Expected<ThreadForm> npt(const InchDesignation& in, Side side) {
 // The Whitworth form of a given major diameter and pitch, basic profile.
 ThreadForm whitworthForm(double major, double pitch, Side side);
 
-Expected<ThreadForm> inchForm(std::string_view designation, Side side) {
+FormExpected<ThreadForm> inchForm(std::string_view designation, Side side) {
     const auto read = readInch(designation);
     if (!read) {
-        return Failure{read.error()};
+        return unexpected(read.error());
     }
     const InchDesignation& in = *read;
-    Expected<ThreadForm> form = Failure{""};
+    FormExpected<ThreadForm> form = refusal(MessageId::Verbatim);
     if (in.series == Series::Npt) {
         form = npt(in, side);
     } else {
         const auto tpi = tableTpi(in);
         if (!tpi) {
-            return Failure{tpi.error()};
+            return unexpected(tpi.error());
         }
         if (in.series == Series::Acme || in.series == Series::StubAcme) {
             form = acme(in, *tpi, side, in.series == Series::Acme ? kFullAcme : kStubAcme);
         } else if (in.series == Series::Bsw) {
             if (!in.classText.empty()) {
-                return Failure{"BSW takes no class here. Example: " + std::string(kBswExample)};
+                return refusal(MessageId::BswNoClass, {std::string(kBswExample)});
             }
             form =
                 whitworthForm(in.diameter * kMillimetresPerInch, kMillimetresPerInch / *tpi, side);

@@ -177,13 +177,12 @@ bool isGrade(int grade, Side side, bool crest) {
     return crest ? (grade == 4 || grade == 6 || grade == 8) : (grade >= 3 && grade <= 9);
 }
 
-Expected<MetricClass> readClass(std::string_view text, Side side) {
+FormExpected<MetricClass> readClass(std::string_view text, Side side) {
     const std::string_view outer = "efgh";
     const std::string_view inner = "GH";
     MetricClass c;
-    const auto bad = [&](std::string_view why) {
-        return Failure{"The tolerance class " + quotedText(text) + " was not understood: " +
-                       std::string(why) + ". Example: " + std::string(kExample)};
+    const auto bad = [&](MessageId why) {
+        return refusal(MessageId::BadClass, {quotedText(text), why, std::string(kExample)});
     };
     const auto part = [&](std::string_view t, int& grade, char& position) {
         if (t.size() != 2 || t[0] < '0' || t[0] > '9') {
@@ -204,22 +203,20 @@ Expected<MetricClass> readClass(std::string_view text, Side side) {
                part(text.substr(2), c.crestGrade, crestPosition);
     }
     if (!read || crestPosition != c.position) {
-        return bad("a grade and a position, for the pitch and the crest diameter (6g, 5g6g, 6H)");
+        return bad(MessageId::MetricClassShape);
     }
     const bool known = outer.find(c.position) != std::string_view::npos ||
                        inner.find(c.position) != std::string_view::npos;
     if (!known) {
-        return bad("the position is e, f, g or h for outer threads, G or H for inner ones");
+        return bad(MessageId::MetricClassPosition);
     }
     const bool innerClass = inner.find(c.position) != std::string_view::npos;
     if (innerClass != (side == Side::Inner)) {
         return classForOtherSide(text, side, "6g", "6H");
     }
     if (!isGrade(c.pitchGrade, side, false) || !isGrade(c.crestGrade, side, true)) {
-        return bad(
-            side == Side::Outer
-                ? "outer grades are 3 to 9 for the pitch and 4, 6 or 8 for the major diameter"
-                : "inner grades are 4 to 8");
+        return bad(side == Side::Outer ? MessageId::MetricOuterGrades
+                                       : MessageId::MetricInnerGrades);
     }
     return c;
 }
@@ -235,29 +232,27 @@ const MetricSize* findSize(double d) {
 
 } // namespace
 
-Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
+FormExpected<ThreadForm> metricForm(std::string_view designation, Side side) {
     DesignationReader reader(designation);
     const auto d = nominalMillimetres(reader, "M", kExample);
     if (!d) {
-        return Failure{d.error()};
+        return unexpected(d.error());
     }
     const MetricSize* size = findSize(*d);
     if (!size) {
-        return Failure{"M" + numberText(*d) +
-                       " is not a size of the ISO metric general plan (M1 to M150). Example: " +
-                       std::string(kExample)};
+        return refusal(MessageId::MetricNotSize, {"M" + numberText(*d), std::string(kExample)});
     }
     double pitch = size->coarse;
     const std::size_t afterSize = reader.mark();
     if (!reader.atEnd() && !reader.takeLetter('X') && !reader.take("-")) {
-        return notUnderstood(reader, "'x' and the pitch in millimetres", kExample);
+        return notUnderstood(reader, MessageId::ExpectXAndPitch, kExample);
     }
     reader.reset(afterSize);
     const bool pitchGiven = reader.takeLetter('X');
     if (pitchGiven) {
         const auto p = reader.number();
         if (!p) {
-            return notUnderstood(reader, "the pitch in millimetres after 'x'", kExample);
+            return notUnderstood(reader, MessageId::ExpectPitchAfterX, kExample);
         }
         pitch = *p;
     }
@@ -270,13 +265,13 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
         inTable = inTable || std::fabs(p - pitch) < 1e-9;
     }
     if (!pitchGiven && pitch == 0) {
-        return Failure{"M" + numberText(*d) + " has no coarse pitch: give one of its pitches " +
-                       pitchList(pitches, false) + ", e.g. M" + numberText(*d) + "x" +
-                       numberText(pitches.front())};
+        return refusal(MessageId::NoCoarsePitch,
+                       {"M" + numberText(*d), pitchList(pitches, false),
+                        "M" + numberText(*d) + "x" + numberText(pitches.front())});
     }
     if (!inTable) {
-        return Failure{"M" + numberText(*d) + " has no pitch " + numberText(pitch) +
-                       ": its pitches are " + pitchList(pitches, size->coarse > 0)};
+        return refusal(MessageId::NoSuchPitch, {"M" + numberText(*d), numberText(pitch),
+                                                pitchList(pitches, size->coarse > 0)});
     }
     std::string classText = side == Side::Outer ? "6g" : "6H";
     const bool classGiven = reader.take("-");
@@ -284,11 +279,11 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
         classText = reader.word();
     }
     if (!reader.atEnd()) {
-        return notUnderstood(reader, "'-' and a tolerance class, or nothing", kExample);
+        return notUnderstood(reader, MessageId::ExpectClassOrNothing, kExample);
     }
     const auto cls = readClass(classText, side);
     if (!cls) {
-        return Failure{cls.error()};
+        return unexpected(cls.error());
     }
 
     ThreadForm form;

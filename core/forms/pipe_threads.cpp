@@ -51,7 +51,7 @@ ThreadForm whitworthForm(double major, double pitch, Side side) {
     return form;
 }
 
-Expected<ThreadForm> pipeForm(std::string_view designation, Side side) {
+FormExpected<ThreadForm> pipeForm(std::string_view designation, Side side) {
     DesignationReader reader(designation);
     bool parallel = false;
     bool internalTaper = false;
@@ -66,7 +66,7 @@ Expected<ThreadForm> pipeForm(std::string_view designation, Side side) {
     const std::string prefix = parallel ? "G" : internalTaper ? "Rc" : "R";
     const auto size = reader.inchSize();
     if (!size) {
-        return notUnderstood(reader, "the pipe size in inches (1/2, 1 1/2)", example);
+        return notUnderstood(reader, MessageId::ExpectPipeSize, example);
     }
     std::string classText;
     const std::size_t beforeClass = reader.mark();
@@ -77,13 +77,12 @@ Expected<ThreadForm> pipeForm(std::string_view designation, Side side) {
         reader.reset(beforeClass); // the message quotes the class that was not understood
     }
     if (!reader.atEnd() || (!classText.empty() && classText != "A" && classText != "B")) {
-        return notUnderstood(reader, parallel ? "nothing, or the class A or B" : "nothing",
-                             example);
+        return notUnderstood(
+            reader, parallel ? MessageId::ExpectNothingOrPipeClass : MessageId::ExpectNothing,
+            example);
     }
     if (!parallel && internalTaper != (side == Side::Inner)) {
-        return Failure{prefix + " is " + (internalTaper ? "an inner" : "an outer") +
-                       " taper thread: choose " + (internalTaper ? "inner" : "outer") +
-                       ", or use " + (internalTaper ? "R" : "Rc") + " for the other side"};
+        return refusal(internalTaper ? MessageId::TaperIsInner : MessageId::TaperIsOuter, {prefix});
     }
     for (const PipeSize& pipe : kPipe) {
         if (std::fabs(pipe.size - *size) > 1e-9) {
@@ -109,9 +108,8 @@ Expected<ThreadForm> pipeForm(std::string_view designation, Side side) {
         }
         return form;
     }
-    return Failure{prefix + numberText(*size) + " is not a size of the " +
-                   (parallel ? "parallel" : "taper") +
-                   " pipe threads. Example: " + std::string(example)};
+    return refusal(parallel ? MessageId::ParallelPipeNotSize : MessageId::TaperPipeNotSize,
+                   {prefix + numberText(*size), std::string(example)});
 }
 
 std::vector<std::string> pipeSizes(std::string_view prefix) {

@@ -24,44 +24,38 @@ const std::vector<double>& roundDiameters() {
 
 } // namespace
 
-Expected<ThreadForm> roundForm(std::string_view designation, Side side) {
+FormExpected<ThreadForm> roundForm(std::string_view designation, Side side) {
     DesignationReader reader(designation);
     const auto d = nominalMillimetres(reader, "Rd", kExample);
     if (!d) {
-        return Failure{d.error()};
+        return unexpected(d.error());
     }
     bool known = false;
     for (double size : roundDiameters()) {
         known = known || std::fabs(size - *d) < 1e-9;
     }
     if (!known) {
-        return Failure{"Rd" + numberText(*d) +
-                       " is not a size of the round thread plan (8 to 200 mm). "
-                       "Example: " +
-                       std::string(kExample)};
+        return refusal(MessageId::RoundNotSize, {"Rd" + numberText(*d), std::string(kExample)});
     }
     const int tableTpi = roundThreadsPerInch(*d);
     double tpi = tableTpi;
     if (reader.takeLetter('X')) {
         const auto pitchInches = reader.fraction();
         if (!pitchInches) {
-            return notUnderstood(reader, "the pitch in inches as 1/threads per inch, as in x1/6",
-                                 kExample);
+            return notUnderstood(reader, MessageId::ExpectRoundPitch, kExample);
         }
         tpi = 1 / *pitchInches;
     }
     if (!std::isfinite(tpi)) { // a pitch of 0/6
-        return Failure{"Rd" + numberText(*d) + " has no pitch 0\": its pitch is 1/" +
-                       std::to_string(tableTpi) + "\" (Rd" + numberText(*d) + "x1/" +
-                       std::to_string(tableTpi) + ")"};
+        return refusal(MessageId::RoundZeroPitch,
+                       {"Rd" + numberText(*d), std::to_string(tableTpi)});
     }
     if (std::fabs(tpi - tableTpi) > 1e-9) {
-        return Failure{"Rd" + numberText(*d) + " has no pitch 1/" + numberText(tpi) +
-                       "\": its pitch is 1/" + std::to_string(tableTpi) + "\" (Rd" +
-                       numberText(*d) + "x1/" + std::to_string(tableTpi) + ")"};
+        return refusal(MessageId::RoundWrongPitch,
+                       {"Rd" + numberText(*d), numberText(tpi), std::to_string(tableTpi)});
     }
     if (!reader.atEnd()) {
-        return notUnderstood(reader, "nothing more", kExample);
+        return notUnderstood(reader, MessageId::ExpectNothingMore, kExample);
     }
     ThreadForm form;
     form.family = "Round";

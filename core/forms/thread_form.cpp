@@ -17,13 +17,13 @@ bool startsWith(std::string_view upper, std::string_view prefix) {
     return !rest.empty() && (rest.front() == ' ' || (rest.front() >= '0' && rest.front() <= '9'));
 }
 
-std::string knownFamilies() {
-    std::string text;
+FormMessage knownFamilies() {
+    FormMessage list(MessageId::ListSemicolon);
     for (const FamilyInfo& family : threadFamilies()) {
-        text += (text.empty() ? "" : "; ") + std::string(family.name) + ": " +
-                std::string(family.example);
+        list.values.push_back(
+            FormMessage(MessageId::FamilyExample, {family.title, std::string(family.example)}));
     }
-    return text;
+    return list;
 }
 
 } // namespace
@@ -34,33 +34,48 @@ void setSymmetric(ThreadForm& form, double halfAngle) {
     form.widthAtPitch = form.pitch / 2;
 }
 
-std::string pitchList(const std::vector<double>& pitches, bool firstIsCoarse) {
-    std::string text;
+FormMessage pitchList(const std::vector<double>& pitches, bool firstIsCoarse) {
+    FormMessage list(MessageId::ListComma);
     for (std::size_t i = 0; i < pitches.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + numberText(pitches[i]) +
-                (i == 0 && firstIsCoarse ? " (coarse)" : "");
+        FormMessage pitch(numberText(pitches[i]));
+        list.values.push_back(i == 0 && firstIsCoarse ? FormMessage(MessageId::CoarsePitch, {pitch})
+                                                      : pitch);
     }
-    return text;
+    return list;
 }
 
-Failure classForOtherSide(std::string_view classText, Side side, std::string_view outerExample,
-                          std::string_view innerExample) {
-    return Failure{"The class " + std::string(classText) + " is for " +
-                   (side == Side::Outer ? "inner" : "outer") + " threads; an " +
-                   (side == Side::Outer ? "outer" : "inner") + " thread takes a class such as " +
-                   std::string(side == Side::Outer ? outerExample : innerExample)};
+FormFailure classForOtherSide(std::string_view classText, Side side, std::string_view outerExample,
+                              std::string_view innerExample) {
+    const bool outer = side == Side::Outer;
+    return refusal(outer ? MessageId::ClassIsForInner : MessageId::ClassIsForOuter,
+                   {std::string(classText), std::string(outer ? outerExample : innerExample)});
 }
 
 const std::vector<FamilyInfo>& threadFamilies() {
+    using enum MessageId;
     static const std::vector<FamilyInfo> families{
-        {"ISO metric", "M20x2.5-6g"}, {"ISO trapezoidal", "Tr40x7"},
-        {"ACME", "1-5 ACME"},         {"Stub ACME", "1/2-20 STUB ACME"},
-        {"Round", "Rd40x1/6"},        {"Buttress", "S40x7"},
-        {"Whitworth", "1/2 BSW"},     {"Pipe parallel", "G1/2"},
-        {"Unified", "1/2-13 UNC"},    {"NPT", "1/2-14 NPT"},
-        {"Pipe taper", "R1/2"},
+        {"ISO metric", "M20x2.5-6g", FamilyIsoMetric},
+        {"ISO trapezoidal", "Tr40x7", FamilyTrapezoidal},
+        {"ACME", "1-5 ACME", FamilyAcme},
+        {"Stub ACME", "1/2-20 STUB ACME", FamilyStubAcme},
+        {"Round", "Rd40x1/6", FamilyRound},
+        {"Buttress", "S40x7", FamilyButtress},
+        {"Whitworth", "1/2 BSW", FamilyWhitworth},
+        {"Pipe parallel", "G1/2", FamilyPipeParallel},
+        {"Unified", "1/2-13 UNC", FamilyUnified},
+        {"NPT", "1/2-14 NPT", FamilyNpt},
+        {"Pipe taper", "R1/2", FamilyPipeTaper},
     };
     return families;
+}
+
+std::string familyTitle(std::string_view familyName, Language language) {
+    for (const FamilyInfo& family : threadFamilies()) {
+        if (family.name == familyName) {
+            return std::string(messageTemplate(family.title, language));
+        }
+    }
+    return std::string(familyName);
 }
 
 std::vector<std::string> familySizes(std::string_view familyName) {
@@ -132,11 +147,11 @@ std::vector<std::string> familyClasses(std::string_view familyName, Side side) {
 
 namespace {
 
-Expected<ThreadForm> familyForm(std::string_view designation, Side side);
+FormExpected<ThreadForm> familyForm(std::string_view designation, Side side);
 
 // A pitch too coarse for its size makes a thread whose root reaches the axis: no
 // lathe can cut it, and its program would move across the spindle's axis.
-Expected<ThreadForm> checkedDepth(Expected<ThreadForm> form) {
+FormExpected<ThreadForm> checkedDepth(FormExpected<ThreadForm> form) {
     if (!form) {
         return form;
     }
@@ -144,28 +159,25 @@ Expected<ThreadForm> checkedDepth(Expected<ThreadForm> form) {
     if (f.basicMinor > 0 && f.crestDiameter > 0 && f.pitchDiameter > 0 && f.floorDiameter >= 0) {
         return form;
     }
-    return Failure{f.designation +
-                   " is deeper than its radius: its minor diameter would not be above 0 mm. "
-                   "Give a finer pitch (more threads per inch) or a larger size. Example: " +
-                   f.example};
+    return refusal(MessageId::DeeperThanRadius, {f.designation, f.example});
 }
 
 } // namespace
 
-Expected<ThreadForm> threadForm(std::string_view designation, Side side) {
+FormExpected<ThreadForm> threadForm(std::string_view designation, Side side) {
     return checkedDepth(familyForm(designation, side));
 }
 
 namespace {
 
-Expected<ThreadForm> familyForm(std::string_view designation, Side side) {
+FormExpected<ThreadForm> familyForm(std::string_view designation, Side side) {
     const std::string text = normalizeDesignation(designation);
     std::string upper = text;
     for (char& c : upper) {
         c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     }
     if (upper.empty()) {
-        return Failure{"No designation given. Known families: " + knownFamilies()};
+        return refusal(MessageId::NoDesignation, {knownFamilies()});
     }
     if (startsWith(upper, "TR")) {
         return trapezoidalForm(text, side);
@@ -187,8 +199,7 @@ Expected<ThreadForm> familyForm(std::string_view designation, Side side) {
         upper.front() == '.' || upper.rfind("NO.", 0) == 0) {
         return inchForm(text, side);
     }
-    return Failure{quotedText(text) +
-                   " is not a designation of a known family. Known families: " + knownFamilies()};
+    return refusal(MessageId::UnknownFamily, {quotedText(text), knownFamilies()});
 }
 
 } // namespace

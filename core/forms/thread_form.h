@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/expected.h"
+#include "core/forms/form_messages.h"
 #include "core/forms/form_notes.h"
 #include "core/side.h"
 
@@ -61,14 +61,20 @@ struct ThreadForm {
 
 // Reads a designation ("M20x2.5-6g", "Tr 40 x 14 P 7", "1 1/4-5 ACME-2G") and resolves
 // it for the side. Blanks and the case of letters do not matter.
-Expected<ThreadForm> threadForm(std::string_view designation, Side side);
+FormExpected<ThreadForm> threadForm(std::string_view designation, Side side);
 
-// The families and one example each, for lists and messages.
+// The families and one example each, for lists and messages. The name is the family's
+// key (ThreadForm::family, the settings, quillmar-gen's reports); the title is what a
+// person reads, in either language.
 struct FamilyInfo {
     std::string_view name;
     std::string_view example;
+    MessageId title;
 };
 const std::vector<FamilyInfo>& threadFamilies();
+
+// The family's title in the language; the key itself for a family not listed.
+std::string familyTitle(std::string_view familyName, Language language);
 
 // The designations of the family's sizes (for an editable list).
 std::vector<std::string> familySizes(std::string_view familyName);

@@ -50,32 +50,30 @@ struct PowerScrew {
 
 // "<prefix>d x Ph [(P p) | P p] [-class]": the size from the table, the pitch one of
 // its pitches, the lead a whole number of pitches.
-Expected<PowerScrew> readPowerScrew(std::string_view designation, std::string_view prefix,
-                                    std::string_view example) {
+FormExpected<PowerScrew> readPowerScrew(std::string_view designation, std::string_view prefix,
+                                        std::string_view example) {
     DesignationReader reader(designation);
     const auto d = nominalMillimetres(reader, prefix, example);
     if (!d) {
-        return Failure{d.error()};
+        return unexpected(d.error());
     }
     PowerScrew screw;
     const PowerScrewSize* size = findPowerScrewSize(*d);
     if (!size) {
-        return Failure{
-            std::string(prefix) + numberText(*d) +
-            " is not a size of the general plan (8 to 200 mm). Example: " + std::string(example)};
+        return refusal(MessageId::PowerScrewNotSize,
+                       {std::string(prefix) + numberText(*d), std::string(example)});
     }
     screw.diameter = *d;
     const std::size_t afterSize = reader.mark();
     if (!reader.atEnd() && !reader.takeLetter('X') && !reader.take("-")) {
-        return notUnderstood(reader, "'x' and the pitch in millimetres", example);
+        return notUnderstood(reader, MessageId::ExpectXAndPitch, example);
     }
     reader.reset(afterSize);
     double lead = size->pitches.front();
     if (reader.takeLetter('X')) {
         const auto value = reader.number();
         if (!value) {
-            return notUnderstood(reader, "the pitch (or the lead) in millimetres after 'x'",
-                                 example);
+            return notUnderstood(reader, MessageId::ExpectPitchOrLeadAfterX, example);
         }
         lead = *value;
     }
@@ -84,23 +82,24 @@ Expected<PowerScrew> readPowerScrew(std::string_view designation, std::string_vi
     if (reader.takeLetter('P')) {
         const auto value = reader.number();
         if (!value || (bracket && !reader.take(")"))) {
-            return notUnderstood(reader, "the pitch after 'P', as in (P7)", example);
+            return notUnderstood(reader, MessageId::ExpectPitchAfterP, example);
         }
         pitch = *value;
     } else if (bracket) {
-        return notUnderstood(reader, "'P' and the pitch, as in (P7)", example);
+        return notUnderstood(reader, MessageId::ExpectPAndPitch, example);
     }
     bool inTable = false;
     for (double p : size->pitches) {
         inTable = inTable || std::fabs(p - pitch) < 1e-9;
     }
     if (!inTable) {
-        return Failure{std::string(prefix) + numberText(*d) + " has no pitch " + numberText(pitch) +
-                       ": its pitches are " + pitchList(size->pitches, false)};
+        return refusal(MessageId::NoSuchPitch,
+                       {std::string(prefix) + numberText(*d), numberText(pitch),
+                        pitchList(size->pitches, false)});
     }
     const auto starts = startsFromLead(lead, pitch, example);
     if (!starts) {
-        return Failure{starts.error()};
+        return unexpected(starts.error());
     }
     screw.pitch = pitch;
     screw.starts = *starts;
@@ -110,7 +109,7 @@ Expected<PowerScrew> readPowerScrew(std::string_view designation, std::string_vi
         screw.classText = reader.word();
     }
     if (!reader.atEnd()) {
-        return notUnderstood(reader, "'-' and a tolerance class, or nothing", example);
+        return notUnderstood(reader, MessageId::ExpectClassOrNothing, example);
     }
     return screw;
 }
@@ -136,14 +135,11 @@ struct TrapezoidalClass {
     char position = 'e';
 };
 
-Expected<TrapezoidalClass> readTrapezoidalClass(std::string_view text, Side side) {
+FormExpected<TrapezoidalClass> readTrapezoidalClass(std::string_view text, Side side) {
     TrapezoidalClass c;
     if (text.size() != 2 || text[0] < '7' || text[0] > '9' ||
         std::string_view("eH").find(text[1]) == std::string_view::npos) {
-        return Failure{"The tolerance class " + quotedText(text) +
-                       " was not understood: trapezoidal classes here are 7e, 8e, 9e for outer "
-                       "threads and 7H, 8H, 9H for inner ones. Example: " +
-                       std::string(kTrExample)};
+        return refusal(MessageId::TrapezoidalClassBad, {quotedText(text), std::string(kTrExample)});
     }
     c.grade = text[0] - '0';
     c.position = text[1];
@@ -155,16 +151,16 @@ Expected<TrapezoidalClass> readTrapezoidalClass(std::string_view text, Side side
 
 } // namespace
 
-Expected<ThreadForm> trapezoidalForm(std::string_view designation, Side side) {
+FormExpected<ThreadForm> trapezoidalForm(std::string_view designation, Side side) {
     const auto screw = readPowerScrew(designation, "Tr", kTrExample);
     if (!screw) {
-        return Failure{screw.error()};
+        return unexpected(screw.error());
     }
     const std::string classText =
         screw->classText.empty() ? (side == Side::Outer ? "7e" : "7H") : screw->classText;
     const auto cls = readTrapezoidalClass(classText, side);
     if (!cls) {
-        return Failure{cls.error()};
+        return unexpected(cls.error());
     }
     ThreadForm form;
     form.family = "ISO trapezoidal";
@@ -218,15 +214,13 @@ Expected<ThreadForm> trapezoidalForm(std::string_view designation, Side side) {
     return form;
 }
 
-Expected<ThreadForm> buttressForm(std::string_view designation, Side side) {
+FormExpected<ThreadForm> buttressForm(std::string_view designation, Side side) {
     const auto screw = readPowerScrew(designation, "S", kSExample);
     if (!screw) {
-        return Failure{screw.error()};
+        return unexpected(screw.error());
     }
     if (!screw->classText.empty()) {
-        return Failure{"Buttress threads take no tolerance class here (the basic profile with its "
-                       "clearance is used). Example: " +
-                       std::string(kSExample)};
+        return refusal(MessageId::ButtressNoClass, {std::string(kSExample)});
     }
     ThreadForm form;
     form.family = "Buttress";

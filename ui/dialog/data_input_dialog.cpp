@@ -1,6 +1,7 @@
 #include "ui/dialog/data_input_dialog.h"
 
 #include "core/drawn_groove_review.h"
+#include "simulation/roughing_planner.h"
 #include "ui/dialog/chain_field.h"
 #include "ui/dialog/dialog_fonts.h"
 #include "ui/dialog/field_chain.h"
@@ -155,8 +156,11 @@ void DataInputDialog::buildButtons() {
     threadStandard_->setFont(gothicCaptionFont());
     threadStandard_->setAutoDefault(false);
     connect(threadStandard_, &QPushButton::clicked, this, [this] {
-        if (const auto fill = host_.askThreadStandard(this, outerSide_->isChecked())) {
+        if (const auto fill = host_.askThreadStandard(this, snapshot())) {
             applyThreadStandard(*fill);
+            if (fill->plan) {
+                runPlannedOutputCommands(*fill->plan);
+            }
         }
     });
 
@@ -246,8 +250,32 @@ int DataInputDialog::openModal() {
 int DataInputDialog::openModalWith(const ThreadStandardFill& fill) {
     refillFromJob();
     applyThreadStandard(fill);
+    if (fill.plan && runPlannedOutputCommands(*fill.plan)) {
+        return QDialog::Accepted; // the runs are in the panes, as after "プログラム出力"
+    }
     showMachineVerdict();
     return exec();
+}
+
+// "プログラム出力" pressed once per planned run, the finish allowance set to each run's;
+// the form keeps the user's own allowance afterwards.
+bool DataInputDialog::runPlannedOutputCommands(const RoughingPlan& plan) {
+    const DialogSnapshot typed = snapshot();
+    bool succeeded = false;
+    try {
+        succeeded = runPlannedOutputs(job_, typed, plan, host_.outputPanes()).ok();
+    } catch (const std::exception&) {
+        succeeded = false; // out of memory on a huge pane: bad data, as for one run
+    }
+    if (!succeeded) {
+        messages_.show(this, QCoreApplication::translate("DataInputDialog", "Error"),
+                       QCoreApplication::translate("DataInputDialog", "データエラー "),
+                       MessageIcon::Warning);
+        return false;
+    }
+    outputForm_ = standardFill_ ? standardFill_->form : std::nullopt;
+    accept();
+    return true;
 }
 
 // What the machine says of the run the form would make now, as one line that fits.

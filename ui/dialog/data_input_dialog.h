@@ -52,6 +52,8 @@ public:
     // The data input command after "ねじ規格" from the menu: refill from the job, put
     // the thread's fields in, show modally.
     int openModalWith(const ThreadStandardFill& fill);
+    // Presses "プログラム出力" once per planned run; true when every run was output.
+    bool runPlannedOutputCommands(const RoughingPlan& plan);
 
 public slots:
     // "閉じる": hide without reading the form, then redraw the graphics whose pane

@@ -4,6 +4,7 @@
 #include "core/job_fields.h"
 #include "core/machine/machine_profile.h"
 #include "core/program_output.h"
+#include "simulation/roughing_planner.h"
 #include "ui/dialog/groove_shape_dialog.h"
 
 #include <optional>
@@ -20,6 +21,9 @@ struct ThreadStandardFill {
     FieldTexts<std::optional<std::string>> texts;
     // The thread the texts were made for: its class judges the thread as cut.
     std::optional<forms::ThreadForm> form;
+    // "荒加工計画": the runs planned for the largest chip typed, pressed as
+    // "プログラム出力" once each; none for OK.
+    std::optional<RoughingPlan> plan;
 };
 
 // What the data input dialog needs from the window that opens it: the two output
@@ -31,11 +35,13 @@ public:
     virtual OutputPanes& outputPanes() = 0;
     virtual void redrawPointGraphic() = 0;
     virtual void redrawCuttingGraphic() = 0;
-    // "ねじ規格": asks for a thread of a standard over `parent`, starting from the side
-    // the form shows; nothing when the user cancels (or no such dialog is at hand).
-    virtual std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) {
+    // "ねじ規格": asks for a thread of a standard over `parent`, starting from the form
+    // as it stands (its side, and the rest of the job a roughing plan needs); nothing when
+    // the user cancels (or no such dialog is at hand).
+    virtual std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent,
+                                                                const DialogSnapshot& form) {
         (void)parent;
-        (void)outer;
+        (void)form;
         return std::nullopt;
     }
     // "溝形状": asks for a groove drawn or typed in a file over `parent`, starting from

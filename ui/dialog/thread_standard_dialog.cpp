@@ -7,6 +7,7 @@
 #include "ui/dialog/dialog_fonts.h"
 #include "ui/dialog/groove_preview.h"
 #include "ui/seams/setting_keys.h"
+#include "ui/simulation/simulation_figures.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
@@ -30,6 +32,23 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// The installed texts say which language the window speaks; the form's messages, made
+// below Qt, are said in the same one.
+forms::Language spokenLanguage() {
+    const QString japanese = QStringLiteral("日本語");
+    return QCoreApplication::translate("ThreadStandardDialog", "日本語") == japanese
+               ? forms::Language::Japanese
+               : forms::Language::English;
+}
+
+QString said(const forms::FormMessage& message) {
+    return text(forms::messageText(message, spokenLanguage()));
+}
+
+QString familyTitle(const std::string& family) {
+    return text(forms::familyTitle(family, spokenLanguage()));
+}
+
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -40,7 +59,7 @@ QString figuresText(const forms::GrooveFields& g) {
     const auto mm = [](double v) { return text(forms::fieldText(v)); };
     const forms::GrooveFigures& f = g.figures;
     QStringList lines;
-    lines << QStringLiteral("%1  %2").arg(text(g.form.family), text(g.form.designation));
+    lines << QStringLiteral("%1  %2").arg(familyTitle(g.form.family), text(g.form.designation));
     lines << QCoreApplication::translate("ThreadStandardDialog", "ピッチ %1   条数 %2")
                  .arg(mm(g.form.pitch))
                  .arg(g.form.starts);
@@ -81,8 +100,9 @@ QString figuresText(const forms::GrooveFields& g) {
 
 } // namespace
 
-ThreadStandardDialog::ThreadStandardDialog(SettingsStore settings, bool outer, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+ThreadStandardDialog::ThreadStandardDialog(SettingsStore settings, bool outer, QWidget* parent,
+                                           std::optional<DialogSnapshot> form)
+    : QDialog(parent), settings_(settings), form_(std::move(form)) {
     setObjectName(QStringLiteral("frmThreadStandard"));
     setWindowTitle(QCoreApplication::translate("ThreadStandardDialog", "ねじ規格"));
     buildControls(outer);
@@ -93,7 +113,8 @@ ThreadStandardDialog::ThreadStandardDialog(SettingsStore settings, bool outer, Q
 void ThreadStandardDialog::buildControls(bool outer) {
     family_ = named(new QComboBox(this), "cboFamily");
     for (const forms::FamilyInfo& info : forms::threadFamilies()) {
-        family_->addItem(QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size())));
+        const std::string key(info.name);
+        family_->addItem(familyTitle(key), text(key)); // shown in the program's language
     }
     designation_ = named(new QComboBox(this), "cboDesignation");
     designation_->setEditable(true);
@@ -144,6 +165,35 @@ void ThreadStandardDialog::buildControls(bool outer) {
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);
 
+    // The roughing planner's row: the largest chip, the button, and while it plans a bar
+    // and "キャンセル" in place of the button.
+    maxChipArea_ = named(new QLineEdit(this), "txtMaxChipArea");
+    plan_ = named(
+        new QPushButton(QCoreApplication::translate("ThreadStandardDialog", "荒加工計画"), this),
+        "cmdPlan");
+    plan_->setAutoDefault(false);
+    planProgress_ = named(new QProgressBar(this), "prgPlan");
+    planProgress_->setRange(0, 0); // the plan cannot know how many trials it needs
+    planProgress_->hide();
+    planCancel_ = named(
+        new QPushButton(QCoreApplication::translate("ThreadStandardDialog", "キャンセル"), this),
+        "cmdPlanCancel");
+    planCancel_->setAutoDefault(false);
+    planCancel_->hide();
+    planMessage_ = named(new QLabel(this), "lblPlanMessage");
+    planMessage_->setWordWrap(true);
+    auto* planRow = new QHBoxLayout;
+    planRow->addWidget(maxChipArea_, 1);
+    planRow->addWidget(plan_);
+    planRow->addWidget(planProgress_, 1);
+    planRow->addWidget(planCancel_);
+    form->addRow(QCoreApplication::translate("ThreadStandardDialog", "最大切りくず面積 (mm²)"),
+                 planRow);
+    form->addRow(planMessage_);
+    const bool planned = form_.has_value(); // a plan needs the rest of the job
+    maxChipArea_->setEnabled(planned);
+    plan_->setEnabled(planned);
+
     auto* left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(preview_, 1);
@@ -163,6 +213,12 @@ void ThreadStandardDialog::buildControls(bool outer) {
         connect(button, &QRadioButton::toggled, this, &ThreadStandardDialog::offerClasses);
         connect(button, &QRadioButton::toggled, this, &ThreadStandardDialog::recompute);
     }
+    connect(plan_, &QPushButton::clicked, this, &ThreadStandardDialog::planRoughing);
+    connect(planCancel_, &QPushButton::clicked, this, [this] {
+        planRun_.cancel();
+        showPlanning(false);
+        planMessage_->setText(planRefusalText(PlanRefusal{PlanRefusal::Reason::Cancelled, 0, {}}));
+    });
     connect(ok_, &QPushButton::clicked, this, &ThreadStandardDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &ThreadStandardDialog::reject);
 }
@@ -183,7 +239,7 @@ void ThreadStandardDialog::fillSizes() {
     const QString typed = designation_->currentText();
     const int cursor = designation_->lineEdit()->cursorPosition();
     designation_->clear();
-    for (const std::string& size : forms::familySizes(family_->currentText().toStdString())) {
+    for (const std::string& size : forms::familySizes(familyKey())) {
         designation_->addItem(text(size));
     }
     designation_->setEditText(typed); // the typed text stays as it is, no size chosen for it
@@ -193,8 +249,7 @@ void ThreadStandardDialog::fillSizes() {
 void ThreadStandardDialog::offerClasses() {
     QStringList classes;
     const auto side = outer_->isChecked() ? forms::Side::Outer : forms::Side::Inner;
-    for (const std::string& name :
-         forms::familyClasses(family_->currentText().toStdString(), side)) {
+    for (const std::string& name : forms::familyClasses(familyKey(), side)) {
         classes << text(name);
     }
     static_cast<QStringListModel*>(class_->completer()->model())->setStringList(classes);
@@ -205,7 +260,7 @@ void ThreadStandardDialog::offerClasses() {
 
 // The family box names the family of the thread typed, whichever family it was on.
 void ThreadStandardDialog::followFamily(const std::string& family) {
-    const int index = family_->findText(text(family));
+    const int index = family_->findData(text(family));
     if (index < 0 || index == family_->currentIndex()) {
         return;
     }
@@ -217,17 +272,26 @@ void ThreadStandardDialog::followFamily(const std::string& family) {
     offerClasses();
 }
 
+std::string ThreadStandardDialog::familyKey() const {
+    return family_->currentData().toString().toStdString();
+}
+
 std::string ThreadStandardDialog::designation() const {
     std::string typed = designation_->currentText().trimmed().toStdString();
     const std::string cls = class_->text().trimmed().toStdString();
     if (!cls.empty()) {
         // Parallel pipe threads write their class straight after the size (G1/2A).
-        typed += (family_->currentText() == QStringLiteral("Pipe parallel") ? "" : "-") + cls;
+        typed += (familyKey() == "Pipe parallel" ? "" : "-") + cls;
     }
     return typed;
 }
 
 void ThreadStandardDialog::recompute() {
+    if (planRun_.busy()) { // a plan of the groove as it was is of no use now
+        planRun_.cancel();
+        showPlanning(false);
+        planMessage_->clear();
+    }
     forms::GrooveRequest request;
     request.side = outer_->isChecked() ? forms::Side::Outer : forms::Side::Inner;
     request.noseRadius = leadingNumberValue(noseRadius_->text().toStdString());
@@ -235,15 +299,17 @@ void ThreadStandardDialog::recompute() {
         const std::string typed = cusp_->text().toStdString();
         request.cusp = wholeTextNumber(typed);
         if (!request.cusp) {
-            refuse("The cusp height " + quotedText(typed) +
-                   " is not a number: give the largest scallop height in millimetres, e.g. "
-                   "0.005");
+            refuse(QCoreApplication::translate(
+                       "ThreadStandardDialog",
+                       "カスプ高さ %1 は数ではありません: 削り残しの最大高さを mm で入力して"
+                       "ください (例: 0.005)")
+                       .arg(text(quotedText(typed))));
             return;
         }
     }
     auto result = forms::grooveFields(designation(), request);
     if (!result) {
-        refuse(result.error());
+        refuse(said(result.error()));
         return;
     }
     groove_ = std::move(result.value());
@@ -254,15 +320,75 @@ void ThreadStandardDialog::recompute() {
     ok_->setEnabled(true);
 }
 
-void ThreadStandardDialog::refuse(const std::string& why) {
+void ThreadStandardDialog::refuse(const QString& why) {
     groove_.reset();
     preview_->clear();
-    figures_->setPlainText(text(why));
+    figures_->setPlainText(why);
     ok_->setEnabled(false);
 }
 
+void ThreadStandardDialog::planRoughing() {
+    const std::string typed = maxChipArea_->text().toStdString();
+    const auto limit = wholeTextNumber(typed);
+    if (!groove_ || !form_ || !limit) {
+        planMessage_->setText(
+            groove_
+                ? QCoreApplication::translate("ThreadStandardDialog",
+                                              "最大切りくず面積 %1 は数ではありません: "
+                                              "1 パスで削る断面積の上限を mm² で入力して"
+                                              "ください (例: 0.5)")
+                      .arg(text(quotedText(typed)))
+                : QCoreApplication::translate("ThreadStandardDialog",
+                                              "ねじが決まっていません: 上の説明を見てください"));
+        return;
+    }
+    DialogSnapshot dialog = *form_;
+    dialog.choices.side = outer_->isChecked() ? Side::Outer : Side::Inner;
+    for (const JobFieldInfo& info : kJobFields) {
+        if (const auto& value = groove_->texts[info.field]) {
+            dialog.text(info.field) = *value;
+        }
+    }
+    planRun_.start([dialog, value = *limit](const LatestRun<PlanResult>::Stop& stop) {
+        PlanWatch watch;
+        watch.cancelled = stop;
+        return quillmar::planRoughing(dialog, value, {}, watch);
+    });
+    showPlanning(true);
+}
+
+void ThreadStandardDialog::showPlanning(bool planning) {
+    plan_->setVisible(!planning);
+    planProgress_->setVisible(planning);
+    planCancel_->setVisible(planning);
+    ok_->setEnabled(!planning && groove_.has_value());
+    if (planning) {
+        planMessage_->setText(QCoreApplication::translate("ThreadStandardDialog", "計算中"));
+    }
+}
+
+void ThreadStandardDialog::showPlanned(const PlanResult& plan) {
+    showPlanning(false);
+    if (!plan.ok()) {
+        // The rest of the job is the data input form's: say where to mend it.
+        const bool dataError = plan.error().reason == PlanRefusal::Reason::DataError;
+        planMessage_->setText(
+            dataError ? QCoreApplication::translate(
+                            "ThreadStandardDialog",
+                            "データエラー : Z軸 開始点、Z軸 終了点、X軸退避位置を「データ入力」で"
+                            "確かめてください")
+                      : planRefusalText(plan.error()));
+        return;
+    }
+    planMessage_->clear();
+    accept();
+    if (fill_) {
+        fill_->plan = plan.value();
+    }
+}
+
 void ThreadStandardDialog::accept() {
-    if (!groove_) {
+    if (!groove_ || planRun_.busy()) {
         return;
     }
     fill_ = ThreadStandardFill{outer_->isChecked(), groove_->texts, groove_->form};
@@ -271,7 +397,7 @@ void ThreadStandardDialog::accept() {
 }
 
 void ThreadStandardDialog::restoreChoices() {
-    const int family = family_->findText(settings_.value(setting::kThreadFamily));
+    const int family = family_->findData(settings_.value(setting::kThreadFamily));
     family_->setCurrentIndex(std::max(family, 0));
     familyChosen();
     const QString designation = settings_.value(setting::kThreadDesignation);
@@ -284,7 +410,7 @@ void ThreadStandardDialog::restoreChoices() {
 }
 
 void ThreadStandardDialog::saveChoices() {
-    settings_.setValue(setting::kThreadFamily, family_->currentText());
+    settings_.setValue(setting::kThreadFamily, family_->currentData().toString());
     settings_.setValue(setting::kThreadDesignation, designation_->currentText());
     settings_.setValue(setting::kThreadClass, class_->text());
     settings_.setValue(setting::kThreadNoseRadius, noseRadius_->text());

@@ -2,6 +2,7 @@
 
 #include "simulation/thread_gauge.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
@@ -145,19 +146,20 @@ QString simulationFiguresText(const SimulationResult& result, std::optional<doub
 
 QString planRefusalText(const PlanRefusal& refusal) {
     const QString needed = mm(std::ceil(refusal.neededArea * 1e4) / 1e4);
+    const auto said = [](const char* text) {
+        return QCoreApplication::translate("PlanRefusal", text);
+    };
     switch (refusal.reason) {
     case PlanRefusal::Reason::LimitNotPositive:
-        return QStringLiteral("荒加工計画できません: 上限は 0 より大きく (このままでは %1 mm²)")
-            .arg(needed);
+        return said("荒加工計画できません: 上限は 0 より大きく (このままでは %1 mm²)").arg(needed);
     case PlanRefusal::Reason::FinishingRunExceeds:
-        return QStringLiteral("荒加工計画できません: 仕上げ加工だけで %1 mm² 必要です").arg(needed);
+        return said("荒加工計画できません: 仕上げ加工だけで %1 mm² 必要です").arg(needed);
     case PlanRefusal::Reason::StepTooSmall:
-        return QStringLiteral("荒加工計画できません: 0.001 mm の差でも %1 mm² 必要です")
-            .arg(needed);
+        return said("荒加工計画できません: 0.001 mm の差でも %1 mm² 必要です").arg(needed);
     case PlanRefusal::Reason::TooManyRuns:
-        return QStringLiteral("荒加工計画できません: %1 回を超えます").arg(kMostPlannedRuns);
+        return said("荒加工計画できません: %1 回を超えます").arg(kMostPlannedRuns);
     case PlanRefusal::Reason::Cancelled:
-        return QStringLiteral("荒加工計画を中止しました");
+        return said("荒加工計画を中止しました");
     case PlanRefusal::Reason::DataError:
         break;
     }

@@ -1,4 +1,5 @@
 #include "core/forms/groove_fields.h"
+#include "tests/core/forms/english_message.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -19,7 +20,7 @@ class DesignationAccepted : public testing::TestWithParam<Accepted> {};
 TEST_P(DesignationAccepted, ReadsAsTheStandardWritesIt) {
     const Accepted& row = GetParam();
     const auto form = threadForm(row.typed, row.side);
-    ASSERT_TRUE(form.ok()) << form.error();
+    ASSERT_TRUE(form.ok()) << english(form.error());
     EXPECT_EQ(form->designation, row.understood);
     EXPECT_EQ(form->starts, row.starts);
 }
@@ -72,8 +73,8 @@ TEST_P(DesignationRefused, SaysWhatIsWrongAndWritesNothing) {
     SCOPED_TRACE(row.typed);
     const auto fields = grooveFields(row.typed, {row.side, row.noseRadius, row.cusp});
     ASSERT_FALSE(fields.ok());
-    SCOPED_TRACE(fields.error());
-    EXPECT_NE(fields.error().find(row.says), std::string::npos) << fields.error();
+    SCOPED_TRACE(english(fields.error()));
+    EXPECT_NE(english(fields.error()).find(row.says), std::string::npos) << english(fields.error());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DesignationRefused, AHugeDesignationIsQuotedShort) {
     const auto form = threadForm("Q" + std::string(100000, '9'), Side::Outer);
     ASSERT_FALSE(form.ok());
-    EXPECT_LT(form.error().size(), 1000u) << form.error().substr(0, 300);
+    EXPECT_LT(english(form.error()).size(), 1000u) << english(form.error()).substr(0, 300);
 }
 
 // The dialog offers each family's sizes in a list: every one must read back.
@@ -139,7 +140,7 @@ TEST(FamilySizes, EveryListedSizeReadsBack) {
         for (const std::string& size : sizes) {
             const bool inner = size.rfind("Rc", 0) == 0;
             const auto form = threadForm(size, inner ? Side::Inner : Side::Outer);
-            EXPECT_TRUE(form.ok()) << size << ": " << form.error();
+            EXPECT_TRUE(form.ok()) << size << ": " << english(form.error());
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "core/forms/groove_fields.h"
 #include "core/pass_schedule.h"
+#include "tests/core/forms/english_message.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,7 +61,7 @@ TEST_P(GrooveCut, PassesCutTheStandardsGroove) {
     const CutRow& row = GetParam();
     SCOPED_TRACE(row.designation);
     const auto fields = grooveFields(row.designation, {row.side, row.noseRadius, row.cusp});
-    ASSERT_TRUE(fields.ok()) << fields.error();
+    ASSERT_TRUE(fields.ok()) << english(fields.error());
     ThreadJob job = jobFromTexts(fields->texts, row.side);
     std::vector<SchedulePoint> points;
     ASSERT_NO_THROW(points = computePassSchedule(job));

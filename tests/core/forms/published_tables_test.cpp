@@ -6,6 +6,7 @@
 
 #include "core/forms/groove_fields.h"
 #include "published_table.h"
+#include "tests/core/forms/english_message.h"
 
 #include <charconv>
 #include <cmath>
@@ -75,10 +76,11 @@ void checkRow(const TableRow& row, double unit) {
     const auto fields = grooveFields(typed, {side, 0, std::nullopt});
     if (const std::string_view refused = row.text("refused"); !refused.empty()) {
         ASSERT_FALSE(fields.ok()) << "accepted as " << fields->form.designation;
-        EXPECT_NE(fields.error().find(refused), std::string::npos) << fields.error();
+        EXPECT_NE(english(fields.error()).find(refused), std::string::npos)
+            << english(fields.error());
         return;
     }
-    ASSERT_TRUE(fields.ok()) << fields.error();
+    ASSERT_TRUE(fields.ok()) << english(fields.error());
     const ThreadForm& form = fields->form;
     if (const std::string_view understood = row.text("understood"); !understood.empty()) {
         EXPECT_EQ(form.designation, understood);

@@ -1,4 +1,5 @@
 #include "core/forms/groove_fields.h"
+#include "tests/core/forms/english_message.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST_P(PublishedSizes, MatchTheStandardsTables) {
     const Published& row = GetParam();
     SCOPED_TRACE(row.designation);
     const auto fields = grooveFields(row.designation, {row.side, 0, std::nullopt});
-    ASSERT_TRUE(fields.ok()) << fields.error();
+    ASSERT_TRUE(fields.ok()) << english(fields.error());
     EXPECT_NEAR(fields->form.basicMajor, row.major, row.tolerance);
     EXPECT_NEAR(fields->form.basicPitchDiameter, row.pitchDiameter, row.tolerance);
     EXPECT_NEAR(fields->form.basicMinor, row.minor, row.tolerance);
@@ -95,7 +96,7 @@ TEST_P(ClassMiddle, DesignedDiametersLieInsideTheTabulatedLimits) {
     const ClassLimits& row = GetParam();
     SCOPED_TRACE(row.designation);
     const auto fields = grooveFields(row.designation, {row.side, 0, std::nullopt});
-    ASSERT_TRUE(fields.ok()) << fields.error();
+    ASSERT_TRUE(fields.ok()) << english(fields.error());
     EXPECT_GE(fields->figures.crestDiameter, row.crestLow);
     EXPECT_LE(fields->figures.crestDiameter, row.crestHigh);
     EXPECT_GE(fields->figures.pitchDiameter, row.pitchLow);
@@ -131,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MultiStart, FillsTheStartsAndKeepsThePitch) {
     const auto fields = grooveFields("Tr40x14(P7)", {Side::Outer, 0.3, std::nullopt});
-    ASSERT_TRUE(fields.ok()) << fields.error();
+    ASSERT_TRUE(fields.ok()) << english(fields.error());
     EXPECT_EQ(fields->texts[JobField::Pitch], "7");
     EXPECT_EQ(fields->texts[JobField::Starts], "2");
 }

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -25,8 +26,9 @@ namespace {
 class StandardHost : public RecordingHost {
 public:
     explicit StandardHost(QSettings& store) : store_(store) {}
-    std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) override {
-        ThreadStandardDialog asked(store_, outer, parent);
+    std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent,
+                                                        const DialogSnapshot& form) override {
+        ThreadStandardDialog asked(store_, form.choices.side == Side::Outer, parent, form);
         if (asked.exec() != QDialog::Accepted) {
             return std::nullopt;
         }
@@ -141,10 +143,10 @@ TEST_F(ThreadStandard, WhatCannotBeMadeIsExplainedAndOffersNoOk) {
         const char* says;
     };
     const Row rows[] = {
-        {"M20", "0.5", "", "The largest nose radius that fits is 0.36 mm"},
-        {"0-5 ACME", "0.1", "", "0 is below the sizes of the ACME series"},
-        {"1/64-12 UN", "0.1", "", "1/64 is below the sizes of the UN series"},
-        {"Tr40x7", "0.3", "1e-2x", "The cusp height \"1e-2x\" is not a number"},
+        {"M20", "0.5", "", "使える最大のノーズR は 0.36 mm です。"},
+        {"0-5 ACME", "0.1", "", "0 は ACME シリーズの呼び (1/4 in. 以上) より小さい値です"},
+        {"1/64-12 UN", "0.1", "", "1/64 は UN シリーズの呼び (#0, 0.060 in. 以上)"},
+        {"Tr40x7", "0.3", "1e-2x", "カスプ高さ \"1e-2x\" は数ではありません"},
         {"Tr40x7", "0.3", "2e-2", ""}, // read whole, as 0.02
         {"Tr40x7", "0.3", "0.05", "The largest cusp height that fits is 0.0459 mm"},
     };
@@ -186,12 +188,12 @@ TEST_F(ThreadStandard, FollowsTheFamilyTypedAndOffersItsClasses) {
         const char* classes; // the class box's offer, as its placeholder shows it
     };
     const Row rows[] = {
-        {"Tr40x7", "optOuter", "ISO trapezoidal", "7e, 8e, 9e"},
-        {"Tr40x7", "optInner", "ISO trapezoidal", "7H, 8H, 9H"},
-        {"1-5 ACME", "optOuter", "ACME", "2G, 3G, 4G"},
-        {"1/2-13 UNC", "optInner", "Unified", "2B, 1B, 3B"},
-        {"M20", "optOuter", "ISO metric", "6g, 6h, 6e, 6f, 4h, 4g6g, 8g"},
-        {"1/2 BSW", "optOuter", "Whitworth", "等級なし"},
+        {"Tr40x7", "optOuter", "メートル台形ねじ", "7e, 8e, 9e"},
+        {"Tr40x7", "optInner", "メートル台形ねじ", "7H, 8H, 9H"},
+        {"1-5 ACME", "optOuter", "アクメねじ", "2G, 3G, 4G"},
+        {"1/2-13 UNC", "optInner", "ユニファイねじ", "2B, 1B, 3B"},
+        {"M20", "optOuter", "メートルねじ", "6g, 6h, 6e, 6f, 4h, 4g6g, 8g"},
+        {"1/2 BSW", "optOuter", "ウイットねじ", "等級なし"},
     };
     askForThread([&](QDialog& asked) {
         auto* family = in<QComboBox>(asked, "cboFamily");
@@ -199,7 +201,7 @@ TEST_F(ThreadStandard, FollowsTheFamilyTypedAndOffersItsClasses) {
         for (const Row& row : rows) {
             choose(asked, row.side);
             describe(asked, row.designation, "0.1", "");
-            EXPECT_EQ(family->currentText(), row.family) << row.designation;
+            EXPECT_EQ(family->currentText(), QString::fromUtf8(row.family)) << row.designation;
             EXPECT_EQ(in<QComboBox>(asked, "cboDesignation")->currentText(), row.designation);
             EXPECT_EQ(classBox->placeholderText(), QString::fromUtf8(row.classes));
             const auto* figures = in<QPlainTextEdit>(asked, "txtFigures");
@@ -217,6 +219,51 @@ TEST_F(ThreadStandard, FollowsTheFamilyTypedAndOffersItsClasses) {
         EXPECT_EQ(offered->model()->index(0, 0).data().toString(), "3G");
         QTest::mouseClick(in<QPushButton>(asked, "cmdCancel"), Qt::LeftButton);
     });
+}
+
+// "荒加工計画" plans the roughing runs of the thread over the rest of the form: a limit
+// that cannot be met is said in the dialog, one that can fills the panes with every run.
+TEST_F(ThreadStandard, PlansTheRoughingRunsOfTheThreadChosen) {
+    for (const auto& [name, typed] : workedExampleTyping()) {
+        in<QLineEdit>(*dialog, name)->setText(QString::fromLatin1(typed));
+    }
+    struct Row {
+        const char* limit;
+        const char* says; // "" where the plan is made
+    };
+    const Row rows[] = {
+        {"abc", "最大切りくず面積 \"abc\" は数ではありません"},
+        {"0", "荒加工計画できません: 上限は 0 より大きく"},
+        {"0.0001", "荒加工計画できません: 0.001 mm の差でも"},
+        {"0.1", ""},
+    };
+    askForThread([&](QDialog& asked) {
+        choose(asked, "optInner");
+        describe(asked, "Tr40x7", "0.3", "0.02");
+        auto* message = in<QLabel>(asked, "lblPlanMessage");
+        for (const Row& row : rows) {
+            typeOver(in<QLineEdit>(asked, "txtMaxChipArea"), QString::fromLatin1(row.limit));
+            message->clear();
+            QTest::mouseClick(in<QPushButton>(asked, "cmdPlan"), Qt::LeftButton);
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return asked.isHidden() || !in<QProgressBar>(asked, "prgPlan")->isVisible();
+            }));
+            EXPECT_EQ(asked.isHidden(), *row.says == 0) << row.limit;
+            EXPECT_TRUE(*row.says == 0 ? message->text().isEmpty()
+                                       : message->text().startsWith(QString::fromUtf8(row.says)))
+                << row.limit << ": " << message->text().toStdString();
+        }
+    });
+    // Every planned run went into the panes, each block followed by its empty line.
+    EXPECT_TRUE(dialog->isHidden());
+    const std::string macro = host->panes.paneText(Pane::Macro);
+    std::size_t runs = 0;
+    for (std::size_t at = macro.find("\r\n\r\n"); at != std::string::npos;
+         at = macro.find("\r\n\r\n", at + 1)) {
+        ++runs;
+    }
+    EXPECT_GT(runs, 1u);
+    EXPECT_EQ(text("Text13"), "0"); // the user's own finish allowance stays
 }
 
 // The button found free space: it overlaps no control of the form but the diagram.

@@ -50,7 +50,21 @@ INSTANTIATE_TEST_SUITE_P(
                       Spoken{ProgramLanguage::English, "1-5 ACME", "root clearance 0.02 in."},
                       Spoken{ProgramLanguage::English, "S40x7", "the 3° load flank is A1"},
                       Spoken{ProgramLanguage::English, "1/2-14 NPT", "taper 1:16"},
-                      Spoken{ProgramLanguage::English, "M20x1.5-6g", "(R40 series)"}));
+                      Spoken{ProgramLanguage::English, "M20x1.5-6g", "(R40 series)"},
+                      // The family and every refusal of the catalogue, in the same language.
+                      Spoken{ProgramLanguage::Japanese, "Tr40x7", "メートル台形ねじ  Tr40x7-7e"},
+                      Spoken{ProgramLanguage::English, "Tr40x7", "ISO trapezoidal  Tr40x7-7e"},
+                      Spoken{ProgramLanguage::Japanese, "M21",
+                             "M21 はメートルねじの一般用の呼び (M1〜M150) にありません。"
+                             "例: M20, M20x2.5"},
+                      Spoken{ProgramLanguage::English, "M21",
+                             "M21 is not a size of the ISO metric general plan (M1 to M150)."},
+                      Spoken{ProgramLanguage::Japanese, "1/2-16 UNC",
+                             "1/2 UNC に 1 インチあたり 16 山はありません: この呼びのねじは "
+                             "1/2-13 UNC です"},
+                      Spoken{ProgramLanguage::English, "Q1", "Pipe parallel: G1/2; Unified"},
+                      Spoken{ProgramLanguage::Japanese, "Q1",
+                             "管用平行ねじ: G1/2; ユニファイねじ"}));
 
 } // namespace
 } // namespace quillmar::testing

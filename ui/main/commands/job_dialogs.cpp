@@ -27,7 +27,9 @@ bool JobDialogs::dataInput() {
 }
 
 bool JobDialogs::threadStandard() {
-    const auto fill = askThreadStandard(&window_, services_.job.side == Side::Outer);
+    DataInputDialog& form = dataInputDialog();
+    form.refillFromJob(); // the job a plan runs on is the one the form then shows
+    const auto fill = askThreadStandard(&window_, form.snapshot());
     return fill && dataInputDialog().openModalWith(*fill) == QDialog::Accepted;
 }
 
@@ -69,8 +71,9 @@ MachineProfile JobDialogs::machineProfile() const {
     return storedMachineProfile(services_.settings);
 }
 
-std::optional<ThreadStandardFill> JobDialogs::askThreadStandard(QWidget* parent, bool outer) {
-    ThreadStandardDialog dialog(services_.settings, outer, parent);
+std::optional<ThreadStandardFill> JobDialogs::askThreadStandard(QWidget* parent,
+                                                                const DialogSnapshot& form) {
+    ThreadStandardDialog dialog(services_.settings, form.choices.side == Side::Outer, parent, form);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

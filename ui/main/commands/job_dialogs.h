@@ -51,7 +51,8 @@ public:
     OutputPanes& outputPanes() override;
     void redrawPointGraphic() override;
     void redrawCuttingGraphic() override;
-    std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent, bool outer) override;
+    std::optional<ThreadStandardFill> askThreadStandard(QWidget* parent,
+                                                        const DialogSnapshot& form) override;
     std::optional<GrooveShapeChoice> askGrooveShape(QWidget* parent, const DialogSnapshot& form,
                                                     const QString& source) override;
     void showGrooveRefusal(const QString& why) override;
