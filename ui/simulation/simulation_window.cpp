@@ -190,7 +190,7 @@ void SimulationWindow::simulateNow() {
         const SectionSetup setup =
             job ? sectionFromJob(*job, chosen) : sectionWithoutJob(*reading, chosen);
         simulated.result = std::make_shared<const SimulationResult>(
-            simulateCut(*reading, setup, {std::nullopt, stop, earlier.get(), std::nullopt}));
+            simulateCut(*reading, setup, {std::nullopt, stop, earlier.get(), std::nullopt, false}));
         simulated.reading = std::move(reading);
         return simulated;
     });
@@ -262,8 +262,8 @@ void SimulationWindow::drawSectionPicture() {
     if (!last && sectionUpTo_.pass != selectedPass_) {
         sectionRun_.start([reading = reading_, whole = result_,
                            pass = selectedPass_](const SimulationStop& stop) {
-            return SectionUpTo{
-                pass, simulateCut(*reading, whole->setup, {pass + 1, stop, whole.get(), {}})};
+            return SectionUpTo{pass, simulateCut(*reading, whole->setup,
+                                                 {pass + 1, stop, whole.get(), {}, false})};
         });
         return;
     }
