@@ -13,6 +13,7 @@
 #include "core/starts_text.h"
 
 #include <cmath>
+#include <utility>
 
 namespace quillmar {
 
@@ -81,14 +82,14 @@ PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) 
 }
 
 RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
-    const auto [call, plan] = planRun(job, counter, dialog);
+    auto [call, plan] = planRun(job, counter, dialog);
     const OutputChoices& choices = dialog.choices;
     RunOutput run;
     run.macroBlock = writeMacroBlock(call, plan, choices.sequenceNumbers);
     run.valuesAfterMacro = call.valuesAfter;
     run.standard = pickDialect(choices).write(plan, choices.sequenceNumbers);
     run.counterAfter = plan.counterAfter;
-    run.plan = plan;
+    run.plan = std::move(plan); // moved: a 99-start run's plan is thousands of passes
     return run;
 }
 

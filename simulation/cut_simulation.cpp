@@ -385,7 +385,8 @@ SectionSetup sectionWithoutJob(const PassReading& reading, const SimulationOptio
 
 SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
                              std::optional<int> passLimit, const SimulationStop& stop) {
-    return simulateCut(reading, setup, SimulationRequest{passLimit, stop, nullptr, std::nullopt});
+    return simulateCut(reading, setup,
+                       SimulationRequest{passLimit, stop, nullptr, std::nullopt, false});
 }
 
 SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
@@ -475,7 +476,7 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         }
         return figures;
     };
-    const bool whole = !request.passLimit;
+    const bool whole = !request.passLimit && !request.chipsOnly;
     auto checkpoints = std::make_shared<std::vector<CutCheckpoint>>();
     const int spacing = checkpointSpacing(count, state);
     for (int k = result.resumedFrom; k < count; ++k) {
@@ -535,7 +536,9 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     result.largestChipPass = state.largestChipPass;
     result.thickestChipPass = state.thickestChipPass;
     result.thickestNormalChipPass = state.thickestNormalChipPass;
-    measureDeviations(result, shownField, state.fields);
+    if (!request.chipsOnly) {
+        measureDeviations(result, shownField, state.fields);
+    }
     if (whole) {
         state.pass = count;
         state.runsEnded = result.depthAfterRun.size() - (count > 0 ? 1 : 0);

@@ -144,6 +144,7 @@ private:
         if (againstLimit) {
             request.chipLimit = limit_;
         }
+        request.chipsOnly = true;
         const SimulationResult result = simulateCut(output->reading, setup, request);
         ++trials_;
         if (watch_.progress) {

@@ -293,11 +293,19 @@ TEST_P(ResumedSimulation, GivesTheWholeSimulationsFigures) {
     const SectionSetup setup = sectionFromJob(out.job, {});
     const SimulationResult before = simulateCut(earlier, setup);
     const SimulationResult whole = simulateCut(edited, setup);
-    const SimulationResult resumed = simulateCut(edited, setup, {{}, {}, &before, {}});
+    const SimulationResult resumed = simulateCut(edited, setup, {{}, {}, &before, {}, false});
     EXPECT_GT(resumed.resumedFrom, 0) << row.name << " of " << edited.passes.size();
     expectSameFigures(resumed, whole, row.name);
+    // A trial of the planner: the same chips, and nothing measured or kept besides.
+    const SimulationResult chips = simulateCut(edited, setup, {{}, {}, &before, {}, true});
+    ASSERT_EQ(chips.passes.size(), whole.passes.size()) << row.name;
+    for (std::size_t k = 0; k < whole.passes.size(); ++k) {
+        EXPECT_EQ(chips.passes[k].chipArea, whole.passes[k].chipArea) << row.name << " pass " << k;
+    }
+    EXPECT_FALSE(chips.cusp || chips.checkpoints) << row.name;
     const int sliderPass = int(edited.passes.size()) * 3 / 4;
-    const SimulationResult section = simulateCut(edited, setup, {sliderPass, {}, &whole, {}});
+    const SimulationResult section =
+        simulateCut(edited, setup, {sliderPass, {}, &whole, {}, false});
     EXPECT_GT(section.resumedFrom, 0) << row.name;
     expectSameFigures(section, simulateCut(edited, setup, sliderPass), row.name);
 }

@@ -107,7 +107,7 @@ private:
     bool savePane(OutputPane* pane);
     bool settleUnsavedText();
 
-    std::u16string_view standardProgramText() const override;
+    SharedText standardProgramText() const override;
     const ThreadJob* knownJob() const override;
     const forms::ThreadForm* knownForm() const override;
     DialogSnapshot reopenedDialog() const override;

@@ -4,8 +4,7 @@
 #include "core/machine/machine_profile.h"
 #include "core/program_output.h"
 #include "simulation/roughing_planner.h"
-
-#include <string_view>
+#include "ui/shared_text.h"
 
 namespace quillmar {
 
@@ -13,8 +12,9 @@ namespace quillmar {
 class SimulationHost {
 public:
     virtual ~SimulationHost() = default;
-    // The standard pane's program text, valid until the pane changes.
-    virtual std::u16string_view standardProgramText() const = 0;
+    // The standard pane's program text, as a copy a worker may read while the pane
+    // changes (taking it copies nothing).
+    virtual SharedText standardProgramText() const = 0;
     // The job of the last program output; nullptr before the first.
     virtual const ThreadJob* knownJob() const = 0;
     // The thread of a standard that job was made from; nullptr for a job typed by hand.

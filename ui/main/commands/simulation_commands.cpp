@@ -40,8 +40,8 @@ MachineProfile MainWindow::machineProfile() const {
     return storedMachineProfile(settings_);
 }
 
-std::u16string_view MainWindow::standardProgramText() const {
-    return standardPane_->programTextView();
+SharedText MainWindow::standardProgramText() const {
+    return standardPane_->sharedProgramText();
 }
 
 const ThreadJob* MainWindow::knownJob() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/incremental_graphic.h"
+#include "ui/shared_text.h"
 
 #include <QString>
 #include <QStringView>
@@ -33,6 +34,9 @@ public:
 
     // The text with CR LF line ends, no line end after the last line.
     QStringView text() const;
+    // The same kept as a copy that shares the mirror's characters: taking it costs
+    // nothing; the mirror copies them only if the text changes while the copy is held.
+    SharedText sharedText() const { return {mirror_, text().size()}; }
 
     // How often the whole text was converted again instead of only the edited part.
     int rebuildCount() const { return rebuilds_; }

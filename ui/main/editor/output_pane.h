@@ -19,6 +19,8 @@ public:
     // Valid until the next change of the pane's text.
     QStringView programText() const { return mirror_.text(); }
     std::u16string_view programTextView() const;
+    // A copy of the program text that costs nothing to take, for a worker thread.
+    SharedText sharedProgramText() const { return mirror_.sharedText(); }
     bool hasProgramText() const { return !programText().isEmpty(); }
     // What changed in the program text since the last call, for a graphic that draws
     // only what changed.

@@ -68,9 +68,16 @@ TEST_F(OutputPaneTest, AnAppendedBlockReadsBackExactly) {
     expectMirrorCurrent();
 }
 
-TEST_F(OutputPaneTest, ProgramTextViewIsTheSameUtf16Text) {
+// A shared copy, as a worker reads it, keeps the text it was taken with while the pane
+// is typed into.
+TEST_F(OutputPaneTest, ProgramTextViewAndASharedCopyAreTheSameUtf16Text) {
     pane.setProgramText(QStringLiteral("G00 X1\r\nZ2"));
     EXPECT_EQ(pane.programTextView(), std::u16string_view(u"G00 X1\r\nZ2"));
+    const SharedText shared = pane.sharedProgramText();
+    QTest::keyClicks(&pane, QStringLiteral("5"));
+    EXPECT_EQ(shared.view(), std::u16string_view(u"G00 X1\r\nZ2"));
+    EXPECT_NE(pane.programTextView(), shared.view());
+    expectMirrorCurrent();
 }
 
 TEST_F(OutputPaneTest, TypingReturnAndShiftReturnBothGiveCrLf) {
