@@ -58,6 +58,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // A dropped file opens in the pane (fileDropped); dropped text is inserted.
     void dropEvent(QDropEvent* event) override;
     // Copy, Cut and the platform's clipboard keys all carry CR LF text; a dragged
@@ -68,6 +69,7 @@ protected:
 
 private:
     void setBackground(QPalette::ColorRole systemColour);
+    void replaceWholeText(const QString& normalised);
     void stepOverPieceBreaks(const QKeyEvent* key);
 
     CrLfTextMirror mirror_;
