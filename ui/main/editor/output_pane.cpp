@@ -154,6 +154,13 @@ void OutputPane::replaceAllAsEdit(const QString& text) {
     replaceWholeText(withoutLineSeparators(text));
 }
 
+void OutputPane::replaceAllAsNewHistory(const QString& text) {
+    // Without undo records the document also spares a record of every line it takes.
+    document()->setUndoRedoEnabled(false);
+    replaceWholeText(withoutLineSeparators(text));
+    document()->setUndoRedoEnabled(true);
+}
+
 // A piece break is no character of the program: a key that moves over or deletes the
 // character before or after the caret acts on the character beyond it.
 void OutputPane::stepOverPieceBreaks(const QKeyEvent* key) {

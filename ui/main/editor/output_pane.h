@@ -36,6 +36,8 @@ public:
     void replaceSelection(const QString& text);
     // Replaces the whole text as one edit that the pane's Undo takes back.
     void replaceAllAsEdit(const QString& text);
+    // Replaces the whole text as the start of a new history: Undo goes back no further.
+    void replaceAllAsNewHistory(const QString& text);
 
     // True while the pane holds text changed since it was last saved (or opened).
     bool holdsUnsavedText() const { return changedSinceSaved_ && hasProgramText(); }
