@@ -87,12 +87,13 @@ void CrLfTextMirror::expectWholeText(std::optional<QString> programText) {
 }
 
 // Every line end of the expected text is one paragraph break of the document, and the
-// document closes with one more.
+// document closes with one more. A document that ever held a long line is read back,
+// in case a paragraph kept a piece's format.
 bool CrLfTextMirror::adoptExpected() {
     QString expected = std::move(*expected_);
     expected_.reset();
     const qsizetype lineEnds = expected.count(kCrLf);
-    if (document_.blockCount() != lineEnds + 1 ||
+    if (mayHoldPieces(document_) || document_.blockCount() != lineEnds + 1 ||
         document_.characterCount() != expected.size() - lineEnds + 1) {
         return false;
     }
