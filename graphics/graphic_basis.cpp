@@ -20,16 +20,20 @@ double heightFactor(GraphicKind kind) {
 std::optional<ProgramExtent> programExtent(std::u16string_view text, NcLineReader reader) {
     std::optional<ProgramExtent> extent;
     reader.walkProgramText(text, [&](const NcMove& move) {
-        if (!extent) {
-            extent = ProgramExtent{move.x, move.x, move.z, move.z};
-            return;
-        }
-        extent->minX = std::min(extent->minX, move.x);
-        extent->maxX = std::max(extent->maxX, move.x);
-        extent->minZ = std::min(extent->minZ, move.z);
-        extent->maxZ = std::max(extent->maxZ, move.z);
+        widenExtent(extent, ProgramExtent{move.x, move.x, move.z, move.z});
     });
     return extent;
+}
+
+void widenExtent(std::optional<ProgramExtent>& extent, const ProgramExtent& more) {
+    if (!extent) {
+        extent = more;
+        return;
+    }
+    extent->minX = std::min(extent->minX, more.minX);
+    extent->maxX = std::max(extent->maxX, more.maxX);
+    extent->minZ = std::min(extent->minZ, more.minZ);
+    extent->maxZ = std::max(extent->maxZ, more.maxZ);
 }
 
 GraphicBasis basisFromExtent(const ProgramExtent& extent, GraphicKind kind) {

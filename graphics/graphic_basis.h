@@ -35,6 +35,8 @@ struct ProgramExtent {
 // Walks a copy of the reader, so the drawing that follows starts from the shared
 // reader's state as it stands.
 std::optional<ProgramExtent> programExtent(std::u16string_view text, NcLineReader reader);
+// Widens the extent to take in `more`; none becomes `more`.
+void widenExtent(std::optional<ProgramExtent>& extent, const ProgramExtent& more);
 
 // The extent in the job's place. The largest diameter plays D1 (the top of the
 // picture keeps its 1.7 mm of radius above it) and D2 lies far enough below it for

@@ -1,10 +1,13 @@
 #include "graphics/incremental_graphic.h"
 
 #include "core/checked_arithmetic.h"
+#include "graphics/graphic_basis.h"
 #include "graphics/graphic_pens.h"
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -55,6 +58,19 @@ public:
         valid_ = false;
         starts_.clear();
         pieces_.clear();
+        extents_.clear();
+    }
+    // Whether the last walk went through, so that extent() is the text's.
+    bool walked() const { return valid_; }
+    // The extent of the moves the pieces hold, as programExtent gives it.
+    std::optional<ProgramExtent> extent() const {
+        std::optional<ProgramExtent> all;
+        for (const std::optional<ProgramExtent>& piece : extents_) {
+            if (piece) {
+                widenExtent(all, *piece);
+            }
+        }
+        return all;
     }
 
     const std::vector<std::shared_ptr<const DisplayPiece>>& pieces() const { return pieces_; }
@@ -76,6 +92,7 @@ private:
 
     std::vector<WalkPoint<Pen>> starts_; // starts_[i] is where pieces_[i] begins
     std::vector<std::shared_ptr<const DisplayPiece>> pieces_;
+    std::vector<std::optional<ProgramExtent>> extents_; // of the moves of each piece
     WalkPoint<Pen> end_; // where the walk ended: the end of the text or a failure
     bool failed_ = false;
     std::size_t textLength_ = 0;
@@ -114,6 +131,9 @@ bool PieceWalk<Pen>::walk(std::u16string_view text, const TextEdit& edit,
     std::vector<WalkPoint<Pen>> starts(starts_.begin(), starts_.begin() + std::ptrdiff_t(restart));
     std::vector<std::shared_ptr<const DisplayPiece>> pieces(
         pieces_.begin(), pieces_.begin() + std::ptrdiff_t(restart));
+    std::vector<std::optional<ProgramExtent>> extents(extents_.begin(),
+                                                      extents_.begin() + std::ptrdiff_t(restart));
+    std::optional<ProgramExtent> pieceExtent;
     NcLineReader reader = from.reader;
     Pen pen = from.pen;
     RecordingSurface surface(from.surface);
@@ -133,12 +153,14 @@ bool PieceWalk<Pen>::walk(std::u16string_view text, const TextEdit& edit,
         starts.push_back(pieceStart);
         pieces.push_back(
             std::make_shared<const DisplayPiece>(DisplayPiece{surface.takeCommands()}));
+        extents.push_back(std::exchange(pieceExtent, std::nullopt));
         pieceStart = at;
         lines = 0;
     };
     const auto commit = [&] {
         starts_ = std::move(starts);
         pieces_ = std::move(pieces);
+        extents_ = std::move(extents);
         textLength_ = text.size();
         valid_ = true;
         return !failed_;
@@ -159,6 +181,7 @@ bool PieceWalk<Pen>::walk(std::u16string_view text, const TextEdit& edit,
                     starts.back().offset = shifted(j);
                     at.pen.carry(old, starts.back().pen);
                     pieces.push_back(pieces_[j]);
+                    extents.push_back(extents_[j]);
                 }
                 end_.offset = end_.offset - edit.removed + edit.added;
                 at.pen.carry(old, end_.pen);
@@ -172,6 +195,7 @@ bool PieceWalk<Pen>::walk(std::u16string_view text, const TextEdit& edit,
             cut(here());
         }
         const WalkStep step = walkOneLine(reader, text, position, [&](const NcMove& move) {
+            widenExtent(pieceExtent, ProgramExtent{move.x, move.x, move.z, move.z});
             pen.drawMove(move, reader, surface);
         });
         if (step != WalkStep::Read) {
@@ -212,18 +236,47 @@ public:
     }
 
 private:
+    // Before a program output the scale comes from the whole text's extent. The walk
+    // keeps each piece's extent: drawn on at the scale of the last drawing, its pieces
+    // tell the new text's extent, and only when that moved is the whole text drawn
+    // again at the new scale.
     template <typename Pen>
     Outcome drawWith(PieceWalk<Pen>& walk, const ThreadJob& job, std::u16string_view text,
                      const TextEdit& edit, NcLineReader& reader, const SurfaceState& before) {
-        const GraphicBasis basis = graphicBasis(job, text, reader, Pen::kKind);
+        if (job.inputsSet) {
+            drawnExtent_.reset();
+            return drawOn(walk, basisFromJob(job, Pen::kKind), text, edit, reader, before);
+        }
+        std::optional<ProgramExtent> extent;
+        if (drawnExtent_) {
+            const NcLineReader readerBefore = reader;
+            const Outcome outcome = drawOn(walk, basisFromExtent(*drawnExtent_, Pen::kKind), text,
+                                           edit, reader, before);
+            if (walk.walked()) {
+                extent = walk.extent();
+                if (extent && sameBits(*extent, *drawnExtent_)) {
+                    return outcome;
+                }
+            } else {
+                extent = programExtent(text, readerBefore);
+            }
+            reader = readerBefore;
+        } else {
+            extent = programExtent(text, reader);
+        }
+        walk.forget();
+        drawnExtent_ = extent;
+        return drawOn(walk,
+                      extent ? basisFromExtent(*extent, Pen::kKind) : basisFromJob(job, Pen::kKind),
+                      text, edit, reader, before);
+    }
+
+    template <typename Pen>
+    Outcome drawOn(PieceWalk<Pen>& walk, const GraphicBasis& basis, std::u16string_view text,
+                   const TextEdit& edit, NcLineReader& reader, const SurfaceState& before) {
         if (!Pen::canDraw(basis)) {
             walk.forget();
             return {};
-        }
-        if (!job.inputsSet) {
-            // Before a program output the scale comes from the whole text's extent, so
-            // any change may move every piece: the text is walked whole.
-            walk.forget();
         }
         RecordingSurface head(before);
         Pen pen;
@@ -262,6 +315,8 @@ private:
     }
 
     std::variant<PieceWalk<PointPen>, PieceWalk<CuttingPen>> walk_;
+    // The extent the pieces were drawn to the scale of, before a program output.
+    std::optional<ProgramExtent> drawnExtent_;
 };
 
 IncrementalGraphic::IncrementalGraphic(PaneGraphicKind kind)

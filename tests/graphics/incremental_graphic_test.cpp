@@ -42,6 +42,8 @@ struct Row {
     std::vector<EditKind> mix;
     // At most this share of the lines that whole drawings read is walked again.
     double walkedShare;
+    // Without a program output the graphic is scaled to the text's own extent.
+    bool programOutput = true;
 };
 
 // Runs of passes as the generator writes them, between long runs that keep one G
@@ -200,7 +202,7 @@ TEST_P(IncrementalGraphicEquivalence, EveryEditDrawsWhatAWholeDrawingDraws) {
     const auto wholeDrawing =
         row.kind == PaneGraphicKind::Cutting ? &drawCuttingGraphic : &drawPointGraphic;
     std::mt19937 random(row.seed);
-    const ThreadJob job = exampleJob();
+    const ThreadJob job = row.programOutput ? exampleJob() : ThreadJob{};
     std::u16string text = programText(row.lines, random);
 
     IncrementalGraphic graphic(row.kind);
@@ -271,7 +273,10 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"CuttingStructure", PaneGraphicKind::Cutting, 2, 7000, 50, kStructure, 1},
         Row{"CuttingReading", PaneGraphicKind::Cutting, 3, 7000, 50, kReading, 1},
         Row{"CuttingEverything", PaneGraphicKind::Cutting, 4, 7000, 80, kEverything, 1},
-        Row{"PointEverything", PaneGraphicKind::Point, 6, 7000, 80, kEverything, 1}),
+        Row{"PointEverything", PaneGraphicKind::Point, 6, 7000, 80, kEverything, 1},
+        // Scaled to the text, an edit that moves no edge of its extent walks as little.
+        Row{"CuttingTypingUnscaled", PaneGraphicKind::Cutting, 7, 10000, 80, kTyping, 0.3, false},
+        Row{"PointEverythingUnscaled", PaneGraphicKind::Point, 8, 7000, 80, kEverything, 1, false}),
     [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -27,8 +27,15 @@ void MainWindow::openFileInto(OutputPane& pane, const QString& path) {
     if (!text) {
         return;
     }
-    pane.replaceAllAsEdit(*text); // the change redraws the pane's graphic
-    pane.markSaved();             // what was opened is on disk as it is
+    // The change redraws the pane's graphic. Text not saved anywhere is replaced as a
+    // paste would, so that Undo brings it back; an empty or saved pane starts a new
+    // history.
+    if (pane.holdsUnsavedText()) {
+        pane.replaceAllAsEdit(*text);
+    } else {
+        pane.replaceAllAsNewHistory(*text);
+    }
+    pane.markSaved(); // what was opened is on disk as it is
     pane.moveCursor(QTextCursor::Start);
     pane.setFocus();
     recentFiles_->remember(path);

@@ -58,7 +58,6 @@ QString CrLfTextMirror::buildFrom(const QTextDocument& document) {
 
 void CrLfTextMirror::rebuild() {
     ++rebuilds_;
-    changedAll_ = true;
     pieceBreaks_.clear();
     if (mayHoldPieces(document_)) {
         for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
@@ -67,14 +66,40 @@ void CrLfTextMirror::rebuild() {
             }
         }
     }
-    mirror_ = withCrLf(document_.toRawText(), pieceBreaks_);
+    takeWholeText(withCrLf(document_.toRawText(), pieceBreaks_));
+}
+
+// The text is the whole document's, piece breaks as noted, without the closing line end.
+void CrLfTextMirror::takeWholeText(QString text) {
+    mirror_ = std::move(text);
     mirror_ += kCrLf; // the document's closing paragraph break
+    changedAll_ = true;
     syncedLength_ = document_.characterCount();
     pendingLength_ = syncedLength_;
     untouchedPrefix_ = INT_MAX;
     untouchedSuffix_ = INT_MAX;
     pending_ = false;
     inconsistent_ = false;
+}
+
+void CrLfTextMirror::expectWholeText(std::optional<QString> programText) {
+    expected_ = std::move(programText);
+}
+
+// Every line end of the expected text is one paragraph break of the document, and the
+// document closes with one more. A document that ever held a long line is read back,
+// in case a paragraph kept a piece's format.
+bool CrLfTextMirror::adoptExpected() {
+    QString expected = std::move(*expected_);
+    expected_.reset();
+    const qsizetype lineEnds = expected.count(kCrLf);
+    if (mayHoldPieces(document_) || document_.blockCount() != lineEnds + 1 ||
+        document_.characterCount() != expected.size() - lineEnds + 1) {
+        return false;
+    }
+    pieceBreaks_.clear();
+    takeWholeText(std::move(expected));
+    return true;
 }
 
 void CrLfTextMirror::noteChange(int position, int charsRemoved, int charsAdded) {
@@ -123,6 +148,10 @@ void CrLfTextMirror::notePieceBreaks(int from, int oldTo, int newTo) {
 
 void CrLfTextMirror::sync() {
     if (!pending_) {
+        expected_.reset();
+        return;
+    }
+    if (expected_ && adoptExpected()) {
         return;
     }
     const int newLength = document_.characterCount();

@@ -7,6 +7,7 @@
 #include <QStringView>
 #include <climits>
 #include <limits>
+#include <optional>
 #include <vector>
 
 class QTextDocument;
@@ -28,6 +29,11 @@ public:
 
     // Forwarded from the document's contentsChange signal.
     void noteChange(int position, int charsRemoved, int charsAdded);
+    // The document is about to hold exactly this program text (CR LF line ends, no
+    // piece breaks): the next sync takes it as the mirror instead of reading a whole
+    // program back out of the document, provided the document's length and paragraphs
+    // then agree with it. Nothing withdraws the expectation.
+    void expectWholeText(std::optional<QString> programText);
     // Applies the noted changes; falls back to a full rebuild when the noted ranges do
     // not add up to the document as it now is.
     void sync();
@@ -50,6 +56,8 @@ public:
 
 private:
     void rebuild();
+    bool adoptExpected();
+    void takeWholeText(QString text);
     int separatorsBefore(int position) const;
     qsizetype pieceBreaksBefore(int position) const;
     void notePieceBreaks(int from, int oldTo, int newTo);
@@ -66,6 +74,7 @@ private:
     int untouchedSuffix_ = INT_MAX;
     bool pending_ = false;
     bool inconsistent_ = false;
+    std::optional<QString> expected_;
     int rebuilds_ = 0;
     // The text's length at the last takeChange, and the lengths at its two ends that
     // no change has touched since (counted in the text as it is now).

@@ -78,6 +78,37 @@ bool holdsLongLine(QStringView text) {
     return false;
 }
 
+std::optional<QString> readBackProgramText(const QString& text) {
+    bool allCrLf = true;
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isBreak(text[i])) {
+            const qsizetype length = breakLength(text, i);
+            allCrLf = allCrLf && length == 2;
+            i += length - 1;
+            runStart = i + 1;
+        } else if (i - runStart >= kPieceLength) {
+            return std::nullopt;
+        }
+    }
+    if (allCrLf) {
+        return text;
+    }
+    QString crLf;
+    crLf.reserve(text.size() + text.size() / 8);
+    runStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isBreak(text[i])) {
+            crLf += QStringView(text).sliced(runStart, i - runStart);
+            crLf += kCrLf;
+            i += breakLength(text, i) - 1;
+            runStart = i + 1;
+        }
+    }
+    crLf += QStringView(text).sliced(runStart);
+    return crLf;
+}
+
 void insertProgramText(QTextCursor& cursor, QStringView text) {
     cursor.beginEditBlock();
     cursor.removeSelectedText();

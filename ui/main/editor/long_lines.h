@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 class QTextBlock;
 class QTextCursor;
@@ -32,6 +33,12 @@ void insertProgramText(QTextCursor& cursor, QStringView text);
 
 // True when the text holds a run without a line end longer than kPieceLength.
 bool holdsLongLine(QStringView text);
+
+// The program text a document given this text reads back: every line end (see
+// insertProgramText) as CR LF. Nothing when the text holds a long line, whose pieces
+// only the document knows. A text whose line ends are all CR LF comes back shared, not
+// copied.
+std::optional<QString> readBackProgramText(const QString& text);
 
 // The program text of the document positions [from, to): line ends as CR LF (the
 // document's closing paragraph break included when `to` reaches past it), piece

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QUrl>
@@ -14,6 +15,10 @@
 namespace quillmar {
 
 namespace {
+
+// Up to this many lines a new width lays the pane out again as Qt does (a few
+// milliseconds).
+constexpr int kLinesLaidOutOnResize = 10000;
 
 // A line separator would read back as part of a line, not as a line end: it enters a
 // pane as a plain line break instead.
@@ -94,17 +99,18 @@ void OutputPane::setProgramText(const QString& text) {
     const QString normalised = withoutLineSeparators(text);
     const QStringView current = programText();
     document()->setUndoRedoEnabled(false);
-    QTextCursor cursor(document());
     if (!current.isEmpty() && normalised.size() > current.size() &&
         QStringView(normalised).startsWith(current)) {
         // Appending a generated block: only the new block goes into the document.
+        QTextCursor cursor(document());
         cursor.movePosition(QTextCursor::End);
         insertProgramText(cursor, QStringView(normalised).sliced(current.size()));
     } else if (!holdsLongLine(normalised)) {
+        mirror_.expectWholeText(readBackProgramText(normalised));
         setPlainText(normalised);
+        mirror_.expectWholeText(std::nullopt);
     } else {
-        cursor.select(QTextCursor::Document);
-        insertProgramText(cursor, normalised);
+        replaceWholeText(normalised);
     }
     document()->setUndoRedoEnabled(true);
 }
@@ -122,6 +128,16 @@ void OutputPane::appendProgramText(const QString& text) {
     document()->setUndoRedoEnabled(true);
 }
 
+// The program text is known already: the mirror takes it instead of reading a whole
+// program back out of the document.
+void OutputPane::replaceWholeText(const QString& normalised) {
+    mirror_.expectWholeText(readBackProgramText(normalised));
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    insertProgramText(cursor, normalised);
+    mirror_.expectWholeText(std::nullopt);
+}
+
 QString OutputPane::selectedProgramText() const {
     const QTextCursor cursor = textCursor();
     return programTextBetween(*document(), cursor.selectionStart(), cursor.selectionEnd());
@@ -135,9 +151,14 @@ void OutputPane::replaceSelection(const QString& text) {
 }
 
 void OutputPane::replaceAllAsEdit(const QString& text) {
-    QTextCursor cursor(document());
-    cursor.select(QTextCursor::Document);
-    insertProgramText(cursor, withoutLineSeparators(text));
+    replaceWholeText(withoutLineSeparators(text));
+}
+
+void OutputPane::replaceAllAsNewHistory(const QString& text) {
+    // Without undo records the document also spares a record of every line it takes.
+    document()->setUndoRedoEnabled(false);
+    replaceWholeText(withoutLineSeparators(text));
+    document()->setUndoRedoEnabled(true);
 }
 
 // A piece break is no character of the program: a key that moves over or deletes the
@@ -203,6 +224,21 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
     }
     stepOverPieceBreaks(event);
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void OutputPane::resizeEvent(QResizeEvent* event) {
+    // A new width makes Qt lay out every line again, though a pane that does not wrap
+    // lays out no differently: a text layout kept for every line, hundreds of bytes each
+    // and seconds on a long program. Only the horizontal scroll range follows the width,
+    // and on a long program the widest line seen keeps it.
+    if (lineWrapMode() == NoWrap && document()->blockCount() > kLinesLaidOutOnResize &&
+        event->size().width() != event->oldSize().width()) {
+        QResizeEvent sameWidth(event->size(),
+                               QSize(event->size().width(), event->oldSize().height()));
+        QPlainTextEdit::resizeEvent(&sameWidth);
+        return;
+    }
+    QPlainTextEdit::resizeEvent(event);
 }
 
 void OutputPane::mousePressEvent(QMouseEvent* event) {

@@ -38,6 +38,8 @@ public:
     void replaceSelection(const QString& text);
     // Replaces the whole text as one edit that the pane's Undo takes back.
     void replaceAllAsEdit(const QString& text);
+    // Replaces the whole text as the start of a new history: Undo goes back no further.
+    void replaceAllAsNewHistory(const QString& text);
 
     // True while the pane holds text changed since it was last saved (or opened).
     bool holdsUnsavedText() const { return changedSinceSaved_ && hasProgramText(); }
@@ -60,6 +62,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // A dropped file opens in the pane (fileDropped); dropped text is inserted.
     void dropEvent(QDropEvent* event) override;
     // Copy, Cut and the platform's clipboard keys all carry CR LF text; a dragged
@@ -70,6 +73,7 @@ protected:
 
 private:
     void setBackground(QPalette::ColorRole systemColour);
+    void replaceWholeText(const QString& normalised);
     void stepOverPieceBreaks(const QKeyEvent* key);
 
     CrLfTextMirror mirror_;

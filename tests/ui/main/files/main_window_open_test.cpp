@@ -72,6 +72,16 @@ TEST_F(OpenCommands, ASavedFileOpensAndSavesAgainByteForByte) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+// What was opened is on disk: opening over it starts a new history.
+TEST_F(OpenCommands, OpeningOverAnOpenedProgramIsNotUndone) {
+    writeBytes(pathOf(QStringLiteral("FIRST.NC")), "G00\r\n");
+    writeBytes(pathOf(QStringLiteral("SECOND.NC")), "G01\r\n");
+    open(pathOf(QStringLiteral("FIRST.NC")));
+    open(pathOf(QStringLiteral("SECOND.NC")));
+    trigger("mnuEditUndo");
+    EXPECT_EQ(pane("txtDataB")->programText(), QStringLiteral("G01"));
+}
+
 TEST_F(OpenCommands, EveryFailureNamesTheFileAndLeavesThePane) {
     writeBytes(pathOf(QStringLiteral("BAD.NC")), "G00\r\nX\x81 1\r\n");
     QFile big(pathOf(QStringLiteral("BIG.NC")));
