@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>基準径の位置: 小端から L1 = %1 mm、有効径 E0 = %2 mm、E1 = %3 mm、軸方向の許容差 ±%4 mm (±%5 山)</source>
-        <translation>gauge plane: L1 = %1 mm from the small end, pitch diameters E0 = %2 mm and E1 = %3 mm, tolerance ±%4 mm along the axis (±%5 turns)</translation>
+        <translation>gauge plane: L1 = %1 mm from the small end, pitch diameters E0 = %2 mm and E1 = %3 mm, tolerance ±%4 mm along the axis (%5 × the pitch)</translation>
     </message>
     <message>
         <source>等級 %1: 許容限界は組み込まれていない (ゲージの判定なし)</source>

@@ -50,6 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Spoken{ProgramLanguage::English, "1-5 ACME", "root clearance 0.02 in."},
                       Spoken{ProgramLanguage::English, "S40x7", "the 3° load flank is A1"},
                       Spoken{ProgramLanguage::English, "1/2-14 NPT", "taper 1:16"},
+                      Spoken{ProgramLanguage::English, "R1/2",
+                             "gauge plane: L1 = 8.2 mm from the small end, pitch diameters "
+                             "E0 = 19.2808 mm and E1 = 19.7933 mm, tolerance ±1.8143 mm along the "
+                             "axis (1 × the pitch)"},
+                      Spoken{ProgramLanguage::Japanese, "Rd40x1/6", "等級の指定なし: 7h を採用"},
+                      Spoken{ProgramLanguage::English, "Rd40x1/6", "class 7h: its limits are"},
                       Spoken{ProgramLanguage::English, "M20x1.5-6g", "(R40 series)"}));
 
 } // namespace
