@@ -101,6 +101,9 @@ ReportJson gaugeJson(const std::optional<GaugeReading>& reading, const forms::Th
     json["majorDiameter"] = diameterJson(g.majorDiameter, v.major);
     json["pitchDiameter"] = diameterJson(g.pitchDiameter, v.pitch);
     json["minorDiameter"] = diameterJson(g.minorDiameter, v.minor);
+    if (v.gaugePlane) { // a taper thread: its gauge plane's offset along the axis
+        json["gaugePlaneOffset"] = diameterJson(v.gaugePlane->value, v.gaugePlane);
+    }
     json["firstFlankAngle"] = flankJson(g.firstFlank, &FlankReading::angleDegrees);
     json["secondFlankAngle"] = flankJson(g.secondFlank, &FlankReading::angleDegrees);
     json["firstFlankStraightness"] = flankJson(g.firstFlank, &FlankReading::straightness);
@@ -139,6 +142,8 @@ std::string gaugeCsv(const std::optional<GaugeReading>& reading) {
            gaugeCsvLine("major_diameter_mm", g.majorDiameter, v.major) +
            gaugeCsvLine("pitch_diameter_mm", g.pitchDiameter, v.pitch) +
            gaugeCsvLine("minor_diameter_mm", g.minorDiameter, v.minor) +
+           (v.gaugePlane ? gaugeCsvLine("gauge_plane_offset_mm", v.gaugePlane->value, v.gaugePlane)
+                         : std::string()) +
            gaugeCsvLine("first_flank_angle_deg", flank(g.firstFlank, &FlankReading::angleDegrees),
                         std::nullopt) +
            gaugeCsvLine("second_flank_angle_deg", flank(g.secondFlank, &FlankReading::angleDegrees),

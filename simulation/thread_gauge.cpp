@@ -165,7 +165,7 @@ std::optional<ThreadGauge> gaugeThread(const SimulationResult& result) {
 }
 
 bool GaugeVerdict::passes() const {
-    for (const auto* verdict : {&major, &pitch, &minor}) {
+    for (const auto* verdict : {&major, &pitch, &minor, &gaugePlane}) {
         if (*verdict && !(*verdict)->inside) {
             return false;
         }
@@ -183,6 +183,11 @@ GaugeVerdict judgeThread(const ThreadGauge& gauge, const forms::GaugeLimits& lim
     }
     if (limits.minor.known()) {
         verdict.minor = judge(gauge.minorDiameter, limits.minor);
+    }
+    if (const forms::GaugePlaneLimit& plane = limits.gaugePlane; plane.known()) {
+        const std::optional<double> offset =
+            gauge.pitchDiameter ? std::optional(plane.offset(*gauge.pitchDiameter)) : std::nullopt;
+        verdict.gaugePlane = judge(offset, {-plane.tolerance, plane.tolerance});
     }
     return verdict;
 }

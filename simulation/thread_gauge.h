@@ -45,12 +45,15 @@ struct DiameterVerdict {
     double by = 0;
 };
 
-// Each diameter whose band the class gives; none where it is unknown.
+// Each diameter whose band the class gives; none where it is unknown. A taper thread's
+// gauge plane is judged the same way: its offset along the axis from its basic place
+// (forms::GaugePlaneLimit::offset) against the band -tolerance to +tolerance.
 struct GaugeVerdict {
     std::optional<DiameterVerdict> major;
     std::optional<DiameterVerdict> pitch;
     std::optional<DiameterVerdict> minor;
-    bool judged() const { return major || pitch || minor; }
+    std::optional<DiameterVerdict> gaugePlane;
+    bool judged() const { return major || pitch || minor || gaugePlane; }
     bool passes() const;
 };
 

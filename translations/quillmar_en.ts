@@ -102,6 +102,14 @@
         <source>3° の荷重側フランクが A1。逆向きの荷重には A1 と A2 を入れ替える</source>
         <translation>the 3° load flank is A1; swap A1 and A2 to load the other way</translation>
     </message>
+    <message>
+        <source>基準径の位置: 小端から L1 = %1 mm、有効径 E0 = %2 mm、E1 = %3 mm、軸方向の許容差 ±%4 mm (±%5 山)</source>
+        <translation>gauge plane: L1 = %1 mm from the small end, pitch diameters E0 = %2 mm and E1 = %3 mm, tolerance ±%4 mm along the axis (%5 × the pitch)</translation>
+    </message>
+    <message>
+        <source>等級 %1: 許容限界は組み込まれていない (ゲージの判定なし)</source>
+        <translation>class %1: its limits are not built in (the gauge does not judge it)</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -30,6 +30,9 @@ FormMessage pitchList(const std::vector<double>& pitches, bool firstIsCoarse);
 // diameter.
 void setSymmetric(ThreadForm& form, double halfAngle);
 
+// What the note says of a taper thread's gauge plane; `turns` its tolerance in turns.
+FormNote gaugePlaneNote(const GaugePlaneLimit& plane, double turns);
+
 // The class letter of the wrong side, said plainly.
 FormFailure classForOtherSide(std::string_view classText, Side side, std::string_view outerExample,
                               std::string_view innerExample);

@@ -30,6 +30,8 @@ enum class FormNoteId {
     TrapezoidalClassMiddle,
     ButtressBasic,
     ButtressLoadFlank,
+    TaperGaugePosition,
+    ClassLimitsUnknown,
     Count
 };
 
@@ -55,6 +57,9 @@ inline constexpr std::array<std::string_view, static_cast<std::size_t>(FormNoteI
         "等級 %1: d、d2、d3 または D1、D2 の公差の中央",
         "基準山形、山頂のすきま ac = 0.117767 P。等級は入れない",
         "3° の荷重側フランクが A1。逆向きの荷重には A1 と A2 を入れ替える",
+        "基準径の位置: 小端から L1 = %1 mm、有効径 E0 = %2 mm、E1 = %3 mm、"
+        "軸方向の許容差 ±%4 mm (±%5 山)",
+        "等級 %1: 許容限界は組み込まれていない (ゲージの判定なし)",
     };
 
 struct FormNote {

@@ -572,8 +572,18 @@ FormExpected<ThreadForm> npt(const InchDesignation& in, Side side) {
         form.floorRadius = 0.033 * p * inch; // the root truncation of the thread height 0.8 P
         form.taperAngle =
             (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / std::numbers::pi;
+        // ASME B1.20.1 gauges the thread with an L1 ring or plug gauge screwed on by hand:
+        // its face must come within one turn of the pipe's end or the fitting's face.
+        const double e1 = e0 + size.handTight / 16;
+        form.limits.gaugePlane = {e0 * inch,
+                                  e1 * inch,
+                                  size.handTight * inch,
+                                  side == Side::Outer ? size.handTight * inch : 0,
+                                  1.0 / 16,
+                                  p * inch};
         form.notes.push_back(
             {side == Side::Outer ? FormNoteId::NptSmallEnd : FormNoteId::NptFittingFace, {}});
+        form.notes.push_back(gaugePlaneNote(form.limits.gaugePlane, 1));
         return form;
     }
     return refusal(MessageId::NotNptSize, {in.sizeText, std::string(kNptExample)});

@@ -32,7 +32,25 @@ const std::vector<PipeSize> kPipe{
     {4.5, "4 1/2", 11, 125.730, 0},    {5, "5", 11, 138.430, 28.6},
     {5.5, "5 1/2", 11, 151.130, 0},    {6, "6", 11, 163.830, 28.6}};
 
+// How far, in turns, the gauge plane may lie either side of its basic place: one turn on
+// an outer thread, one and a quarter on an inner one, one and a half for both from 2 1/2
+// on. JIS B 0203:1999 attached table 1 (which follows ISO 7-1:1994 Table 1) prints them in
+// mm: +-b outside 0.91, 1.34, 1.81, 2.31 for 28, 19, 14, 11 threads per inch, +-c inside
+// 1.13, 1.67, 2.27, 2.89, and 3.46 for both from 2 1/2 on.
+double gaugePlaneTurns(const PipeSize& pipe, Side side) {
+    if (pipe.size >= 2.5) {
+        return 1.5;
+    }
+    return side == Side::Outer ? 1 : 1.25;
+}
+
 } // namespace
+
+FormNote gaugePlaneNote(const GaugePlaneLimit& plane, double turns) {
+    return {FormNoteId::TaperGaugePosition,
+            {numberText(plane.gaugeLength), numberText(plane.smallEndPitchDiameter),
+             numberText(plane.gaugePitchDiameter), numberText(plane.tolerance), numberText(turns)}};
+}
 
 ThreadForm whitworthForm(double major, double pitch, Side side) {
     ThreadForm form;
@@ -105,6 +123,17 @@ FormExpected<ThreadForm> pipeForm(std::string_view designation, Side side) {
             form.notes.push_back(
                 {side == Side::Outer ? FormNoteId::TaperSmallEnd : FormNoteId::TaperGaugePlane,
                  {}});
+            // A ring gauge on the outer thread, a plug gauge in the inner one, each of the
+            // basic size, screwed on by hand (ISO 7-2).
+            const double e1 = pipe.major - 0.640327 * form.pitch;
+            const double turns = gaugePlaneTurns(pipe, side);
+            form.limits.gaugePlane = {e1 - pipe.gaugeLength / 16,
+                                      e1,
+                                      pipe.gaugeLength,
+                                      side == Side::Outer ? pipe.gaugeLength : 0,
+                                      1.0 / 16,
+                                      turns * form.pitch};
+            form.notes.push_back(gaugePlaneNote(form.limits.gaugePlane, turns));
         }
         return form;
     }

@@ -1,4 +1,5 @@
 #include "core/forms/family_forms.h"
+#include "core/quoted_text.h"
 
 #include <cmath>
 
@@ -6,7 +7,7 @@ namespace quillmar::forms {
 
 namespace {
 
-constexpr std::string_view kExample = "Rd40x1/6, Rd 40 x 1/6, Rd40";
+constexpr std::string_view kExample = "Rd40x1/6, Rd 40 x 1/6, Rd40, Rd40x1/6-7h";
 
 // Threads per inch by nominal diameter.
 int roundThreadsPerInch(double d) {
@@ -54,13 +55,27 @@ FormExpected<ThreadForm> roundForm(std::string_view designation, Side side) {
         return refusal(MessageId::RoundWrongPitch,
                        {"Rd" + numberText(*d), numberText(tpi), std::to_string(tableTpi)});
     }
+    std::string typedClass;
+    if (reader.take("-")) {
+        typedClass = reader.word();
+    }
     if (!reader.atEnd()) {
-        return notUnderstood(reader, MessageId::ExpectNothingMore, kExample);
+        return notUnderstood(reader, MessageId::ExpectRoundClassOrNothing, kExample);
+    }
+    // DIN 405-2 gives one class a side: 7h for the bolt, 7H for the nut.
+    const std::string classText =
+        typedClass.empty() ? (side == Side::Outer ? "7h" : "7H") : typedClass;
+    if (classText != "7h" && classText != "7H") {
+        return refusal(MessageId::RoundClassBad, {quotedText(classText)});
+    }
+    if ((classText == "7H") != (side == Side::Inner)) {
+        return classForOtherSide(classText, side, "7h", "7H");
     }
     ThreadForm form;
     form.family = "Round";
     form.example = std::string(kExample);
-    form.designation = "Rd" + numberText(*d) + "x1/" + std::to_string(tableTpi);
+    form.toleranceClass = classText;
+    form.designation = "Rd" + numberText(*d) + "x1/" + std::to_string(tableTpi) + "-" + classText;
     const double p = kMillimetresPerInch / tableTpi;
     form.pitch = p;
     setSymmetric(form, 15);
@@ -78,7 +93,13 @@ FormExpected<ThreadForm> roundForm(std::string_view designation, Side side) {
         form.basicMinor = *d - p;
         form.crestDiameter = form.basicMinor;
     }
+    if (typedClass.empty()) {
+        form.notes.push_back({FormNoteId::DefaultClass, {classText}});
+    }
     form.notes.push_back({FormNoteId::RoundBasic, {}});
+    // DIN 405-2's deviations and tolerances were not found in a published copy: the class
+    // is named but its limits stay unknown, and the gauge does not judge it.
+    form.notes.push_back({FormNoteId::ClassLimitsUnknown, {classText}});
     return form;
 }
 

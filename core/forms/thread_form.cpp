@@ -139,6 +139,9 @@ std::vector<std::string> familyClasses(std::string_view familyName, Side side) {
         return outer ? std::vector<std::string>{"2A", "1A", "3A"}
                      : std::vector<std::string>{"2B", "1B", "3B"};
     }
+    if (familyName == "Round") {
+        return {outer ? "7h" : "7H"};
+    }
     if (familyName == "Pipe parallel" && outer) {
         return {"A", "B"};
     }

@@ -22,12 +22,34 @@ struct DiameterBand {
     double middle() const { return (min + max) / 2; }
 };
 
+// A taper thread is gauged by where a gauge of the basic size, screwed on by hand, comes
+// to rest along the axis: the plane where the thread's pitch diameter is E1 must lie within
+// +-tolerance of its basic place. Millimetres; an unknown limit has no tolerance.
+struct GaugePlaneLimit {
+    double smallEndPitchDiameter = 0; // E0, at the small end of the outer thread
+    double gaugePitchDiameter = 0;    // E1, at the gauge plane
+    double gaugeLength = 0;           // L1: from the small end to the gauge plane
+    double fromDiameters = 0;         // from where the form's diameters hold to the gauge plane
+    double taper = 0;                 // the change of diameter per unit of length (1/16)
+    double tolerance = 0;             // +- along the axis
+    bool known() const { return tolerance > 0 && taper > 0; }
+    // How far along the axis the gauge plane lies from its basic place, for a thread whose
+    // pitch diameter where the form's diameters hold is `pitchDiameter`: positive where the
+    // thread is large (a ring gauge stops short of the pipe's end, a plug gauge goes in
+    // past the fitting's face).
+    double offset(double pitchDiameter) const {
+        return (pitchDiameter + fromDiameters * taper - gaugePitchDiameter) / taper;
+    }
+};
+
 // What the gauge of the class checks on this side, in millimetres: the as-cut thread
-// passes when each known diameter lies inside its band.
+// passes when each known diameter lies inside its band and, on a taper thread, its gauge
+// plane within its tolerance.
 struct GaugeLimits {
     DiameterBand major;
     DiameterBand pitch;
     DiameterBand minor;
+    GaugePlaneLimit gaugePlane;
 };
 
 // One thread of a standard, resolved for one side: the groove the tool must leave, as

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <numbers>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quillmar {
@@ -185,7 +186,7 @@ TEST_P(ThreadGaugeVerdict, JudgesTheKnownBand) {
     const VerdictRow& row = GetParam();
     ThreadGauge gauge;
     gauge.pitchDiameter = row.value;
-    const GaugeVerdict verdict = judgeThread(gauge, forms::GaugeLimits{{}, row.band, {}});
+    const GaugeVerdict verdict = judgeThread(gauge, forms::GaugeLimits{{}, row.band, {}, {}});
     EXPECT_FALSE(verdict.major || verdict.minor);
     ASSERT_EQ(bool(verdict.pitch), row.judged) << row.value;
     EXPECT_EQ(verdict.passes(), !row.judged || row.inside) << row.value;
@@ -200,6 +201,23 @@ INSTANTIATE_TEST_SUITE_P(Rows, ThreadGaugeVerdict,
                                            VerdictRow{18.36, {18.2, 18.35}, true, false, 0.01},
                                            VerdictRow{18.1, {18.2, 18.35}, true, false, 0.1},
                                            VerdictRow{18.3, {}, false, false, 0}));
+
+// A taper thread made at its small end: 0.05 mm too large on the pitch diameter puts its
+// gauge plane 16 x 0.05 = 0.8 mm off (inside +-1.814 by 1.014), 0.2 mm puts it 3.2 mm off.
+TEST(ThreadGaugeVerdict, JudgesTheTaperThreadsGaugePlane) {
+    forms::GaugeLimits limits;
+    limits.gaugePlane = {19.0, 19.5, 8, 8, 1.0 / 16, 1.814};
+    ThreadGauge gauge;
+    for (const auto& [pitchDiameter, inside, by] :
+         {std::tuple{19.05, true, 1.014}, std::tuple{19.2, false, 1.386}}) {
+        gauge.pitchDiameter = pitchDiameter;
+        const GaugeVerdict verdict = judgeThread(gauge, limits);
+        ASSERT_TRUE(verdict.gaugePlane) << pitchDiameter;
+        EXPECT_EQ(verdict.gaugePlane->inside, inside) << pitchDiameter;
+        EXPECT_EQ(verdict.passes(), inside) << pitchDiameter;
+        EXPECT_NEAR(verdict.gaugePlane->by, by, 1e-9) << pitchDiameter;
+    }
+}
 
 } // namespace
 } // namespace quillmar

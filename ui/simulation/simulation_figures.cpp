@@ -91,6 +91,10 @@ void addGaugeLines(QStringList& lines, const SimulationResult& result,
     lines << diameterText(QStringLiteral("有効径"), gauge->pitchDiameter, verdict.pitch);
     lines << diameterText(outer ? QStringLiteral("谷の径") : QStringLiteral("内径"),
                           gauge->minorDiameter, verdict.minor);
+    if (verdict.gaugePlane) { // a taper thread: where its gauge comes to rest
+        lines << diameterText(QStringLiteral("基準径の位置のずれ"), verdict.gaugePlane->value,
+                              verdict.gaugePlane);
+    }
     lines << QStringLiteral("フランク角: %1 / %2  真直度: %3 / %4")
                  .arg(flankText(gauge->firstFlank, true), flankText(gauge->secondFlank, true),
                       flankText(gauge->firstFlank, false), flankText(gauge->secondFlank, false));

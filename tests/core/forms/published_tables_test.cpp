@@ -101,6 +101,12 @@ void checkRow(const TableRow& row, double unit) {
     expectBand(row, "crest", side == Side::Outer ? limits.major : limits.minor, unit);
     expectBand(row, "pd", limits.pitch, unit);
     expectBand(row, "floor", side == Side::Outer ? limits.minor : limits.major, unit);
+    const GaugePlaneLimit& plane = limits.gaugePlane;
+    expectPrinted(row, "e0", plane.smallEndPitchDiameter, unit);
+    expectPrinted(row, "e1", plane.gaugePitchDiameter, unit);
+    expectPrinted(row, "l1", plane.gaugeLength, unit);
+    expectPrinted(row, "gauge_turns", plane.tolerance / form.pitch, 1);
+    expectPrinted(row, "gauge_tolerance_mm", plane.tolerance, 1);
 }
 
 class PublishedTable : public ::testing::TestWithParam<TableFile> {};

@@ -63,8 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
                              "1/2 UNC に 1 インチあたり 16 山はありません: この呼びのねじは "
                              "1/2-13 UNC です"},
                       Spoken{ProgramLanguage::English, "Q1", "Pipe parallel: G1/2; Unified"},
-                      Spoken{ProgramLanguage::Japanese, "Q1",
-                             "管用平行ねじ: G1/2; ユニファイねじ"}));
+                      Spoken{ProgramLanguage::Japanese, "Q1", "管用平行ねじ: G1/2; ユニファイねじ"},
+                      Spoken{ProgramLanguage::English, "R1/2",
+                             "gauge plane: L1 = 8.2 mm from the small end, pitch diameters "
+                             "E0 = 19.2808 mm and E1 = 19.7933 mm, tolerance ±1.8143 mm along the "
+                             "axis (1 × the pitch)"},
+                      Spoken{ProgramLanguage::Japanese, "Rd40x1/6", "等級の指定なし: 7h を採用"},
+                      Spoken{ProgramLanguage::English, "Rd40x1/6", "class 7h: its limits are"}));
 
 } // namespace
 } // namespace quillmar::testing
