@@ -32,8 +32,8 @@
         <translation>class %1: middle of the limits of ASME B1.5; root clearance %2 in. on the diameter, floor corners R 0.06 P</translation>
     </message>
     <message>
-        <source>基準山形。谷の逃げは直径で %1 in.、谷の隅 R 0.06 P。等級の許容差は入れない</source>
-        <translation>basic profile; root clearance %1 in. on the diameter, floor corners R 0.06 P; no class allowance applied</translation>
+        <source>等級 %1: ASME B1.5 の許容限界の中央 (山の高さ 0.3 P、ASME B1.8)。谷の逃げは直径で %2 in.、谷の隅 R 0.06 P</source>
+        <translation>class %1: middle of the limits of ASME B1.5 (thread height 0.3 P, ASME B1.8); root clearance %2 in. on the diameter, floor corners R 0.06 P</translation>
     </message>
     <message>
         <source>直径は管の小端 (E0)、テーパ 1:16</source>

@@ -18,7 +18,7 @@ enum class FormNoteId {
     UnifiedBoltRoot,
     UnifiedClassMiddle,
     AcmeClassMiddle,
-    StubAcmeBasic,
+    StubAcmeClassMiddle,
     NptSmallEnd,
     NptFittingFace,
     TaperSmallEnd,
@@ -42,7 +42,8 @@ inline constexpr std::array<std::string_view, static_cast<std::size_t>(FormNoteI
         "谷は R = H/6 の丸み (UNR)",
         "等級 %1: 公式による許容限界の中央 (表の丸めのとおり)",
         "等級 %1: ASME B1.5 の許容限界の中央。谷の逃げは直径で %2 in.、谷の隅 R 0.06 P",
-        "基準山形。谷の逃げは直径で %1 in.、谷の隅 R 0.06 P。等級の許容差は入れない",
+        "等級 %1: ASME B1.5 の許容限界の中央 (山の高さ 0.3 P、ASME B1.8)。谷の逃げは直径で %2 "
+        "in.、谷の隅 R 0.06 P",
         "直径は管の小端 (E0)、テーパ 1:16",
         "直径は継手の端面 (E1)、テーパ 1:16",
         "直径は小端 (基準径の位置から基準長さ手前)、テーパ 1:16",

@@ -347,6 +347,13 @@ double printedLimit(double inches) {
     return std::round(inches * 1e4) / 1e4;
 }
 
+// A tolerance as the tables print it: to four decimals from its value to six. ASME B1.1
+// Table 2 prints the 1/4-20 UNC-2B pitch diameter 0.2175 to 0.2224: 1.3 x the 2A
+// tolerance is 0.00484998, 0.004850 to six decimals, so 0.0049 and not 0.0048.
+double printedTolerance(double inches) {
+    return printedLimit(std::round(inches * 1e6) / 1e6);
+}
+
 Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
     const std::string classText =
         in.classText.empty() ? (side == Side::Outer ? "2A" : "2B") : in.classText;
@@ -378,7 +385,7 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
     form.basicMajor = d * inch;
     form.basicPitchDiameter = (d - 0.75 * h) * inch;
     if (side == Side::Outer) {
-        const double td2 = printedLimit(tolerance2A * gradeFactor);
+        const double td2 = printedTolerance(tolerance2A * gradeFactor);
         const double td = printedLimit((grade == 1 ? 0.090 : 0.060) * std::pow(p, 2.0 / 3.0));
         form.basicMinor = (d - 2 * (17.0 / 24.0) * h) * inch;
         // ASME B1.1-2003 para. 5.8: the major and pitch diameters' upper limits lie the
@@ -406,7 +413,7 @@ Expected<ThreadForm> unified(const InchDesignation& in, double tpi, Side side) {
         const double minorMax =
             std::round((printedLimit(basicMinor) + printedLimit(minorTol)) * minorDigits) /
             minorDigits;
-        const double td2 = printedLimit(1.3 * tolerance2A * gradeFactor);
+        const double td2 = printedTolerance(1.3 * tolerance2A * gradeFactor);
         form.basicMinor = basicMinor * inch;
         form.limits.minor = {minorMin * inch, minorMax * inch};
         form.limits.pitch = {basicPitchDiameter * inch, (basicPitchDiameter + td2) * inch};
@@ -455,13 +462,16 @@ std::optional<AcmeClassFactors> acmeClassFactors(std::string_view classText) {
     return std::nullopt;
 }
 
-void setAcmeLimits(ThreadForm& form, double d, double p, AcmeClassFactors factors, double clearance,
-                   Side side) {
+// The limits of a general purpose class on a thread of the given basic height (0.5 P for
+// ACME, 0.3 P for Stub ACME): the basic pitch diameter is D - height, the basic minor
+// diameter D - 2 height.
+void setAcmeLimits(ThreadForm& form, double d, double p, double height, AcmeClassFactors factors,
+                   double clearance, Side side) {
     const double inch = kMillimetresPerInch;
     const double pitchTolerance = factors.tolerance * (0.002 * std::sqrt(d) + 0.010 * std::sqrt(p));
     const double crestTolerance = std::max(0.05 * p, 0.005);
-    const double basicPitchDiameter = d - 0.5 * p;
-    const double basicMinor = d - p;
+    const double basicPitchDiameter = d - height;
+    const double basicMinor = d - 2 * height;
     if (side == Side::Outer) {
         const double pitchMax =
             printedLimit(basicPitchDiameter - printedLimit(factors.allowance * std::sqrt(d)));
@@ -480,32 +490,52 @@ void setAcmeLimits(ThreadForm& form, double d, double p, AcmeClassFactors factor
     }
 }
 
-// ACME: the general purpose class's limits, the groove made to their middle. The inner
-// floor is the major diameter's lower limit, the floor corners the largest fillet 0.06 P
-// of ASME B1.5 (para. 2.6).
-Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side) {
+// What sets ACME and Stub ACME apart: the name, the basic thread height and the note.
+struct AcmeKind {
+    std::string_view family;
+    double heightPerPitch;
+    std::string_view example;
+    FormNoteId note;
+};
+
+constexpr AcmeKind kFullAcme{"ACME", 0.5, kAcmeExample, FormNoteId::AcmeClassMiddle};
+// ASME/ANSI B1.8-1988 (Stub Acme screw threads), para. 1 and Table 2, as Machinery's
+// Handbook and amesweb.info quote it: "The fit of Stub Acme threads corresponds to the
+// Class 2G General Purpose Acme thread in American National Standard ANSI B1.5. For a fit
+// having less backlash, the tolerances and allowances for Classes 3G or 4G General
+// Purpose Acme threads may be used." Its basic height is h = 0.3 P, so D2 = D - h and
+// D1 = D - 2h (Table 1); the major and minor diameter allowances and tolerances are
+// those of the general purpose classes.
+constexpr AcmeKind kStubAcme{"Stub ACME", 0.3, kStubExample, FormNoteId::StubAcmeClassMiddle};
+
+// ACME and Stub ACME: the general purpose class's limits, the groove made to their
+// middle. The inner floor is the major diameter's lower limit, the floor corners the
+// largest fillet 0.06 P of ASME B1.5 (para. 2.6).
+Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side, const AcmeKind& kind) {
     const std::string classText = in.classText.empty() ? "2G" : in.classText;
     const auto factors = acmeClassFactors(classText);
     if (!factors) {
         return Failure{"The class " + quotedText(classText) +
-                       " was not understood: general purpose ACME classes are 2G, 3G and 4G "
-                       "(the centralizing classes 2C to 6C are not built). Example: " +
-                       std::string(kAcmeExample)};
+                       " was not understood: general purpose " + std::string(kind.family) +
+                       " classes are 2G, 3G and 4G (the centralizing classes 2C to 6C are not "
+                       "built). Example: " +
+                       std::string(kind.example)};
     }
     const double d = in.diameter;
     const double p = 1 / tpi;
+    const double height = kind.heightPerPitch * p;
     const double clearance = acmeRootClearance(tpi);
     const double inch = kMillimetresPerInch;
     ThreadForm form;
-    form.family = "ACME";
+    form.family = std::string(kind.family);
     form.toleranceClass = classText;
     form.pitch = p * inch;
     setSymmetric(form, 14.5);
     form.basicMajor = d * inch;
-    form.basicPitchDiameter = (d - 0.5 * p) * inch;
-    form.basicMinor = (d - p) * inch;
+    form.basicPitchDiameter = (d - height) * inch;
+    form.basicMinor = (d - 2 * height) * inch;
     form.floorRadius = 0.06 * p * inch;
-    setAcmeLimits(form, d, p, *factors, clearance, side);
+    setAcmeLimits(form, d, p, height, *factors, clearance, side);
     const GaugeLimits& limits = form.limits;
     form.pitchDiameter = limits.pitch.middle();
     if (side == Side::Outer) {
@@ -518,40 +548,7 @@ Expected<ThreadForm> acme(const InchDesignation& in, double tpi, Side side) {
     if (in.classText.empty()) {
         form.notes.push_back({FormNoteId::DefaultClass, {classText}});
     }
-    form.notes.push_back({FormNoteId::AcmeClassMiddle, {classText, numberText(clearance)}});
-    return form;
-}
-
-// Stub ACME: the basic profile with the standard's clearances.
-Expected<ThreadForm> stubAcme(const InchDesignation& in, double tpi, Side side) {
-    if (!in.classText.empty() && in.classText != "2G") {
-        return Failure{"The class " + quotedText(in.classText) +
-                       " was not understood: Stub ACME is built in its class 2G. Example: " +
-                       std::string(kStubExample)};
-    }
-    const double d = in.diameter;
-    const double p = 1 / tpi;
-    const double height = 0.3 * p;
-    const double clearance = acmeRootClearance(tpi);
-    const double inch = kMillimetresPerInch;
-    ThreadForm form;
-    form.family = "Stub ACME";
-    form.toleranceClass = in.classText;
-    form.pitch = p * inch;
-    setSymmetric(form, 14.5);
-    form.basicMajor = d * inch;
-    form.basicPitchDiameter = (d - height) * inch;
-    form.pitchDiameter = form.basicPitchDiameter;
-    form.floorRadius = 0.06 * p * inch;
-    form.basicMinor = (d - 2 * height) * inch;
-    if (side == Side::Outer) {
-        form.crestDiameter = d * inch;
-        form.floorDiameter = (d - 2 * height - clearance) * inch;
-    } else {
-        form.crestDiameter = form.basicMinor;
-        form.floorDiameter = (d + clearance) * inch;
-    }
-    form.notes.push_back({FormNoteId::StubAcmeBasic, {numberText(clearance)}});
+    form.notes.push_back({kind.note, {classText, numberText(clearance)}});
     return form;
 }
 
@@ -609,7 +606,7 @@ Expected<ThreadForm> inchForm(std::string_view designation, Side side) {
             return Failure{tpi.error()};
         }
         if (in.series == Series::Acme || in.series == Series::StubAcme) {
-            form = in.series == Series::Acme ? acme(in, *tpi, side) : stubAcme(in, *tpi, side);
+            form = acme(in, *tpi, side, in.series == Series::Acme ? kFullAcme : kStubAcme);
         } else if (in.series == Series::Bsw) {
             if (!in.classText.empty()) {
                 return Failure{"BSW takes no class here. Example: " + std::string(kBswExample)};

@@ -1,4 +1,5 @@
 #include "core/forms/family_forms.h"
+#include "core/forms/metric_pitch_tolerances.h"
 #include "core/forms/preferred_numbers.h"
 #include "core/quoted_text.h"
 
@@ -123,7 +124,11 @@ double micrometres(double value) {
     return std::copysign(std::nearbyint(r40(std::fabs(value))), value) / 1000.0;
 }
 
+// Td2 in micrometres: ISO 965-1's table where we hold it, else its formula rounded to R40.
 double pitchTolerance(double p, double d, int grade) {
+    if (const auto tabled = tabledPitchTolerance(p, d, grade)) {
+        return *tabled;
+    }
     return r40(r40(90 * std::pow(p, 0.4) * std::pow(diameterStepMean(d), 0.1)) *
                pitchGradeFactor(grade));
 }
@@ -151,6 +156,18 @@ double fundamentalDeviation(double p, char position) {
     default:
         return 0; // h, H
     }
+}
+
+// The fundamental deviation in millimetres. ISO 965-1's table gives g and G 22 um at
+// P 0.75, where the formula's R40 value is 24: ASME B1.13M Table 13 prints M10x0.75-6g
+// with the allowance 0.022 (scribd 604040407), the Yamawa tap catalogue (p. 645) 6G of
+// M4.5x0.75 with EI +22.
+double deviationMillimetres(double p, char position) {
+    const bool gPosition = position == 'g' || position == 'G';
+    if (gPosition && std::fabs(p - 0.75) < 1e-9) {
+        return (position == 'g' ? -22 : 22) / 1000.0;
+    }
+    return micrometres(fundamentalDeviation(p, position));
 }
 
 bool isGrade(int grade, Side side, bool crest) {
@@ -286,7 +303,7 @@ Expected<ThreadForm> metricForm(std::string_view designation, Side side) {
     const double h = std::sqrt(3.0) / 2 * p; // the fundamental triangle
     form.basicMajor = *d;
     form.basicPitchDiameter = *d - 0.75 * h;
-    const double deviation = micrometres(fundamentalDeviation(p, cls->position));
+    const double deviation = deviationMillimetres(p, cls->position);
     const double outerPitchTol = pitchTolerance(p, *d, cls->pitchGrade);
     const double pitchTol =
         (side == Side::Inner ? r40(1.32 * outerPitchTol) : outerPitchTol) / 1000;

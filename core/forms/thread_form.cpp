@@ -117,11 +117,8 @@ std::vector<std::string> familyClasses(std::string_view familyName, Side side) {
         return outer ? std::vector<std::string>{"7e", "8e", "9e"}
                      : std::vector<std::string>{"7H", "8H", "9H"};
     }
-    if (familyName == "ACME") {
+    if (familyName == "ACME" || familyName == "Stub ACME") {
         return {"2G", "3G", "4G"};
-    }
-    if (familyName == "Stub ACME") {
-        return {"2G"};
     }
     if (familyName == "Unified") {
         return outer ? std::vector<std::string>{"2A", "1A", "3A"}

@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"1-5 ACME 2 START", Side::Outer, "1-5 ACME-2G 2 START", 2},
         Accepted{"1-5 ACME-2G-2 START", Side::Inner, "1-5 ACME-2G 2 START", 2},
         Accepted{"1-0.2P-0.6L ACME", Side::Outer, "1-5 ACME-2G 3 START", 3},
-        Accepted{"1/2-20 STUB ACME", Side::Outer, "1/2-20 STUB ACME", 1},
+        Accepted{"1/2-20 STUB ACME", Side::Outer, "1/2-20 STUB ACME-2G", 1},
         Accepted{"Rd40x1/6", Side::Outer, "Rd40x1/6", 1},
         Accepted{"Rd 40 x 1/6", Side::Inner, "Rd40x1/6", 1},
         Accepted{"S40x7", Side::Outer, "S40x7", 1},
@@ -100,6 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"M30x2-6H", Side::Outer, 0.1, "6H is for inner threads"},
         Refused{"Rc1/2", Side::Outer, 0.1, "Rc is an inner taper thread"},
         Refused{"1-5 ACME-2C", Side::Outer, 0.1, "the centralizing classes 2C to 6C are not built"},
+        Refused{"1-5 STUB ACME-5G", Side::Inner, 0.1,
+                "general purpose Stub ACME classes are 2G, 3G and 4G"},
         // A size below its series' table, or a thread whose root reaches the axis.
         Refused{"0-5 ACME", Side::Outer, 0.1, "0 is below the sizes of the ACME series"},
         Refused{"0/1-5 ACME", Side::Inner, 0.1, "0/1 is below the sizes of the ACME series"},
