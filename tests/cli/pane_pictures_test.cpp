@@ -21,7 +21,7 @@ std::vector<JobRun> runsOf(const std::string& jobText) {
     return job.runs;
 }
 
-std::string workedExample() {
+std::string workedExampleText() {
     return test::readBytes(kExamples + "worked-example.job");
 }
 
@@ -101,15 +101,15 @@ TEST_P(FinalPictures, AreTheWindowsLastDrawings) {
 INSTANTIATE_TEST_SUITE_P(
     Jobs, FinalPictures,
     ::testing::Values(
-        PictureJob{"WorkedExample", workedExample()},
+        PictureJob{"WorkedExample", workedExampleText()},
         PictureJob{"ThreeRuns", test::readBytes(kExamples + "inner-trapezoidal-three-runs.job")},
         PictureJob{"OuterTaper", test::readBytes(kExamples + "outer-taper-thread.job")},
         // The last run's passes end before they start: its cutting graphic draws nothing.
-        PictureJob{"LastCuttingDrawsNothing", workedExample() + "[run]\nzStart = -40\n"}),
+        PictureJob{"LastCuttingDrawsNothing", workedExampleText() + "[run]\nzStart = -40\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PanePictures, ExamplesDrawTheirPassesAndPitchMarks) {
-    const Recorded recorded = recordJob(workedExample());
+    const Recorded recorded = recordJob(workedExampleText());
     EXPECT_EQ(recorded.points.background(), Colour::rgb(8, 0, 0));
     EXPECT_GT(countOf<LineCommand>(recorded.points), 20u);
     EXPECT_GT(countOf<CircleCommand>(recorded.cutting), 20u) << "pitch marks";
@@ -117,7 +117,7 @@ TEST(PanePictures, ExamplesDrawTheirPassesAndPitchMarks) {
 
 TEST(PanePictures, EachPaneChangeComesWithTheJobOfItsRun) {
     std::vector<std::pair<Pane, double>> changes;
-    const JobOutcome outcome = runJob(runsOf(workedExample() + "[run]\npitch = 5\n"),
+    const JobOutcome outcome = runJob(runsOf(workedExampleText() + "[run]\npitch = 5\n"),
                                       [&](Pane pane, const std::string&, const ThreadJob& job) {
                                           changes.emplace_back(pane, job.pitch);
                                       });
@@ -131,8 +131,8 @@ TEST(PanePictures, EachPaneChangeComesWithTheJobOfItsRun) {
 // A last run whose passes end before they start (passLength below 0) leaves the
 // cutting graphic as the run before drew it, as the picture box keeps it.
 TEST(PanePictures, CuttingGraphicThatDrawsNothingKeepsTheLastPicture) {
-    const Recorded first = recordJob(workedExample());
-    const Recorded both = recordJob(workedExample() + "[run]\nzStart = -40\n");
+    const Recorded first = recordJob(workedExampleText());
+    const Recorded both = recordJob(workedExampleText() + "[run]\nzStart = -40\n");
     ASSERT_TRUE(both.outcome.ok());
     ASSERT_LT(both.outcome.job.passLength, 0);
     EXPECT_EQ(both.cutting.commands(), first.cutting.commands());

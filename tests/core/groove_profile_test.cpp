@@ -7,7 +7,7 @@
 namespace quillmar {
 namespace {
 
-double sixDecimals(double v) {
+double grooveSixDecimals(double v) {
     return std::round(v * 1e6) / 1e6;
 }
 
@@ -21,12 +21,12 @@ TEST(GrooveProfile, WorkedExampleCentrePathMeetsTheSegmentEnds) {
     const double ends[] = {0.779423, 1.645448, 1.732051, 2.732051, 2.818653, 3.684679, 4.464102, 6};
     ASSERT_EQ(path.size(), 8u);
     for (std::size_t k = 0; k < 8; ++k) {
-        EXPECT_EQ(sixDecimals(path[k].to.z), ends[k]) << k;
+        EXPECT_EQ(grooveSixDecimals(path[k].to.z), ends[k]) << k;
     }
     const double diameters[] = {30, 30.070838, 30.303337, 30.805013, 31.664102};
     for (int i = 0; i < 5; ++i) {
         const double tip = *depthAt(path, 0.25 * i) + job.noseRadius;
-        EXPECT_EQ(sixDecimals(profile.xAt(tip)), diameters[i]) << i;
+        EXPECT_EQ(grooveSixDecimals(profile.xAt(tip)), diameters[i]) << i;
     }
     EXPECT_EQ(profile.xAt(*depthAt(profile.segments, 2.2)), 34); // the floor, at D1
     EXPECT_EQ(profile.xAt(*depthAt(profile.segments, 5)), 30);   // the second crest
