@@ -56,7 +56,6 @@ constexpr MessageRow kRows[] = {
      "x1/6 のように 1/山数 (インチ) のピッチ"},
     {ExpectRoundClassOrNothing, "'-' and the class 7h or 7H, or nothing",
      "'-' と等級 7h か 7H、または何もなし"},
-    {ExpectNothingMore, "nothing more", "ここで終わり"},
     {ExpectPipeSize, "the pipe size in inches (1/2, 1 1/2)", "管の呼び (インチ: 1/2、1 1/2)"},
     {ExpectNothingOrPipeClass, "nothing, or the class A or B", "何もなし、または等級 A か B"},
     {ExpectNothing, "nothing", "何もなし"},

@@ -45,7 +45,6 @@ enum class MessageId {
     ExpectPAndPitch,
     ExpectRoundPitch,
     ExpectRoundClassOrNothing,
-    ExpectNothingMore,
     ExpectPipeSize,
     ExpectNothingOrPipeClass,
     ExpectNothing,

@@ -11,7 +11,7 @@
 namespace quillmar {
 namespace {
 
-std::u16string utf16(const std::string& text) {
+std::u16string programUtf16(const std::string& text) {
     return std::u16string(text.begin(), text.end());
 }
 
@@ -39,13 +39,13 @@ TEST_P(AsCutThread, LandsInTheMiddleOfItsClass) {
     const ClassRow& row = GetParam();
     SCOPED_TRACE(row.designation);
     auto form = forms::threadForm(row.designation, row.side);
-    ASSERT_TRUE(form.ok()) << form.error();
+    ASSERT_TRUE(form.ok()) << forms::messageText(form.error(), forms::Language::English);
     if (row.pitchBand > 0) {
         form->limits.pitch = {form->pitchDiameter - row.pitchBand / 2,
                               form->pitchDiameter + row.pitchBand / 2};
     }
     const auto fields = forms::grooveFields(*form, {row.side, row.noseRadius, row.cusp});
-    ASSERT_TRUE(fields.ok()) << fields.error();
+    ASSERT_TRUE(fields.ok()) << forms::messageText(fields.error(), forms::Language::English);
     DialogSnapshot dialog;
     dialog.choices.side = row.side;
     dialog.choices.control = "fanuc";
@@ -59,7 +59,8 @@ TEST_P(AsCutThread, LandsInTheMiddleOfItsClass) {
     ThreadJob job;
     TextPanes panes;
     ASSERT_TRUE(runProgramOutput(job, dialog, panes).ok());
-    const auto gauge = gaugeThread(simulateProgram(utf16(panes.paneText(Pane::Standard)), &job));
+    const auto gauge =
+        gaugeThread(simulateProgram(programUtf16(panes.paneText(Pane::Standard)), &job));
     ASSERT_TRUE(gauge);
     const forms::GaugeLimits& limits = fields->form.limits;
     ASSERT_TRUE(limits.pitch.known());

@@ -125,7 +125,7 @@ TEST(GrooveCut, ACuspTooLargeForTheBandNamesTheLargestThatFits) {
     EXPECT_TRUE(grooveFields("Tr40x7", {Side::Outer, 0.3, 0.0459}).ok());
     const auto refused = grooveFields("Tr40x7", {Side::Outer, 0.3, 0.046});
     ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.error(),
+    EXPECT_EQ(messageText(refused.error(), Language::English),
               "A cusp height of 0.046 mm does not fit inside the class of Tr40x7-7e: its "
               "scallops spread the pitch diameter over up to 0.3555 mm, more than the class's "
               "band of 0.355 mm. The largest cusp height that fits is 0.0459 mm.");
