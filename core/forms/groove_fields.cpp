@@ -69,8 +69,9 @@ struct Widened {
 // Widening the floor moves the second flank's passes and may change the floor's step:
 // a few rounds settle it. A crest rounded tangent to both flanks has no room: its
 // corners get smaller by what the thinner tooth needs, and the crest stays on the stock.
-FormExpected<Widened> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form, const GrooveFigures& g,
-                                          const CrestRoom& crest, const GrooveRequest& request) {
+FormExpected<Widened> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form,
+                                              const GrooveFigures& g, const CrestRoom& crest,
+                                              const GrooveRequest& request) {
     const double pitchDepth = std::fabs(form.pitchDiameter - form.crestDiameter) / 2;
     const double floorWidth = g.floorWidth;
     const double depth = g.depth;
