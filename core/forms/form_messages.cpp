@@ -196,6 +196,33 @@ constexpr MessageRow kRows[] = {
      "height",
      "削り残しをすべてカスプ高さ以内に収める Z 送りが見つかりません: カスプ高さを大きくして"
      "ください"},
+    {CuspSpreadOverBand,
+     "A cusp height of %1 mm does not fit inside the class of %2: its scallops spread the %3 "
+     "diameter over up to %4 mm, more than the class's band of %5 mm. %6",
+     "削り残し %1 mm は %2 の等級に収まりません: 削り残しで%3が最大 %4 mm ばらつき、"
+     "等級の公差幅 %5 mm を超えます。%6"},
+    {CuspMovesOverHalfBand,
+     "A cusp height of %1 mm does not fit inside the class of %2: its scallops move the %3 "
+     "diameter up to %4 mm from the band's middle, where the floor is cut, more than half the "
+     "class's band of %5 mm. %6",
+     "削り残し %1 mm は %2 の等級に収まりません: 谷を削る所で%3が公差幅の中央から最大 %4 mm "
+     "ずれ、等級の公差幅 %5 mm の半分を超えます。%6"},
+    {LargestCuspThatFits, "The largest cusp height that fits is %1 mm.",
+     "収まる最大の削り残しは %1 mm です。"},
+    {NoCuspFits, "No cusp height of 0.0001 mm or more fits.",
+     "0.0001 mm 以上の削り残しは収まりません。"},
+    {DiameterPitch, "pitch", "有効径"},
+    {DiameterMinor, "minor", "谷の径"},
+    {DiameterMajor, "major", "外径"},
+    {ScallopsWiderThanCrests,
+     "The scallops of a cusp height of %1 mm thicken %2 at its pitch diameter by %3 mm along "
+     "the axis, more than its crests leave room to widen the groove: allow a smaller cusp "
+     "height",
+     "削り残し %1 mm は %2 の有効径の位置でねじ山を軸方向に %3 mm 厚くし、山頂に溝を広げる"
+     "余地がありません: 削り残しを小さくしてください"},
+    {PassesMissPitchDiameter,
+     "The passes of %1 do not reach its pitch diameter: the groove cannot be measured",
+     "%1 のパスが有効径に届きません: 溝を測れません"},
 };
 
 constexpr bool rowsInOrder() {

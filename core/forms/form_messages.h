@@ -102,6 +102,15 @@ enum class MessageId {
     RemedyLargerNose,
     TooManyPasses,
     NoStepsFound,
+    CuspSpreadOverBand,
+    CuspMovesOverHalfBand,
+    LargestCuspThatFits,
+    NoCuspFits,
+    DiameterPitch,
+    DiameterMinor,
+    DiameterMajor,
+    ScallopsWiderThanCrests,
+    PassesMissPitchDiameter,
     Count
 };
 

@@ -25,19 +25,21 @@ double largestNose(double floorRadius) {
 
 using Texts = FieldTexts<std::optional<std::string>>;
 
-std::string cuspTooLarge(const ThreadForm& form, double cusp, const CuspFit& fit) {
+FormMessage diameterName(const std::string& diameter) {
+    return diameter == "minor"   ? MessageId::DiameterMinor
+           : diameter == "major" ? MessageId::DiameterMajor
+                                 : MessageId::DiameterPitch;
+}
+
+FormMessage cuspTooLarge(const ThreadForm& form, double cusp, const CuspFit& fit) {
     const double largest = std::floor(fit.largest * 10000 + 1e-9) / 10000;
-    const std::string spread = numberText(cusp * fit.spreadPerCusp);
-    return "A cusp height of " + numberText(cusp) + " mm does not fit inside the class of " +
-           form.designation + ": its scallops " +
-           (fit.centred ? "spread the " + fit.diameter + " diameter over up to " + spread +
-                              " mm, more than the class's band of " + numberText(fit.band) + " mm. "
-                        : "move the " + fit.diameter + " diameter up to " + spread +
-                              " mm from the band's middle, where the floor is cut, more than "
-                              "half the class's band of " +
-                              numberText(fit.band) + " mm. ") +
-           (largest > 0 ? "The largest cusp height that fits is " + numberText(largest) + " mm."
-                        : std::string("No cusp height of 0.0001 mm or more fits."));
+    const FormMessage remedy =
+        largest > 0 ? FormMessage(MessageId::LargestCuspThatFits, {numberText(largest)})
+                    : FormMessage(MessageId::NoCuspFits);
+    return FormMessage(fit.centred ? MessageId::CuspSpreadOverBand
+                                   : MessageId::CuspMovesOverHalfBand,
+                       {numberText(cusp), form.designation, diameterName(fit.diameter),
+                        numberText(cusp * fit.spreadPerCusp), numberText(fit.band), remedy});
 }
 
 void setSteps(Texts& t, const std::array<double, 8>& steps) {
@@ -89,11 +91,8 @@ FormExpected<Widened> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form,
         const double crestRadius =
             crest.radius - std::max(0.0, widening - crest.room) / crest.cornerRun;
         if (!(crestRadius >= 0) || floorWidth + widening < 0) {
-            return Failure{"The scallops of a cusp height of " + numberText(*request.cusp) +
-                           " mm thicken " + form.designation + " at its pitch diameter by " +
-                           numberText(widening) +
-                           " mm along the axis, more than its crests leave room to widen the "
-                           "groove: allow a smaller cusp height"};
+            return refusal(MessageId::ScallopsWiderThanCrests,
+                           {numberText(*request.cusp), form.designation, numberText(widening)});
         }
         t[JobField::Width] = fieldText(floorWidth + widening);
         t[JobField::R1] = fieldText(crestRadius);
@@ -117,8 +116,7 @@ FormExpected<Widened> stepsCentredOnPitchLine(Texts& t, const ThreadForm& form,
         } catch (const DataError&) {
         }
         if (!width) {
-            return Failure{"The passes of " + form.designation +
-                           " do not reach its pitch diameter: the groove cannot be measured"};
+            return refusal(MessageId::PassesMissPitchDiameter, {form.designation});
         }
         const double miss = form.widthAtPitch - *width;
         if (std::fabs(miss) < bestMiss) {
@@ -231,7 +229,7 @@ FormExpected<GrooveFields> grooveFields(const ThreadForm& form, const GrooveRequ
     if (request.cusp) {
         const auto fit = cuspFit(form, request.side);
         if (fit && *request.cusp > fit->largest) {
-            return Failure{cuspTooLarge(form, *request.cusp, *fit)};
+            return FormFailure{cuspTooLarge(form, *request.cusp, *fit)};
         }
         const CrestRoom crest{form.pitch + kRounding - crestWidth, form.crestRadius, cornerRun};
         const auto widened = stepsCentredOnPitchLine(t, form, g, crest, request);

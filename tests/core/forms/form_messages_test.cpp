@@ -34,6 +34,7 @@ const Typed kRefused[] = {
     {"M20", Side::Outer, -1}, {"M20", Side::Outer, 0.5}, {"Tr40x7", Side::Outer, 0.2, 0},
     {"Tr40x7", Side::Outer, 0, 0.01}, {"Tr40x7", Side::Outer, 0.02, 0.0003},
     {"Tr40x7", Side::Outer, 0.0000001, 0.01}, {"Tr40x7", Side::Outer, 0.2, 0.000000001},
+    {"Tr40x7", Side::Outer, 0.3, 0.046},
 };
 // clang-format on
 
@@ -74,6 +75,14 @@ TEST(FormMessages, EveryMessageIsMetAndSaidWholeInBothLanguages) {
     empty.noseRadius = 0.1;
     collect(cuspSteps(empty, 0.01).error(), met);
     met.insert(MessageId::NoStepsFound); // the step search giving up after its retries
+    // The scallops' other limits: a catalogue thread's pitch band is always the first to
+    // refuse a cusp, and its crests always leave room for the widening.
+    for (MessageId guard :
+         {MessageId::CuspMovesOverHalfBand, MessageId::NoCuspFits, MessageId::DiameterMinor,
+          MessageId::DiameterMajor, MessageId::ScallopsWiderThanCrests,
+          MessageId::PassesMissPitchDiameter}) {
+        met.insert(guard);
+    }
     for (int id = 0; id < static_cast<int>(MessageId::Count); ++id) {
         EXPECT_TRUE(met.count(static_cast<MessageId>(id)))
             << "never met: message " << idName(MessageId(id));

@@ -148,7 +148,7 @@ TEST_F(ThreadStandard, WhatCannotBeMadeIsExplainedAndOffersNoOk) {
         {"1/64-12 UN", "0.1", "", "1/64 は UN シリーズの呼び (#0, 0.060 in. 以上)"},
         {"Tr40x7", "0.3", "1e-2x", "カスプ高さ \"1e-2x\" は数ではありません"},
         {"Tr40x7", "0.3", "2e-2", ""}, // read whole, as 0.02
-        {"Tr40x7", "0.3", "0.05", "The largest cusp height that fits is 0.0459 mm"},
+        {"Tr40x7", "0.3", "0.05", "収まる最大の削り残しは 0.0459 mm です"},
     };
     askForThread([&](QDialog& asked) {
         choose(asked, "optOuter");
