@@ -185,7 +185,7 @@ void DataInputDialog::chooseGrooveShape() {
         const Side side = outerSide_->isChecked() ? Side::Outer : Side::Inner;
         const auto crest = fields_[crestField(side)]->text().toStdString();
         const auto texts = depthFieldTexts(side, crest, choice->depth);
-        applyThreadStandard({side == Side::Outer, texts, std::nullopt});
+        applyThreadStandard({side == Side::Outer, texts, std::nullopt, std::nullopt});
     }
     showGrooveInUse();
 }

@@ -391,7 +391,7 @@ void ThreadStandardDialog::accept() {
     if (!groove_ || planRun_.busy()) {
         return;
     }
-    fill_ = ThreadStandardFill{outer_->isChecked(), groove_->texts, groove_->form};
+    fill_ = ThreadStandardFill{outer_->isChecked(), groove_->texts, groove_->form, std::nullopt};
     saveChoices();
     QDialog::accept();
 }
