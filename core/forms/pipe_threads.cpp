@@ -45,13 +45,16 @@ double gaugePlaneTurns(const PipeSize& pipe, Side side) {
     return side == Side::Outer ? 1 : 1.25;
 }
 
-// ISO 228-1:2000 Table 1 (ISO 228-1:1994 and JIS B 0202:1999 Table 1 give the same figures),
-// the tolerances in mm, by pitch and from 2 1/4 on: the pitch diameter's, of the inner thread
-// (above the basic size) and of the outer thread's class A and class B (below it); the outer
-// major diameter's (below) and the inner minor diameter's (above). As Maryland Metrics
-// reproduces the table (http://mdmetric.com/tech/thddat7.htm; transcribed in
-// github.com/adrianschlatter/threadlib, design/BSPP_thread.csv). JIS B 0202 gives G1 inner
-// the same, 0 to +180 and 0 to +640 micrometres (https://neji-trivia.jp/2012/04/01/trivia34).
+// ISO 228-1:2000 Table 1, the tolerances in mm, by pitch and from 2 1/4 on: the pitch diameter's,
+// of the inner thread (above the basic size) and of the outer thread's class A and class B (below
+// it); the outer major diameter's (below) and the inner minor diameter's (above). As Maryland
+// Metrics reproduces the table (http://mdmetric.com/tech/thddat7.htm; transcribed in
+// github.com/adrianschlatter/threadlib, design/BSPP_thread.csv). JIS B 0202:1999, which is
+// ISO 228-1:1994 without technical change (its preface, kikakurui.com/b0/B0202-1999-01.html),
+// gives G1 inner the same, 0 to +180 and 0 to +640 micrometres
+// (https://neji-trivia.jp/2012/04/01/trivia34); ring-plug-thread-gages.com
+// (ti-bs-Class A-vs-B) says both outer classes share the basic size, class B with twice
+// class A's tolerance.
 struct ParallelPipeTolerances {
     double pitch;       // the inner thread's, and the outer class A's
     double pitchClassB; // the outer class B's
