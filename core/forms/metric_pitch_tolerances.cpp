@@ -73,10 +73,13 @@ constexpr std::array<MinorToleranceRow, 9> kTd1{{
 }};
 
 // ISO 965-1 TD2 of grade 6 in the cells where it is not 1.32 Td2 rounded to R40, read
-// from ISO 965-2's limits of 6H (TD2 = D2 max - D2 min) as the tap makers' and fastener
-// catalogues cited in tests/core/forms/data/iso965_limits.csv print them: M10 and M11
-// 9.026/9.206 and 10.026/10.206 (180), M12x1.5 11.026/11.216 (190), M12x1.25
-// 11.188/11.368 (180). The other grades of these cells were not found printed.
+// from ISO 965-2's limits of 6H (TD2 = D2 max - D2 min): M10 9.026/9.206 and M11
+// 10.026/10.206 (180) as the ISCAR tap guide prints them (2022, p. 56, "limit dimensions -
+// nut threads ISO 6H",
+// http://docs.steelcam.org/iscar/katalog-iscar-vysokotochnye-razvertki-i-metchiki-2022-page56),
+// M12x1.5 11.026/11.216 (190) and M12x1.25 11.188/11.368 (180) as Engineers Edge's 6H
+// table prints them (https://www.engineersedge.com/hardware/metric-internal-thread-sizes1.htm).
+// The other grades of these cells were not found printed: they keep the formula.
 struct InnerPitchToleranceCell {
     double over;
     double upTo;
