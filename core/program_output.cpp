@@ -71,6 +71,8 @@ PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) 
     const bool modalHead = choices.modin && counter == 1;
     const ModalCall call =
         writeModalCall(controlValuesOf(job), job.starts, modalHead, choices.sequenceNumbers);
+    // Every pass is written with this lead.
+    checkControlLead(control, leadOf(job.starts, call.valuesAfter.pitch), dialog.machine);
     const bool angleStarts = choices.startShift == StartShift::Angle && job.starts > 1;
     PassPlan plan = makePassPlan(job, points, call.valuesAfter, counter, modalHead,
                                  choices.modin && job.finishAllowance == 0, angleStarts);
