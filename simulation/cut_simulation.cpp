@@ -172,11 +172,10 @@ std::optional<GrooveTwins> grooveTwins(const PassReading& reading, const Section
     const auto same = [&](int a, int b) {
         const ThreadingPass& first = reading.passes[std::size_t(a)];
         const ThreadingPass& second = reading.passes[std::size_t(b)];
-        const double apart = setup.positionOf(first.z) - setup.positionOf(second.z);
         const auto startOf = [&](int k) { return starts.empty() ? 0 : starts[std::size_t(k)]; };
         return setup.xOnFirstPitch(first.x, startOf(a)) ==
                    setup.xOnFirstPitch(second.x, startOf(b)) &&
-               std::fabs(std::remainder(apart, setup.pitch)) <= kSamePlace;
+               setup.samePlace(first.z, second.z);
     };
     for (const auto& own : members) {
         if (own.empty()) {
@@ -341,6 +340,11 @@ int SectionSetup::grooveOf(double z) const {
     }
     const double index = std::fmod(groove, double(starts));
     return int(index < 0 ? index + starts : index);
+}
+
+bool SectionSetup::samePlace(double za, double zb) const {
+    const double apart = positionOf(za) - positionOf(zb);
+    return std::fabs(std::remainder(apart, pitch)) <= kSamePlace;
 }
 
 double SectionSetup::positionOf(double z) const {

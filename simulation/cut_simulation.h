@@ -29,6 +29,8 @@ struct SectionSetup {
     double positionOf(double z) const;
     // Which start's groove a program Z lies in (0 for a single start).
     int grooveOf(double z) const;
+    // Whether two program Z lie at one place in the pitch (to a millionth of a cell).
+    bool samePlace(double za, double zb) const;
     // Program Z of a position, in the pitch that starts at zReference.
     double zOf(double position) const { return zReference - position; }
     // The X a pass of start `start` would have in start 0's pitch: a taper program
