@@ -390,13 +390,14 @@ SectionSetup sectionWithoutJob(const PassReading& reading, const SimulationOptio
 SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
                              std::optional<int> passLimit, const SimulationStop& stop) {
     return simulateCut(reading, setup,
-                       SimulationRequest{passLimit, stop, nullptr, std::nullopt, false});
+                       SimulationRequest{passLimit, stop, nullptr, std::nullopt, false, true});
 }
 
 SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
                              const SimulationRequest& request) {
     SimulationResult result;
     result.setup = setup;
+    result.chipsOnly = request.chipsOnly;
     result.runs = reading.runs;
     result.readComplete = reading.complete;
     const int count =
@@ -431,7 +432,11 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     state.twins = twins.has_value();
     state.shown = shown;
     state.fields.resize(std::size_t(grooves));
-    if (const CutCheckpoint* from = resumePoint(request.earlier, reading, setup, count, state)) {
+    // Figures of the chips' areas alone do not go on into a simulation that wants them all.
+    const bool resumable =
+        request.earlier != nullptr && (request.chipsOnly || !request.earlier->chipsOnly);
+    if (const CutCheckpoint* from =
+            resumable ? resumePoint(request.earlier, reading, setup, count, state) : nullptr) {
         state = *from;
         result.resumedFrom = from->pass;
         const SimulationResult& earlier = *request.earlier;
@@ -459,8 +464,8 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
             }
             const int k = twins->shownPasses[state.shownFigures.size()];
             const ThreadingPass& pass = reading.passes[std::size_t(k)];
-            state.shownFigures.push_back(
-                state.ahead->cut(k, setup.positionOf(pass.z), depthOfPass(k, pass)));
+            state.shownFigures.push_back(state.ahead->cut(k, setup.positionOf(pass.z),
+                                                          depthOfPass(k, pass), request.chipsOnly));
             state.reach = std::max(state.reach, k);
         }
         return state.shownFigures[std::size_t(place)];
@@ -468,19 +473,20 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     const auto cutPass = [&](int k, const ThreadingPass& pass, double position) {
         const int groove = setup.grooveOf(pass.z);
         if (!twins) {
-            return fieldOf(groove).cut(k, position, depthOfPass(k, pass));
+            return fieldOf(groove).cut(k, position, depthOfPass(k, pass), request.chipsOnly);
         }
         const int place = twins->place[std::size_t(k)];
         if (groove != shown) {
             return figuresInPlace(place);
         }
-        const CutFigures figures = shownField.cut(k, position, depthOfPass(k, pass));
+        const CutFigures figures =
+            shownField.cut(k, position, depthOfPass(k, pass), request.chipsOnly);
         if (place == int(state.shownFigures.size())) {
             state.shownFigures.push_back(figures);
         }
         return figures;
     };
-    const bool whole = !request.passLimit && !request.chipsOnly;
+    const bool whole = !request.passLimit && request.checkpoints;
     auto checkpoints = std::make_shared<std::vector<CutCheckpoint>>();
     const int spacing = checkpointSpacing(count, state);
     for (int k = result.resumedFrom; k < count; ++k) {

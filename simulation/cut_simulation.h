@@ -140,6 +140,8 @@ struct SimulationResult {
     bool stopped = false;
     // It stopped at a pass of the last run over the request's chip limit.
     bool overChipLimit = false;
+    // Its figures are the chips' areas alone (SimulationRequest::chipsOnly).
+    bool chipsOnly = false;
     // The pass it went on from an earlier result's checkpoint (0: cut from the stock).
     int resumedFrom = 0;
     // Along the passes, in order, the last one after them all; only in a whole result.
@@ -160,9 +162,12 @@ struct SimulationRequest {
     const SimulationResult* earlier = nullptr;
     // Stop at the first pass of the last run that removes more (a trial of the planner).
     std::optional<double> chipLimit;
-    // Only the chips are wanted (a trial of the planner): no cusp or gouge is measured
-    // and no checkpoint kept, which took a trial a third of its time.
+    // Only the chips' areas are wanted (the planner): no chip thickness, cusp or gouge is
+    // measured, which took a trial of the planner more than half its time.
     bool chipsOnly = false;
+    // Keep checkpoints along a whole simulation (not the planner's trials: a third of
+    // their time).
+    bool checkpoints = true;
 };
 
 // Simulates the threading passes of `passes` in order, as the request asks.

@@ -188,7 +188,10 @@ private:
         SimulationRequest request;
         if (previous != kFromStock) {
             if (!before_.simulated) {
-                before_.simulated = simulateCut(before.pressed->reading, setup);
+                SimulationRequest chipsWithCheckpoints;
+                chipsWithCheckpoints.chipsOnly = true;
+                before_.simulated =
+                    simulateCut(before.pressed->reading, setup, chipsWithCheckpoints);
             }
             request.earlier = &*before_.simulated;
         }
@@ -196,6 +199,7 @@ private:
             request.chipLimit = limit_;
         }
         request.chipsOnly = true;
+        request.checkpoints = false;
         const SimulationResult result = simulateCut(output->reading, setup, request);
         ++trials_;
         if (watch_.progress) {
