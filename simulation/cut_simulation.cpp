@@ -432,6 +432,9 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     state.twins = twins.has_value();
     state.shown = shown;
     state.fields.resize(std::size_t(grooves));
+    // The sections after each run and the last pass, drawn by the window; not for the
+    // chips alone.
+    const bool sections = !request.chipsOnly;
     // Figures of the chips' areas alone do not go on into a simulation that wants them all.
     const bool resumable =
         request.earlier != nullptr && (request.chipsOnly || !request.earlier->chipsOnly);
@@ -444,9 +447,11 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         for (PassCut& cut : result.passes) {
             cut.line = reading.passes[std::size_t(cut.pass)].line;
         }
-        result.depthAfterRun.assign(earlier.depthAfterRun.begin(),
-                                    earlier.depthAfterRun.begin() +
-                                        std::ptrdiff_t(from->runsEnded));
+        if (sections) {
+            result.depthAfterRun.assign(earlier.depthAfterRun.begin(),
+                                        earlier.depthAfterRun.begin() +
+                                            std::ptrdiff_t(from->runsEnded));
+        }
     }
     const auto fieldOf = [&](int groove) -> HeightField& {
         auto& field = state.fields[std::size_t(groove)];
@@ -498,10 +503,10 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         if (whole && k > result.resumedFrom && k % spacing == 0) {
             checkpoints->push_back(compactedCopy(state, k, result.depthAfterRun.size()));
         }
-        if (k > 0 && pass.run != reading.passes[std::size_t(k - 1)].run) {
+        if (sections && k > 0 && pass.run != reading.passes[std::size_t(k - 1)].run) {
             result.depthAfterRun.push_back(shownField.centreDepths());
         }
-        if (k == count - 1) {
+        if (sections && k == count - 1) {
             result.materialDepthBeforeLast = shownField.centreDepths();
         }
         PassCut cut{pass.run, k, pass.line, pass.x, pass.z, setup.positionOf(pass.z)};
@@ -538,10 +543,12 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
             return result;
         }
     }
-    if (count > 0) {
+    if (sections && count > 0) {
         result.depthAfterRun.push_back(shownField.centreDepths());
     }
-    result.materialDepth = shownField.centreDepths();
+    if (sections) {
+        result.materialDepth = shownField.centreDepths();
+    }
     result.airPasses = state.airPasses;
     result.largestChipPass = state.largestChipPass;
     result.thickestChipPass = state.thickestChipPass;
@@ -551,7 +558,7 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     }
     if (whole) {
         state.pass = count;
-        state.runsEnded = result.depthAfterRun.size() - (count > 0 ? 1 : 0);
+        state.runsEnded = sections ? result.depthAfterRun.size() - (count > 0 ? 1 : 0) : 0;
         checkpoints->push_back(std::move(state));
         result.checkpoints = std::move(checkpoints);
     }

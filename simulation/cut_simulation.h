@@ -163,7 +163,8 @@ struct SimulationRequest {
     // Stop at the first pass of the last run that removes more (a trial of the planner).
     std::optional<double> chipLimit;
     // Only the chips' areas are wanted (the planner): no chip thickness, cusp or gouge is
-    // measured, which took a trial of the planner more than half its time.
+    // measured and no section kept (materialDepth, depthAfterRun and the one before the
+    // last pass stay empty), which took a trial of the planner more than half its time.
     bool chipsOnly = false;
     // Keep checkpoints along a whole simulation (not the planner's trials: a third of
     // their time).

@@ -49,31 +49,33 @@ std::optional<TwinLayout> TwinStarts::keepFirstStart(PassPlan& plan) {
         plan.passes.size() % std::size_t(starts) != 0) {
         return std::nullopt;
     }
-    // The plan's own passes make the small plans the proof writes; it keeps start 0's.
-    std::vector<PlannedPass> all = std::move(plan.passes);
-    plan.passes.clear();
-    const std::size_t points = all.size() / std::size_t(starts);
-    for (std::size_t point = 0; point < points; ++point) {
-        const PlannedPass* startsOfPoint = &all[point * std::size_t(starts)];
-        if (!writtenStartByStart(startsOfPoint, starts) || !pointProven(plan, startsOfPoint)) {
+    // The run without its passes: the small plans the proof writes, one point's each.
+    std::vector<PlannedPass> passes = std::move(plan.passes);
+    PassPlan point = plan;
+    plan.passes = std::move(passes);
+    auto& known = proven_[Layout{plan.zStart, plan.values.pitch, plan.values.zEnd, plan.starts,
+                                 plan.angleStarts}];
+    // Start 0's pass of each point moves to the point's place, behind the points proven.
+    const std::size_t points = plan.passes.size() / std::size_t(starts);
+    for (std::size_t p = 0; p < points; ++p) {
+        const PlannedPass* startsOfPoint = &plan.passes[p * std::size_t(starts)];
+        if (!writtenStartByStart(startsOfPoint, starts) ||
+            !pointProven(known, point, startsOfPoint)) {
             return std::nullopt;
         }
+        plan.passes[p] = *startsOfPoint;
     }
-    plan.passes.reserve(points);
-    for (std::size_t point = 0; point < points; ++point) {
-        plan.passes.push_back(all[point * std::size_t(starts)]);
-    }
+    plan.passes.resize(points);
     return layoutOf(plan);
 }
 
-bool TwinStarts::pointProven(const PassPlan& plan, const PlannedPass* startsOfPoint) {
-    auto& known = proven_[Layout{plan.zStart, plan.values.pitch, plan.values.zEnd, plan.starts,
-                                 plan.angleStarts}];
+bool TwinStarts::pointProven(Proven& known, const PassPlan& point,
+                             const PlannedPass* startsOfPoint) {
     const auto z = std::bit_cast<std::uint32_t>(startsOfPoint->grooveZ);
     if (const auto found = known.find(z); found != known.end()) {
         return found->second;
     }
-    const std::optional<bool> twins = writtenTwins(plan, startsOfPoint);
+    const std::optional<bool> twins = writtenTwins(point, startsOfPoint);
     if (twins) {
         known.emplace(z, *twins);
     }
@@ -83,9 +85,8 @@ bool TwinStarts::pointProven(const PassPlan& plan, const PlannedPass* startsOfPo
 // Writes every start of the point as the run would (both blocks: either may fail on a
 // Z) and reads the moves back. Nothing when the writing fails: that may be the X, which
 // is not the point's alone, so it is not kept.
-std::optional<bool> TwinStarts::writtenTwins(const PassPlan& plan,
-                                             const PlannedPass* startsOfPoint) {
-    PassPlan point = plan;
+std::optional<bool> TwinStarts::writtenTwins(PassPlan point, const PlannedPass* startsOfPoint) {
+    const PassPlan& plan = point;
     point.passes.assign(startsOfPoint, startsOfPoint + plan.starts);
     PassReading reading;
     try {

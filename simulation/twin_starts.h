@@ -43,12 +43,14 @@ public:
 private:
     // Everything a pass's written Z and its read-back place depend on besides its point.
     using Layout = std::tuple<double, double, double, int, bool>;
+    using Proven = std::unordered_map<std::uint32_t, bool>; // by the bits of the point's z
 
-    bool pointProven(const PassPlan& plan, const PlannedPass* startsOfPoint);
-    std::optional<bool> writtenTwins(const PassPlan& plan, const PlannedPass* startsOfPoint);
+    // `point` is the run without passes.
+    bool pointProven(Proven& known, const PassPlan& point, const PlannedPass* startsOfPoint);
+    std::optional<bool> writtenTwins(PassPlan point, const PlannedPass* startsOfPoint);
 
     OutputChoices choices_;
-    std::map<Layout, std::unordered_map<std::uint32_t, bool>> proven_; // by the point's z bits
+    std::map<Layout, Proven> proven_;
     std::vector<int> grooveOfStart_; // the groove each start's passes land in
 };
 
