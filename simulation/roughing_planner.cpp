@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 namespace quillmar {
@@ -58,7 +59,9 @@ public:
     const std::string& firstError() const { return firstError_; }
 
     std::optional<long long> allAirAllowance() {
-        const auto output = press({0});
+        // Every start of a straight thread starts at start 0's X.
+        const auto output =
+            oneStartOrWhole([this](bool oneStart) { return press({0}, Pressed{}, oneStart); });
         if (!output) {
             return std::nullopt;
         }
@@ -92,10 +95,6 @@ private:
         const auto known = simulate(previous, allowance, againstLimit);
         cache_[key] = known;
         return known ? std::optional(known->area) : std::nullopt;
-    }
-
-    std::optional<Pressed> press(const std::vector<long long>& allowances) {
-        return press(allowances, Pressed{}, false);
     }
 
     // With `oneStart`, each run's further starts are proven twins and left unwritten;
@@ -155,15 +154,22 @@ private:
         return before_;
     }
 
-    std::optional<Known> simulate(long long previous, long long allowance, bool againstLimit) {
+    // Written for start 0 alone where the starts are proven twins, otherwise whole.
+    template <class Work>
+    std::invoke_result_t<const Work&, bool> oneStartOrWhole(const Work& work) {
         if (oneStart_) {
             try {
-                return simulate(previous, allowance, againstLimit, true);
+                return work(true);
             } catch (const NotTwins&) {
                 oneStart_ = false; // what failed once is not tried again
             }
         }
-        return simulate(previous, allowance, againstLimit, false);
+        return work(false);
+    }
+
+    std::optional<Known> simulate(long long previous, long long allowance, bool againstLimit) {
+        return oneStartOrWhole(
+            [&](bool oneStart) { return simulate(previous, allowance, againstLimit, oneStart); });
     }
 
     std::optional<Known> simulate(long long previous, long long allowance, bool againstLimit,
