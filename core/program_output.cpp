@@ -83,9 +83,8 @@ PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) 
     return {call, std::move(plan)};
 }
 
-RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
-    auto [call, plan] = planRun(job, counter, dialog);
-    const OutputChoices& choices = dialog.choices;
+RunOutput writeRun(PlannedRun planned, const OutputChoices& choices) {
+    auto& [call, plan] = planned;
     RunOutput run;
     run.macroBlock = writeMacroBlock(call, plan, choices.sequenceNumbers);
     run.valuesAfterMacro = call.valuesAfter;
@@ -93,6 +92,10 @@ RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialo
     run.counterAfter = plan.counterAfter;
     run.plan = std::move(plan); // moved: a 99-start run's plan is thousands of passes
     return run;
+}
+
+RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
+    return writeRun(planRun(job, counter, dialog), dialog.choices);
 }
 
 ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialog,

@@ -78,6 +78,9 @@ struct PlannedRun {
 };
 PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog);
 
+// Writes both blocks of a planned run as the choices ask. Throws DataError.
+RunOutput writeRun(PlannedRun planned, const OutputChoices& choices);
+
 // Reads the snapshot into the job (its inputs, then what the schedule derives) and
 // writes the run numbered from `counter`. Throws DataError; the job then holds what was
 // read before the failure.
