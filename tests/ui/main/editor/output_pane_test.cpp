@@ -1,5 +1,3 @@
-#include "ui/main/editor/crlf_text_mirror.h"
-#include "ui/main/editor/long_lines.h"
 #include "ui/main/editor/output_pane.h"
 
 #include <QApplication>
@@ -7,8 +5,6 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -25,10 +21,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&pane));
     }
     QString text() const { return pane.programText().toString(); }
-    // What the mirror holds must always be what a rebuild from the document gives.
-    void expectMirrorCurrent() const {
-        EXPECT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document()));
+    // The pane's lines, joined by CR LF, are its text: the line index keeps up.
+    QString joinedLines() const {
+        QStringList lines;
+        for (qsizetype line = 0; line < pane.lineCount(); ++line) {
+            lines.append(pane.lineText(line));
+        }
+        return lines.join(QStringLiteral("\r\n"));
     }
+    void expectLinesCurrent() const { EXPECT_EQ(joinedLines(), text()); }
 
     OutputPane pane;
 };
@@ -37,7 +38,7 @@ TEST_F(OutputPaneTest, ATextWithCrLfLineEndsReadsBackByteForByte) {
     const QString program = QStringLiteral("(標準用メインプログラム)\r\n\r\nN000 G00 X28\r\n\r\n");
     pane.setProgramText(program);
     EXPECT_EQ(text(), program);
-    EXPECT_EQ(pane.document()->blockCount(), 5);
+    EXPECT_EQ(pane.lineCount(), 5);
 }
 
 TEST_F(OutputPaneTest, LoneCrLoneLfAndLineSeparatorsEachBecomeOneCrLf) {
@@ -62,10 +63,10 @@ TEST_F(OutputPaneTest, AnAppendedBlockReadsBackExactly) {
     pane.setProgramText(first);
     pane.setProgramText(first + second);
     EXPECT_EQ(text(), first + second);
-    expectMirrorCurrent();
+    expectLinesCurrent();
     pane.appendProgramText(second);
     EXPECT_EQ(text(), first + second + second);
-    expectMirrorCurrent();
+    expectLinesCurrent();
 }
 
 // A shared copy, as a worker reads it, keeps the text it was taken with while the pane
@@ -77,7 +78,7 @@ TEST_F(OutputPaneTest, ProgramTextViewAndASharedCopyAreTheSameUtf16Text) {
     QTest::keyClicks(&pane, QStringLiteral("5"));
     EXPECT_EQ(shared.view(), std::u16string_view(u"G00 X1\r\nZ2"));
     EXPECT_NE(pane.programTextView(), shared.view());
-    expectMirrorCurrent();
+    expectLinesCurrent();
 }
 
 TEST_F(OutputPaneTest, TypingReturnAndShiftReturnBothGiveCrLf) {
@@ -87,7 +88,7 @@ TEST_F(OutputPaneTest, TypingReturnAndShiftReturnBothGiveCrLf) {
     QTest::keyClick(&pane, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(&pane, QStringLiteral("M30"));
     EXPECT_EQ(text(), QStringLiteral("G00\r\nG01\r\nM30"));
-    expectMirrorCurrent();
+    expectLinesCurrent();
 }
 
 TEST_F(OutputPaneTest, TypedCharactersNotifyOneChangeEach) {
@@ -111,7 +112,7 @@ TEST_F(OutputPaneTest, PastedLfTextBecomesCrLfText) {
 
 TEST_F(OutputPaneTest, TextSetByTheProgramIsNotUndoneButTypingIs) {
     pane.setProgramText(QStringLiteral("G00\r\n"));
-    pane.moveCursor(QTextCursor::End);
+    pane.moveCaretToEnd();
     QTest::keyClicks(&pane, QStringLiteral("M30"));
     pane.undo();
     EXPECT_EQ(text(), QStringLiteral("G00\r\n"));
@@ -137,7 +138,7 @@ TEST_F(OutputPaneTest, ARightClickIsReportedWithItsScreenPosition) {
 
 // Random edits of every kind the pane meets: typing, line breaks, deleting across
 // lines, pasting several lines over a selection, undo and redo, and program sets.
-TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
+TEST_F(OutputPaneTest, TheLinesAndTheChangeReportsFollowEveryKindOfEdit) {
     std::mt19937 random(20240611);
     pane.setProgramText(QStringLiteral("N001 X32 Z17.7\r\nN002 X32 Z17.5\r\n\r\n"));
     // What changed since the graphic last looked, taken every few edits: the text
@@ -146,12 +147,9 @@ TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
     QString taken = text();
     int exactChanges = 0;
     for (int step = 0; step < 400; ++step) {
-        const int length = pane.document()->characterCount() - 1;
-        QTextCursor cursor = pane.textCursor();
-        cursor.setPosition(std::uniform_int_distribution<int>(0, length)(random));
-        cursor.setPosition(std::uniform_int_distribution<int>(0, length)(random),
-                           QTextCursor::KeepAnchor);
-        pane.setTextCursor(cursor);
+        const auto length = text().size();
+        const auto anchor = std::uniform_int_distribution<qsizetype>(0, length)(random);
+        pane.setSelection(anchor, std::uniform_int_distribution<qsizetype>(0, length)(random));
         switch (std::uniform_int_distribution<int>(0, 7)(random)) {
         case 0:
             QTest::keyClicks(&pane, QStringLiteral("G0"));
@@ -178,7 +176,7 @@ TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
             pane.setProgramText(text() + QStringLiteral("N099 X32\r\n\r\n"));
             break;
         }
-        ASSERT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document())) << "step " << step;
+        ASSERT_EQ(joinedLines(), text()) << "step " << step;
         if (step % 3 == 2) {
             const TextEdit edit = pane.takeProgramTextEdit();
             const QString now = text();
@@ -198,8 +196,7 @@ TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
     EXPECT_GT(exactChanges, 100); // not just "all of it" each time
 }
 
-// A line of a million digits pasted and typed at: the pane's text, its copy and its
-// layout in paragraphs of bounded length.
+// A line of a million digits pasted and typed at: the pane's text and its copy.
 TEST_F(OutputPaneTest, TypingAtTheEndOfAMillionCharacterLineKeepsTheExactText) {
     const QString line =
         QStringLiteral("N1 G00 X1 Z1 ") + QStringLiteral("1234567890").repeated(100000);
@@ -210,37 +207,21 @@ TEST_F(OutputPaneTest, TypingAtTheEndOfAMillionCharacterLineKeepsTheExactText) {
     QTest::keyClicks(&pane, QStringLiteral("M30"));
     const QString expected = QStringLiteral("G00\r\n") + line + QStringLiteral("X5\r\nM30");
     EXPECT_EQ(text(), expected);
-    expectMirrorCurrent();
+    expectLinesCurrent();
     pane.selectAll();
     QTest::keyClick(&pane, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), expected);
-    for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
-        ASSERT_LE(block.length(), 2 * kPieceLength);
-    }
+    EXPECT_EQ(pane.lineCount(), 3);
 }
 
-// Random edits of long lines, above all where their pieces meet, against the same
-// edits made to a string: the pane's text is always exactly what was typed.
+// Random edits of long lines, above all at the places where a layout in pieces of
+// 2,000 characters would break them, against the same edits made to a string: the
+// pane's text is always exactly what was typed.
 class LongLineEdits : public OutputPaneTest {
 protected:
-    // The document position of a place in the program text; a place where two pieces
-    // meet is either the end of the first or the start of the second.
-    int documentPosition(qsizetype place, bool laterPiece) const {
-        qsizetype left = place;
-        for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
-            const qsizetype length = block.length() - 1;
-            const QTextBlock next = block.next();
-            const bool beforePiece = next.isValid() && continuesLine(next);
-            if (left < length || (left == length && !(laterPiece && beforePiece))) {
-                return block.position() + int(left);
-            }
-            left -= length + (beforePiece ? 0 : 2);
-        }
-        ADD_FAILURE() << "no place " << place;
-        return 0;
-    }
-    // A random place in the expected text, never between CR and LF; often one where
-    // two pieces meet.
+    static constexpr int kPieceLength = 2000;
+    // A random place in the expected text, never between CR and LF; often a multiple
+    // of 2,000 characters.
     qsizetype randomPlace() {
         qsizetype place = std::uniform_int_distribution<qsizetype>(0, expected.size())(random);
         if (std::uniform_int_distribution<int>(0, 2)(random) == 0) {
@@ -255,11 +236,8 @@ protected:
     qsizetype charactersAt(qsizetype place) const { // the character, or CR LF, at a place
         return expected.sliced(place).startsWith(QStringLiteral("\r\n")) ? 2 : 1;
     }
-    void placeCaret(qsizetype place, bool laterPiece, qsizetype anchor = -1) {
-        QTextCursor cursor = pane.textCursor();
-        cursor.setPosition(documentPosition(anchor < 0 ? place : anchor, laterPiece));
-        cursor.setPosition(documentPosition(place, laterPiece), QTextCursor::KeepAnchor);
-        pane.setTextCursor(cursor);
+    void placeCaret(qsizetype place, qsizetype anchor = -1) {
+        pane.setSelection(anchor < 0 ? place : anchor, place);
     }
 
     std::mt19937 random{20261207};
@@ -274,8 +252,7 @@ TEST_F(LongLineEdits, EveryEditKeepsExactlyTheTypedText) {
     const QString longPaste = QString(2500, u'P') + QStringLiteral("\n") + QString(4100, u'Q');
     for (int step = 0; step < 300; ++step) {
         const qsizetype place = randomPlace();
-        const bool later = std::uniform_int_distribution<int>(0, 1)(random) == 1;
-        placeCaret(place, later);
+        placeCaret(place);
         switch (std::uniform_int_distribution<int>(0, 6)(random)) {
         case 0:
             QTest::keyClicks(&pane, QStringLiteral("G0"));
@@ -307,7 +284,7 @@ TEST_F(LongLineEdits, EveryEditKeepsExactlyTheTypedText) {
         }
         case 5: { // a paste over a selection, sometimes of long lines
             const qsizetype anchor = randomPlace();
-            placeCaret(place, later, anchor);
+            placeCaret(place, anchor);
             const bool longOne = std::uniform_int_distribution<int>(0, 3)(random) == 0;
             pane.replaceSelection(longOne ? longPaste : QStringLiteral("X1\r\nZ2\nM3\r"));
             QString pasted = longOne ? longPaste : QStringLiteral("X1\r\nZ2\nM3\r");
@@ -322,88 +299,26 @@ TEST_F(LongLineEdits, EveryEditKeepsExactlyTheTypedText) {
             if (anchor == place) {
                 break;
             }
-            placeCaret(place, later, anchor);
+            placeCaret(place, anchor);
             QTest::keyClick(&pane, Qt::Key_Backspace);
             expected.remove(std::min(place, anchor), std::abs(place - anchor));
             break;
         }
         }
         ASSERT_EQ(text(), expected) << "step " << step;
-        ASSERT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document())) << "step " << step;
+        ASSERT_EQ(joinedLines(), expected) << "step " << step;
     }
     // Undo takes every edit back, Redo makes each again.
     const QString edited = expected;
-    while (pane.document()->isUndoAvailable()) {
+    while (pane.isUndoAvailable()) {
         pane.undo();
     }
     EXPECT_EQ(text(), initial);
-    while (pane.document()->isRedoAvailable()) {
+    while (pane.isRedoAvailable()) {
         pane.redo();
     }
     EXPECT_EQ(text(), edited);
-    EXPECT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document()));
-}
-
-// A document and its mirror, connected as the pane connects them.
-struct MirroredDocument {
-    MirroredDocument() {
-        QObject::connect(
-            &document, &QTextDocument::contentsChange,
-            [this](int at, int removed, int added) { mirror.noteChange(at, removed, added); });
-    }
-    QTextDocument document;
-    CrLfTextMirror mirror{document};
-};
-
-TEST(CrLfTextMirror, FollowsADocumentEditedThroughCursors) {
-    MirroredDocument mirrored;
-    QTextDocument& document = mirrored.document;
-    CrLfTextMirror& mirror = mirrored.mirror;
-    QTextCursor cursor(&document);
-    cursor.insertText(QStringLiteral("ab\ncd"));
-    mirror.sync();
-    EXPECT_EQ(mirror.text(), QStringLiteral("ab\r\ncd"));
-    cursor.setPosition(1);
-    cursor.setPosition(4, QTextCursor::KeepAnchor);
-    cursor.insertText(QStringLiteral("X"));
-    mirror.sync();
-    EXPECT_EQ(mirror.text(), QStringLiteral("aXd"));
-    document.setPlainText(QString());
-    mirror.sync();
-    EXPECT_EQ(mirror.text(), QString());
-}
-
-TEST(CrLfTextMirror, EditsInALongTextConvertOnlyWhatChanged) {
-    MirroredDocument mirrored;
-    QTextDocument& document = mirrored.document;
-    CrLfTextMirror& mirror = mirrored.mirror;
-    QTextCursor cursor(&document);
-    cursor.insertText(QStringLiteral("N001 X32 Z17.7\n").repeated(1000));
-    mirror.sync();
-    const int rebuildsBefore = mirror.rebuildCount();
-    cursor.setPosition(15 * 500 + 4);
-    for (const QString& typed : {QStringLiteral("1"), QStringLiteral("\n"), QStringLiteral("G")}) {
-        cursor.insertText(typed);
-        mirror.sync();
-    }
-    cursor.deletePreviousChar();
-    cursor.deletePreviousChar();
-    mirror.sync();
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QStringLiteral("M30"));
-    mirror.sync();
-    EXPECT_EQ(mirror.rebuildCount(), rebuildsBefore);
-    EXPECT_EQ(mirror.text(), CrLfTextMirror::buildFrom(document));
-    EXPECT_TRUE(mirror.text().endsWith(QStringLiteral("Z17.7\r\nM30")));
-}
-
-TEST(CrLfTextMirror, ChangesNotedOutOfRangeRebuildFromTheDocument) {
-    QTextDocument document;
-    CrLfTextMirror mirror(document);
-    QTextCursor(&document).insertText(QStringLiteral("a\nb"));
-    mirror.noteChange(0, 50, 3); // not what happened
-    mirror.sync();
-    EXPECT_EQ(mirror.text(), QStringLiteral("a\r\nb"));
+    expectLinesCurrent();
 }
 
 } // namespace
