@@ -40,8 +40,8 @@ struct Span {
 
 Span visibleSpan(const CharacterAdvances& advances, QStringView line, qreal left, qreal right) {
     Span span;
-    qsizetype at = 0;
-    qreal x = 0;
+    qsizetype at = advances.plainRunBefore(line, left);
+    qreal x = advances.plainAdvance() * qreal(at);
     while (at < line.size()) {
         const qreal width = advances.advance(line, at);
         if (x + width > left) {
@@ -123,7 +123,32 @@ void paintLine(QPainter& painter, const PaneView& view, qsizetype line, qreal to
 } // namespace
 
 CharacterAdvances::CharacterAdvances(const QFont& font)
-    : metrics_(font), lineHeight_(std::ceil(metrics_.height())), basicPlane_(0x10000, -1.0F) {}
+    : metrics_(font), lineHeight_(std::ceil(metrics_.height())), basicPlane_(0x10000, -1.0F) {
+    // A fixed-pitch face gives every printable ASCII character one width; if this one
+    // does not, none counts as plain.
+    plainAdvance_ = metrics_.horizontalAdvance(QChar(u' '));
+    for (char16_t c = 0x21; c < 0x7F; ++c) {
+        if (metrics_.horizontalAdvance(QChar(c)) != plainAdvance_) {
+            plainAdvance_ = -1;
+        }
+    }
+}
+
+bool CharacterAdvances::isPlain(QChar c) const {
+    return plainAdvance_ >= 0 && c.unicode() >= 0x20 && c.unicode() < 0x7F;
+}
+
+qsizetype CharacterAdvances::plainRunBefore(QStringView line, qreal x) const {
+    if (plainAdvance_ <= 0) {
+        return 0;
+    }
+    const auto most = std::min(line.size(), qsizetype(std::max(0.0, x / plainAdvance_)));
+    qsizetype at = 0;
+    while (at < most && isPlain(line[at])) {
+        ++at;
+    }
+    return at;
+}
 
 qreal CharacterAdvances::advance(QStringView text, qsizetype at) const {
     const QChar c = text[at];
@@ -139,15 +164,23 @@ qreal CharacterAdvances::advance(QStringView text, qsizetype at) const {
 
 qreal CharacterAdvances::width(QStringView text) const {
     qreal width = 0;
-    for (qsizetype at = 0; at < text.size(); at += charLength(text, at)) {
-        width += advance(text, at);
+    qsizetype plain = 0;
+    for (qsizetype at = 0; at < text.size();) {
+        if (isPlain(text[at])) {
+            ++plain;
+            ++at;
+        } else {
+            width += advance(text, at);
+            at += charLength(text, at);
+        }
     }
-    return width;
+    return width + qreal(plain) * plainAdvance_;
 }
 
 qsizetype CharacterAdvances::columnAt(QStringView line, qreal x) const {
-    qreal left = 0;
-    for (qsizetype at = 0; at < line.size(); at += charLength(line, at)) {
+    qsizetype at = plainRunBefore(line, x - plainAdvance_);
+    qreal left = qreal(at) * std::max<qreal>(plainAdvance_, 0);
+    for (; at < line.size(); at += charLength(line, at)) {
         const qreal width = advance(line, at);
         if (x < left + width / 2) {
             return at;

@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringView>
+#include <algorithm>
 #include <vector>
 
 class QPainter;
@@ -29,10 +30,18 @@ public:
     qsizetype columnAt(QStringView line, qreal x) const;
     // The width of the character (or surrogate pair) starting at `at`.
     qreal advance(QStringView text, qsizetype at) const;
+    // Printable ASCII characters all have this width (negative if they do not), and
+    // are summed by counting them: a million-digit line is measured in a moment.
+    qreal plainAdvance() const { return std::max<qreal>(plainAdvance_, 0); }
+    // How many plain characters start the line and end before x.
+    qsizetype plainRunBefore(QStringView line, qreal x) const;
 
 private:
+    bool isPlain(QChar c) const;
+
     QFontMetricsF metrics_;
     qreal lineHeight_;
+    qreal plainAdvance_ = -1;
     mutable std::vector<float> basicPlane_; // negative until measured
 };
 
