@@ -1,5 +1,7 @@
 #include "ui/main/editor/output_pane.h"
 
+#include "ui/main/editor/pane_accessibility.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -64,6 +66,7 @@ bool overridesShortcut(const QKeyEvent& key) {
 } // namespace
 
 OutputPane::OutputPane(QWidget* parent) : QAbstractScrollArea(parent), advances_(programFont()) {
+    makePanesAccessible();
     setFont(programFont());
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAttribute(Qt::WA_InputMethodEnabled);
@@ -182,6 +185,7 @@ void OutputPane::textChanged(qsizetype from, qsizetype to, bool showCaret) {
     restartBlinking();
     viewport()->update();
     announceAvailability();
+    announceCaret(this, caret_);
     emit programTextChanged();
 }
 
@@ -294,6 +298,7 @@ void OutputPane::placeCaret(qsizetype anchor, qsizetype caret, bool keepGoalX) {
     restartBlinking();
     viewport()->update();
     announceAvailability();
+    announceCaret(this, caret_);
 }
 
 void OutputPane::moveCaret(const PaneKey& key) {
@@ -335,8 +340,12 @@ qsizetype OutputPane::visibleLines() const {
 }
 
 void OutputPane::ensureCaretVisible() {
+    ensureVisible(caret_);
+}
+
+void OutputPane::ensureVisible(qsizetype position) {
     QScrollBar* vertical = verticalScrollBar();
-    const qsizetype line = text_.lineOf(caret_);
+    const qsizetype line = text_.lineOf(position);
     if (line < vertical->value()) {
         vertical->setValue(int(line));
     } else if (line >= vertical->value() + visibleLines()) {
@@ -344,13 +353,21 @@ void OutputPane::ensureCaretVisible() {
     }
     QScrollBar* horizontal = horizontalScrollBar();
     const QStringView text = text_.lineText(line);
-    const qreal x = advances_.width(text.first(caret_ - text_.lineStart(line)));
+    const qreal x = advances_.width(text.first(position - text_.lineStart(line)));
     const qreal room = viewport()->width() - 2 * kMargin - 1;
     if (x < horizontal->value()) {
         horizontal->setValue(int(std::floor(x)));
     } else if (x > horizontal->value() + room) {
         horizontal->setValue(int(std::ceil(x - room)));
     }
+}
+
+QRect OutputPane::characterRectangle(qsizetype position) const {
+    PaneView at = view();
+    at.caret = std::clamp<qsizetype>(position, 0, text_.size());
+    at.overwrite = true; // as wide as the character
+    at.preedit.clear();
+    return caretRectangle(at).toRect().translated(viewport()->pos());
 }
 
 // The horizontal range follows the widest line seen since the whole text was set: a
@@ -559,6 +576,10 @@ QVariant OutputPane::inputMethodQuery(Qt::InputMethodQuery query) const {
     default:
         return QAbstractScrollArea::inputMethodQuery(query);
     }
+}
+
+qsizetype OutputPane::positionAtPoint(const QPoint& point) const {
+    return positionAt(point - viewport()->pos());
 }
 
 qsizetype OutputPane::positionAt(const QPoint& point) const {

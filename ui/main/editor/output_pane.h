@@ -56,6 +56,7 @@ public:
     // The caret and the selection, as places in the program text (a CR LF is two
     // characters; a place between them is taken as the one after the LF).
     qsizetype caretPosition() const { return caret_; }
+    qsizetype anchorPosition() const { return anchor_; }
     void setSelection(qsizetype anchor, qsizetype caret);
     void moveCaretToStart() { setSelection(0, 0); }
     void moveCaretToEnd() { setSelection(text_.size(), text_.size()); }
@@ -68,6 +69,11 @@ public:
     // Where the line's characters end, before its line end.
     qsizetype lineEndPosition(qsizetype line) const { return text_.lineEnd(line); }
     void ensureCaretVisible();
+    // Scrolls the place into view without moving the caret.
+    void ensureVisible(qsizetype position);
+    // Where a character is, in the pane's own coordinates, and the place nearest a point.
+    QRect characterRectangle(qsizetype position) const;
+    qsizetype positionAtPoint(const QPoint& point) const;
 
     bool overwriteMode() const { return overwrite_; }
     void setOverwriteMode(bool overwrite);

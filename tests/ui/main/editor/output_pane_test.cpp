@@ -1,5 +1,6 @@
 #include "ui/main/editor/output_pane.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -7,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <random>
+#include <vector>
 
 namespace quillmar {
 namespace {
@@ -134,6 +136,79 @@ TEST_F(OutputPaneTest, ARightClickIsReportedWithItsScreenPosition) {
     EXPECT_EQ(presses.at(0).at(0).toPoint(), pane.viewport()->mapToGlobal(QPoint(20, 10)));
     QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(presses.count(), 1);
+}
+
+// Keys from the start of a program, then "#" typed where they leave the caret (or over
+// what they selected).
+TEST_F(OutputPaneTest, KeysMoveAndSelectAsInAnyEditor) {
+    const QString program = QStringLiteral("G00 X28\r\nG32 Z-80. F12.7\r\nM30");
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+    const struct {
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        const char16_t* typed;
+    } rows[] = {
+        {{{Qt::Key_End, {}}}, u"G00 X28#\r\nG32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_Down, {}}, {Qt::Key_End, {}}}, u"G00 X28\r\nG32 Z-80. F12.7#\r\nM30"},
+        {{{Qt::Key_End, ctrl}}, u"G00 X28\r\nG32 Z-80. F12.7\r\nM30#"},
+        {{{Qt::Key_Right, ctrl}}, u"G00 #X28\r\nG32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_Right, ctrl}, {Qt::Key_Right, ctrl}}, u"G00 X28#\r\nG32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_End, ctrl}, {Qt::Key_Left, ctrl}}, u"G00 X28\r\nG32 Z-80. F12.7\r\n#M30"},
+        {{{Qt::Key_Down, {}}, {Qt::Key_Down, {}}, {Qt::Key_Up, {}}},
+         u"G00 X28\r\n#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_End, {}}, {Qt::Key_Right, {}}}, u"G00 X28\r\n#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_End, shift}}, u"#\r\nG32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_Down, shift}}, u"#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_End, {}}, {Qt::Key_Delete, {}}}, u"G00 X28#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_Down, {}}, {Qt::Key_Backspace, {}}}, u"G00 X28#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_PageDown, {}}}, u"G00 X28\r\nG32 Z-80. F12.7\r\n#M30"},
+        {{{Qt::Key_Right, shift}, {Qt::Key_Right, {}}}, u"G#00 X28\r\nG32 Z-80. F12.7\r\nM30"},
+    };
+    for (const auto& row : rows) {
+        pane.setProgramText(program);
+        for (const auto& [key, modifiers] : row.keys) {
+            QTest::keyClick(&pane, key, modifiers);
+        }
+        QTest::keyClicks(&pane, QStringLiteral("#"));
+        EXPECT_EQ(text(), QString::fromUtf16(row.typed));
+    }
+}
+
+TEST_F(OutputPaneTest, OverwriteTypesOverTheLineButNotItsEnd) {
+    pane.setProgramText(QStringLiteral("G00\r\nM30"));
+    pane.setOverwriteMode(true);
+    QTest::keyClicks(&pane, QStringLiteral("G011"));
+    EXPECT_EQ(text(), QStringLiteral("G011\r\nM30"));
+    pane.undo();
+    EXPECT_EQ(text(), QStringLiteral("G00\r\nM30"));
+}
+
+TEST_F(OutputPaneTest, ADoubleClickSelectsAWordAndADragSelectsText) {
+    pane.setProgramText(QStringLiteral("G00 X28\r\nM30"));
+    const auto pointOf = [this](qsizetype position) {
+        return pane.characterRectangle(position).center() - pane.viewport()->pos();
+    };
+    QTest::mouseDClick(pane.viewport(), Qt::LeftButton, {}, pointOf(5));
+    EXPECT_EQ(pane.selectedProgramText(), QStringLiteral("X28"));
+    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, pointOf(1));
+    QTest::mouseMove(pane.viewport(), pointOf(10));
+    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, pointOf(10));
+    EXPECT_EQ(pane.selectedProgramText(), QStringLiteral("00 X28\r\nM"));
+}
+
+TEST_F(OutputPaneTest, AScreenReaderReadsTheTextAndTheCaret) {
+    pane.setProgramText(QStringLiteral("G00\r\nM30"));
+    pane.setSelection(5, 7);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&pane);
+    ASSERT_NE(accessible, nullptr);
+    QAccessibleTextInterface* readable = accessible->textInterface();
+    ASSERT_NE(readable, nullptr);
+    EXPECT_EQ(readable->text(0, readable->characterCount()), QStringLiteral("G00\r\nM30"));
+    EXPECT_EQ(readable->cursorPosition(), 7);
+    int from = 0;
+    int to = 0;
+    readable->selection(0, &from, &to);
+    EXPECT_EQ(readable->text(from, to), QStringLiteral("M3"));
 }
 
 // Random edits of every kind the pane meets: typing, line breaks, deleting across
