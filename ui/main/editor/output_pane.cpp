@@ -138,7 +138,9 @@ void OutputPane::wholeTextReplaced(QString text, bool undoable) {
     if (undoable) {
         QString old = text_.takeText();
         text_.setText(std::move(text));
-        history_.record(0, std::move(old), length, EditKind::Other);
+        if (!old.isEmpty() || length > 0) { // an empty pane emptied has nothing to undo
+            history_.record(0, std::move(old), length, EditKind::Other);
+        }
     } else {
         history_.clear();
         text_.setText(std::move(text));
@@ -177,6 +179,7 @@ void OutputPane::edit(qsizetype from, qsizetype to, const QString& text, EditKin
 void OutputPane::textChanged(qsizetype from, qsizetype to, bool showCaret) {
     changedSinceSaved_ = true;
     goalX_ = -1;
+    caretX_ = -1;
     widenFor(text_.lineOf(from), text_.lineOf(to));
     updateScrollBars();
     if (showCaret) {
@@ -293,6 +296,7 @@ void OutputPane::placeCaret(qsizetype anchor, qsizetype caret, bool keepGoalX) {
     }
     anchor_ = valid(anchor);
     caret_ = valid(caret);
+    caretX_ = -1;
     history_.stopMerging();
     ensureCaretVisible();
     restartBlinking();
@@ -365,6 +369,7 @@ void OutputPane::ensureVisible(qsizetype position) {
 QRect OutputPane::characterRectangle(qsizetype position) const {
     PaneView at = view();
     at.caret = std::clamp<qsizetype>(position, 0, text_.size());
+    at.caretX = -1;
     at.overwrite = true; // as wide as the character
     at.preedit.clear();
     return caretRectangle(at).toRect().translated(viewport()->pos());
@@ -390,6 +395,10 @@ void OutputPane::updateScrollBars() {
 }
 
 PaneView OutputPane::view() const {
+    if (caretX_ < 0) {
+        const qsizetype line = text_.lineOf(caret_);
+        caretX_ = advances_.width(text_.lineText(line).first(caret_ - text_.lineStart(line)));
+    }
     return PaneView{text_,
                     advances_,
                     verticalScrollBar()->value(),
@@ -400,7 +409,8 @@ PaneView OutputPane::view() const {
                     caret_,
                     caretShown_ && hasFocus(),
                     overwrite_,
-                    preedit_};
+                    preedit_,
+                    caretX_};
 }
 
 void OutputPane::paintEvent(QPaintEvent* /*event*/) {

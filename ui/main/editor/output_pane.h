@@ -146,7 +146,8 @@ private:
     CharacterAdvances advances_;
     qsizetype caret_ = 0;
     qsizetype anchor_ = 0;
-    qreal goalX_ = -1; // where up and down keep the caret, while they go on
+    qreal goalX_ = -1;          // where up and down keep the caret, while they go on
+    mutable qreal caretX_ = -1; // the caret's distance from its line's start, once measured
     qreal widestLine_ = 0;
     QString preedit_;
     bool overwrite_ = false;

@@ -195,8 +195,8 @@ QRectF caretRectangle(const PaneView& view) {
     const QStringView text = view.text.lineText(line);
     const qsizetype column = view.caret - view.text.lineStart(line);
     // After the text an input method is composing, which stands at the caret.
-    const qreal x = view.margin - view.scrollX + view.advances.width(text.first(column)) +
-                    view.advances.width(view.preedit);
+    const qreal lineX = view.caretX >= 0 ? view.caretX : view.advances.width(text.first(column));
+    const qreal x = view.margin - view.scrollX + lineX + view.advances.width(view.preedit);
     const qreal top = view.margin + qreal(line - view.firstLine) * view.advances.lineHeight();
     const qreal width =
         view.overwrite && column < text.size() ? view.advances.advance(text, column) : 1.0;

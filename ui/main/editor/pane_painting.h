@@ -59,6 +59,9 @@ struct PaneView {
     bool overwrite = false;
     // Text being composed by an input method, shown at the caret but not yet typed.
     QString preedit;
+    // How far the caret stands from its line's start, when known (the blink of a caret at
+    // the end of a long line does not measure the line again).
+    qreal caretX = -1;
 };
 
 // Paints the lines in the rectangle (the viewport's) with the palette's colours.
