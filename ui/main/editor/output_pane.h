@@ -88,6 +88,9 @@ public:
     void cut();
     void paste();
 
+    // What an input method asks of the caret's line.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
     static QFont programFont();
 
 signals:
@@ -108,7 +111,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -3,7 +3,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -194,6 +196,35 @@ TEST_F(OutputPaneTest, ADoubleClickSelectsAWordAndADragSelectsText) {
     QTest::mouseMove(pane.viewport(), pointOf(10));
     QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, pointOf(10));
     EXPECT_EQ(pane.selectedProgramText(), QStringLiteral("00 X28\r\nM"));
+}
+
+// Japanese through an input method: the text being composed is not yet the pane's, the
+// committed text is typed.
+TEST_F(OutputPaneTest, AnInputMethodComposesAndThenTypes) {
+    pane.setProgramText(QStringLiteral("N001 "));
+    pane.moveCaretToEnd();
+    QInputMethodEvent composing(QStringLiteral("ねじ"), {});
+    QApplication::sendEvent(&pane, &composing);
+    EXPECT_EQ(text(), QStringLiteral("N001 "));
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("ねじ切り"));
+    QApplication::sendEvent(&pane, &committed);
+    EXPECT_EQ(text(), QStringLiteral("N001 ねじ切り"));
+    EXPECT_EQ(pane.inputMethodQuery(Qt::ImSurroundingText).toString(), text());
+    EXPECT_EQ(pane.inputMethodQuery(Qt::ImCursorPosition).toInt(), 9);
+}
+
+// The caret at the end of a long line and back at its start: the view follows it.
+TEST_F(OutputPaneTest, TheViewFollowsTheCaretAlongALongLine) {
+    pane.setProgramText(QStringLiteral("G00 X") + QString(500, u'1') + QStringLiteral("\r\nM30"));
+    QScrollBar* across = pane.horizontalScrollBar();
+    QTest::keyClick(&pane, Qt::Key_End);
+    EXPECT_GT(across->value(), 0);
+    EXPECT_TRUE(pane.viewport()->rect().contains(pane.characterRectangle(pane.caretPosition())
+                                                     .translated(-pane.viewport()->pos())
+                                                     .topLeft()));
+    QTest::keyClick(&pane, Qt::Key_Home);
+    EXPECT_EQ(across->value(), 0);
 }
 
 TEST_F(OutputPaneTest, AScreenReaderReadsTheTextAndTheCaret) {
