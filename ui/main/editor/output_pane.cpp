@@ -168,6 +168,7 @@ void OutputPane::edit(qsizetype from, qsizetype to, const QString& text, EditKin
     }
     QString removed = text_.textBetween(from, to);
     text_.replace(from, to, normalised);
+    announceTextChange(this, from, removed, normalised);
     history_.record(from, std::move(removed), normalised.size(), kind);
     caret_ = from + normalised.size();
     anchor_ = caret_;

@@ -89,4 +89,12 @@ void announceCaret(QObject* pane, qsizetype caret) {
     }
 }
 
+void announceTextChange(QObject* pane, qsizetype position, const QString& removed,
+                        const QString& inserted) {
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent event(pane, int(position), removed, inserted);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 } // namespace quillmar

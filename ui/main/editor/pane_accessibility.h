@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 class QObject;
 
@@ -11,5 +11,8 @@ namespace quillmar {
 void makePanesAccessible();
 // Tells an active screen reader where the caret of the pane now is.
 void announceCaret(QObject* pane, qsizetype caret);
+// Tells an active screen reader that `removed` at the position became `inserted`.
+void announceTextChange(QObject* pane, qsizetype position, const QString& removed,
+                        const QString& inserted);
 
 } // namespace quillmar
