@@ -308,7 +308,7 @@ TEST_P(ResumedSimulation, GivesTheWholeSimulationsFigures) {
     EXPECT_FALSE(chips.cusp || chips.checkpoints) << row.name;
     EXPECT_GT(chips.resumedFrom, 0) << row.name;
     // Areas alone do not go on into a simulation that wants every figure.
-    EXPECT_EQ(simulateCut(edited, setup, {{}, {}, &chipsBefore}).resumedFrom, 0) << row.name;
+    EXPECT_EQ(simulateCut(edited, setup, {{}, {}, &chipsBefore, {}}).resumedFrom, 0) << row.name;
     const int sliderPass = int(edited.passes.size()) * 3 / 4;
     const SimulationResult section =
         simulateCut(edited, setup, {sliderPass, {}, &whole, {}, false});
