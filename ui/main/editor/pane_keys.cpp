@@ -64,10 +64,22 @@ bool isLineEndKey(const QKeyEvent& key) {
            (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
 }
 
-// Printable text, not a Control shortcut (AltGr, which is Control and Alt, types).
+// Text a program line can hold: printable characters, the private-use ones a Japanese
+// system keeps its own characters in, a character beyond the basic plane (a surrogate
+// pair, which QChar alone takes for unprintable) and the joiners and marks of direction.
+bool isTypable(QStringView text) {
+    const char32_t first = text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate()
+                               ? QChar::surrogateToUcs4(text[0], text[1])
+                               : text[0].unicode();
+    const QChar::Category category = QChar::category(first);
+    return QChar::isPrint(first) || category == QChar::Other_PrivateUse ||
+           category == QChar::Other_Format;
+}
+
+// Typable text, not a Control shortcut (AltGr, which is Control and Alt, types).
 bool typesText(const QKeyEvent& key) {
     const QString text = key.text();
-    return !text.isEmpty() && text.front().isPrint() &&
+    return !text.isEmpty() && isTypable(text) &&
            (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != Qt::ControlModifier;
 }
 
