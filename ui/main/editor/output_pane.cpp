@@ -281,22 +281,26 @@ void OutputPane::selectLine(qsizetype line) {
     placeCaret(text_.lineStart(line), text_.lineEnd(line));
 }
 
-// A place between a CR and its LF is taken as the one after the LF.
+// A place between a CR and its LF, or between the halves of a surrogate pair (which a
+// screen reader may ask for), is taken as the one after them: typing there would part
+// them.
+qsizetype OutputPane::validPlace(qsizetype position) const {
+    position = std::clamp<qsizetype>(position, 0, text_.size());
+    const QStringView text = text_.text();
+    if (position > 0 && position < text.size() &&
+        ((text[position - 1] == u'\r' && text[position] == u'\n') ||
+         (text[position - 1].isHighSurrogate() && text[position].isLowSurrogate()))) {
+        ++position;
+    }
+    return position;
+}
+
 void OutputPane::placeCaret(qsizetype anchor, qsizetype caret, bool keepGoalX) {
-    const auto valid = [this](qsizetype position) {
-        position = std::clamp<qsizetype>(position, 0, text_.size());
-        const QStringView text = text_.text();
-        if (position > 0 && position < text.size() && text[position - 1] == u'\r' &&
-            text[position] == u'\n') {
-            ++position;
-        }
-        return position;
-    };
     if (!keepGoalX) {
         goalX_ = -1;
     }
-    anchor_ = valid(anchor);
-    caret_ = valid(caret);
+    anchor_ = validPlace(anchor);
+    caret_ = validPlace(caret);
     caretX_ = -1;
     history_.stopMerging();
     ensureCaretVisible();
@@ -369,7 +373,7 @@ void OutputPane::ensureVisible(qsizetype position) {
 
 QRect OutputPane::characterRectangle(qsizetype position) const {
     PaneView at = view();
-    at.caret = std::clamp<qsizetype>(position, 0, text_.size());
+    at.caret = validPlace(position);
     at.caretX = -1;
     at.overwrite = true; // as wide as the character
     at.preedit.clear();

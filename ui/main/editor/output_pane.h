@@ -134,6 +134,7 @@ private:
     void moveCaret(const PaneKey& key);
     qsizetype movedByLines(qsizetype position, qsizetype lines);
     qsizetype positionAt(const QPoint& point) const;
+    qsizetype validPlace(qsizetype position) const;
     void placeCaret(qsizetype anchor, qsizetype caret, bool keepGoalX = false);
     void updateScrollBars();
     void widenFor(qsizetype fromLine, qsizetype toLine);
