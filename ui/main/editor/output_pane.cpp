@@ -197,9 +197,11 @@ void OutputPane::typeText(const QString& typed) {
     qsizetype from = std::min(anchor_, caret_);
     qsizetype to = std::max(anchor_, caret_);
     if (from == to && overwrite_) {
-        // Each typed character takes the place of one after the caret, up to the line end.
+        // Each typed character takes the place of one after the caret, up to the line end;
+        // a surrogate pair is one character, typed or typed over.
         const qsizetype lineEnd = text_.lineEnd(text_.lineOf(caret_));
-        for (qsizetype typedAt = 0; typedAt < typed.size() && to < lineEnd; ++typedAt) {
+        const auto typedCharacters = qsizetype(typed.toUcs4().size());
+        for (qsizetype typedAt = 0; typedAt < typedCharacters && to < lineEnd; ++typedAt) {
             to = movedInText(text_, to, CaretMove::NextChar);
         }
     }
