@@ -173,7 +173,9 @@ protected:
         return {pick(size.width() + 40) - 20, pick(size.height() + 40) - 20};
     }
     void pressStandard(QKeySequence::StandardKey key) {
-        const QKeyCombination combination = QKeySequence::keyBindings(key).first()[0];
+        const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
+        ASSERT_FALSE(bindings.isEmpty()) << "no key for " << int(key);
+        const QKeyCombination combination = bindings.first()[0];
         QTest::keyClick(&pane, combination.key(), combination.keyboardModifiers());
     }
     void typeByKey(const QString& typed) {
@@ -197,6 +199,23 @@ protected:
             model.edit(model.from(), model.to(), pasted, Model::Kind::Other);
         }
     }
+    // Program output: a new text, or a block appended to the one there.
+    void programOutput() {
+        const QString& set = kSetByProgram[pick(std::size(kSetByProgram))];
+        if (pick(2) == 0) {
+            const QString whole = model.text + set;
+            pane.setProgramText(whole);
+            const bool appended = !model.text.isEmpty() && withCrLf(whole) != model.text;
+            const Model before = model;
+            model.newHistory(whole);
+            if (appended) {
+                model.place(before.anchor, before.caret);
+            }
+        } else {
+            pane.setProgramText(set);
+            model.newHistory(set);
+        }
+    }
     void step(const Row& row);
     void expectSameAsModel();
 
@@ -211,8 +230,8 @@ void OutputPaneModel::step(const Row& row) {
     const bool extending = shift();
     const Qt::KeyboardModifiers withShift = extending ? Qt::ShiftModifier : Qt::NoModifier;
     // Mostly typing and moving; a new text from the program now and then.
-    static const double weights[] = {3, 3, 3, 2, 2, 2, 3, 2, 2,   1,
-                                     1, 1, 2, 2, 1, 1, 1, 2, 0.3, 0.3};
+    static const double weights[] = {3, 3, 3, 2, 2, 2, 3, 2, 2, 1,   1,  1,
+                                     2, 2, 1, 1, 1, 2, 1, 1, 1, 0.3, 0.3};
     action = std::discrete_distribution<int>(std::begin(weights), std::end(weights))(random);
     switch (action) {
     case 0:
@@ -343,23 +362,40 @@ void OutputPaneModel::step(const Row& row) {
         model.type(typed);
         break;
     }
-    case 18: { // program output: a new text, or a block appended to the one there
-        const QString& set = kSetByProgram[pick(std::size(kSetByProgram))];
-        if (pick(2) == 0) {
-            const QString whole = model.text + set;
-            pane.setProgramText(whole);
-            const bool appended = !model.text.isEmpty() && withCrLf(whole) != model.text;
-            const Model before = model;
-            model.newHistory(whole);
-            if (appended) {
-                model.place(before.anchor, before.caret);
-            }
-        } else {
-            pane.setProgramText(set);
-            model.newHistory(set);
+    case 18: { // by words, a place the model leaves to the pane, on the caret's side
+        const bool forward = pick(2) == 0;
+        const qsizetype before = model.caret;
+        pressStandard(
+            forward ? (extending ? QKeySequence::SelectNextWord : QKeySequence::MoveToNextWord)
+                    : (extending ? QKeySequence::SelectPreviousWord
+                                 : QKeySequence::MoveToPreviousWord));
+        followCaret(extending);
+        EXPECT_TRUE(forward ? model.caret >= before : model.caret <= before);
+        break;
+    }
+    case 19: { // a word deleted: what goes is next to the caret
+        const bool forward = pick(2) == 0;
+        const qsizetype before = model.caret;
+        const bool selected = model.caret != model.anchor;
+        pressStandard(forward ? QKeySequence::DeleteEndOfWord : QKeySequence::DeleteStartOfWord);
+        if (selected) {
+            model.edit(model.from(), model.to(), {}, Model::Kind::Other);
+        } else if (forward && pane.programText().size() < model.text.size()) {
+            const qsizetype removed = model.text.size() - pane.programText().size();
+            model.edit(before, before + removed, {}, Model::Kind::Delete);
+        } else if (!forward && pane.caretPosition() < before) {
+            model.edit(pane.caretPosition(), before, {}, Model::Kind::Backspace);
         }
         break;
     }
+    case 20: // the focus goes to another window and comes back
+        pane.clearFocus();
+        pane.setFocus();
+        model.merging = false;
+        break;
+    case 21:
+        programOutput();
+        break;
     default: { // a file opened over the text: Undo brings back unsaved text only
         const QString& opened = kSetByProgram[pick(std::size(kSetByProgram))];
         if (pick(2) == 0) {
