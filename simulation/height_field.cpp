@@ -113,8 +113,14 @@ double HeightField::offsetOf(long long j, double position) const {
     return (j + 0.5) * cellWidth_ - position;
 }
 
+void HeightField::reachAcross(const PassSpan& span) {
+    for (long long j = span.first; j <= span.last; ++j) {
+        scratch_[std::size_t(j - span.first)] =
+            tool_.reach(span.centre, offsetOf(j, span.position));
+    }
+}
+
 void HeightField::measureChip(CutFigures& figures, const PassSpan& span) {
-    scratch_.resize(std::size_t(span.last - span.first + 1));
     const auto offset = [&](long long j) { return offsetOf(j, span.position); };
     // Where the tool's outline ends (its reach is none) beside a cut centre, its side
     // rises straight up to the material; within the nose circle it always reaches.
@@ -199,7 +205,7 @@ double HeightField::lowerTo(const PassSpan& span, int local) {
     return area;
 }
 
-CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
+CutFigures HeightField::cut(int pass, double position, double edgeDepth, bool areaOnly) {
     const double centre = edgeDepth - tool_.noseRadius();
     const int local = int(passNumber_.size());
     passNumber_.push_back(pass);
@@ -214,9 +220,14 @@ CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
     const long long first = std::llround(std::floor((position - halfWidth) / cellWidth_));
     const long long last = std::llround(std::floor((position + halfWidth) / cellWidth_));
     const PassSpan span{first, last, wrap(first), position, centre};
-    // The chip against the material as it was before this pass, then the material
-    // lowered to the tool.
-    measureChip(figures, span);
+    scratch_.resize(std::size_t(last - first + 1));
+    // The chip against the material as it was before this pass (or only the tool's
+    // reach, for the area alone), then the material lowered to the tool.
+    if (areaOnly) {
+        reachAcross(span);
+    } else {
+        measureChip(figures, span);
+    }
     figures.area = lowerTo(span, local);
     return figures;
 }

@@ -260,6 +260,14 @@
         <translation>%1 threads tapers of at most %2° (taper angle %3°).</translation>
     </message>
     <message>
+        <source>%1 のリードは %2～%3 mm です（リード %4 mm）。</source>
+        <translation>%1 takes leads of %2 to %3 mm (lead %4 mm).</translation>
+    </message>
+    <message>
+        <source>%1 はリード×主軸回転数が Z 軸の最大送りの %2 を超えるねじ切りを受け付けません（リード %3 mm では主軸回転数 %4 min⁻¹ まで、設定 %5 min⁻¹）。</source>
+        <translation>%1 refuses a threading move whose lead x spindle speed passes %2 of the Z axis&apos; largest feed (at the lead %3 mm the spindle speed is at most %4 min⁻¹; %5 min⁻¹ set).</translation>
+    </message>
+    <message>
         <source>入力欄の溝形状で出力します</source>
         <translation>The output cuts the groove of the fields</translation>
     </message>
