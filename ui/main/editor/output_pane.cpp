@@ -563,7 +563,15 @@ void OutputPane::inputMethodEvent(QInputMethodEvent* event) {
                                                      text_.lineStart(line), text_.lineEnd(line));
         const qsizetype to =
             std::clamp<qsizetype>(from + event->replacementLength(), from, text_.lineEnd(line));
-        edit(from, to, committed, EditKind::Other);
+        // An input method that counts a character beyond the basic plane as one unit
+        // names half of its surrogate pair: the whole character goes, never half of it.
+        const QStringView text = text_.text();
+        const auto splitsPair = [text](qsizetype at) {
+            return at > 0 && at < text.size() && text[at - 1].isHighSurrogate() &&
+                   text[at].isLowSurrogate();
+        };
+        edit(splitsPair(from) ? from - 1 : from, splitsPair(to) ? to + 1 : to, committed,
+             EditKind::Other);
     } else if (!committed.isEmpty()) {
         typeText(committed);
     }

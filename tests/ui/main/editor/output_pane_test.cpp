@@ -214,6 +214,29 @@ TEST_F(OutputPaneTest, AnInputMethodComposesAndThenTypes) {
     EXPECT_EQ(pane.inputMethodQuery(Qt::ImCursorPosition).toInt(), 9);
 }
 
+// Replacing text before the caret, as an input method does when it converts again, takes
+// a character beyond the basic plane whole even where the method counts it as one unit.
+TEST_F(OutputPaneTest, AnInputMethodReplacesACharacterBeyondTheBasicPlaneWhole) {
+    const struct {
+        int start;
+        int length;
+        const char16_t* after;
+    } rows[] = {
+        {-1, 1, u"N1X"}, // the low half named
+        {-2, 1, u"N1X"}, // the high half named
+        {-3, 2, u"NX"},  // the 1 and the high half named
+        {-2, 2, u"N1X"}, // the pair named
+    };
+    for (const auto& row : rows) {
+        pane.setProgramText(QString::fromUtf16(u"N1\U00020BB7"));
+        pane.moveCaretToEnd();
+        QInputMethodEvent replacing;
+        replacing.setCommitString(QStringLiteral("X"), row.start, row.length);
+        QApplication::sendEvent(&pane, &replacing);
+        EXPECT_EQ(text(), QString::fromUtf16(row.after)) << row.start << " " << row.length;
+    }
+}
+
 // The caret at the end of a long line and back at its start: the view follows it.
 TEST_F(OutputPaneTest, TheViewFollowsTheCaretAlongALongLine) {
     pane.setProgramText(QStringLiteral("G00 X") + QString(500, u'1') + QStringLiteral("\r\nM30"));
