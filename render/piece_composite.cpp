@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <type_traits>
 #include <variant>
 
 namespace quillmar {
@@ -14,10 +15,14 @@ namespace quillmar {
 namespace {
 
 bool drawsOnlyShapes(const DisplayPiece& piece) {
-    return std::all_of(piece.commands.begin(), piece.commands.end(), [](const DrawCommand& c) {
-        return std::holds_alternative<LineCommand>(c) || std::holds_alternative<PointCommand>(c) ||
-               std::holds_alternative<CircleCommand>(c);
+    bool onlyShapes = true;
+    piece.forEach([&](const auto& command) {
+        using Command = std::decay_t<decltype(command)>;
+        onlyShapes = onlyShapes && (std::is_same_v<Command, LineCommand> ||
+                                    std::is_same_v<Command, PointCommand> ||
+                                    std::is_same_v<Command, CircleCommand>);
     });
+    return onlyShapes;
 }
 
 bool drawsPixels(const std::vector<DrawCommand>& commands) {
@@ -200,12 +205,12 @@ void PieceComposite::forEachShape(const DisplayPiece& piece, const QRect& within
     std::vector<PaintPlan::Text> noTexts;
     ShapeMaker maker(pixels_, system_, noTexts);
     maker.setScale(scale_);
-    for (const DrawCommand& command : piece.commands) {
-        const auto shape = std::visit(maker, command);
+    piece.forEach([&](const auto& command) {
+        const auto shape = maker(command);
         if (shape && (!within.isValid() || within.intersects(bounds(*shape)))) {
             visit(*shape, shape->colour | 0xff000000u);
         }
-    }
+    });
 }
 
 template <typename Plot>
