@@ -57,7 +57,9 @@ private:
             return false;
         }
         piece_.steps_.push_back(Step{kind, *index});
-        piece_.numbers_.insert(piece_.numbers_.end(), numbers);
+        for (const double number : numbers) {
+            piece_.numbers_.push_back(number);
+        }
         return true;
     }
 
@@ -66,17 +68,21 @@ private:
         piece_.whole_.push_back(command);
     }
 
+    // Runs of moves share a look: the last one is tried first.
     std::optional<std::uint8_t> lookIndex(const Look& look) {
         std::vector<Look>& looks = piece_.looks_;
-        const auto found = std::find(looks.begin(), looks.end(), look);
-        if (found != looks.end()) {
-            return std::uint8_t(found - looks.begin());
+        if (lastLook_ < looks.size() && looks[lastLook_] == look) {
+            return lastLook_;
         }
-        if (looks.size() > std::numeric_limits<std::uint8_t>::max()) {
-            return std::nullopt;
+        const auto index = std::size_t(std::find(looks.begin(), looks.end(), look) - looks.begin());
+        if (index == looks.size()) {
+            if (index > std::numeric_limits<std::uint8_t>::max()) {
+                return std::nullopt;
+            }
+            looks.push_back(look);
         }
-        looks.push_back(look);
-        return std::uint8_t(looks.size() - 1);
+        lastLook_ = std::uint8_t(index);
+        return lastLook_;
     }
 
     struct End {
@@ -85,14 +91,18 @@ private:
     };
     DisplayPiece& piece_;
     std::optional<End> lineEnd_;
+    std::uint8_t lastLook_ = 0;
 };
 
 DisplayPiece::DisplayPiece(const std::vector<DrawCommand>& commands) {
+    // Room for the most the commands can take (lines that do not continue), then only
+    // what they took: a piece is never added to.
+    steps_.reserve(commands.size());
+    numbers_.reserve(4 * commands.size());
     Packer packer(*this);
     for (const DrawCommand& command : commands) {
         packer.add(command);
     }
-    // A piece is never added to: the room vectors grow by is not needed again.
     steps_.shrink_to_fit();
     numbers_.shrink_to_fit();
     looks_.shrink_to_fit();
@@ -104,7 +114,7 @@ std::vector<DrawCommand> PiecewiseDisplayList::flattened() const {
     all.reserve(commandCount());
     all.insert(all.end(), head.begin(), head.end());
     for (const auto& piece : pieces) {
-        piece->forEach([&](const auto& command) { all.emplace_back(command); });
+        piece->forEach([&](const DrawCommand& command) { all.push_back(command); });
     }
     all.insert(all.end(), tail.begin(), tail.end());
     return all;

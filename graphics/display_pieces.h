@@ -25,14 +25,14 @@ public:
     explicit DisplayPiece(const std::vector<DrawCommand>& commands);
 
     std::size_t size() const { return steps_.size(); }
-    // Calls visit with every command in order, as the command type it was recorded as.
+    // Calls visit with every command in order, unpacked.
     template <typename Visit> void forEach(Visit&& visit) const;
 
 private:
     enum class Kind : std::uint8_t { Line, LineOn, Point, Circle, Whole };
     struct Step {
         Kind kind = Kind::Whole;
-        std::uint8_t look = 0; // into looks_: lines, points and circles
+        std::uint8_t look = 0; // into looks_; 0 for a whole command
     };
     struct Look {
         Colour colour;
@@ -53,8 +53,11 @@ template <typename Visit> void DisplayPiece::forEach(Visit&& visit) const {
     auto whole = whole_.begin();
     double lastX = 0;
     double lastY = 0;
+    DrawCommand shape;
     for (const Step& step : steps_) {
-        const auto look = [&]() -> const Look& { return looks_[step.look]; };
+        // One call of visit for every kind of command, so that it can be inlined.
+        const DrawCommand* command = &shape;
+        const Look* look = looks_.data() + step.look; // read for shapes only
         switch (step.kind) {
         case Kind::Line:
             lastX = number[0];
@@ -62,23 +65,24 @@ template <typename Visit> void DisplayPiece::forEach(Visit&& visit) const {
             number += 2;
             [[fallthrough]];
         case Kind::LineOn:
-            visit(LineCommand{lastX, lastY, number[0], number[1], look().colour, look().style});
+            shape = LineCommand{lastX, lastY, number[0], number[1], look->colour, look->style};
             lastX = number[0];
             lastY = number[1];
             number += 2;
             break;
         case Kind::Point:
-            visit(PointCommand{number[0], number[1], look().colour});
+            shape = PointCommand{number[0], number[1], look->colour};
             number += 2;
             break;
         case Kind::Circle:
-            visit(CircleCommand{number[0], number[1], number[2], look().colour});
+            shape = CircleCommand{number[0], number[1], number[2], look->colour};
             number += 3;
             break;
         case Kind::Whole:
-            std::visit(visit, *whole++);
+            command = &*whole++;
             break;
         }
+        visit(*command);
     }
 }
 

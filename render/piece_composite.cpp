@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <type_traits>
 #include <variant>
 
 namespace quillmar {
@@ -16,11 +15,10 @@ namespace {
 
 bool drawsOnlyShapes(const DisplayPiece& piece) {
     bool onlyShapes = true;
-    piece.forEach([&](const auto& command) {
-        using Command = std::decay_t<decltype(command)>;
-        onlyShapes = onlyShapes && (std::is_same_v<Command, LineCommand> ||
-                                    std::is_same_v<Command, PointCommand> ||
-                                    std::is_same_v<Command, CircleCommand>);
+    piece.forEach([&](const DrawCommand& c) {
+        onlyShapes = onlyShapes && (std::holds_alternative<LineCommand>(c) ||
+                                    std::holds_alternative<PointCommand>(c) ||
+                                    std::holds_alternative<CircleCommand>(c));
     });
     return onlyShapes;
 }
@@ -205,8 +203,8 @@ void PieceComposite::forEachShape(const DisplayPiece& piece, const QRect& within
     std::vector<PaintPlan::Text> noTexts;
     ShapeMaker maker(pixels_, system_, noTexts);
     maker.setScale(scale_);
-    piece.forEach([&](const auto& command) {
-        const auto shape = maker(command);
+    piece.forEach([&](const DrawCommand& command) {
+        const auto shape = std::visit(maker, command);
         if (shape && (!within.isValid() || within.intersects(bounds(*shape)))) {
             visit(*shape, shape->colour | 0xff000000u);
         }
