@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <initializer_list>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 namespace quillmar {
 
@@ -26,40 +26,44 @@ public:
         if (const auto* line = std::get_if<LineCommand>(&command)) {
             addLine(*line, command);
         } else if (const auto* point = std::get_if<PointCommand>(&command)) {
-            addShape(Kind::Point, {point->colour}, {point->x, point->y}, command);
+            addShape(Kind::Point, {point->colour}, command, point->x, point->y);
         } else if (const auto* circle = std::get_if<CircleCommand>(&command)) {
-            addShape(Kind::Circle, {circle->colour}, {circle->x, circle->y, circle->radius},
-                     command);
+            addShape(Kind::Circle, {circle->colour}, command, circle->x, circle->y, circle->radius);
         } else {
             addWhole(command);
         }
     }
 
 private:
+    // As bytes, which is quicker than field by field and the same:
+    // a look has no padding.
+    static_assert(std::has_unique_object_representations_v<Look>);
+    static bool sameLook(const Look& a, const Look& b) {
+        return std::memcmp(&a, &b, sizeof a) == 0;
+    }
+
     void addLine(const LineCommand& line, const DrawCommand& command) {
         const bool continues =
             lineEnd_ && sameBits(line.x1, lineEnd_->x) && sameBits(line.y1, lineEnd_->y);
-        const bool packed = continues ? addShape(Kind::LineOn, {line.colour, line.style},
-                                                 {line.x2, line.y2}, command)
-                                      : addShape(Kind::Line, {line.colour, line.style},
-                                                 {line.x1, line.y1, line.x2, line.y2}, command);
+        const Look look{line.colour, line.style};
+        const bool packed =
+            continues ? addShape(Kind::LineOn, look, command, line.x2, line.y2)
+                      : addShape(Kind::Line, look, command, line.x1, line.y1, line.x2, line.y2);
         if (packed) {
             lineEnd_ = End{line.x2, line.y2};
         }
     }
 
     // False when the piece has no room for another look: the command is kept whole.
-    bool addShape(Kind kind, const Look& look, std::initializer_list<double> numbers,
-                  const DrawCommand& command) {
+    template <typename... Numbers>
+    bool addShape(Kind kind, const Look& look, const DrawCommand& command, Numbers... numbers) {
         const std::optional<std::uint8_t> index = lookIndex(look);
         if (!index) {
             addWhole(command);
             return false;
         }
         piece_.steps_.push_back(Step{kind, *index});
-        for (const double number : numbers) {
-            piece_.numbers_.push_back(number);
-        }
+        (piece_.numbers_.push_back(numbers), ...);
         return true;
     }
 
@@ -71,10 +75,13 @@ private:
     // Runs of moves share a look: the last one is tried first.
     std::optional<std::uint8_t> lookIndex(const Look& look) {
         std::vector<Look>& looks = piece_.looks_;
-        if (lastLook_ < looks.size() && looks[lastLook_] == look) {
+        if (lastLook_ < looks.size() && sameLook(looks[lastLook_], look)) {
             return lastLook_;
         }
-        const auto index = std::size_t(std::find(looks.begin(), looks.end(), look) - looks.begin());
+        const auto index =
+            std::size_t(std::find_if(looks.begin(), looks.end(),
+                                     [&](const Look& l) { return sameLook(l, look); }) -
+                        looks.begin());
         if (index == looks.size()) {
             if (index > std::numeric_limits<std::uint8_t>::max()) {
                 return std::nullopt;
