@@ -1,3 +1,4 @@
+#include "core/forms/groove_fields.h"
 #include "core/text_panes.h"
 #include "simulation/roughing_planner.h"
 #include "simulation/thread_gauge.h"
@@ -42,6 +43,21 @@ void SimulateAndGaugeWorstCase(benchmark::State& state) {
     });
 }
 BENCHMARK(SimulateAndGaugeWorstCase)->Unit(benchmark::kMillisecond);
+
+// Designing the groove of a designation cut with a 0.2 nose to a 0.005 mm cusp: the
+// groove is widened for its scallops over a few rounds, each walking every pass of the
+// steps at the levels around the pitch diameter, until its width there settles.
+void DesignDesignationGroove(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto fields = forms::grooveFields("1-5 ACME", {Side::Outer, 0.2, 0.005});
+        if (!fields.ok()) {
+            state.SkipWithError("no groove");
+            break;
+        }
+        benchmark::DoNotOptimize(fields->figures.scallopWidening);
+    }
+}
+BENCHMARK(DesignDesignationGroove)->Unit(benchmark::kMillisecond);
 
 // Planning the inner Tr 40 x 7 of the examples down to chips of 0.25 mm^2.
 void PlanInnerTrapezoidal(benchmark::State& state) {

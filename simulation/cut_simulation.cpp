@@ -462,6 +462,7 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     };
     HeightField& shownField = fieldOf(shown);
     result.cellWidth = shownField.cellWidth();
+    result.passes.reserve(std::size_t(count));
     const auto figuresInPlace = [&](int place) {
         while (int(state.shownFigures.size()) <= place) {
             if (!state.ahead) {

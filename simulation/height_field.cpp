@@ -42,11 +42,16 @@ HeightField::HeightField(double pitch, double stockDepth, const ToolShape& tool)
 
 int HeightField::wrap(long long j) const {
     const long long n = centreDepth_.size();
+    if (j >= 0 && j < n) {
+        return int(j); // most cells: no division
+    }
     return int(((j % n) + n) % n);
 }
 
 double HeightField::offsetFrom(double position, double centre) const {
-    double a = std::fmod(position - centre, pitch_);
+    const double apart = position - centre;
+    // fmod gives back a remainder smaller than the pitch unchanged: most calls skip it.
+    double a = std::fabs(apart) < pitch_ ? apart : std::fmod(apart, pitch_);
     if (a >= pitch_ / 2) {
         a -= pitch_;
     } else if (a < -pitch_ / 2) {
@@ -55,17 +60,28 @@ double HeightField::offsetFrom(double position, double centre) const {
     return a;
 }
 
-HeightField::Surface HeightField::exactSurface(double position, int nearCell) const {
-    Surface surface{stockDepth_, -1};
+HeightField::NearPasses HeightField::passesNear(int cell) const {
+    NearPasses near;
+    int previous = -1; // neighbours often share their pass: it gives the same depth again
     for (int k = -2; k <= 2; ++k) {
-        const int owner = owner_[wrap(nearCell + k)];
-        if (owner < 0) {
+        const int owner = owner_[wrap(cell + k)];
+        if (owner < 0 || owner == previous) {
             continue;
         }
+        previous = owner;
+        near.owners[std::size_t(near.count++)] = owner;
+    }
+    return near;
+}
+
+HeightField::Surface HeightField::surfaceOf(const NearPasses& near, double position) const {
+    Surface surface{stockDepth_, -1};
+    for (int i = 0; i < near.count; ++i) {
+        const auto owner = std::size_t(near.owners[std::size_t(i)]);
         const double depth =
             tool_.reach(passCentreDepth_[owner], offsetFrom(position, passPosition_[owner]));
         if (depth > surface.depth) {
-            surface = {depth, passNumber_[std::size_t(owner)]};
+            surface = {depth, passNumber_[owner]};
         }
     }
     return surface;
@@ -93,6 +109,102 @@ HeightField HeightField::compacted() const {
     return kept;
 }
 
+double HeightField::offsetOf(long long j, double position) const {
+    return (j + 0.5) * cellWidth_ - position;
+}
+
+void HeightField::reachAcross(const PassSpan& span) {
+    for (long long j = span.first; j <= span.last; ++j) {
+        scratch_[std::size_t(j - span.first)] =
+            tool_.reach(span.centre, offsetOf(j, span.position));
+    }
+}
+
+void HeightField::measureChip(CutFigures& figures, const PassSpan& span) {
+    const auto offset = [&](long long j) { return offsetOf(j, span.position); };
+    // Where the tool's outline ends (its reach is none) beside a cut centre, its side
+    // rises straight up to the material; within the nose circle it always reaches.
+    const auto absent = [&](double a, double reach) {
+        return !std::isfinite(reach) && std::fabs(a) > tool_.circleHalfWidth();
+    };
+    // Each centre's reach is taken a step ahead, so that a cut centre knows both of its
+    // neighbours without taking theirs again.
+    double a = offset(span.first);
+    double reach = tool_.reach(span.centre, a);
+    bool absentBefore = true;
+    bool absentHere = absent(a, reach);
+    const int cells = cellCount();
+    long long thickest = -1;
+    std::optional<double> previousReach; // of the last centre when it cut
+    for (long long j = span.first, cell = span.firstCell; j <= span.last;
+         ++j, cell = cell + 1 == cells ? 0 : cell + 1) {
+        const double nextA = offset(j + 1);
+        const double nextReach = j < span.last ? tool_.reach(span.centre, nextA) : 0;
+        const bool absentAfter = j == span.last || absent(nextA, nextReach);
+        scratch_[std::size_t(j - span.first)] = reach;
+        const double depth = reach - centreDepth_[cell];
+        if (depth > figures.thickness) {
+            figures.thickness = depth;
+            thickest = j;
+        }
+        if (depth > 0) {
+            addEngagedEdge(figures, reach, depth, previousReach, absentBefore, absentAfter);
+            const double normal = tool_.distanceToEdge(span.centre, a, centreDepth_[cell]);
+            if (normal > figures.normalThickness) {
+                figures.normalThickness = normal;
+                figures.normalThicknessPosition = cellPosition(int(cell));
+            }
+        }
+        previousReach = depth > 0 ? std::optional(reach) : std::nullopt;
+        a = nextA;
+        reach = nextReach;
+        absentBefore = absentHere;
+        absentHere = absentAfter;
+    }
+    if (thickest >= 0) {
+        refineThickness(figures, span, wrap(thickest));
+    }
+}
+
+void HeightField::refineThickness(CutFigures& figures, const PassSpan& span, int cell) const {
+    const auto [at, thickness] = refineAround(cell, [&](double u, Surface s) {
+        return tool_.reach(span.centre, offsetFrom(u, span.position)) - s.depth;
+    });
+    figures.thickness = std::max(figures.thickness, thickness);
+    figures.thicknessPosition = std::fmod(at + pitch_, pitch_);
+}
+
+double HeightField::lowerTo(const PassSpan& span, int local) {
+    // A cell wholly inside the part of the tool below its mean depth by the midpoint
+    // where the nose is not steep, any other cut cell in closed form.
+    const int cells = cellCount();
+    const double halfCell = cellWidth_ / 2;
+    double area = 0;
+    for (long long j = span.first, cell = span.firstCell; j <= span.last;
+         ++j, cell = cell + 1 == cells ? 0 : cell + 1) {
+        const double a = offsetOf(j, span.position);
+        const double reach = scratch_[std::size_t(j - span.first)];
+        const double mean = meanDepth_[cell];
+        const double inside = tool_.halfWidthBelow(span.centre, mean);
+        const double distance = std::fabs(a);
+        double removed = 0;
+        if (distance - halfCell >= inside) {
+            removed = 0;
+        } else if (distance + halfCell <= std::min(inside, smoothHalfWidth_)) {
+            removed = (reach - mean) * cellWidth_;
+        } else {
+            removed = tool_.areaBelow(span.centre, mean, a - halfCell, a + halfCell);
+        }
+        meanDepth_[cell] = mean + removed / cellWidth_;
+        area += removed;
+        if (reach > centreDepth_[cell]) {
+            centreDepth_[cell] = reach;
+            owner_[cell] = local;
+        }
+    }
+    return area;
+}
+
 CutFigures HeightField::cut(int pass, double position, double edgeDepth, bool areaOnly) {
     const double centre = edgeDepth - tool_.noseRadius();
     const int local = int(passNumber_.size());
@@ -107,79 +219,16 @@ CutFigures HeightField::cut(int pass, double position, double edgeDepth, bool ar
     }
     const long long first = std::llround(std::floor((position - halfWidth) / cellWidth_));
     const long long last = std::llround(std::floor((position + halfWidth) / cellWidth_));
+    const PassSpan span{first, last, wrap(first), position, centre};
     scratch_.resize(std::size_t(last - first + 1));
-
-    // First the reach at every centre and the thickest point, against the material as
-    // it was before this pass.
-    const int cells = cellCount();
-    const int firstCell = wrap(first);
-    long long thickest = -1;
-    std::optional<double> previousReach; // of the last centre when it cut
-    for (long long j = first, cell = firstCell; j <= last;
-         ++j, cell = cell + 1 == cells ? 0 : cell + 1) {
-        const double a = (j + 0.5) * cellWidth_ - position;
-        const double reach = tool_.reach(centre, a);
-        scratch_[std::size_t(j - first)] = reach;
-        if (areaOnly) {
-            continue;
-        }
-        const double depth = reach - centreDepth_[cell];
-        if (depth > figures.thickness) {
-            figures.thickness = depth;
-            thickest = j;
-        }
-        if (depth > 0) {
-            // Within the nose circle's half-width the tool always reaches.
-            const auto outsideTool = [&](long long k) {
-                const double at = (k + 0.5) * cellWidth_ - position;
-                return k < first || k > last ||
-                       (std::fabs(at) > tool_.circleHalfWidth() &&
-                        !std::isfinite(tool_.reach(centre, at)));
-            };
-            addEngagedEdge(figures, reach, depth, previousReach, outsideTool(j - 1),
-                           outsideTool(j + 1));
-            const double normal = tool_.distanceToEdge(centre, a, centreDepth_[cell]);
-            if (normal > figures.normalThickness) {
-                figures.normalThickness = normal;
-                figures.normalThicknessPosition = cellPosition(cell);
-            }
-        }
-        previousReach = depth > 0 ? std::optional(reach) : std::nullopt;
+    // The chip against the material as it was before this pass (or only the tool's
+    // reach, for the area alone), then the material lowered to the tool.
+    if (areaOnly) {
+        reachAcross(span);
+    } else {
+        measureChip(figures, span);
     }
-    if (thickest >= 0) {
-        const auto [at, thickness] = refineAround(wrap(thickest), [&](double u, Surface s) {
-            return tool_.reach(centre, offsetFrom(u, position)) - s.depth;
-        });
-        figures.thickness = std::max(figures.thickness, thickness);
-        figures.thicknessPosition = std::fmod(at + pitch_, pitch_);
-    }
-
-    // Then the area, cell by cell, and the new surface: a cell wholly inside the part
-    // of the tool below its mean depth by the midpoint where the nose is not steep,
-    // any other cut cell in closed form.
-    const double halfCell = cellWidth_ / 2;
-    for (long long j = first, cell = firstCell; j <= last;
-         ++j, cell = cell + 1 == cells ? 0 : cell + 1) {
-        const double a = (j + 0.5) * cellWidth_ - position;
-        const double reach = scratch_[std::size_t(j - first)];
-        const double mean = meanDepth_[cell];
-        const double inside = tool_.halfWidthBelow(centre, mean);
-        const double distance = std::fabs(a);
-        double removed = 0;
-        if (distance - halfCell >= inside) {
-            removed = 0;
-        } else if (distance + halfCell <= std::min(inside, smoothHalfWidth_)) {
-            removed = (reach - mean) * cellWidth_;
-        } else {
-            removed = tool_.areaBelow(centre, mean, a - halfCell, a + halfCell);
-        }
-        meanDepth_[cell] = mean + removed / cellWidth_;
-        figures.area += removed;
-        if (reach > centreDepth_[cell]) {
-            centreDepth_[cell] = reach;
-            owner_[cell] = local;
-        }
-    }
+    figures.area = lowerTo(span, local);
     return figures;
 }
 

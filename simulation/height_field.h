@@ -2,6 +2,7 @@
 
 #include "simulation/tool_shape.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -51,7 +52,9 @@ public:
         double depth;
         int pass;
     };
-    Surface exactSurface(double position, int nearCell) const;
+    Surface exactSurface(double position, int nearCell) const {
+        return surfaceOf(passesNear(nearCell), position);
+    }
 
     // The same field keeping only the passes that still own a cell: it cuts and
     // answers as this one does, in memory bounded by its cells.
@@ -62,7 +65,33 @@ public:
     template <class F> std::pair<double, double> refineAround(int cell, F f) const;
 
 private:
+    // The passes that own the cells around one cell, in their order, a run of cells
+    // with one owner taken once: the exact surface there is the deepest of their
+    // outlines, so a search near one cell looks them up only once.
+    struct NearPasses {
+        std::array<int, 5> owners{};
+        int count = 0;
+    };
+    NearPasses passesNear(int cell) const;
+    Surface surfaceOf(const NearPasses& near, double position) const;
+
+    // The cells under one pass's tool, unwrapped from `first` to `last`.
+    struct PassSpan {
+        long long first;
+        long long last;
+        int firstCell;
+        double position; // of the nose centre
+        double centre;   // the nose centre's depth
+    };
     int wrap(long long j) const;
+    double offsetOf(long long j, double position) const; // cell j's centre from position
+    void reachAcross(const PassSpan& span); // the tool's reach at each centre, into scratch_
+    // The chip against the material before the pass; leaves the tool's reach at each
+    // centre in scratch_.
+    void measureChip(CutFigures& figures, const PassSpan& span);
+    // The thickest point between the centres around `cell`, the thickest centre.
+    void refineThickness(CutFigures& figures, const PassSpan& span, int cell) const;
+    double lowerTo(const PassSpan& span, int local); // the area removed
     void addEngagedEdge(CutFigures& figures, double reach, double depth,
                         std::optional<double> previousReach, bool toolEndsBefore,
                         bool toolEndsAfter) const;
@@ -88,12 +117,13 @@ template <class F> std::pair<double, double> HeightField::refineAround(int cell,
     double from = cellPosition(cell) - cellWidth_;
     double span = 2 * cellWidth_;
     double bestPosition = cellPosition(cell);
-    double best = f(bestPosition, exactSurface(bestPosition, cell));
+    const NearPasses near = passesNear(cell);
+    double best = f(bestPosition, surfaceOf(near, bestPosition));
     for (int round = 0; round < 2; ++round) {
         const double step = span / 32;
         for (int k = 0; k <= 32; ++k) {
             const double u = from + k * step;
-            const double value = f(u, exactSurface(u, cell));
+            const double value = f(u, surfaceOf(near, u));
             if (value > best) {
                 best = value;
                 bestPosition = u;
