@@ -53,12 +53,13 @@ package: build
 memcheck: build
 	scripts/memcheck build/release
 
-# Each libFuzzer target for 60 s (clang build in build/fuzz); see scripts/fuzz.
+# Each libFuzzer target for 60 s (built in the sanitizer build, build/asan); see scripts/fuzz.
 fuzz: deps
 	scripts/fuzz 60
 
 # The speed measurements, as a table of figure against target.
 bench: build
+	cmake --build --preset release -j $(JOBS) --target benchmarks
 	scripts/bench-table build/release
 
 # Every tracked C++ file against .clang-format.
