@@ -110,6 +110,14 @@
         <source>等級 %1: 許容限界は組み込まれていない (ゲージの判定なし)</source>
         <translation>class %1: its limits are not built in (the gauge does not judge it)</translation>
     </message>
+    <message>
+        <source>等級 %1: ISO 228-1 の許容限界の中央 (山頂は公差の中央で切り取り、隅は r = 0.137329 P)</source>
+        <translation>class %1: middle of the ISO 228-1 limits (crests cut at the middle of their tolerance, corners r = 0.137329 P)</translation>
+    </message>
+    <message>
+        <source>めねじの等級は一つ: ISO 228-1 の許容限界の中央 (山頂は公差の中央で切り取り、隅は r = 0.137329 P)</source>
+        <translation>one class for inner threads: middle of the ISO 228-1 limits (crests cut at the middle of their tolerance, corners r = 0.137329 P)</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

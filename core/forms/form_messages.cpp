@@ -128,6 +128,10 @@ constexpr MessageRow kRows[] = {
      "%1 は外径のテーパねじです: 外径を選ぶか、内径には Rc を使ってください"},
     {ParallelPipeNotSize, "%1 is not a size of the parallel pipe threads. Example: %2",
      "%1 は管用平行ねじの呼びにありません。例: %2"},
+    {ParallelPipeInnerNoClass,
+     "An inner parallel pipe thread has one class and takes none: %1 is a class of outer "
+     "threads. Example: %2",
+     "管用平行めねじの等級は一つで、付けません: %1 はおねじの等級です。例: %2"},
     {TaperPipeNotSize, "%1 is not a size of the taper pipe threads. Example: %2",
      "%1 は管用テーパねじの呼びにありません。例: %2"},
     {PitchLeadNotPositive, "In %1, the pitch and the lead must be above 0 inches. Example: %2",

@@ -77,6 +77,7 @@ enum class MessageId {
     TaperIsInner,
     TaperIsOuter,
     ParallelPipeNotSize,
+    ParallelPipeInnerNoClass,
     TaperPipeNotSize,
     PitchLeadNotPositive,
     TpiNotPositive,

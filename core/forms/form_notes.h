@@ -32,6 +32,8 @@ enum class FormNoteId {
     ButtressLoadFlank,
     TaperGaugePosition,
     ClassLimitsUnknown,
+    PipeParallelClassMiddle,
+    PipeParallelInnerMiddle,
     Count
 };
 
@@ -60,6 +62,9 @@ inline constexpr std::array<std::string_view, static_cast<std::size_t>(FormNoteI
         "基準径の位置: 小端から L1 = %1 mm、有効径 E0 = %2 mm、E1 = %3 mm、"
         "軸方向の許容差 ±%4 mm (±%5 山)",
         "等級 %1: 許容限界は組み込まれていない (ゲージの判定なし)",
+        "等級 %1: ISO 228-1 の許容限界の中央 (山頂は公差の中央で切り取り、隅は r = 0.137329 P)",
+        "めねじの等級は一つ: ISO 228-1 の許容限界の中央 (山頂は公差の中央で切り取り、隅は r = "
+        "0.137329 P)",
     };
 
 struct FormNote {

@@ -133,12 +133,23 @@ double pitchTolerance(double p, double d, int grade) {
                pitchGradeFactor(grade));
 }
 
+// TD2 in micrometres: 1.32 Td2 rounded to R40, but for the cells ISO 965-1 tables apart.
+double innerPitchTolerance(double p, double d, int grade) {
+    if (const auto tabled = tabledInnerPitchTolerance(p, d, grade)) {
+        return *tabled;
+    }
+    return r40(1.32 * pitchTolerance(p, d, grade));
+}
+
 double majorTolerance(double p, int grade) {
     const double t6 = 180 * std::pow(p, 2.0 / 3.0) - 3.15 / std::sqrt(p);
     return r40(r40(t6) * (grade == 4 ? 0.63 : grade == 8 ? 1.6 : 1.0));
 }
 
 double minorTolerance(double p, int grade) {
+    if (const auto tabled = tabledMinorTolerance(p, grade)) {
+        return *tabled;
+    }
     const double t6 = p < 1 ? 433 * p - 190 * std::pow(p, 1.22) : 230 * std::pow(p, 0.7);
     return r40(r40(t6) * pitchGradeFactor(grade));
 }
@@ -301,7 +312,7 @@ FormExpected<ThreadForm> metricForm(std::string_view designation, Side side) {
     const double deviation = deviationMillimetres(p, cls->position);
     const double outerPitchTol = pitchTolerance(p, *d, cls->pitchGrade);
     const double pitchTol =
-        (side == Side::Inner ? r40(1.32 * outerPitchTol) : outerPitchTol) / 1000;
+        (side == Side::Inner ? innerPitchTolerance(p, *d, cls->pitchGrade) : outerPitchTol) / 1000;
     // ISO 965-1:1998 clause 5 (fig. 2 and 3): an outer thread's limits lie below the basic
     // sizes by es, an inner one's above them by EI, each band one tolerance wide. The
     // outer minor diameter and the inner major diameter have one limit only: not gauged.

@@ -48,14 +48,88 @@ constexpr std::array<PitchToleranceRow, 24> kTd2{{
     {22.4, 45, 2, {85, 106, 132, 170, 212, 265, 335}},
 }};
 
+// ISO 965-1 TD1, the minor diameter tolerance of an inner thread, for the fine pitches
+// where the table departs from the formula rounded to R40 (P 0.5: 140 for grade 6, where
+// the formula gives 132), as Machinery's Handbook 27th ed. p. 1794, Table 8 "ANSI Standard
+// Minor Diameter Tolerances of Internal Metric Threads TD1" (after ASME B1.13M) prints it
+// for P 0.2 to 0.7
+// (https://www.yumpu.com/en/document/view/11356742/threads-and-threading-sportpilotinfo/74). Grades
+// 4 to 8 in micrometres, 0 where the table prints none.
+struct MinorToleranceRow {
+    double pitch;
+    std::array<int, 5> grades;
+};
+
+constexpr std::array<MinorToleranceRow, 9> kTd1{{
+    {0.2, {38, 0, 0, 0, 0}},
+    {0.25, {45, 56, 0, 0, 0}},
+    {0.3, {53, 67, 85, 0, 0}},
+    {0.35, {63, 80, 100, 0, 0}},
+    {0.4, {71, 90, 112, 0, 0}},
+    {0.45, {80, 100, 125, 0, 0}},
+    {0.5, {90, 112, 140, 180, 0}},
+    {0.6, {100, 125, 160, 200, 0}},
+    {0.7, {112, 140, 180, 224, 0}},
+}};
+
+// ISO 965-1 TD2 of grade 6 in the cells where it is not 1.32 Td2 rounded to R40, read
+// from ISO 965-2's limits of 6H (TD2 = D2 max - D2 min): M10 9.026/9.206 and M11
+// 10.026/10.206 (180) as the ISCAR tap guide prints them (2022, p. 56, "limit dimensions -
+// nut threads ISO 6H",
+// http://docs.steelcam.org/iscar/katalog-iscar-vysokotochnye-razvertki-i-metchiki-2022-page56),
+// M12x1.5 11.026/11.216 (190) and M12x1.25 11.188/11.368 (180) as Engineers Edge's 6H
+// table prints them (https://www.engineersedge.com/hardware/metric-internal-thread-sizes1.htm).
+// The other grades of these cells were not found printed: they keep the formula.
+struct InnerPitchToleranceCell {
+    double over;
+    double upTo;
+    double pitch;
+    int grade6;
+};
+
+constexpr std::array<InnerPitchToleranceCell, 3> kTD2Grade6{{
+    {5.6, 11.2, 1.5, 180},
+    {11.2, 22.4, 1.25, 180},
+    {11.2, 22.4, 1.5, 190},
+}};
+
+bool samePitch(double a, double b) {
+    return std::fabs(a - b) < 1e-9;
+}
+
 } // namespace
+
+std::optional<double> tabledMinorTolerance(double p, int grade) {
+    if (grade < 4 || grade > 8) {
+        return std::nullopt;
+    }
+    for (const MinorToleranceRow& row : kTd1) {
+        if (samePitch(row.pitch, p)) {
+            const int value = row.grades[static_cast<std::size_t>(grade - 4)];
+            return value > 0 ? std::optional<double>(value) : std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<double> tabledInnerPitchTolerance(double p, double d, int grade) {
+    if (grade != 6) {
+        return std::nullopt;
+    }
+    for (const InnerPitchToleranceCell& cell : kTD2Grade6) {
+        if (d > cell.over && d <= cell.upTo && samePitch(cell.pitch, p)) {
+            return cell.grade6;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<double> tabledPitchTolerance(double p, double d, int grade) {
     if (grade < 3 || grade > 9) {
         return std::nullopt;
     }
     for (const PitchToleranceRow& row : kTd2) {
-        if (d > row.over && d <= row.upTo && std::fabs(row.pitch - p) < 1e-9) {
+        if (d > row.over && d <= row.upTo && samePitch(row.pitch, p)) {
             const int value = row.grades[static_cast<std::size_t>(grade - 3)];
             return value > 0 ? std::optional<double>(value) : std::nullopt;
         }

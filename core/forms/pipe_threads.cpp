@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace quillmar::forms {
 
@@ -42,6 +43,88 @@ double gaugePlaneTurns(const PipeSize& pipe, Side side) {
         return 1.5;
     }
     return side == Side::Outer ? 1 : 1.25;
+}
+
+// ISO 228-1:2000 Table 1, the tolerances in mm, by pitch and from 2 1/4 on: the pitch diameter's,
+// of the inner thread (above the basic size) and of the outer thread's class A and class B (below
+// it); the outer major diameter's (below) and the inner minor diameter's (above). As Maryland
+// Metrics reproduces the table (http://mdmetric.com/tech/thddat7.htm; transcribed in
+// github.com/adrianschlatter/threadlib, design/BSPP_thread.csv). JIS B 0202:1999, which is
+// ISO 228-1:1994 without technical change (its preface, kikakurui.com/b0/B0202-1999-01.html),
+// gives G1 inner the same, 0 to +180 and 0 to +640 micrometres
+// (https://neji-trivia.jp/2012/04/01/trivia34); ring-plug-thread-gages.com
+// (ti-bs-Class A-vs-B) says both outer classes share the basic size, class B with twice
+// class A's tolerance.
+struct ParallelPipeTolerances {
+    double pitch;       // the inner thread's, and the outer class A's
+    double pitchClassB; // the outer class B's
+    double major;
+    double minor;
+};
+
+ParallelPipeTolerances parallelPipeTolerances(const PipeSize& pipe) {
+    if (pipe.tpi == 28) {
+        return {0.107, 0.214, 0.214, 0.282};
+    }
+    if (pipe.tpi == 19) {
+        return {0.125, 0.250, 0.250, 0.445};
+    }
+    if (pipe.tpi == 14) {
+        return {0.142, 0.284, 0.284, 0.541};
+    }
+    if (pipe.size <= 2) {
+        return {0.180, 0.360, 0.360, 0.640};
+    }
+    return {0.217, 0.434, 0.434, 0.640};
+}
+
+// The class's limits, the groove made to their middle: ISO 228-1 puts the upper limits of
+// the outer thread and the lower ones of the inner thread on the basic sizes, and lets the
+// crests be cut flat anywhere inside their tolerance. The inner major diameter has a lower
+// limit only and the outer minor diameter none: the floor stays the basic round.
+void setParallelPipeLimits(ThreadForm& form, const PipeSize& pipe, std::string_view classText,
+                           Side side) {
+    // The basic sizes the limits start from, as the table prints them: GOST 6357-81 Table 1
+    // takes the pitch 25.4 / n to three decimals and the depth h = 0.640327 P from it
+    // (https://dokipedia.ru/document/5326901?pid=32), and ISO 228-1 prints d2 = d - h and
+    // then d1 = d2 - h, each to three decimals (G1/2: 20.955 - 1.161553 = 19.793, less
+    // 1.161553 again is 18.631, where d - 2h would print 18.632).
+    const double depth = 0.640327 * std::round(kMillimetresPerInch / pipe.tpi * 1000) / 1000;
+    form.basicPitchDiameter = std::round((pipe.major - depth) * 1000) / 1000;
+    form.basicMinor = std::round((form.basicPitchDiameter - depth) * 1000) / 1000;
+    const ParallelPipeTolerances tolerances = parallelPipeTolerances(pipe);
+    GaugeLimits& limits = form.limits;
+    if (side == Side::Outer) {
+        const double pitchTolerance = classText == "B" ? tolerances.pitchClassB : tolerances.pitch;
+        limits.major = {form.basicMajor - tolerances.major, form.basicMajor};
+        limits.pitch = {form.basicPitchDiameter - pitchTolerance, form.basicPitchDiameter};
+        form.crestDiameter = limits.major.middle();
+        form.notes = {{FormNoteId::PipeParallelClassMiddle, {std::string(classText)}}};
+    } else {
+        limits.minor = {form.basicMinor, form.basicMinor + tolerances.minor};
+        limits.pitch = {form.basicPitchDiameter, form.basicPitchDiameter + tolerances.pitch};
+        form.crestDiameter = limits.minor.middle();
+        form.notes = {{FormNoteId::PipeParallelInnerMiddle, {}}};
+    }
+    form.pitchDiameter = limits.pitch.middle();
+}
+
+// An outer thread without a class takes class A, the closer one, as a ring gauge marked A
+// checks; an inner thread has the one class and takes none.
+FormExpected<ThreadForm> withParallelClass(ThreadForm form, const PipeSize& pipe,
+                                           const std::string& classText, Side side) {
+    const std::string name = "G" + std::string(pipe.name);
+    if (side == Side::Inner && !classText.empty()) {
+        return refusal(MessageId::ParallelPipeInnerNoClass, {classText, name});
+    }
+    const bool untyped = classText.empty() && side == Side::Outer;
+    form.toleranceClass = untyped ? "A" : classText;
+    setParallelPipeLimits(form, pipe, form.toleranceClass, side);
+    if (untyped) {
+        form.notes.insert(form.notes.begin(), {FormNoteId::DefaultClass, {form.toleranceClass}});
+    }
+    form.designation = name + form.toleranceClass;
+    return form;
 }
 
 } // namespace
@@ -116,25 +199,25 @@ FormExpected<ThreadForm> pipeForm(std::string_view designation, Side side) {
         ThreadForm form = whitworthForm(major, kMillimetresPerInch / pipe.tpi, side);
         form.family = parallel ? "Pipe parallel" : "Pipe taper";
         form.example = std::string(example);
-        form.designation = prefix + std::string(pipe.name) + classText;
-        if (!parallel) {
-            form.taperAngle =
-                (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / std::numbers::pi;
-            form.notes.push_back(
-                {side == Side::Outer ? FormNoteId::TaperSmallEnd : FormNoteId::TaperGaugePlane,
-                 {}});
-            // A ring gauge on the outer thread, a plug gauge in the inner one, each of the
-            // basic size, screwed on by hand (ISO 7-2).
-            const double e1 = pipe.major - 0.640327 * form.pitch;
-            const double turns = gaugePlaneTurns(pipe, side);
-            form.limits.gaugePlane = {e1 - pipe.gaugeLength / 16,
-                                      e1,
-                                      pipe.gaugeLength,
-                                      side == Side::Outer ? pipe.gaugeLength : 0,
-                                      1.0 / 16,
-                                      turns * form.pitch};
-            form.notes.push_back(gaugePlaneNote(form.limits.gaugePlane, turns));
+        if (parallel) {
+            return withParallelClass(std::move(form), pipe, classText, side);
         }
+        form.designation = prefix + std::string(pipe.name);
+        form.taperAngle =
+            (side == Side::Outer ? 1 : -1) * std::atan(1.0 / 32) * 180 / std::numbers::pi;
+        form.notes.push_back(
+            {side == Side::Outer ? FormNoteId::TaperSmallEnd : FormNoteId::TaperGaugePlane, {}});
+        // A ring gauge on the outer thread, a plug gauge in the inner one, each of the
+        // basic size, screwed on by hand (ISO 7-2).
+        const double e1 = pipe.major - 0.640327 * form.pitch;
+        const double turns = gaugePlaneTurns(pipe, side);
+        form.limits.gaugePlane = {e1 - pipe.gaugeLength / 16,
+                                  e1,
+                                  pipe.gaugeLength,
+                                  side == Side::Outer ? pipe.gaugeLength : 0,
+                                  1.0 / 16,
+                                  turns * form.pitch};
+        form.notes.push_back(gaugePlaneNote(form.limits.gaugePlane, turns));
         return form;
     }
     return refusal(parallel ? MessageId::ParallelPipeNotSize : MessageId::TaperPipeNotSize,

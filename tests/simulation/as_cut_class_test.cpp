@@ -82,7 +82,8 @@ TEST_P(AsCutThread, LandsInTheMiddleOfItsClass) {
 
 // The largest cusps that fit (spread = band): M20x2.5-6g 0.0425, -6H 0.056, Tr40x7-7e
 // 0.0459, -7H 0.0615, 1/2-13 UNC-2A 0.0318, -2B 0.0413, 1-5 ACME-2G outer and inner
-// 0.0617. A Whitworth crest is rounded tangent to both flanks: its corners give up radius
+// 0.0617, G1/2A and inner (27.5 degree flanks: 4.3314 h over a 0.142 band) 0.0327, G1/2B
+// 0.0655. A Whitworth crest is rounded tangent to both flanks: its corners give up radius
 // for the wider groove and its crest stays the stock's (0.2 mm band: 0.0462).
 INSTANTIATE_TEST_SUITE_P(Rows, AsCutThread,
                          ::testing::Values(ClassRow{"M20x2.5-6g", Side::Outer, 0.2, 0.0085},
@@ -93,6 +94,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, AsCutThread,
                                            ClassRow{"1/2-13 UNC-2B", Side::Inner, 0.1, 0.0083},
                                            ClassRow{"1-5 ACME-2G", Side::Outer, 0.2, 0.0123},
                                            ClassRow{"1-5 ACME-2G", Side::Inner, 0.2, 0.0123},
+                                           ClassRow{"G1/2", Side::Outer, 0.2, 0.0065},
+                                           ClassRow{"G1/2B", Side::Outer, 0.2, 0.013},
+                                           ClassRow{"G1/2", Side::Inner, 0.2, 0.0065},
                                            ClassRow{"1/2 BSW", Side::Outer, 0.2, 0.009, 0.2}));
 
 } // namespace

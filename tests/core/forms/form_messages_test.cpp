@@ -27,7 +27,7 @@ const Typed kRefused[] = {
     {"1/2-13 UNC q"}, {"Tr40x15(P7)"}, {"M20x3"}, {"M30x2-6H"}, {"M30x2-6g", Side::Inner},
     {"1/4-2 ACME", Side::Inner, 0.01}, {"M20-6"}, {"M20-6k"}, {"M20-2g"},
     {"M20-9H", Side::Inner}, {"M21"}, {"M150"}, {"Tr41x7"}, {"Tr40x7-6e"}, {"S40x7-7e"},
-    {"Rd41"}, {"Rd40x0/6"}, {"Rd40x1/8"}, {"Rd40x1/6-7e"}, {"Rc1/2"}, {"R1/2", Side::Inner}, {"G7"}, {"R7"},
+    {"Rd41"}, {"Rd40x0/6"}, {"Rd40x1/8"}, {"Rd40x1/6-7e"}, {"Rc1/2"}, {"R1/2", Side::Inner}, {"G7"}, {"R7"}, {"G1/2A", Side::Inner},
     {"1-0P-0L ACME"}, {"1-0 ACME"}, {"#13-24 UNC"}, {"1-5 ACME 100 START"}, {"0-5 ACME"},
     {"1 UN"}, {"1/2-16 UNC"}, {"1/2-16 NPT"}, {"7/64-40 UNC"}, {"1/2-13 UNC-4A"},
     {"1-5 ACME-2C"}, {"1/2-20 STUB ACME-2C"}, {"30 NPT"}, {"1/2 BSW-2A"},
