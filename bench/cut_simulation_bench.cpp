@@ -61,8 +61,9 @@ BENCHMARK(PlanInnerTrapezoidal)->Unit(benchmark::kMillisecond);
 
 // The worked example as a 99-start thread, planned to chips of 0.05 mm^2 (a plan) and of
 // 0.01 mm^2 (refused: the finishing run keeps to it, but no plan of 99 runs does, which
-// shows only once 99 runs are planned). One run each: the plan is slow where the target
-// is not met. The counters say how many trial simulations ran and why a plan was refused.
+// shows only once 99 runs are planned). Its starts are twins: each trial writes and
+// simulates start 0 alone. One run each, as a user plans once. The counters say how many
+// trial simulations ran and why a plan was refused.
 void PlanWorkedExample99Starts(benchmark::State& state) {
     DialogSnapshot dialog = testing::workedExampleDialog();
     dialog.text(JobField::Starts) = "99";

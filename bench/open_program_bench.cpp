@@ -15,7 +15,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <malloc.h>
@@ -118,13 +117,11 @@ void typeAfterOpen(benchmark::State& state) {
     // At the end of a threading line's F word in the middle of the program: before a
     // program output the graphic is scaled to the program's extent, which a digit more
     // on an X or Z word at its edge would move, and the whole picture with it.
-    QTextBlock block = pane->document()->findBlockByNumber(pane->blockCount() / 2);
-    while (block.isValid() && !block.text().contains(QStringLiteral("G34"))) {
-        block = block.next();
+    qsizetype line = pane->lineCount() / 2;
+    while (line + 1 < pane->lineCount() && !pane->lineText(line).contains(QStringLiteral("G34"))) {
+        ++line;
     }
-    QTextCursor cursor(block);
-    cursor.movePosition(QTextCursor::EndOfBlock);
-    pane->setTextCursor(cursor);
+    pane->setSelection(pane->lineEndPosition(line), pane->lineEndPosition(line));
     QCoreApplication::processEvents();
     window->repaint();
     bool typed5 = false;
@@ -134,7 +131,7 @@ void typeAfterOpen(benchmark::State& state) {
         pane->viewport()->repaint();
         picture->repaint();
     }
-    state.counters["lines"] = double(pane->blockCount());
+    state.counters["lines"] = double(pane->lineCount());
 }
 
 } // namespace

@@ -15,7 +15,6 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QThread>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -130,9 +129,8 @@ Figures typeWithSimulationOpen() {
     if (shared.simulation() == nullptr || !shared.simulation()->isVisible()) {
         showWindow();
     }
-    QTextCursor cursor(shared.pane->document()->findBlockByNumber(kLines / 2 + 3));
-    cursor.movePosition(QTextCursor::EndOfBlock);
-    shared.pane->setTextCursor(cursor);
+    const qsizetype caret = shared.pane->lineEndPosition(kLines / 2 + 3);
+    shared.pane->setSelection(caret, caret);
     shared.pane->setFocus(Qt::MouseFocusReason);
     static bool typed5 = false;
     const Figures figures =

@@ -132,6 +132,7 @@ JobOutcome runJob(const std::vector<JobRun>& runs, const PaneChanged& onPaneChan
         for (const auto& [key, value] : runs[i].machine) {
             (void)setMachineFigure(profile, key, value); // accepted when the file was read
         }
+        dialog.machine = profile;
         if (auto figures = machineFiguresForRun(job, panes.sequenceCounter, dialog, profile,
                                                 runs[i].zStartFromRunIn.value_or(false))) {
             figures->run = static_cast<int>(i) + 1;

@@ -71,6 +71,8 @@ PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) 
     const bool modalHead = choices.modin && counter == 1;
     const ModalCall call =
         writeModalCall(controlValuesOf(job), job.starts, modalHead, choices.sequenceNumbers);
+    // Every pass is written with this lead.
+    checkControlLead(control, leadOf(job.starts, call.valuesAfter.pitch), dialog.machine);
     const bool angleStarts = choices.startShift == StartShift::Angle && job.starts > 1;
     PassPlan plan = makePassPlan(job, points, call.valuesAfter, counter, modalHead,
                                  choices.modin && job.finishAllowance == 0, angleStarts);
@@ -81,9 +83,8 @@ PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) 
     return {call, std::move(plan)};
 }
 
-RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
-    auto [call, plan] = planRun(job, counter, dialog);
-    const OutputChoices& choices = dialog.choices;
+RunOutput writeRun(PlannedRun planned, const OutputChoices& choices) {
+    auto& [call, plan] = planned;
     RunOutput run;
     run.macroBlock = writeMacroBlock(call, plan, choices.sequenceNumbers);
     run.valuesAfterMacro = call.valuesAfter;
@@ -91,6 +92,10 @@ RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialo
     run.counterAfter = plan.counterAfter;
     run.plan = std::move(plan); // moved: a 99-start run's plan is thousands of passes
     return run;
+}
+
+RunOutput generateRun(ThreadJob& job, float counter, const DialogSnapshot& dialog) {
+    return writeRun(planRun(job, counter, dialog), dialog.choices);
 }
 
 ProgramOutputResult runProgramOutput(ThreadJob& job, const DialogSnapshot& dialog,

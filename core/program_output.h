@@ -4,6 +4,7 @@
 #include "core/controls/control_limits.h"
 #include "core/groove_profile.h"
 #include "core/job_fields.h"
+#include "core/machine/machine_profile.h"
 #include "core/macro_writer.h"
 #include "core/output_choices.h"
 #include "core/thread_job.h"
@@ -23,6 +24,9 @@ struct DialogSnapshot {
     // of the fields, and the scallop height its passes keep to (0: the first step).
     SegmentChain drawnGroove;
     double drawnCusp = 0;
+    // The machine's settings in force, for a control that checks its threading feed
+    // against them before it cuts.
+    MachineProfile machine;
     std::string& text(JobField field) { return texts[field]; }
     const std::string& text(JobField field) const { return texts[field]; }
 };
@@ -73,6 +77,9 @@ struct PlannedRun {
     PassPlan plan;
 };
 PlannedRun planRun(ThreadJob& job, float counter, const DialogSnapshot& dialog);
+
+// Writes both blocks of a planned run as the choices ask. Throws DataError.
+RunOutput writeRun(PlannedRun planned, const OutputChoices& choices);
 
 // Reads the snapshot into the job (its inputs, then what the schedule derives) and
 // writes the run numbered from `counter`. Throws DataError; the job then holds what was

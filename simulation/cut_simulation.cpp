@@ -172,11 +172,10 @@ std::optional<GrooveTwins> grooveTwins(const PassReading& reading, const Section
     const auto same = [&](int a, int b) {
         const ThreadingPass& first = reading.passes[std::size_t(a)];
         const ThreadingPass& second = reading.passes[std::size_t(b)];
-        const double apart = setup.positionOf(first.z) - setup.positionOf(second.z);
         const auto startOf = [&](int k) { return starts.empty() ? 0 : starts[std::size_t(k)]; };
         return setup.xOnFirstPitch(first.x, startOf(a)) ==
                    setup.xOnFirstPitch(second.x, startOf(b)) &&
-               std::fabs(std::remainder(apart, setup.pitch)) <= kSamePlace;
+               setup.samePlace(first.z, second.z);
     };
     for (const auto& own : members) {
         if (own.empty()) {
@@ -343,6 +342,11 @@ int SectionSetup::grooveOf(double z) const {
     return int(index < 0 ? index + starts : index);
 }
 
+bool SectionSetup::samePlace(double za, double zb) const {
+    const double apart = positionOf(za) - positionOf(zb);
+    return std::fabs(std::remainder(apart, pitch)) <= kSamePlace;
+}
+
 double SectionSetup::positionOf(double z) const {
     double w = std::fmod(zReference - z, pitch);
     if (w < 0) {
@@ -386,13 +390,14 @@ SectionSetup sectionWithoutJob(const PassReading& reading, const SimulationOptio
 SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
                              std::optional<int> passLimit, const SimulationStop& stop) {
     return simulateCut(reading, setup,
-                       SimulationRequest{passLimit, stop, nullptr, std::nullopt, false});
+                       SimulationRequest{passLimit, stop, nullptr, std::nullopt, false, true});
 }
 
 SimulationResult simulateCut(const PassReading& reading, const SectionSetup& setup,
                              const SimulationRequest& request) {
     SimulationResult result;
     result.setup = setup;
+    result.chipsOnly = request.chipsOnly;
     result.runs = reading.runs;
     result.readComplete = reading.complete;
     const int count =
@@ -427,7 +432,14 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     state.twins = twins.has_value();
     state.shown = shown;
     state.fields.resize(std::size_t(grooves));
-    if (const CutCheckpoint* from = resumePoint(request.earlier, reading, setup, count, state)) {
+    // The sections after each run and the last pass, drawn by the window; not for the
+    // chips alone.
+    const bool sections = !request.chipsOnly;
+    // Figures of the chips' areas alone do not go on into a simulation that wants them all.
+    const bool resumable =
+        request.earlier != nullptr && (request.chipsOnly || !request.earlier->chipsOnly);
+    if (const CutCheckpoint* from =
+            resumable ? resumePoint(request.earlier, reading, setup, count, state) : nullptr) {
         state = *from;
         result.resumedFrom = from->pass;
         const SimulationResult& earlier = *request.earlier;
@@ -435,9 +447,11 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         for (PassCut& cut : result.passes) {
             cut.line = reading.passes[std::size_t(cut.pass)].line;
         }
-        result.depthAfterRun.assign(earlier.depthAfterRun.begin(),
-                                    earlier.depthAfterRun.begin() +
-                                        std::ptrdiff_t(from->runsEnded));
+        if (sections) {
+            result.depthAfterRun.assign(earlier.depthAfterRun.begin(),
+                                        earlier.depthAfterRun.begin() +
+                                            std::ptrdiff_t(from->runsEnded));
+        }
     }
     const auto fieldOf = [&](int groove) -> HeightField& {
         auto& field = state.fields[std::size_t(groove)];
@@ -455,8 +469,8 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
             }
             const int k = twins->shownPasses[state.shownFigures.size()];
             const ThreadingPass& pass = reading.passes[std::size_t(k)];
-            state.shownFigures.push_back(
-                state.ahead->cut(k, setup.positionOf(pass.z), depthOfPass(k, pass)));
+            state.shownFigures.push_back(state.ahead->cut(k, setup.positionOf(pass.z),
+                                                          depthOfPass(k, pass), request.chipsOnly));
             state.reach = std::max(state.reach, k);
         }
         return state.shownFigures[std::size_t(place)];
@@ -464,19 +478,20 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     const auto cutPass = [&](int k, const ThreadingPass& pass, double position) {
         const int groove = setup.grooveOf(pass.z);
         if (!twins) {
-            return fieldOf(groove).cut(k, position, depthOfPass(k, pass));
+            return fieldOf(groove).cut(k, position, depthOfPass(k, pass), request.chipsOnly);
         }
         const int place = twins->place[std::size_t(k)];
         if (groove != shown) {
             return figuresInPlace(place);
         }
-        const CutFigures figures = shownField.cut(k, position, depthOfPass(k, pass));
+        const CutFigures figures =
+            shownField.cut(k, position, depthOfPass(k, pass), request.chipsOnly);
         if (place == int(state.shownFigures.size())) {
             state.shownFigures.push_back(figures);
         }
         return figures;
     };
-    const bool whole = !request.passLimit && !request.chipsOnly;
+    const bool whole = !request.passLimit && request.checkpoints;
     auto checkpoints = std::make_shared<std::vector<CutCheckpoint>>();
     const int spacing = checkpointSpacing(count, state);
     for (int k = result.resumedFrom; k < count; ++k) {
@@ -488,10 +503,10 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
         if (whole && k > result.resumedFrom && k % spacing == 0) {
             checkpoints->push_back(compactedCopy(state, k, result.depthAfterRun.size()));
         }
-        if (k > 0 && pass.run != reading.passes[std::size_t(k - 1)].run) {
+        if (sections && k > 0 && pass.run != reading.passes[std::size_t(k - 1)].run) {
             result.depthAfterRun.push_back(shownField.centreDepths());
         }
-        if (k == count - 1) {
+        if (sections && k == count - 1) {
             result.materialDepthBeforeLast = shownField.centreDepths();
         }
         PassCut cut{pass.run, k, pass.line, pass.x, pass.z, setup.positionOf(pass.z)};
@@ -528,10 +543,12 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
             return result;
         }
     }
-    if (count > 0) {
+    if (sections && count > 0) {
         result.depthAfterRun.push_back(shownField.centreDepths());
     }
-    result.materialDepth = shownField.centreDepths();
+    if (sections) {
+        result.materialDepth = shownField.centreDepths();
+    }
     result.airPasses = state.airPasses;
     result.largestChipPass = state.largestChipPass;
     result.thickestChipPass = state.thickestChipPass;
@@ -541,7 +558,7 @@ SimulationResult simulateCut(const PassReading& reading, const SectionSetup& set
     }
     if (whole) {
         state.pass = count;
-        state.runsEnded = result.depthAfterRun.size() - (count > 0 ? 1 : 0);
+        state.runsEnded = sections ? result.depthAfterRun.size() - (count > 0 ? 1 : 0) : 0;
         checkpoints->push_back(std::move(state));
         result.checkpoints = std::move(checkpoints);
     }

@@ -29,6 +29,8 @@ struct SectionSetup {
     double positionOf(double z) const;
     // Which start's groove a program Z lies in (0 for a single start).
     int grooveOf(double z) const;
+    // Whether two program Z lie at one place in the pitch (to a millionth of a cell).
+    bool samePlace(double za, double zb) const;
     // Program Z of a position, in the pitch that starts at zReference.
     double zOf(double position) const { return zReference - position; }
     // The X a pass of start `start` would have in start 0's pitch: a taper program
@@ -138,6 +140,8 @@ struct SimulationResult {
     bool stopped = false;
     // It stopped at a pass of the last run over the request's chip limit.
     bool overChipLimit = false;
+    // Its figures are the chips' areas alone (SimulationRequest::chipsOnly).
+    bool chipsOnly = false;
     // The pass it went on from an earlier result's checkpoint (0: cut from the stock).
     int resumedFrom = 0;
     // Along the passes, in order, the last one after them all; only in a whole result.
@@ -158,9 +162,13 @@ struct SimulationRequest {
     const SimulationResult* earlier = nullptr;
     // Stop at the first pass of the last run that removes more (a trial of the planner).
     std::optional<double> chipLimit;
-    // Only the chips are wanted (a trial of the planner): no cusp or gouge is measured
-    // and no checkpoint kept, which took a trial a third of its time.
+    // Only the chips' areas are wanted (the planner): no chip thickness, cusp or gouge is
+    // measured and no section kept (materialDepth, depthAfterRun and the one before the
+    // last pass stay empty), which took a trial of the planner more than half its time.
     bool chipsOnly = false;
+    // Keep checkpoints along a whole simulation (not the planner's trials: a third of
+    // their time).
+    bool checkpoints = true;
 };
 
 // Simulates the threading passes of `passes` in order, as the request asks.

@@ -93,7 +93,7 @@ HeightField HeightField::compacted() const {
     return kept;
 }
 
-CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
+CutFigures HeightField::cut(int pass, double position, double edgeDepth, bool areaOnly) {
     const double centre = edgeDepth - tool_.noseRadius();
     const int local = int(passNumber_.size());
     passNumber_.push_back(pass);
@@ -120,6 +120,9 @@ CutFigures HeightField::cut(int pass, double position, double edgeDepth) {
         const double a = (j + 0.5) * cellWidth_ - position;
         const double reach = tool_.reach(centre, a);
         scratch_[std::size_t(j - first)] = reach;
+        if (areaOnly) {
+            continue;
+        }
         const double depth = reach - centreDepth_[cell];
         if (depth > figures.thickness) {
             figures.thickness = depth;

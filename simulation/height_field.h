@@ -41,8 +41,9 @@ public:
     const std::vector<int>& owners() const { return owner_; }
 
     // Lowers the material to the tool with its nose edge at edgeDepth, nose centre at
-    // `position`; pass numbers the cut for the exact surface.
-    CutFigures cut(int pass, double position, double edgeDepth);
+    // `position`; pass numbers the cut for the exact surface. With `areaOnly` the figures
+    // hold the chip's area alone (the field is left the same).
+    CutFigures cut(int pass, double position, double edgeDepth, bool areaOnly = false);
 
     // The exact surface depth at a position and the pass that left it (-1: stock),
     // from the passes that own the cells around `nearCell`.

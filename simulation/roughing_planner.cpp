@@ -3,11 +3,14 @@
 #include "core/checked_arithmetic.h"
 #include "core/leading_number.h"
 #include "core/plain_number_text.h"
+#include "core/starts_text.h"
+#include "simulation/twin_starts.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 namespace quillmar {
@@ -23,16 +26,24 @@ std::string allowanceText(long long micrometres) {
 // A caller that stopped the plan.
 struct Stopped {};
 
+// A trial whose further starts could not be proven twins of its first: it is written
+// and simulated whole.
+struct NotTwins {};
+
 // The largest chip of a run at one allowance cut after a run at another (or from the
 // stock), each got by planning and writing the runs as a press of the button would,
 // numbered from the start. The run before is simulated once for every trial after it;
 // a trial that only has to tell whether a run keeps to the limit stops at its first pass
-// over it.
+// over it. Where the starts of a multi-start job are proven twins, a trial writes and
+// simulates start 0's passes alone: every further start's pass takes its chip.
 class ChipOracle {
 public:
     ChipOracle(const DialogSnapshot& dialog, double limit, const SimulationOptions& options,
-               const PlanWatch& watch)
-        : dialog_(dialog), limit_(limit), options_(options), watch_(watch) {}
+               const PlanWatch& watch, const PlanMethod& method)
+        : dialog_(dialog), limit_(limit), options_(options), watch_(watch),
+          oneStart_(method.oneStartForTwins &&
+                    startsFromText(dialog.text(JobField::Starts)).value_or(1) > 1),
+          twins_(dialog.choices) {}
 
     // The largest chip of the run.
     std::optional<double> largestChip(long long previous, long long allowance) {
@@ -48,7 +59,9 @@ public:
     const std::string& firstError() const { return firstError_; }
 
     std::optional<long long> allAirAllowance() {
-        const auto output = press({0});
+        // Every start of a straight thread starts at start 0's X.
+        const auto output =
+            oneStartOrWhole([this](bool oneStart) { return press({0}, Pressed{}, oneStart); });
         if (!output) {
             return std::nullopt;
         }
@@ -64,6 +77,8 @@ private:
         ThreadJob job; // with the values the control uses after the last run
         PassReading reading;
         float counter = 1; // the sequence counter after the last run
+        // Written with start 0's passes alone: where the section must lie for that.
+        std::optional<TwinLayout> oneStart;
     };
     struct Known {
         double area = 0;
@@ -82,11 +97,11 @@ private:
         return known ? std::optional(known->area) : std::nullopt;
     }
 
-    std::optional<Pressed> press(const std::vector<long long>& allowances) const {
-        return press(allowances, Pressed{});
-    }
-
-    std::optional<Pressed> press(const std::vector<long long>& allowances, Pressed pressed) const {
+    // With `oneStart`, each run's further starts are proven twins and left unwritten;
+    // where they cannot be, or a run fails (its first failure is the whole run's to
+    // tell), NotTwins.
+    std::optional<Pressed> press(const std::vector<long long>& allowances, Pressed pressed,
+                                 bool oneStart) {
         if (watch_.cancelled && watch_.cancelled()) {
             throw Stopped{};
         }
@@ -94,11 +109,15 @@ private:
             DialogSnapshot run = dialog_;
             run.text(JobField::FinishAllowance) = allowanceText(allowance);
             try {
-                const RunOutput output = generateRun(pressed.job, pressed.counter, run);
+                const RunOutput output = oneStart ? writeFirstStart(pressed, run)
+                                                  : generateRun(pressed.job, pressed.counter, run);
                 pressed.counter = output.counterAfter;
                 storeControlValues(pressed.job, output.standard.valuesAfter);
                 addWrittenRun(pressed.reading, output.standard.moves);
             } catch (const DataError& error) {
+                if (oneStart) {
+                    throw NotTwins{};
+                }
                 if (firstError_.empty()) {
                     firstError_ = error.what();
                 }
@@ -108,36 +127,77 @@ private:
         return pressed;
     }
 
+    RunOutput writeFirstStart(Pressed& pressed, const DialogSnapshot& run) {
+        PlannedRun planned = planRun(pressed.job, pressed.counter, run);
+        const auto layout = twins_.keepFirstStart(planned.plan);
+        if (!layout || (pressed.oneStart && *pressed.oneStart != *layout)) {
+            throw NotTwins{};
+        }
+        pressed.oneStart = layout;
+        return writeRun(std::move(planned), run.choices);
+    }
+
     // The first run of a trial, pressed and simulated once for all trials after it.
     struct RunBefore {
         std::optional<long long> allowance; // none before the first trial
+        bool oneStart = false;
         std::optional<Pressed> pressed;
         std::optional<SimulationResult> simulated;
     };
 
-    const RunBefore& runBefore(long long previous) {
-        if (before_.allowance != previous) {
-            before_ = {previous,
-                       previous == kFromStock ? std::optional(Pressed{}) : press({previous}),
-                       std::nullopt};
+    const RunBefore& runBefore(long long previous, bool oneStart) {
+        if (before_.allowance != previous || before_.oneStart != oneStart) {
+            before_ = {previous, oneStart, std::nullopt, std::nullopt};
+            before_.pressed = previous == kFromStock ? std::optional(Pressed{})
+                                                     : press({previous}, Pressed{}, oneStart);
         }
         return before_;
     }
 
+    // Written for start 0 alone where the starts are proven twins, otherwise whole.
+    template <class Work>
+    std::invoke_result_t<const Work&, bool> oneStartOrWhole(const Work& work) {
+        if (oneStart_) {
+            try {
+                return work(true);
+            } catch (const NotTwins&) {
+                oneStart_ = false; // what failed once is not tried again
+            }
+        }
+        return work(false);
+    }
+
     std::optional<Known> simulate(long long previous, long long allowance, bool againstLimit) {
-        const RunBefore& before = runBefore(previous);
+        return oneStartOrWhole(
+            [&](bool oneStart) { return simulate(previous, allowance, againstLimit, oneStart); });
+    }
+
+    std::optional<Known> simulate(long long previous, long long allowance, bool againstLimit,
+                                  bool oneStart) {
+        const RunBefore& before = runBefore(previous, oneStart);
         if (!before.pressed) {
             return std::nullopt;
         }
-        const auto output = press({allowance}, *before.pressed);
+        const auto output = press({allowance}, *before.pressed, oneStart);
         if (!output) {
             return std::nullopt;
         }
-        const SectionSetup setup = sectionFromJob(output->job, options_);
+        SectionSetup setup = sectionFromJob(output->job, options_);
+        if (oneStart) {
+            // Start 0's passes cut alone: one groove stands for every start's.
+            if (output->oneStart &&
+                *output->oneStart != TwinLayout{setup.pitch, setup.zReference, setup.starts}) {
+                throw NotTwins{};
+            }
+            setup.starts = 1;
+        }
         SimulationRequest request;
         if (previous != kFromStock) {
             if (!before_.simulated) {
-                before_.simulated = simulateCut(before.pressed->reading, setup);
+                SimulationRequest chipsWithCheckpoints;
+                chipsWithCheckpoints.chipsOnly = true;
+                before_.simulated =
+                    simulateCut(before.pressed->reading, setup, chipsWithCheckpoints);
             }
             request.earlier = &*before_.simulated;
         }
@@ -145,6 +205,7 @@ private:
             request.chipLimit = limit_;
         }
         request.chipsOnly = true;
+        request.checkpoints = false;
         const SimulationResult result = simulateCut(output->reading, setup, request);
         ++trials_;
         if (watch_.progress) {
@@ -163,8 +224,10 @@ private:
     double limit_;
     const SimulationOptions& options_;
     const PlanWatch& watch_;
+    bool oneStart_;
+    TwinStarts twins_;
     int trials_ = 0;
-    mutable std::string firstError_;
+    std::string firstError_;
     std::map<std::pair<long long, long long>, std::optional<Known>> cache_;
     RunBefore before_;
 };
@@ -174,8 +237,9 @@ Unexpected<PlanRefusal> refusal(PlanRefusal::Reason reason, double needed = 0) {
 }
 
 PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
-                    const SimulationOptions& options, const PlanWatch& watch) {
-    ChipOracle oracle(dialog, maxChipArea, options, watch);
+                    const SimulationOptions& options, const PlanWatch& watch,
+                    const PlanMethod& method) {
+    ChipOracle oracle(dialog, maxChipArea, options, watch, method);
     const auto dataError = [&oracle] {
         return Unexpected<PlanRefusal>{
             PlanRefusal{PlanRefusal::Reason::DataError, 0, oracle.firstError()}};
@@ -272,9 +336,10 @@ PlanResult planWith(const DialogSnapshot& dialog, double maxChipArea,
 } // namespace
 
 PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
-                        const SimulationOptions& options, const PlanWatch& watch) {
+                        const SimulationOptions& options, const PlanWatch& watch,
+                        const PlanMethod& method) {
     try {
-        return planWith(dialog, maxChipArea, options, watch);
+        return planWith(dialog, maxChipArea, options, watch, method);
     } catch (const Stopped&) {
         return refusal(PlanRefusal::Reason::Cancelled);
     }

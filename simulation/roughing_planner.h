@@ -42,13 +42,21 @@ struct PlanWatch {
     std::function<bool()> cancelled;          // polled between trials
 };
 
+// How trials are written. Where the starts of a multi-start job are proven twins, a
+// trial writes and simulates start 0's passes alone (the same plan, far sooner); off,
+// every start is written and simulated, as the program itself would be.
+struct PlanMethod {
+    bool oneStartForTwins = true;
+};
+
 // Chooses the finish allowances of the roughing runs of the job the dialog holds so
 // that no pass of any run removes more than maxChipArea, with as few runs as that
 // allows. A finish allowance in the dialog is kept as the last roughing run's; the
 // last run is at 0. Allowances are whole micrometres on the diameter. Each trial plans
 // its runs and simulates the moves their blocks write, without panes or program text.
 PlanResult planRoughing(const DialogSnapshot& dialog, double maxChipArea,
-                        const SimulationOptions& options = {}, const PlanWatch& watch = {});
+                        const SimulationOptions& options = {}, const PlanWatch& watch = {},
+                        const PlanMethod& method = {});
 
 // Presses "プログラム出力" once per planned run, the dialog's allowance set to the run's,
 // exactly as a user would. Stops at the first run that fails.

@@ -23,6 +23,10 @@
         <source>荒加工計画を中止しました</source>
         <translation>Roughing plan cancelled</translation>
     </message>
+    <message>
+        <source>データエラー </source>
+        <translation>Data error </translation>
+    </message>
 </context>
 <context>
     <name>FormNotes</name>
@@ -260,6 +264,14 @@
         <translation>%1 threads tapers of at most %2° (taper angle %3°).</translation>
     </message>
     <message>
+        <source>%1 のリードは %2～%3 mm です（リード %4 mm）。</source>
+        <translation>%1 takes leads of %2 to %3 mm (lead %4 mm).</translation>
+    </message>
+    <message>
+        <source>%1 はリード×主軸回転数が Z 軸の最大送りの %2 を超えるねじ切りを受け付けません（リード %3 mm では主軸回転数 %4 min⁻¹ まで、設定 %5 min⁻¹）。</source>
+        <translation>%1 refuses a threading move whose lead x spindle speed passes %2 of the Z axis&apos; largest feed (at the lead %3 mm the spindle speed is at most %4 min⁻¹; %5 min⁻¹ set).</translation>
+    </message>
+    <message>
         <source>入力欄の溝形状で出力します</source>
         <translation>The output cuts the groove of the fields</translation>
     </message>
@@ -428,6 +440,10 @@
     <message>
         <source>ねじ規格</source>
         <translation>Thread standard</translation>
+    </message>
+    <message>
+        <source>切削シミュレーション</source>
+        <translation>Cut simulation</translation>
     </message>
     <message>
         <source>機械の設定...</source>
@@ -789,6 +805,175 @@ Any file of that name was left as it was.</translation>
     <message>
         <source>等級なし</source>
         <translation>no class</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationWindowTexts</name>
+    <message>
+        <source>切削シミュレーション</source>
+        <translation>Cut simulation</translation>
+    </message>
+    <message>
+        <source>荒加工計画</source>
+        <translation>Plan roughing</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>刃物側面角 (片側 °)</source>
+        <translation>Body angle (per side °)</translation>
+    </message>
+    <message>
+        <source>最大切りくず面積 (mm²)</source>
+        <translation>Largest chip (mm²)</translation>
+    </message>
+    <message>
+        <source>刃物側面角 %1 は使えません: 0 以上 90 未満の度数を入れてください</source>
+        <translation>Body angle %1 not usable: give 0 to below 90°</translation>
+    </message>
+    <message>
+        <source>計算中</source>
+        <translation>Simulating</translation>
+    </message>
+    <message>
+        <source>最大切りくず面積 %1 は数値ではありません: mm² で入れてください (例 0.3)</source>
+        <translation>Largest chip %1 is not a number (mm², e.g. 0.3)</translation>
+    </message>
+    <message>
+        <source>計算中: 試算 %1 回</source>
+        <translation>Planning: trial %1</translation>
+    </message>
+    <message>
+        <source>データエラー </source>
+        <translation>Data error </translation>
+    </message>
+    <message>
+        <source>%1 回: 仕上げ代 %2</source>
+        <translation>Runs: %1; X allowances: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationFigureTexts</name>
+    <message>
+        <source>, パス %1</source>
+        <translation>, pass %1</translation>
+    </message>
+    <message>
+        <source>, 素材のまま</source>
+        <translation>, uncut stock</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>  法線方向: %1</source>
+        <translation>  normal: %1</translation>
+    </message>
+    <message>
+        <source>公差 %1〜%2</source>
+        <translation>limits %1 to %2</translation>
+    </message>
+    <message>
+        <source> (%1: 合格, 余裕 %2 mm)</source>
+        <translation> (%1: within, %2 mm to spare)</translation>
+    </message>
+    <message>
+        <source> (%1: 不合格, %2 mm 外れ)</source>
+        <translation> (%1: outside by %2 mm)</translation>
+    </message>
+    <message>
+        <source> (%1: 不合格)</source>
+        <translation> (%1: outside)</translation>
+    </message>
+    <message>
+        <source>ねじ %1: %2</source>
+        <translation>Thread %1: %2</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>within limits</translation>
+    </message>
+    <message>
+        <source>不合格</source>
+        <translation>out of limits</translation>
+    </message>
+    <message>
+        <source>ねじ %1: 公差の値なし (判定せず)</source>
+        <translation>Thread %1: no limits known (not judged)</translation>
+    </message>
+    <message>
+        <source>外径</source>
+        <translation>Major dia.</translation>
+    </message>
+    <message>
+        <source>谷の径</source>
+        <translation>Root dia.</translation>
+    </message>
+    <message>
+        <source>有効径</source>
+        <translation>Pitch dia.</translation>
+    </message>
+    <message>
+        <source>内径</source>
+        <translation>Minor dia.</translation>
+    </message>
+    <message>
+        <source>基準径の位置のずれ</source>
+        <translation>Gauge plane shift</translation>
+    </message>
+    <message>
+        <source>フランク角: %1 / %2  真直度: %3 / %4</source>
+        <translation>Flank angles: %1 / %2  straightness: %3 / %4</translation>
+    </message>
+    <message>
+        <source>パス数: %1  加工回数: %2  エアカット: %3</source>
+        <translation>Passes: %1  runs: %2  air cuts: %3</translation>
+    </message>
+    <message>
+        <source>最大切りくず面積: %1 mm² (%2)</source>
+        <translation>Largest chip: %1 mm² (%2)</translation>
+    </message>
+    <message>
+        <source>最大切りくず面積: なし</source>
+        <translation>Largest chip: none</translation>
+    </message>
+    <message>
+        <source>最大切りくず厚さ: %1 mm (%2)</source>
+        <translation>Thickest chip: %1 mm (%2)</translation>
+    </message>
+    <message>
+        <source>  刃先に垂直: %1 mm, 接触長さ %2 mm (%3)</source>
+        <translation>  normal to edge: %1 mm, engaged %2 mm (%3)</translation>
+    </message>
+    <message>
+        <source>最大削り残し: %1</source>
+        <translation>Largest cusp: %1</translation>
+    </message>
+    <message>
+        <source>最大食い込み: %1</source>
+        <translation>Largest gouge: %1</translation>
+    </message>
+    <message>
+        <source>ねじ形状: 不明 (削り残しと食い込みはプログラム出力の後に)</source>
+        <translation>Thread form: unknown (cusp and gouge after Generate)</translation>
+    </message>
+    <message>
+        <source>上限 %1 mm² を超えるパス: %2</source>
+        <translation>Passes over %1 mm²: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChipChartTexts</name>
+    <message>
+        <source>パス</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>切りくず面積 mm²</source>
+        <translation>Chip area mm²</translation>
     </message>
 </context>
 </TS>

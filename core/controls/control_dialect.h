@@ -3,6 +3,7 @@
 #include "core/pass_plan.h"
 #include "core/sequence_limit.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,19 @@ public:
     // The word of the threading move that starts the cut at a spindle angle (degrees),
     // for the starts of a multi-start thread ("Q", "SF="); empty for a control without one.
     virtual std::string_view startAngleWord() const { return {}; }
+
+    // The leads (mm per revolution) the threading move's lead word takes, as its manual
+    // gives them; nothing for a control whose manual states no range.
+    struct LeadRange {
+        double smallest = 0;
+        double largest = 0;
+    };
+    virtual std::optional<LeadRange> leadRange() const { return std::nullopt; }
+
+    // The share of the Z axis' largest feed that the threading move's lead times the
+    // spindle's speed may reach, above which the control refuses the move; 0 for a
+    // control whose manual states no such check.
+    virtual double synchronisedFeedShare() const { return 0; }
 
     // The steepest taper (degrees to the Z axis) the threading move takes with its lead
     // given along Z.

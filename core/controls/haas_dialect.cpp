@@ -4,10 +4,12 @@
 // documentation): `G32 X/U Z/W F Q`, "Feedrate is equivalent to thread lead", "G99 (Feed
 // per Revolution) must be active", and on a tapered thread "set the feedrate to the larger
 // of the two leads": the passes write the lead along Z, so a taper steeper than 45° is
-// refused. Q, the thread start angle, is optional; the pages found do not state its unit
-// (the G76 page, "G76 Threading Cycle, Multiple Pass (Group 00)", says only "Do not use a
-// decimal point"), so the starts of a multi-start thread are shifted along Z. Neither page
-// gives a range of F, so no lead is refused here.
+// refused. The G32 page lists "Q - Thread Start Angle (optional). See example on the
+// following page." and the G76 page, "G76 Threading Cycle, Multiple Pass (Group 00)",
+// "Q Thread Start Angle (Do not use a decimal point)"; neither page, nor any other Haas
+// page found, states the unit of a Q without a decimal point, so Q is not written and
+// the starts of a multi-start thread are shifted along Z. Neither page gives a range of
+// F, so no lead is refused here.
 
 #include "core/controls/thread_move_block.h"
 

@@ -7,8 +7,13 @@
 // by X- Y- Z-. K is not parallel to the Z axis if X or Y endpoints are used for example
 // when cutting tapered threads". G33 takes no F word; it is an error if all axis words are
 // omitted or the spindle is not turning, so the passes go into a program that starts the
-// spindle, as the OSP and FANUC passes do. LinuxCNC has no start-angle word in its
-// released versions: the starts of a multi-start thread are shifted along Z.
+// spindle, as the OSP and FANUC passes do. The reference names no range of K, and
+// LinuxCNC's own interpreter (rs274 of Debian 12's linuxcnc-uspace 2.9.0~pre1) takes
+// K0, K-1 and K100000 alike; its velocity limits are the machine's ini file's, which a
+// job does not know. So no K is refused here beyond a lead not above 0, which no
+// dialect writes.
+// LinuxCNC has no start-angle word in its released versions: the starts of a
+// multi-start thread are shifted along Z.
 
 #include "core/checked_arithmetic.h"
 #include "core/controls/control_dialect.h"

@@ -5,8 +5,14 @@
 // Lead Thread Cutting; G33", page 56: `G33 Z__ (X__) F__ Q__`, "F: Lead of long axis (axis
 // which moves most) direction", "Q: Thread cutting start shift angle, (0.000 to
 // 360.000°)"; on a tapered thread "When a<45°, the lead is LZ", at 45° either. The passes
-// write the lead along Z, so a taper steeper than 45° is refused. The manual gives no
-// range of the F lead in the pages found, so no lead is refused here.
+// write the lead along Z, so a taper steeper than 45° is refused. Page 57, "Thread cutting
+// metric input": in the input unit system B (0.001 mm) the F command range is "0.001~
+// 999.999" (mm/rev); the finer systems C, D and E take from 0.0001, 0.00001 and 0.000001
+// up to 999.9999, 999.99999 and 999.999999. Leads outside B's range, which every input
+// unit system takes, are refused. Q's range of 0.000 to 360.000 always holds: the starts
+// are k x 360 / starts apart, k below the number of starts. Page 57's note on a lead
+// whose feed per minute passes the largest cutting feed is the machine's parameter,
+// which the machine settings do not hold, so it is not checked here.
 
 #include "core/controls/thread_move_block.h"
 
@@ -22,6 +28,7 @@ public:
     float threadingG() const override { return 33; }
     std::string_view startAngleWord() const override { return "Q"; }
     double steepestTaper() const override { return 45; }
+    std::optional<LeadRange> leadRange() const override { return LeadRange{0.001, 999.999}; }
 };
 
 } // namespace

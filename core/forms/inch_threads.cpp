@@ -611,6 +611,11 @@ FormExpected<ThreadForm> inchForm(std::string_view designation, Side side) {
         if (in.series == Series::Acme || in.series == Series::StubAcme) {
             form = acme(in, *tpi, side, in.series == Series::Acme ? kFullAcme : kStubAcme);
         } else if (in.series == Series::Bsw) {
+            // BS 84's close, medium and free classes stay out: no readable print of its
+            // limits was found, and its tolerance formulas alone do not give them, since
+            // medium and free bolts up to 3/4 in. also take an allowance the standard
+            // tabulates (thegauge.co.uk, "BSW and BSF thread gauges"; Sutton tools'
+            // catalogue, "The Whitworth screw thread tolerance system", Figure 6).
             if (!in.classText.empty()) {
                 return refusal(MessageId::BswNoClass, {std::string(kBswExample)});
             }

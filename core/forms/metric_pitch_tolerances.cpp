@@ -72,25 +72,34 @@ constexpr std::array<MinorToleranceRow, 9> kTd1{{
     {0.7, {112, 140, 180, 224, 0}},
 }};
 
-// ISO 965-1 TD2 of grade 6 in the cells where it is not 1.32 Td2 rounded to R40, read
-// from ISO 965-2's limits of 6H (TD2 = D2 max - D2 min): M10 9.026/9.206 and M11
-// 10.026/10.206 (180) as the ISCAR tap guide prints them (2022, p. 56, "limit dimensions -
-// nut threads ISO 6H",
+// ISO 965-1 TD2, the pitch diameter tolerance of an inner thread, in the cells where it is
+// not 1.32 Td2 rounded to R40 or where a printed row holds every grade. Grades 4 to 8 in
+// micrometres, 0 where no print of the cell was found (the formula stands in).
+// Grade 6 over 5.6 up to 22.4 is read from ISO 965-2's limits of 6H (TD2 = D2 max - D2 min):
+// M10 9.026/9.206 and M11 10.026/10.206 (180) as the ISCAR tap guide prints them (2022,
+// p. 56, "limit dimensions - nut threads ISO 6H",
 // http://docs.steelcam.org/iscar/katalog-iscar-vysokotochnye-razvertki-i-metchiki-2022-page56),
 // M12x1.5 11.026/11.216 (190) and M12x1.25 11.188/11.368 (180) as Engineers Edge's 6H
 // table prints them (https://www.engineersedge.com/hardware/metric-internal-thread-sizes1.htm).
-// The other grades of these cells were not found printed: they keep the formula.
-struct InnerPitchToleranceCell {
+// Over 90 up to 180 the rows are Machinery's Handbook's (31st ed., p. 2025, Table 10 "ANSI
+// Standard Pitch-Diameter Tolerances of Internal Metric Thread, TD2", after ISO 965-1 and
+// ASME B1.13M, https://online.flippingbook.com/view/954046886/655/): P 3 grade 4 is 190
+// there, where 1.32 x 140 rounded to R40 gives 180.
+struct InnerPitchToleranceRow {
     double over;
     double upTo;
     double pitch;
-    int grade6;
+    std::array<int, 5> grades;
 };
 
-constexpr std::array<InnerPitchToleranceCell, 3> kTD2Grade6{{
-    {5.6, 11.2, 1.5, 180},
-    {11.2, 22.4, 1.25, 180},
-    {11.2, 22.4, 1.5, 190},
+constexpr std::array<InnerPitchToleranceRow, 7> kTD2{{
+    {5.6, 11.2, 1.5, {0, 0, 180, 0, 0}},
+    {11.2, 22.4, 1.25, {0, 0, 180, 0, 0}},
+    {11.2, 22.4, 1.5, {0, 0, 190, 0, 0}},
+    {90, 180, 2, {160, 200, 250, 315, 400}},
+    {90, 180, 3, {190, 236, 300, 375, 475}},
+    {90, 180, 4, {212, 265, 335, 425, 530}},
+    {90, 180, 6, {250, 315, 400, 500, 630}},
 }};
 
 bool samePitch(double a, double b) {
@@ -113,12 +122,13 @@ std::optional<double> tabledMinorTolerance(double p, int grade) {
 }
 
 std::optional<double> tabledInnerPitchTolerance(double p, double d, int grade) {
-    if (grade != 6) {
+    if (grade < 4 || grade > 8) {
         return std::nullopt;
     }
-    for (const InnerPitchToleranceCell& cell : kTD2Grade6) {
-        if (d > cell.over && d <= cell.upTo && samePitch(cell.pitch, p)) {
-            return cell.grade6;
+    for (const InnerPitchToleranceRow& row : kTD2) {
+        if (d > row.over && d <= row.upTo && samePitch(row.pitch, p)) {
+            const int value = row.grades[static_cast<std::size_t>(grade - 4)];
+            return value > 0 ? std::optional<double>(value) : std::nullopt;
         }
     }
     return std::nullopt;

@@ -9,8 +9,9 @@ namespace quillmar::forms {
 // we hold has no such cell, and the formula stands in.
 std::optional<double> tabledPitchTolerance(double p, double d, int grade);
 
-// The pitch diameter tolerance TD2 of an inner thread in micrometres where ISO 965-1's
-// table is known to leave 1.32 Td2 rounded to R40; empty elsewhere.
+// The pitch diameter tolerance TD2 of an inner thread in micrometres as ISO 965-1
+// tabulates it, in the cells we hold a print of (grades 4 to 8); empty elsewhere, where
+// 1.32 Td2 rounded to R40 stands in.
 std::optional<double> tabledInnerPitchTolerance(double p, double d, int grade);
 
 // The minor diameter tolerance TD1 of an inner thread in micrometres as ISO 965-1

@@ -10,10 +10,14 @@ namespace {
 // Both controls write program Z to the thousandth of a millimetre.
 constexpr double kControlResolution = 0.001;
 
+// The figures are those of the run as written: a control that checks its feed against
+// the same figures refuses the press itself, and the figures then say why.
 PassPlan planOf(const ThreadJob& job, float counter, const DialogSnapshot& dialog,
                 RetractSetting& retract) {
     ThreadJob scratch = job;
-    RunOutput run = generateRun(scratch, counter, dialog);
+    DialogSnapshot unchecked = dialog;
+    unchecked.machine = {};
+    RunOutput run = generateRun(scratch, counter, unchecked);
     retract = {scratch.side, scratch.stockDiameter, run.plan.values.xRetract};
     return std::move(run.plan);
 }

@@ -179,7 +179,15 @@ INSTANTIATE_TEST_SUITE_P(
         ControlRefusalRow{"TaperOnGrblHal", "startShift = z\ncontrol = grblhal\ntaperAngle = 1.5\n",
                           "grblHAL writes straight threads only: what its threading "
                           "move's lead means along a taper is not documented; the "
-                          "taper angle is 1.5 degrees"}),
+                          "taper angle is 1.5 degrees"},
+        ControlRefusalRow{"LeadPastMitsubishisFRange", "pitch = 400\n",
+                          "Mitsubishi takes leads from 0.001 to 999.999 mm; the lead is 1200 mm"},
+        ControlRefusalRow{"FeedPastGrblHalsShareOfTheZFeed",
+                          "startShift = z\ncontrol = grblhal\nspindleSpeed = 1000\n"
+                          "maxFeedZ = 10000\n",
+                          "grblHAL refuses a threading move whose lead x spindle speed passes "
+                          "0.9 of the Z axis' largest feed: at the lead 18 mm the spindle "
+                          "speed is at most 500 min^-1; the spindle speed is 1000 min^-1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A body leaning out by 30 degrees each side takes more than a body as wide as the

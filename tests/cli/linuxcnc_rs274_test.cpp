@@ -1,5 +1,7 @@
 // Every LinuxCNC program of the example jobs run through LinuxCNC's own interpreter:
 // it must accept the program, and the moves it makes of it must be the passes planned.
+// grblHAL reads the same words (G7, G18, G21, G90, G33 K), so its straight-thread
+// programs are run through the same interpreter too.
 
 #include "cli/file_io.h"
 #include "cli/job_runner.h"
@@ -72,7 +74,8 @@ std::vector<Pass> interpretedPasses(const std::string& canon) {
 struct Row {
     const char* name;
     const char* example;
-    const char* starts; // overrides the job's starts when not empty
+    const char* starts;  // overrides the job's starts when not empty
+    const char* control; // the `control` value every run is written for
 };
 
 class LinuxCncInterpreter : public testing::TestWithParam<Row> {};
@@ -87,7 +90,7 @@ TEST_P(LinuxCncInterpreter, AcceptsTheProgramAndMovesAsPlanned) {
     JobFile file = parseJobFile(*text);
     ASSERT_FALSE(file.error.has_value());
     for (JobRun& run : file.runs) {
-        run.control = "linuxcnc";
+        run.control = GetParam().control;
     }
     if (*GetParam().starts != '\0') {
         file.runs.front().texts[JobField::Starts] = GetParam().starts;
@@ -135,17 +138,22 @@ TEST_P(LinuxCncInterpreter, AcceptsTheProgramAndMovesAsPlanned) {
 }
 
 // Inner and outer, straight and taper, one start and several; every example walks all
-// eight segments of its groove, and the trapezoidal one runs three times.
-INSTANTIATE_TEST_SUITE_P(ExampleJobs, LinuxCncInterpreter,
-                         testing::Values(Row{"InnerWorked", "worked-example.job", ""},
-                                         Row{"InnerThreeRuns", "inner-trapezoidal-three-runs.job",
-                                             ""},
-                                         Row{"OuterForm", "outer-trapezoidal-form.job", ""},
-                                         Row{"OuterTaper", "outer-taper-thread.job", ""},
-                                         Row{"OuterTwoStarts", "two-start-outer-thread.job", ""},
-                                         Row{"TaperThreeStarts", "outer-taper-thread.job", "3"},
-                                         Row{"TaperTwoStarts", "linuxcnc-taper-two-start.job", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// eight segments of its groove, and the trapezoidal one runs three times. grblHAL writes
+// straight threads only.
+INSTANTIATE_TEST_SUITE_P(
+    ExampleJobs, LinuxCncInterpreter,
+    testing::Values(Row{"InnerWorked", "worked-example.job", "", "linuxcnc"},
+                    Row{"InnerThreeRuns", "inner-trapezoidal-three-runs.job", "", "linuxcnc"},
+                    Row{"OuterForm", "outer-trapezoidal-form.job", "", "linuxcnc"},
+                    Row{"OuterTaper", "outer-taper-thread.job", "", "linuxcnc"},
+                    Row{"OuterTwoStarts", "two-start-outer-thread.job", "", "linuxcnc"},
+                    Row{"TaperThreeStarts", "outer-taper-thread.job", "3", "linuxcnc"},
+                    Row{"TaperTwoStarts", "linuxcnc-taper-two-start.job", "", "linuxcnc"},
+                    Row{"GrblHalInnerWorked", "worked-example.job", "", "grblhal"},
+                    Row{"GrblHalInnerThreeRuns", "inner-trapezoidal-three-runs.job", "", "grblhal"},
+                    Row{"GrblHalOuterForm", "outer-trapezoidal-form.job", "", "grblhal"},
+                    Row{"GrblHalOuterTwoStarts", "two-start-outer-thread.job", "", "grblhal"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace quillmar

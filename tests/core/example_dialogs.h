@@ -18,7 +18,8 @@ inline DialogSnapshot workedExampleDialog() {
               "0.5",  "0.5",  "0.5",  "30",   "0",    "5",    "-30",  "0",   "28",
               "0.25", "0.25", "0.25", "0.25", "0.25", "0.25", "0.25", "0.25"}},
             {},
-            0};
+            0,
+            {}};
 }
 
 // The inner Tr 40 x 7 of the examples (its first run, at size): 0.2 nose, 1.5 floor,
@@ -29,7 +30,8 @@ inline DialogSnapshot trapezoidalDialog() {
         {{"0.2", "7", "1.5", "41", "33", "33",  "75",  "75",  "0.25", "0.5", "0.5", "0.25", "33",
           "0",   "5", "-40", "0",  "31", "0.2", "0.2", "0.2", "0.2",  "0.2", "0.2", "0.2",  "0.2"}},
         {},
-        0};
+        0,
+        {}};
 }
 
 // The same Z step in all eight segments.

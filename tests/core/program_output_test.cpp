@@ -138,6 +138,31 @@ TEST(ProgramOutput, SequenceNumbersUpToTheLimitAreWritten) {
     }
 }
 
+// grblHAL refuses a G33 whose K x speed passes 0.9 of the Z axis' largest feed (its
+// gcode.c): 6 mm x 1500 min^-1 is 9000 mm/min, 0.9 of 10000. LinuxCNC's interpreter
+// makes no such check, and a machine without a stated feed is not checked.
+TEST(ProgramOutput, SpindleSpeedAgainstTheControlsFeedCheck) {
+    struct Case {
+        std::string_view control;
+        double spindleSpeed;
+        std::optional<double> maxFeedZ;
+        OutputStatus status;
+    };
+    for (const Case& c : {Case{"grblhal", 1500, 10000, OutputStatus::Success},
+                          Case{"grblhal", 1501, 10000, OutputStatus::Refused},
+                          Case{"grblhal", 1501, std::nullopt, OutputStatus::Success},
+                          Case{"linuxcnc", 1501, 10000, OutputStatus::Success}}) {
+        ThreadJob job;
+        TextPanes panes;
+        auto dialog = workedExampleDialog();
+        dialog.choices.control = c.control;
+        dialog.machine.spindleSpeed = c.spindleSpeed;
+        dialog.machine.maxFeedZ = c.maxFeedZ;
+        EXPECT_EQ(runProgramOutput(job, dialog, panes).status, c.status)
+            << c.control << " " << c.spindleSpeed;
+    }
+}
+
 // The largest numbers a control takes are still written.
 TEST(ProgramOutput, PositionsJustBelow100000AreWritten) {
     ThreadJob job;

@@ -296,13 +296,19 @@ TEST_P(ResumedSimulation, GivesTheWholeSimulationsFigures) {
     const SimulationResult resumed = simulateCut(edited, setup, {{}, {}, &before, {}, false});
     EXPECT_GT(resumed.resumedFrom, 0) << row.name << " of " << edited.passes.size();
     expectSameFigures(resumed, whole, row.name);
-    // A trial of the planner: the same chips, and nothing measured or kept besides.
-    const SimulationResult chips = simulateCut(edited, setup, {{}, {}, &before, {}, true});
+    // A trial of the planner, after the run before it simulated as the planner does (the
+    // chips' areas and checkpoints): the same chips, and nothing measured or kept besides.
+    const SimulationResult chipsBefore = simulateCut(earlier, setup, {{}, {}, {}, {}, true});
+    const SimulationResult chips =
+        simulateCut(edited, setup, {{}, {}, &chipsBefore, {}, true, false});
     ASSERT_EQ(chips.passes.size(), whole.passes.size()) << row.name;
     for (std::size_t k = 0; k < whole.passes.size(); ++k) {
         EXPECT_EQ(chips.passes[k].chipArea, whole.passes[k].chipArea) << row.name << " pass " << k;
     }
     EXPECT_FALSE(chips.cusp || chips.checkpoints) << row.name;
+    EXPECT_GT(chips.resumedFrom, 0) << row.name;
+    // Areas alone do not go on into a simulation that wants every figure.
+    EXPECT_EQ(simulateCut(edited, setup, {{}, {}, &chipsBefore, {}}).resumedFrom, 0) << row.name;
     const int sliderPass = int(edited.passes.size()) * 3 / 4;
     const SimulationResult section =
         simulateCut(edited, setup, {sliderPass, {}, &whole, {}, false});

@@ -1,4 +1,5 @@
 #include "simulation/roughing_planner.h"
+#include "simulation/twin_starts.h"
 #include "tests/core/example_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@ namespace quillmar {
 namespace {
 
 using testing::trapezoidalDialog;
+using testing::workedExampleDialog;
 
 // The largest chip of any pass of everything the panes hold after the planned runs.
 double largestChipOfPlannedJob(const DialogSnapshot& dialog, const RoughingPlan& plan) {
@@ -99,6 +101,59 @@ TEST(RoughingPlanner, AJobThatFailsIsTheDataError) {
         EXPECT_EQ(result.error().reason, PlanRefusal::Reason::DataError);
         EXPECT_NE(result.error().dataError.find(reasonHas), std::string::npos)
             << result.error().dataError;
+    }
+}
+
+// Writing and simulating start 0 alone where the starts are proven twins gives the plan
+// or refusal, chips included, of writing and simulating every start; where they are not
+// (a taper), every start is written. `twins` says whether the proof holds for the run.
+TEST(RoughingPlanner, OneStartOfTwinsPlansAsEveryStart) {
+    struct Case {
+        const char* starts;
+        StartShift shift;
+        std::string_view control;
+        JobField field; // set to `text` besides the starts
+        const char* text;
+        double limit;
+        bool twins;
+    };
+    for (const auto& [starts, shift, control, field, text, limit, twins] : {
+             Case{"1", StartShift::Z, kOspControl, JobField::Starts, "1", 0.05, false},
+             Case{"2", StartShift::Z, kOspControl, JobField::ZEnd, "-30", 0.05, true},
+             Case{"2", StartShift::Z, kFanucControl, JobField::ZEnd, "-30", 0.01, true},
+             Case{"99", StartShift::Z, kOspControl, JobField::ZEnd, "-30", 0.05, true},
+             Case{"4", StartShift::Angle, "sinumerik", JobField::ZEnd, "-30", 0.05, true},
+             Case{"7", StartShift::Angle, "mitsubishi", JobField::ZEnd, "-30", 0.05, false},
+             Case{"99", StartShift::Z, kOspControl, JobField::FinishAllowance, "2", 0.3, true},
+             Case{"99", StartShift::Z, kFanucControl, JobField::ZEnd, "-30", 1e-9, true},
+             Case{"2", StartShift::Z, kOspControl, JobField::TaperAngle, "1.5", 0.2, false},
+             Case{"2", StartShift::Z, kOspControl, JobField::XRetract, "-1", 0.05, false},
+         }) {
+        DialogSnapshot dialog = workedExampleDialog();
+        dialog.text(JobField::Starts) = starts;
+        dialog.text(field) = text;
+        dialog.choices.startShift = shift;
+        dialog.choices.control = control;
+        const std::string row = std::string(starts) + " " + text + " " + std::to_string(limit);
+        ThreadJob job;
+        try {
+            PlannedRun planned = planRun(job, 1, dialog);
+            EXPECT_EQ(TwinStarts(dialog.choices).keepFirstStart(planned.plan).has_value(), twins)
+                << row;
+        } catch (const DataError&) {
+            EXPECT_FALSE(twins) << row;
+        }
+        const PlanResult quick = planRoughing(dialog, limit);
+        const PlanResult whole = planRoughing(dialog, limit, {}, {}, {false});
+        ASSERT_EQ(quick.ok(), whole.ok()) << row;
+        if (quick.ok()) {
+            EXPECT_EQ(quick.value().allowances, whole.value().allowances) << row;
+            EXPECT_EQ(quick.value().largestChip, whole.value().largestChip) << row;
+        } else {
+            EXPECT_EQ(quick.error().reason, whole.error().reason) << row;
+            EXPECT_EQ(quick.error().neededArea, whole.error().neededArea) << row;
+            EXPECT_EQ(quick.error().dataError, whole.error().dataError) << row;
+        }
     }
 }
 

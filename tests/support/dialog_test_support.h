@@ -27,10 +27,12 @@ public:
         return grooveAnswer;
     }
     void showGrooveRefusal(const QString& why) override { grooveRefusal = why; }
+    MachineProfile machineProfile() const override { return machine; }
 
     TextPanes panes;
     std::optional<GrooveShapeChoice> grooveAnswer;
     QString grooveRefusal;
+    MachineProfile machine;
     int pointRedraws = 0;
     int cuttingRedraws = 0;
 };

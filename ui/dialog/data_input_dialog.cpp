@@ -335,6 +335,7 @@ DialogSnapshot DataInputDialog::snapshot() const {
     }
     values.drawnGroove = drawnGroove_;
     values.drawnCusp = drawnCusp_;
+    values.machine = host_.machineProfile();
     return values;
 }
 
@@ -375,17 +376,36 @@ void DataInputDialog::runProgramOutputCommand() {
 // What the chosen control cannot do, named with its limit; the form stays as typed.
 void DataInputDialog::showRefusal(const ControlRefusal& refusal) {
     const QString control = QString::fromStdString(refusal.control);
-    const QString text =
-        refusal.limit == ControlRefusal::Limit::NoStartAngleWord
-            ? QCoreApplication::translate("DataInputDialog",
-                                          "%1 には開始角度の指令がありません。"
-                                          "多条の割出しは「Z方向」にしてください。")
-                  .arg(control)
-            : QCoreApplication::translate("DataInputDialog",
-                                          "%1 のねじ切りはテーパー角度 %2° までです"
-                                          "（テーパー角度 %3°）。")
-                  .arg(control, QString::number(refusal.steepestTaper),
-                       QString::number(refusal.taperAngle));
+    const ControlRefusal::Figures& figures = refusal.figures;
+    QString text;
+    switch (refusal.limit) {
+    case ControlRefusal::Limit::NoStartAngleWord:
+        text = QCoreApplication::translate("DataInputDialog",
+                                           "%1 には開始角度の指令がありません。"
+                                           "多条の割出しは「Z方向」にしてください。")
+                   .arg(control);
+        break;
+    case ControlRefusal::Limit::TaperTooSteep:
+        text = QCoreApplication::translate("DataInputDialog",
+                                           "%1 のねじ切りはテーパー角度 %2° までです"
+                                           "（テーパー角度 %3°）。")
+                   .arg(control, QString::number(figures.allowed), QString::number(figures.asked));
+        break;
+    case ControlRefusal::Limit::LeadOutOfRange:
+        text = QCoreApplication::translate("DataInputDialog",
+                                           "%1 のリードは %2～%3 mm です（リード %4 mm）。")
+                   .arg(control, QString::number(figures.smallest),
+                        QString::number(figures.allowed), QString::number(figures.asked));
+        break;
+    case ControlRefusal::Limit::FeedTooFast:
+        text = QCoreApplication::translate("DataInputDialog",
+                                           "%1 はリード×主軸回転数が Z 軸の最大送りの %2 を"
+                                           "超えるねじ切りを受け付けません（リード %3 mm では"
+                                           "主軸回転数 %4 min⁻¹ まで、設定 %5 min⁻¹）。")
+                   .arg(control, QString::number(figures.feedShare), QString::number(figures.lead),
+                        QString::number(figures.allowed), QString::number(figures.asked));
+        break;
+    }
     messages_.show(this, QCoreApplication::translate("DataInputDialog", "Error"), text,
                    MessageIcon::Warning);
 }

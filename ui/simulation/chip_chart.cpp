@@ -1,5 +1,6 @@
 #include "ui/simulation/chip_chart.h"
 
+#include <QCoreApplication>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
@@ -10,6 +11,12 @@
 namespace quillmar {
 
 namespace {
+
+// Named as its context: lupdate files tr() inside the chart's members under the
+// struct's own name.
+struct ChipChartTexts {
+    Q_DECLARE_TR_FUNCTIONS(ChipChartTexts)
+};
 
 QScatterSeries* scatter(QChart* chart, const QString& name, const QColor& colour, qreal size) {
     auto* series = new QScatterSeries(chart);
@@ -77,10 +84,10 @@ ChipChart::ChipChart(QWidget* parent) : QChartView(parent) {
     dashed.setStyle(Qt::DashLine);
     limit_->setPen(dashed);
     passAxis_ = new QValueAxis(chart);
-    passAxis_->setTitleText(QStringLiteral("パス"));
+    passAxis_->setTitleText(ChipChartTexts::tr("パス"));
     passAxis_->setLabelFormat(QStringLiteral("%d"));
     areaAxis_ = new QValueAxis(chart);
-    areaAxis_->setTitleText(QStringLiteral("切りくず面積 mm²"));
+    areaAxis_->setTitleText(ChipChartTexts::tr("切りくず面積 mm²"));
     chart->addAxis(passAxis_, Qt::AlignBottom);
     chart->addAxis(areaAxis_, Qt::AlignLeft);
     for (QXYSeries* series :

@@ -10,6 +10,14 @@ namespace quillmar {
 
 namespace {
 
+struct SimulationFigureTexts {
+    Q_DECLARE_TR_FUNCTIONS(SimulationFigureTexts)
+};
+
+struct PlanRefusalTexts {
+    Q_DECLARE_TR_FUNCTIONS(PlanRefusal)
+};
+
 QString mm(double value, int decimals = 4) {
     return QString::number(value, 'f', decimals);
 }
@@ -17,16 +25,16 @@ QString mm(double value, int decimals = 4) {
 QString place(const SimulationResult& result, double position, int pass) {
     QString text = QStringLiteral("Z%1").arg(mm(result.setup.zOf(position), 3));
     if (pass >= 0) {
-        text += QStringLiteral(", パス %1").arg(pass + 1);
+        text += SimulationFigureTexts::tr(", パス %1").arg(pass + 1);
     } else {
-        text += QStringLiteral(", 素材のまま");
+        text += SimulationFigureTexts::tr(", 素材のまま");
     }
     return text;
 }
 
 QString deviation(const SimulationResult& result, const std::optional<Deviation>& found) {
     if (!found) {
-        return QStringLiteral("なし");
+        return SimulationFigureTexts::tr("なし");
     }
     return QStringLiteral("%1 mm (%2)")
         .arg(mm(found->height), place(result, found->position, found->pass));
@@ -37,7 +45,7 @@ QString withNormal(const SimulationResult& result, const std::optional<Deviation
                    const std::optional<Deviation>& normal) {
     QString text = deviation(result, radial);
     if (radial && normal) {
-        text += QStringLiteral("  法線方向: %1").arg(deviation(result, normal));
+        text += SimulationFigureTexts::tr("  法線方向: %1").arg(deviation(result, normal));
     }
     return text;
 }
@@ -46,16 +54,17 @@ QString withNormal(const SimulationResult& result, const std::optional<Deviation
 QString diameterText(const QString& name, std::optional<double> value,
                      const std::optional<DiameterVerdict>& verdict) {
     QString text = QStringLiteral("%1: %2").arg(name, value ? mm(*value) + QStringLiteral(" mm")
-                                                            : QStringLiteral("なし"));
+                                                            : SimulationFigureTexts::tr("なし"));
     if (verdict) {
-        const QString band =
-            QStringLiteral("公差 %1〜%2").arg(mm(verdict->band.min), mm(verdict->band.max));
+        const QString band = SimulationFigureTexts::tr("公差 %1〜%2")
+                                 .arg(mm(verdict->band.min), mm(verdict->band.max));
         if (verdict->inside) {
-            text += QStringLiteral(" (%1: 合格, 余裕 %2 mm)").arg(band, mm(verdict->by));
+            text += SimulationFigureTexts::tr(" (%1: 合格, 余裕 %2 mm)").arg(band, mm(verdict->by));
         } else if (verdict->value) {
-            text += QStringLiteral(" (%1: 不合格, %2 mm 外れ)").arg(band, mm(verdict->by));
+            text +=
+                SimulationFigureTexts::tr(" (%1: 不合格, %2 mm 外れ)").arg(band, mm(verdict->by));
         } else {
-            text += QStringLiteral(" (%1: 不合格)").arg(band);
+            text += SimulationFigureTexts::tr(" (%1: 不合格)").arg(band);
         }
     }
     return text;
@@ -63,7 +72,7 @@ QString diameterText(const QString& name, std::optional<double> value,
 
 QString flankText(const std::optional<FlankReading>& flank, bool angle) {
     if (!flank) {
-        return QStringLiteral("なし");
+        return SimulationFigureTexts::tr("なし");
     }
     return angle ? QStringLiteral("%1°").arg(flank->angleDegrees, 0, 'f', 2)
                  : QStringLiteral("%1 mm").arg(mm(flank->straightness));
@@ -80,22 +89,26 @@ void addGaugeLines(QStringList& lines, const SimulationResult& result,
     if (form) {
         const QString designation = QString::fromStdString(form->designation);
         lines << (verdict.judged()
-                      ? QStringLiteral("ねじ %1: %2")
-                            .arg(designation, verdict.passes() ? QStringLiteral("合格")
-                                                               : QStringLiteral("不合格"))
-                      : QStringLiteral("ねじ %1: 公差の値なし (判定せず)").arg(designation));
+                      ? SimulationFigureTexts::tr("ねじ %1: %2")
+                            .arg(designation, verdict.passes()
+                                                  ? SimulationFigureTexts::tr("合格")
+                                                  : SimulationFigureTexts::tr("不合格"))
+                      : SimulationFigureTexts::tr("ねじ %1: 公差の値なし (判定せず)")
+                            .arg(designation));
     }
     const bool outer = result.setup.side > 0;
-    lines << diameterText(outer ? QStringLiteral("外径") : QStringLiteral("谷の径"),
+    lines << diameterText(outer ? SimulationFigureTexts::tr("外径")
+                                : SimulationFigureTexts::tr("谷の径"),
                           gauge->majorDiameter, verdict.major);
-    lines << diameterText(QStringLiteral("有効径"), gauge->pitchDiameter, verdict.pitch);
-    lines << diameterText(outer ? QStringLiteral("谷の径") : QStringLiteral("内径"),
+    lines << diameterText(SimulationFigureTexts::tr("有効径"), gauge->pitchDiameter, verdict.pitch);
+    lines << diameterText(outer ? SimulationFigureTexts::tr("谷の径")
+                                : SimulationFigureTexts::tr("内径"),
                           gauge->minorDiameter, verdict.minor);
     if (verdict.gaugePlane) { // a taper thread: where its gauge comes to rest
-        lines << diameterText(QStringLiteral("基準径の位置のずれ"), verdict.gaugePlane->value,
-                              verdict.gaugePlane);
+        lines << diameterText(SimulationFigureTexts::tr("基準径の位置のずれ"),
+                              verdict.gaugePlane->value, verdict.gaugePlane);
     }
-    lines << QStringLiteral("フランク角: %1 / %2  真直度: %3 / %4")
+    lines << SimulationFigureTexts::tr("フランク角: %1 / %2  真直度: %3 / %4")
                  .arg(flankText(gauge->firstFlank, true), flankText(gauge->secondFlank, true),
                       flankText(gauge->firstFlank, false), flankText(gauge->secondFlank, false));
 }
@@ -105,44 +118,47 @@ void addGaugeLines(QStringList& lines, const SimulationResult& result,
 QString simulationFiguresText(const SimulationResult& result, std::optional<double> maxChipArea,
                               const forms::ThreadForm* form) {
     QStringList lines;
-    lines << QStringLiteral("パス数: %1  加工回数: %2  エアカット: %3")
+    lines << SimulationFigureTexts::tr("パス数: %1  加工回数: %2  エアカット: %3")
                  .arg(result.passes.size())
                  .arg(result.runs)
                  .arg(result.airPasses);
     if (result.largestChipPass >= 0) {
         const PassCut& cut = result.passes[std::size_t(result.largestChipPass)];
-        lines << QStringLiteral("最大切りくず面積: %1 mm² (%2)")
+        lines << SimulationFigureTexts::tr("最大切りくず面積: %1 mm² (%2)")
                      .arg(mm(cut.chipArea), place(result, cut.position, cut.pass));
     } else {
-        lines << QStringLiteral("最大切りくず面積: なし");
+        lines << SimulationFigureTexts::tr("最大切りくず面積: なし");
     }
     if (result.thickestChipPass >= 0) {
         const PassCut& cut = result.passes[std::size_t(result.thickestChipPass)];
         QString line =
-            QStringLiteral("最大切りくず厚さ: %1 mm (%2)")
+            SimulationFigureTexts::tr("最大切りくず厚さ: %1 mm (%2)")
                 .arg(mm(cut.chipThickness), place(result, cut.thicknessPosition, cut.pass));
         if (result.thickestNormalChipPass >= 0) {
             const PassCut& normal = result.passes[std::size_t(result.thickestNormalChipPass)];
-            line += QStringLiteral("  刃先に垂直: %1 mm, 接触長さ %2 mm (%3)")
+            line += SimulationFigureTexts::tr("  刃先に垂直: %1 mm, 接触長さ %2 mm (%3)")
                         .arg(mm(normal.chipThicknessNormal), mm(normal.engagedEdge),
                              place(result, normal.normalThicknessPosition, normal.pass));
         }
         lines << line;
     }
     if (result.setup.outline) {
-        lines << QStringLiteral("最大削り残し: %1")
+        lines << SimulationFigureTexts::tr("最大削り残し: %1")
                      .arg(withNormal(result, result.cusp, result.cuspNormal));
-        lines << QStringLiteral("最大食い込み: %1")
+        lines << SimulationFigureTexts::tr("最大食い込み: %1")
                      .arg(withNormal(result, result.gouge, result.gougeNormal));
     } else {
-        lines << QStringLiteral("ねじ形状: 不明 (削り残しと食い込みはプログラム出力の後に)");
+        lines << SimulationFigureTexts::tr(
+            "ねじ形状: 不明 (削り残しと食い込みはプログラム出力の後に)");
     }
     if (maxChipArea) {
         int over = 0;
         for (const PassCut& cut : result.passes) {
             over += cut.chipArea > *maxChipArea ? 1 : 0;
         }
-        lines << QStringLiteral("上限 %1 mm² を超えるパス: %2").arg(mm(*maxChipArea)).arg(over);
+        lines << SimulationFigureTexts::tr("上限 %1 mm² を超えるパス: %2")
+                     .arg(mm(*maxChipArea))
+                     .arg(over);
     }
     addGaugeLines(lines, result, form);
     return lines.join(QLatin1Char('\n'));
@@ -150,24 +166,25 @@ QString simulationFiguresText(const SimulationResult& result, std::optional<doub
 
 QString planRefusalText(const PlanRefusal& refusal) {
     const QString needed = mm(std::ceil(refusal.neededArea * 1e4) / 1e4);
-    const auto said = [](const char* text) {
-        return QCoreApplication::translate("PlanRefusal", text);
-    };
     switch (refusal.reason) {
     case PlanRefusal::Reason::LimitNotPositive:
-        return said("荒加工計画できません: 上限は 0 より大きく (このままでは %1 mm²)").arg(needed);
+        return PlanRefusalTexts::tr(
+                   "荒加工計画できません: 上限は 0 より大きく (このままでは %1 mm²)")
+            .arg(needed);
     case PlanRefusal::Reason::FinishingRunExceeds:
-        return said("荒加工計画できません: 仕上げ加工だけで %1 mm² 必要です").arg(needed);
+        return PlanRefusalTexts::tr("荒加工計画できません: 仕上げ加工だけで %1 mm² 必要です")
+            .arg(needed);
     case PlanRefusal::Reason::StepTooSmall:
-        return said("荒加工計画できません: 0.001 mm の差でも %1 mm² 必要です").arg(needed);
+        return PlanRefusalTexts::tr("荒加工計画できません: 0.001 mm の差でも %1 mm² 必要です")
+            .arg(needed);
     case PlanRefusal::Reason::TooManyRuns:
-        return said("荒加工計画できません: %1 回を超えます").arg(kMostPlannedRuns);
+        return PlanRefusalTexts::tr("荒加工計画できません: %1 回を超えます").arg(kMostPlannedRuns);
     case PlanRefusal::Reason::Cancelled:
-        return said("荒加工計画を中止しました");
+        return PlanRefusalTexts::tr("荒加工計画を中止しました");
     case PlanRefusal::Reason::DataError:
         break;
     }
-    return QStringLiteral("データエラー ");
+    return PlanRefusalTexts::tr("データエラー ");
 }
 
 } // namespace quillmar

@@ -11,6 +11,7 @@
 #include "ui/simulation/chip_chart.h"
 #include "ui/simulation/simulation_figures.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,6 +28,12 @@ namespace quillmar {
 
 namespace {
 
+// Named as its context: lupdate files tr() inside the window's members under the
+// struct's own name.
+struct SimulationWindowTexts {
+    Q_DECLARE_TR_FUNCTIONS(SimulationWindowTexts)
+};
+
 // Long enough for a typist's next key, short enough to feel live.
 constexpr int kSettleMilliseconds = 150;
 
@@ -35,7 +42,7 @@ constexpr int kSettleMilliseconds = 150;
 SimulationWindow::SimulationWindow(SimulationHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), host_(host) {
     setObjectName(QStringLiteral("frmSimulation"));
-    setWindowTitle(QStringLiteral("切削シミュレーション"));
+    setWindowTitle(SimulationWindowTexts::tr("切削シミュレーション"));
     settleTimer_ = new QTimer(this);
     settleTimer_->setSingleShot(true);
     settleTimer_->setInterval(kSettleMilliseconds);
@@ -80,7 +87,7 @@ void SimulationWindow::buildWidgets() {
         showFigures();
         drawSectionPicture();
     });
-    planButton_ = new QPushButton(QStringLiteral("荒加工計画"), this);
+    planButton_ = new QPushButton(SimulationWindowTexts::tr("荒加工計画"), this);
     planButton_->setObjectName(QStringLiteral("cmdPlan"));
     connect(planButton_, &QPushButton::clicked, this, &SimulationWindow::planRoughing);
     // How many trial simulations the plan has run; it cannot know how many it needs.
@@ -89,7 +96,7 @@ void SimulationWindow::buildWidgets() {
     planProgress_->setRange(0, 0);
     planProgress_->setMaximumWidth(120);
     planProgress_->hide();
-    planCancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    planCancel_ = new QPushButton(SimulationWindowTexts::tr("キャンセル"), this);
     planCancel_->setObjectName(QStringLiteral("cmdPlanCancel"));
     planCancel_->hide();
     connect(planCancel_, &QPushButton::clicked, this, &SimulationWindow::cancelPlan);
@@ -103,9 +110,9 @@ void SimulationWindow::buildWidgets() {
     planMessage_->setWordWrap(true);
 
     auto* planRow = new QHBoxLayout;
-    planRow->addWidget(new QLabel(QStringLiteral("刃物側面角 (片側 °)"), this));
+    planRow->addWidget(new QLabel(SimulationWindowTexts::tr("刃物側面角 (片側 °)"), this));
     planRow->addWidget(bodyAngle_);
-    planRow->addWidget(new QLabel(QStringLiteral("最大切りくず面積 (mm²)"), this));
+    planRow->addWidget(new QLabel(SimulationWindowTexts::tr("最大切りくず面積 (mm²)"), this));
     planRow->addWidget(maxChipArea_);
     planRow->addWidget(planButton_);
     planRow->addWidget(planProgress_);
@@ -159,7 +166,8 @@ void SimulationWindow::bodyAngleTyped() {
     const auto angle = bodyHalfAngleFromText(typed);
     if (!angle) {
         planMessage_->setText(
-            QStringLiteral("刃物側面角 %1 は使えません: 0 以上 90 未満の度数を入れてください")
+            SimulationWindowTexts::tr(
+                "刃物側面角 %1 は使えません: 0 以上 90 未満の度数を入れてください")
                 .arg(QString::fromStdString(quotedText(typed))));
         return;
     }
@@ -228,7 +236,9 @@ void SimulationWindow::showFigures() {
         figures += QLatin1Char('\n') + machineFigureLines(*machine).join(QLatin1Char('\n'));
     }
     machineZones_->show(std::move(machine), profile.shoulderZ);
-    figures_->setText(simulation_.busy() ? QStringLiteral("計算中\n") + figures : figures);
+    figures_->setText(simulation_.busy()
+                          ? SimulationWindowTexts::tr("計算中") + QLatin1Char('\n') + figures
+                          : figures);
 }
 
 void SimulationWindow::selectPass(int pass, bool selectLine) {
@@ -307,7 +317,7 @@ void SimulationWindow::planRoughing() {
     const auto value = wholeTextNumber(typed);
     if (!value) {
         planMessage_->setText(
-            QStringLiteral(
+            SimulationWindowTexts::tr(
                 "最大切りくず面積 %1 は数値ではありません: mm² で入れてください (例 0.3)")
                 .arg(QString::fromStdString(quotedText(typed))));
         return;
@@ -336,7 +346,7 @@ void SimulationWindow::cancelPlan() {
 
 void SimulationWindow::showTrials(int trials) {
     if (!planCancel_->isHidden()) { // still planning: not after a cancel
-        planMessage_->setText(QStringLiteral("計算中: 試算 %1 回").arg(trials));
+        planMessage_->setText(SimulationWindowTexts::tr("計算中: 試算 %1 回").arg(trials));
     }
 }
 
@@ -358,14 +368,14 @@ void SimulationWindow::showPlanned(const Planned& planned) {
     const RoughingPlan& plan = planned.plan.value();
     const ProgramOutputResult output = host_.runPlannedRuns(planned.dialog, plan);
     if (!output.ok()) {
-        planMessage_->setText(QStringLiteral("データエラー "));
+        planMessage_->setText(SimulationWindowTexts::tr("データエラー "));
         return;
     }
     QStringList allowances;
     for (const std::string& allowance : plan.allowances) {
         allowances << QString::fromStdString(allowance);
     }
-    planMessage_->setText(QStringLiteral("%1 回: 仕上げ代 %2")
+    planMessage_->setText(SimulationWindowTexts::tr("%1 回: 仕上げ代 %2")
                               .arg(plan.allowances.size())
                               .arg(allowances.join(QStringLiteral(", "))));
     simulateNow();

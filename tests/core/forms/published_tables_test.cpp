@@ -100,6 +100,7 @@ void checkRow(const TableRow& row, double unit) {
     const GaugeLimits& limits = form.limits;
     expectBand(row, "crest", side == Side::Outer ? limits.major : limits.minor, unit);
     expectBand(row, "pd", limits.pitch, unit);
+    expectPrinted(row, "pd_tolerance", limits.pitch.max - limits.pitch.min, unit);
     expectBand(row, "floor", side == Side::Outer ? limits.minor : limits.major, unit);
     const GaugePlaneLimit& plane = limits.gaugePlane;
     expectPrinted(row, "e0", plane.smallEndPitchDiameter, unit);

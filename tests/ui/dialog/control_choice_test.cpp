@@ -66,6 +66,25 @@ TEST_F(ControlBox, AngleStartsOnAControlWithoutTheWordAreRefusedByName) {
     EXPECT_EQ(host.panes.changes, 0);
 }
 
+// grblHAL refuses lead x speed past 0.9 of the Z axis' largest feed: 6 mm x 1501 min^-1
+// against 0.9 x 10000 mm/min.
+TEST_F(ControlBox, AFeedPastGrblHalsCheckIsRefusedByName) {
+    host.machine.spindleSpeed = 1501;
+    host.machine.maxFeedZ = 10000;
+    openModalAndRun([this] {
+        typeWorkedExample();
+        choose(control<QComboBox>("cboControl"), "grblHAL");
+        clickButton("Command1");
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown.front().text,
+                  "grblHAL はリード×主軸回転数が Z 軸の最大送りの 0.9 を超えるねじ切りを"
+                  "受け付けません（リード 6 mm では主軸回転数 1500 min⁻¹ まで、設定 1501 "
+                  "min⁻¹）。");
+        clickButton("Command2");
+    });
+    EXPECT_EQ(host.panes.changes, 0);
+}
+
 // The boxes found free space: they overlap no control of the form but the diagram.
 TEST_F(ControlBox, MovesNoControl) {
     const QStringList mine{"lblControl", "cboControl", "lblStartShift", "cboStartShift"};

@@ -4,7 +4,6 @@
 #include "ui/main/main_window.h"
 
 #include <QFileInfo>
-#include <QTextCursor>
 
 namespace quillmar {
 
@@ -36,7 +35,7 @@ void MainWindow::openFileInto(OutputPane& pane, const QString& path) {
         pane.replaceAllAsNewHistory(*text);
     }
     pane.markSaved(); // what was opened is on disk as it is
-    pane.moveCursor(QTextCursor::Start);
+    pane.moveCaretToStart();
     pane.setFocus();
     recentFiles_->remember(path);
 }

@@ -10,8 +10,6 @@
 #include "ui/main/main_window.h"
 #include "ui/simulation/simulation_window.h"
 
-#include <QTextBlock>
-
 namespace quillmar {
 
 void MainWindow::simulationCommand() {
@@ -68,14 +66,7 @@ ProgramOutputResult MainWindow::runPlannedRuns(const DialogSnapshot& dialog,
 }
 
 void MainWindow::selectStandardLine(int line) {
-    const QTextBlock block = standardPane_->document()->findBlockByNumber(line);
-    if (!block.isValid()) {
-        return;
-    }
-    QTextCursor cursor(block);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    standardPane_->setTextCursor(cursor);
-    standardPane_->ensureCursorVisible();
+    standardPane_->selectLine(line);
 }
 
 } // namespace quillmar

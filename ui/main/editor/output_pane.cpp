@@ -1,31 +1,26 @@
 #include "ui/main/editor/output_pane.h"
 
-#include "ui/main/editor/long_lines.h"
+#include "ui/main/editor/pane_accessibility.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QResizeEvent>
-#include <QTextBlock>
-#include <QTextCursor>
+#include <QPainter>
+#include <QScrollBar>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 
 namespace quillmar {
 
 namespace {
 
-// Up to this many lines a new width lays the pane out again as Qt does (a few
-// milliseconds).
-constexpr int kLinesLaidOutOnResize = 10000;
-
-// A line separator would read back as part of a line, not as a line end: it enters a
-// pane as a plain line break instead.
-QString withoutLineSeparators(QString text) {
-    text.replace(QChar::LineSeparator, u'\n');
-    return text;
-}
+// The blank around the text, as Qt's own text panes leave.
+constexpr qreal kMargin = 4;
 
 // The first local file among dropped URLs; a file manager also offers its path as
 // text, which must not be inserted.
@@ -41,40 +36,48 @@ QString droppedFile(const QMimeData* source) {
     return {};
 }
 
-// Return and Enter, with or without Shift, end the line.
-bool isLineEndKey(const QKeyEvent* key) {
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-           (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+bool holdsText(const QMimeData* source) {
+    return source != nullptr && source->hasText() && !source->text().isEmpty();
 }
 
-bool movesOrDeletesBackward(const QKeyEvent* key) {
-    return key->matches(QKeySequence::MoveToPreviousChar) ||
-           key->matches(QKeySequence::SelectPreviousChar) || key->key() == Qt::Key_Backspace;
+void acceptDrag(QDragMoveEvent& event) {
+    if (!droppedFile(event.mimeData()).isEmpty() || holdsText(event.mimeData())) {
+        event.acceptProposedAction();
+    } else {
+        event.ignore();
+    }
 }
 
-bool movesOrDeletesForward(const QKeyEvent* key) {
-    return key->matches(QKeySequence::MoveToNextChar) ||
-           key->matches(QKeySequence::SelectNextChar) || key->matches(QKeySequence::Delete);
+bool isVertical(CaretMove move) {
+    return move == CaretMove::PreviousLine || move == CaretMove::NextLine ||
+           move == CaretMove::PreviousPage || move == CaretMove::NextPage;
+}
+
+// Only plain keys take the place of the window's shortcuts; Alt with a letter still
+// opens a menu.
+bool overridesShortcut(const QKeyEvent& key) {
+    const PaneKey pane = paneKeyOf(key);
+    if (pane.action == PaneKey::Action::Text) {
+        return (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+    }
+    return pane.action != PaneKey::Action::None;
 }
 
 } // namespace
 
-OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent), mirror_(*document()) {
+OutputPane::OutputPane(QWidget* parent) : QAbstractScrollArea(parent), advances_(programFont()) {
+    makePanesAccessible();
     setFont(programFont());
-    setLineWrapMode(QPlainTextEdit::NoWrap);
     setContextMenuPolicy(Qt::PreventContextMenu);
-    // Tab walks the window's controls; NC programs hold no tab characters.
-    setTabChangesFocus(true);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    viewport()->setCursor(Qt::IBeamCursor);
     setBackground(QPalette::Button);
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int removed, int added) {
-                mirror_.noteChange(position, removed, added);
-            });
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        mirror_.sync();
-        changedSinceSaved_ = true;
-        emit programTextChanged();
-    });
+    verticalScrollBar()->setSingleStep(1);
+    horizontalScrollBar()->setSingleStep(int(std::ceil(advances_.blankWidth())));
+    updateScrollBars();
 }
 
 QFont OutputPane::programFont() {
@@ -96,23 +99,18 @@ std::u16string_view OutputPane::programTextView() const {
 }
 
 void OutputPane::setProgramText(const QString& text) {
-    const QString normalised = withoutLineSeparators(text);
+    QString normalised = ProgramTextBuffer::withCrLfLineEnds(text);
     const QStringView current = programText();
-    document()->setUndoRedoEnabled(false);
     if (!current.isEmpty() && normalised.size() > current.size() &&
         QStringView(normalised).startsWith(current)) {
-        // Appending a generated block: only the new block goes into the document.
-        QTextCursor cursor(document());
-        cursor.movePosition(QTextCursor::End);
-        insertProgramText(cursor, QStringView(normalised).sliced(current.size()));
-    } else if (!holdsLongLine(normalised)) {
-        mirror_.expectWholeText(readBackProgramText(normalised));
-        setPlainText(normalised);
-        mirror_.expectWholeText(std::nullopt);
-    } else {
-        replaceWholeText(normalised);
+        // Appending a generated block: only the new block goes in.
+        history_.clear();
+        const qsizetype end = text_.size();
+        text_.replace(end, end, QStringView(normalised).sliced(end));
+        textChanged(end, text_.size(), false);
+        return;
     }
-    document()->setUndoRedoEnabled(true);
+    wholeTextReplaced(std::move(normalised), false);
 }
 
 void OutputPane::appendProgramText(const QString& text) {
@@ -120,162 +118,542 @@ void OutputPane::appendProgramText(const QString& text) {
         setProgramText(text);
         return;
     }
-    // Only the new block goes into the document.
-    document()->setUndoRedoEnabled(false);
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    insertProgramText(cursor, withoutLineSeparators(text));
-    document()->setUndoRedoEnabled(true);
-}
-
-// The program text is known already: the mirror takes it instead of reading a whole
-// program back out of the document.
-void OutputPane::replaceWholeText(const QString& normalised) {
-    mirror_.expectWholeText(readBackProgramText(normalised));
-    QTextCursor cursor(document());
-    cursor.select(QTextCursor::Document);
-    insertProgramText(cursor, normalised);
-    mirror_.expectWholeText(std::nullopt);
-}
-
-QString OutputPane::selectedProgramText() const {
-    const QTextCursor cursor = textCursor();
-    return programTextBetween(*document(), cursor.selectionStart(), cursor.selectionEnd());
-}
-
-void OutputPane::replaceSelection(const QString& text) {
-    QTextCursor cursor = textCursor();
-    insertProgramText(cursor, withoutLineSeparators(text));
-    setTextCursor(cursor);
-    ensureCursorVisible();
+    history_.clear();
+    const qsizetype end = text_.size();
+    text_.replace(end, end, ProgramTextBuffer::withCrLfLineEnds(text));
+    textChanged(end, text_.size(), false);
 }
 
 void OutputPane::replaceAllAsEdit(const QString& text) {
-    replaceWholeText(withoutLineSeparators(text));
+    wholeTextReplaced(ProgramTextBuffer::withCrLfLineEnds(text), true);
 }
 
 void OutputPane::replaceAllAsNewHistory(const QString& text) {
-    // Without undo records the document also spares a record of every line it takes.
-    document()->setUndoRedoEnabled(false);
-    replaceWholeText(withoutLineSeparators(text));
-    document()->setUndoRedoEnabled(true);
+    wholeTextReplaced(ProgramTextBuffer::withCrLfLineEnds(text), false);
 }
 
-// A piece break is no character of the program: a key that moves over or deletes the
-// character before or after the caret acts on the character beyond it.
-void OutputPane::stepOverPieceBreaks(const QKeyEvent* key) {
-    const bool backward = movesOrDeletesBackward(key);
-    if (!backward && !movesOrDeletesForward(key)) {
+// The old text goes into the history as it is (no copy) when the change is undoable.
+void OutputPane::wholeTextReplaced(QString text, bool undoable) {
+    const qsizetype length = text.size();
+    if (undoable) {
+        QString old = text_.takeText();
+        text_.setText(std::move(text));
+        if (!old.isEmpty() || length > 0) { // an empty pane emptied has nothing to undo
+            history_.record(0, std::move(old), length, EditKind::Other);
+        }
+    } else {
+        history_.clear();
+        text_.setText(std::move(text));
+    }
+    caret_ = 0;
+    anchor_ = 0;
+    widestLine_ = 0;
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    textChanged(0, length, false);
+}
+
+QString OutputPane::selectedProgramText() const {
+    return text_.textBetween(std::min(anchor_, caret_), std::max(anchor_, caret_));
+}
+
+void OutputPane::replaceSelection(const QString& text) {
+    edit(std::min(anchor_, caret_), std::max(anchor_, caret_), text, EditKind::Other);
+}
+
+void OutputPane::edit(qsizetype from, qsizetype to, const QString& text, EditKind kind) {
+    const QString normalised = ProgramTextBuffer::withCrLfLineEnds(text);
+    if (from == to && normalised.isEmpty()) {
         return;
     }
-    QTextCursor cursor = textCursor();
-    const bool deletes = key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace;
-    if (deletes && cursor.hasSelection()) {
+    QString removed = text_.textBetween(from, to);
+    text_.replace(from, to, normalised);
+    announceTextChange(this, from, removed, normalised);
+    history_.record(from, std::move(removed), normalised.size(), kind);
+    caret_ = from + normalised.size();
+    anchor_ = caret_;
+    textChanged(from, caret_, true);
+}
+
+// After every change of the text: the scroll ranges follow it, the caret shows, and
+// whoever reads the program hears of it once.
+void OutputPane::textChanged(qsizetype from, qsizetype to, bool showCaret) {
+    changedSinceSaved_ = true;
+    goalX_ = -1;
+    caretX_ = -1;
+    widenFor(text_.lineOf(from), text_.lineOf(to));
+    updateScrollBars();
+    if (showCaret) {
+        ensureCaretVisible();
+    }
+    restartBlinking();
+    viewport()->update();
+    announceAvailability();
+    announceCaret(this, caret_);
+    emit programTextChanged();
+}
+
+void OutputPane::typeText(const QString& typed) {
+    qsizetype from = std::min(anchor_, caret_);
+    qsizetype to = std::max(anchor_, caret_);
+    if (from == to && overwrite_) {
+        // Each typed character takes the place of one after the caret, up to the line end.
+        const qsizetype lineEnd = text_.lineEnd(text_.lineOf(caret_));
+        for (qsizetype typedAt = 0; typedAt < typed.size() && to < lineEnd; ++typedAt) {
+            to = movedInText(text_, to, CaretMove::NextChar);
+        }
+    }
+    edit(from, to, typed, EditKind::Typing);
+}
+
+void OutputPane::deleteBackward(CaretMove move) {
+    if (anchor_ != caret_) {
+        replaceSelection(QString());
         return;
     }
-    const auto mode = cursor.hasSelection() || key->modifiers().testFlag(Qt::ShiftModifier)
-                          ? QTextCursor::KeepAnchor
-                          : QTextCursor::MoveAnchor;
-    bool stepped = false;
-    while ((backward ? cursor.atBlockStart() && continuesLine(cursor.block())
-                     : cursor.atBlockEnd() && continuesLine(cursor.block().next())) &&
-           cursor.movePosition(
-               backward ? QTextCursor::PreviousCharacter : QTextCursor::NextCharacter, mode)) {
-        stepped = true;
+    const qsizetype from = movedInText(text_, caret_, move);
+    if (from < caret_) {
+        edit(from, caret_, QString(), EditKind::DeletingBackward);
     }
-    if (stepped) {
-        setTextCursor(cursor);
+}
+
+void OutputPane::deleteForward(CaretMove move) {
+    if (anchor_ != caret_) {
+        replaceSelection(QString());
+        return;
+    }
+    const qsizetype to = movedInText(text_, caret_, move);
+    if (to > caret_) {
+        edit(caret_, to, QString(), EditKind::DeletingForward);
+    }
+}
+
+void OutputPane::undo() {
+    if (const auto step = history_.undo(text_)) {
+        caret_ = step->position + step->replacedLength;
+        anchor_ = caret_;
+        textChanged(step->position, caret_, true);
+    }
+}
+
+void OutputPane::redo() {
+    if (const auto step = history_.redo(text_)) {
+        caret_ = step->position + step->replacedLength;
+        anchor_ = caret_;
+        textChanged(step->position, caret_, true);
+    }
+}
+
+void OutputPane::copy() const {
+    if (anchor_ != caret_) {
+        QGuiApplication::clipboard()->setText(selectedProgramText());
+    }
+}
+
+void OutputPane::cut() {
+    if (anchor_ != caret_) {
+        copy();
+        replaceSelection(QString());
+    }
+}
+
+void OutputPane::paste() {
+    insertFrom(QGuiApplication::clipboard()->mimeData());
+}
+
+// No text, or an empty one, must not delete the selection.
+bool OutputPane::insertFrom(const QMimeData* source) {
+    if (!holdsText(source)) {
+        return false;
+    }
+    replaceSelection(source->text());
+    return true;
+}
+
+void OutputPane::setSelection(qsizetype anchor, qsizetype caret) {
+    placeCaret(anchor, caret);
+}
+
+void OutputPane::selectLine(qsizetype line) {
+    if (line < 0 || line >= text_.lineCount()) {
+        return;
+    }
+    placeCaret(text_.lineStart(line), text_.lineEnd(line));
+}
+
+// A place between a CR and its LF is taken as the one after the LF.
+void OutputPane::placeCaret(qsizetype anchor, qsizetype caret, bool keepGoalX) {
+    const auto valid = [this](qsizetype position) {
+        position = std::clamp<qsizetype>(position, 0, text_.size());
+        const QStringView text = text_.text();
+        if (position > 0 && position < text.size() && text[position - 1] == u'\r' &&
+            text[position] == u'\n') {
+            ++position;
+        }
+        return position;
+    };
+    if (!keepGoalX) {
+        goalX_ = -1;
+    }
+    anchor_ = valid(anchor);
+    caret_ = valid(caret);
+    caretX_ = -1;
+    history_.stopMerging();
+    ensureCaretVisible();
+    restartBlinking();
+    viewport()->update();
+    announceAvailability();
+    announceCaret(this, caret_);
+}
+
+void OutputPane::moveCaret(const PaneKey& key) {
+    qsizetype to = caret_;
+    if (isVertical(key.move)) {
+        const bool page = key.move == CaretMove::PreviousPage || key.move == CaretMove::NextPage;
+        const qsizetype lines = page ? visibleLines() : 1;
+        const bool up = key.move == CaretMove::PreviousLine || key.move == CaretMove::PreviousPage;
+        to = movedByLines(caret_, up ? -lines : lines);
+        if (page) {
+            QScrollBar* bar = verticalScrollBar();
+            bar->setValue(bar->value() + int(up ? -lines : lines));
+        }
+    } else if (!key.extendsSelection && anchor_ != caret_ &&
+               (key.move == CaretMove::PreviousChar || key.move == CaretMove::NextChar)) {
+        // An arrow ends a selection at its side.
+        to = key.move == CaretMove::PreviousChar ? std::min(anchor_, caret_)
+                                                 : std::max(anchor_, caret_);
+    } else {
+        to = movedInText(text_, caret_, key.move);
+    }
+    placeCaret(key.extendsSelection ? anchor_ : to, to, isVertical(key.move));
+}
+
+// Up and down keep the caret as near as they can to where the first of them found it.
+qsizetype OutputPane::movedByLines(qsizetype position, qsizetype lines) {
+    const qsizetype line = text_.lineOf(position);
+    const QStringView text = text_.lineText(line);
+    if (goalX_ < 0) {
+        goalX_ = advances_.width(text.first(position - text_.lineStart(line)));
+    }
+    const qsizetype target = std::clamp<qsizetype>(line + lines, 0, text_.lineCount() - 1);
+    return text_.lineStart(target) + advances_.columnAt(text_.lineText(target), goalX_);
+}
+
+qsizetype OutputPane::visibleLines() const {
+    return std::max<qsizetype>(
+        1, qsizetype((viewport()->height() - kMargin) / advances_.lineHeight()));
+}
+
+void OutputPane::ensureCaretVisible() {
+    ensureVisible(caret_);
+}
+
+void OutputPane::ensureVisible(qsizetype position) {
+    QScrollBar* vertical = verticalScrollBar();
+    const qsizetype line = text_.lineOf(position);
+    if (line < vertical->value()) {
+        vertical->setValue(int(line));
+    } else if (line >= vertical->value() + visibleLines()) {
+        vertical->setValue(int(line - visibleLines() + 1));
+    }
+    QScrollBar* horizontal = horizontalScrollBar();
+    const QStringView text = text_.lineText(line);
+    const qreal x = advances_.width(text.first(position - text_.lineStart(line)));
+    const qreal room = viewport()->width() - 2 * kMargin - 1;
+    if (x < horizontal->value()) {
+        horizontal->setValue(int(std::floor(x)));
+    } else if (x > horizontal->value() + room) {
+        horizontal->setValue(int(std::ceil(x - room)));
+    }
+}
+
+QRect OutputPane::characterRectangle(qsizetype position) const {
+    PaneView at = view();
+    at.caret = std::clamp<qsizetype>(position, 0, text_.size());
+    at.caretX = -1;
+    at.overwrite = true; // as wide as the character
+    at.preedit.clear();
+    return caretRectangle(at).toRect().translated(viewport()->pos());
+}
+
+// The horizontal range follows the widest line seen since the whole text was set: a
+// line made shorter leaves it as it was, as it would cost a look at every line.
+void OutputPane::widenFor(qsizetype fromLine, qsizetype toLine) {
+    for (qsizetype line = fromLine; line <= toLine; ++line) {
+        widestLine_ = std::max(widestLine_, advances_.width(text_.lineText(line)));
+    }
+}
+
+void OutputPane::updateScrollBars() {
+    const qsizetype lines = visibleLines();
+    QScrollBar* vertical = verticalScrollBar();
+    vertical->setPageStep(int(lines));
+    vertical->setRange(0, int(std::max<qsizetype>(0, text_.lineCount() - lines)));
+    QScrollBar* horizontal = horizontalScrollBar();
+    const int width = viewport()->width();
+    horizontal->setPageStep(std::max(1, width));
+    horizontal->setRange(0, std::max(0, int(std::ceil(widestLine_ + 2 * kMargin + 1)) - width));
+}
+
+PaneView OutputPane::view() const {
+    if (caretX_ < 0) {
+        const qsizetype line = text_.lineOf(caret_);
+        caretX_ = advances_.width(text_.lineText(line).first(caret_ - text_.lineStart(line)));
+    }
+    return PaneView{text_,
+                    advances_,
+                    verticalScrollBar()->value(),
+                    qreal(horizontalScrollBar()->value()),
+                    kMargin,
+                    std::min(anchor_, caret_),
+                    std::max(anchor_, caret_),
+                    caret_,
+                    caretShown_ && hasFocus(),
+                    overwrite_,
+                    preedit_,
+                    caretX_};
+}
+
+void OutputPane::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(viewport());
+    painter.setFont(font());
+    paintPaneLines(painter, view(), QRectF(viewport()->rect()), palette());
+}
+
+void OutputPane::restartBlinking() {
+    caretShown_ = true;
+    const int flash = QApplication::cursorFlashTime();
+    if (hasFocus() && flash > 0) {
+        blink_.start(flash / 2, this);
+    } else {
+        blink_.stop();
+    }
+}
+
+void OutputPane::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != blink_.timerId()) {
+        QAbstractScrollArea::timerEvent(event);
+        return;
+    }
+    caretShown_ = !caretShown_;
+    viewport()->update(caretRectangle(view()).toAlignedRect().adjusted(-2, -2, 2, 2));
+}
+
+void OutputPane::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    viewport()->update();
+}
+
+void OutputPane::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void OutputPane::setOverwriteMode(bool overwrite) {
+    overwrite_ = overwrite;
+    viewport()->update();
+}
+
+void OutputPane::announceAvailability() {
+    const bool canUndo = history_.canUndo();
+    const bool canRedo = history_.canRedo();
+    const bool canCopy = anchor_ != caret_;
+    if (canUndo != couldUndo_) {
+        emit undoAvailable(couldUndo_ = canUndo);
+    }
+    if (canRedo != couldRedo_) {
+        emit redoAvailable(couldRedo_ = canRedo);
+    }
+    if (canCopy != couldCopy_) {
+        emit copyAvailable(couldCopy_ = canCopy);
     }
 }
 
 bool OutputPane::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
-        // Ctrl+A belongs to the window's Copy all, not to the editor's own select-all.
-        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Ctrl+A belongs to the window's Copy all, not to an editor's own select-all.
+        if (key->matches(QKeySequence::SelectAll) || !overridesShortcut(*key)) {
             event->ignore();
-            return true;
+        } else {
+            event->accept();
         }
+        return true;
     }
-    return QPlainTextEdit::event(event);
+    return QAbstractScrollArea::event(event);
 }
 
 void OutputPane::focusInEvent(QFocusEvent* event) {
     emit focusEntered();
     setBackground(QPalette::Base);
-    QPlainTextEdit::focusInEvent(event);
+    QAbstractScrollArea::focusInEvent(event);
+    restartBlinking();
+    viewport()->update();
 }
 
 void OutputPane::focusOutEvent(QFocusEvent* event) {
     setBackground(QPalette::Button);
-    QPlainTextEdit::focusOutEvent(event);
+    QAbstractScrollArea::focusOutEvent(event);
+    blink_.stop();
+    history_.stopMerging();
+    viewport()->update();
 }
 
 void OutputPane::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+    const PaneKey key = paneKeyOf(*event);
+    switch (key.action) {
+    case PaneKey::Action::None:
+        event->ignore();
+        return;
+    case PaneKey::Action::ToggleOverwrite:
         emit overwriteToggleRequested();
-        return;
+        break;
+    case PaneKey::Action::LineEnd:
+        replaceSelection(QStringLiteral("\r\n"));
+        break;
+    case PaneKey::Action::Text:
+        typeText(key.text);
+        break;
+    case PaneKey::Action::Move:
+        moveCaret(key);
+        break;
+    case PaneKey::Action::DeleteBackward:
+        deleteBackward(CaretMove::PreviousChar);
+        break;
+    case PaneKey::Action::DeleteForward:
+        deleteForward(CaretMove::NextChar);
+        break;
+    case PaneKey::Action::DeleteWordBackward:
+        deleteBackward(CaretMove::PreviousWord);
+        break;
+    case PaneKey::Action::DeleteWordForward:
+        deleteForward(CaretMove::NextWord);
+        break;
+    case PaneKey::Action::Copy:
+        copy();
+        break;
+    case PaneKey::Action::Cut:
+        cut();
+        break;
+    case PaneKey::Action::Paste:
+        paste();
+        break;
+    case PaneKey::Action::Undo:
+        undo();
+        break;
+    case PaneKey::Action::Redo:
+        redo();
+        break;
     }
-    if (isLineEndKey(event)) {
-        // Not the editor's own line break, which would take the paragraph format of
-        // a long line's piece and so be no line end.
-        replaceSelection(QStringLiteral("\n"));
-        event->accept();
-        return;
-    }
-    stepOverPieceBreaks(event);
-    QPlainTextEdit::keyPressEvent(event);
+    event->accept();
 }
 
-void OutputPane::resizeEvent(QResizeEvent* event) {
-    // A new width makes Qt lay out every line again, though a pane that does not wrap
-    // lays out no differently: a text layout kept for every line, hundreds of bytes each
-    // and seconds on a long program. Only the horizontal scroll range follows the width,
-    // and on a long program the widest line seen keeps it.
-    if (lineWrapMode() == NoWrap && document()->blockCount() > kLinesLaidOutOnResize &&
-        event->size().width() != event->oldSize().width()) {
-        QResizeEvent sameWidth(event->size(),
-                               QSize(event->size().width(), event->oldSize().height()));
-        QPlainTextEdit::resizeEvent(&sameWidth);
-        return;
+// Text an input method commits is typed; the text it is still composing shows at the
+// caret until then.
+void OutputPane::inputMethodEvent(QInputMethodEvent* event) {
+    const QString committed = event->commitString();
+    if (event->replacementLength() > 0 && anchor_ == caret_) {
+        const qsizetype line = text_.lineOf(caret_);
+        const qsizetype from = std::clamp<qsizetype>(caret_ + event->replacementStart(),
+                                                     text_.lineStart(line), text_.lineEnd(line));
+        const qsizetype to =
+            std::clamp<qsizetype>(from + event->replacementLength(), from, text_.lineEnd(line));
+        edit(from, to, committed, EditKind::Other);
+    } else if (!committed.isEmpty()) {
+        typeText(committed);
     }
-    QPlainTextEdit::resizeEvent(event);
+    preedit_ = event->preeditString();
+    viewport()->update();
+    event->accept();
+}
+
+QVariant OutputPane::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const qsizetype line = text_.lineOf(caret_);
+    const qsizetype lineStart = text_.lineStart(line);
+    switch (query) {
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImCursorRectangle:
+        return caretRectangle(view()).toRect().translated(viewport()->pos());
+    case Qt::ImFont:
+        return font();
+    case Qt::ImCursorPosition:
+        return int(caret_ - lineStart);
+    case Qt::ImAnchorPosition:
+        return int(std::clamp(anchor_, lineStart, text_.lineEnd(line)) - lineStart);
+    case Qt::ImSurroundingText:
+        return text_.lineText(line).toString();
+    case Qt::ImCurrentSelection:
+        return selectedProgramText();
+    default:
+        return QAbstractScrollArea::inputMethodQuery(query);
+    }
+}
+
+qsizetype OutputPane::positionAtPoint(const QPoint& point) const {
+    return positionAt(point - viewport()->pos());
+}
+
+qsizetype OutputPane::positionAt(const QPoint& point) const {
+    const qsizetype line = std::clamp<qsizetype>(
+        verticalScrollBar()->value() +
+            qsizetype(std::floor((point.y() - kMargin) / advances_.lineHeight())),
+        0, text_.lineCount() - 1);
+    const qreal x = point.x() - kMargin + horizontalScrollBar()->value();
+    return text_.lineStart(line) + advances_.columnAt(text_.lineText(line), x);
 }
 
 void OutputPane::mousePressEvent(QMouseEvent* event) {
-    QPlainTextEdit::mousePressEvent(event);
-    if (event->button() == Qt::RightButton) {
+    if (event->button() == Qt::LeftButton) {
+        const qsizetype at = positionAt(event->position().toPoint());
+        placeCaret(event->modifiers().testFlag(Qt::ShiftModifier) ? anchor_ : at, at);
+    } else if (event->button() == Qt::RightButton) {
         emit rightButtonPressed(event->globalPosition().toPoint());
     }
+    event->accept();
 }
 
-bool OutputPane::canInsertFromMimeData(const QMimeData* source) const {
-    return !droppedFile(source).isEmpty() ||
-           (source != nullptr && source->hasText() && !source->text().isEmpty());
+void OutputPane::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons().testFlag(Qt::LeftButton)) {
+        placeCaret(anchor_, positionAt(event->position().toPoint()));
+    }
+    event->accept();
 }
 
-QMimeData* OutputPane::createMimeDataFromSelection() const {
-    auto* data = new QMimeData;
-    data->setText(selectedProgramText());
-    return data;
+// A double click selects the word (or the run of blanks or of signs) under the pointer.
+void OutputPane::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    const auto [from, to] = runAround(text_, positionAt(event->position().toPoint()));
+    placeCaret(from, to);
+    event->accept();
 }
 
+void OutputPane::dragEnterEvent(QDragEnterEvent* event) {
+    acceptDrag(*event);
+}
+
+void OutputPane::dragMoveEvent(QDragMoveEvent* event) {
+    acceptDrag(*event);
+}
+
+// A dropped file opens in the pane (fileDropped); dropped text goes in where it fell.
 void OutputPane::dropEvent(QDropEvent* event) {
     const QString file = droppedFile(event->mimeData());
     if (file.isEmpty()) {
-        QPlainTextEdit::dropEvent(event);
+        if (holdsText(event->mimeData())) {
+            const qsizetype at = positionAt(event->position().toPoint());
+            placeCaret(at, at);
+            insertFrom(event->mimeData());
+            event->acceptProposedAction();
+        }
         return;
     }
     event->acceptProposedAction();
     // After the drop has ended: opening may show a message box.
     QMetaObject::invokeMethod(
         this, [this, file] { emit fileDropped(file); }, Qt::QueuedConnection);
-}
-
-void OutputPane::insertFromMimeData(const QMimeData* source) {
-    // No text, or an empty one, must not delete the selection.
-    if (source != nullptr && source->hasText() && !source->text().isEmpty()) {
-        replaceSelection(source->text());
-    }
 }
 
 void OutputPane::setBackground(QPalette::ColorRole systemColour) {

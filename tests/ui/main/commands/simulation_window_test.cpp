@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
-#include <QTextBlock>
 
 namespace quillmar::testing {
 namespace {
@@ -35,7 +34,7 @@ protected:
     QString figures(SimulationWindow* simulation) {
         return control<QLabel>(simulation, "lblFigures")->text();
     }
-    QString selectedLine() { return pane("txtDataB")->textCursor().selectedText(); }
+    QString selectedLine() { return pane("txtDataB")->selectedProgramText(); }
 };
 
 TEST_F(SimulationWindowTest, ToolsMenuOpensAWindowBesideTheMain) {
@@ -124,7 +123,7 @@ TEST_F(SimulationWindowTest, ClickingAPointOfTheChartSelectsThatPassesLine) {
     // The fifth written pass of the worked example starts at Z9.75, 1.25 along the groove
     // on the first flank: (1.25 - tan 30 x 0.9) x tan 60 = 1.265064 deep, X32.53.
     EXPECT_EQ(selectedLine(), QStringLiteral("N000 G34 Z-30 F6"));
-    EXPECT_EQ(pane("txtDataB")->textCursor().block().previous().text(),
+    EXPECT_EQ(pane("txtDataB")->lineText(pane("txtDataB")->caretLine() - 1),
               QStringLiteral("N005 G00 X32.53 Z9.75"));
 }
 

@@ -22,13 +22,8 @@ protected:
         b->setProgramText(kProgram);
         QApplication::clipboard()->setText(kSentinel);
     }
-    // Selects characters from..to of the program text (CR LF counting as one).
-    void select(int from, int to) {
-        QTextCursor cursor = b->textCursor();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
-        b->setTextCursor(cursor);
-    }
+    // Selects characters from..to of the program text.
+    void select(int from, int to) { b->setSelection(from, to); }
     QString clipboardText() const { return QApplication::clipboard()->text(); }
 
     OutputPane* b = nullptr;
@@ -36,7 +31,7 @@ protected:
 
 TEST_F(EditCommands, CopyPutsTheSelectionWithCrLf) {
     clickInto(b);
-    select(4, 11); // "X28", the line end, "G32"
+    select(4, 12); // "X28", the line end, "G32"
     trigger("mnuEditCopy");
     EXPECT_EQ(clipboardText(), QStringLiteral("X28\r\nG32"));
     EXPECT_EQ(b->programText(), kProgram);
@@ -44,7 +39,7 @@ TEST_F(EditCommands, CopyPutsTheSelectionWithCrLf) {
 
 TEST_F(EditCommands, CutPutsTheSelectionAndRemovesIt) {
     clickInto(b);
-    select(0, 8);
+    select(0, 9);
     trigger("mnuEditCut");
     EXPECT_EQ(clipboardText(), QStringLiteral("G00 X28\r\n"));
     EXPECT_EQ(b->programText(), QStringLiteral("G32 Z-80. F12.7\r\nM30\r\n"));
@@ -68,7 +63,7 @@ TEST_F(EditCommands, PasteReplacesTheSelection) {
 
 TEST_F(EditCommands, UndoTakesBackTheLastEdit) {
     clickInto(b);
-    b->moveCursor(QTextCursor::End);
+    b->moveCaretToEnd();
     QTest::keyClicks(b, QStringLiteral("G00"));
     trigger("mnuEditUndo");
     EXPECT_EQ(b->programText(), kProgram);

@@ -1,16 +1,16 @@
-#include "ui/main/editor/crlf_text_mirror.h"
-#include "ui/main/editor/long_lines.h"
 #include "ui/main/editor/output_pane.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <gtest/gtest.h>
 #include <random>
+#include <vector>
 
 namespace quillmar {
 namespace {
@@ -25,10 +25,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&pane));
     }
     QString text() const { return pane.programText().toString(); }
-    // What the mirror holds must always be what a rebuild from the document gives.
-    void expectMirrorCurrent() const {
-        EXPECT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document()));
+    // The pane's lines, joined by CR LF, are its text: the line index keeps up.
+    QString joinedLines() const {
+        QStringList lines;
+        for (qsizetype line = 0; line < pane.lineCount(); ++line) {
+            lines.append(pane.lineText(line));
+        }
+        return lines.join(QStringLiteral("\r\n"));
     }
+    void expectLinesCurrent() const { EXPECT_EQ(joinedLines(), text()); }
 
     OutputPane pane;
 };
@@ -37,7 +42,7 @@ TEST_F(OutputPaneTest, ATextWithCrLfLineEndsReadsBackByteForByte) {
     const QString program = QStringLiteral("(標準用メインプログラム)\r\n\r\nN000 G00 X28\r\n\r\n");
     pane.setProgramText(program);
     EXPECT_EQ(text(), program);
-    EXPECT_EQ(pane.document()->blockCount(), 5);
+    EXPECT_EQ(pane.lineCount(), 5);
 }
 
 TEST_F(OutputPaneTest, LoneCrLoneLfAndLineSeparatorsEachBecomeOneCrLf) {
@@ -62,10 +67,10 @@ TEST_F(OutputPaneTest, AnAppendedBlockReadsBackExactly) {
     pane.setProgramText(first);
     pane.setProgramText(first + second);
     EXPECT_EQ(text(), first + second);
-    expectMirrorCurrent();
+    expectLinesCurrent();
     pane.appendProgramText(second);
     EXPECT_EQ(text(), first + second + second);
-    expectMirrorCurrent();
+    expectLinesCurrent();
 }
 
 // A shared copy, as a worker reads it, keeps the text it was taken with while the pane
@@ -77,7 +82,7 @@ TEST_F(OutputPaneTest, ProgramTextViewAndASharedCopyAreTheSameUtf16Text) {
     QTest::keyClicks(&pane, QStringLiteral("5"));
     EXPECT_EQ(shared.view(), std::u16string_view(u"G00 X1\r\nZ2"));
     EXPECT_NE(pane.programTextView(), shared.view());
-    expectMirrorCurrent();
+    expectLinesCurrent();
 }
 
 TEST_F(OutputPaneTest, TypingReturnAndShiftReturnBothGiveCrLf) {
@@ -87,7 +92,7 @@ TEST_F(OutputPaneTest, TypingReturnAndShiftReturnBothGiveCrLf) {
     QTest::keyClick(&pane, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(&pane, QStringLiteral("M30"));
     EXPECT_EQ(text(), QStringLiteral("G00\r\nG01\r\nM30"));
-    expectMirrorCurrent();
+    expectLinesCurrent();
 }
 
 TEST_F(OutputPaneTest, TypedCharactersNotifyOneChangeEach) {
@@ -111,7 +116,7 @@ TEST_F(OutputPaneTest, PastedLfTextBecomesCrLfText) {
 
 TEST_F(OutputPaneTest, TextSetByTheProgramIsNotUndoneButTypingIs) {
     pane.setProgramText(QStringLiteral("G00\r\n"));
-    pane.moveCursor(QTextCursor::End);
+    pane.moveCaretToEnd();
     QTest::keyClicks(&pane, QStringLiteral("M30"));
     pane.undo();
     EXPECT_EQ(text(), QStringLiteral("G00\r\n"));
@@ -135,9 +140,111 @@ TEST_F(OutputPaneTest, ARightClickIsReportedWithItsScreenPosition) {
     EXPECT_EQ(presses.count(), 1);
 }
 
+// Keys from the start of a program, then "#" typed where they leave the caret (or over
+// what they selected).
+TEST_F(OutputPaneTest, KeysMoveAndSelectAsInAnyEditor) {
+    const QString program = QStringLiteral("G00 X28\r\nG32 Z-80. F12.7\r\nM30");
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+    const struct {
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        const char16_t* typed;
+    } rows[] = {
+        {{{Qt::Key_End, {}}}, u"G00 X28#\r\nG32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_Down, {}}, {Qt::Key_End, {}}}, u"G00 X28\r\nG32 Z-80. F12.7#\r\nM30"},
+        {{{Qt::Key_End, ctrl}}, u"G00 X28\r\nG32 Z-80. F12.7\r\nM30#"},
+        {{{Qt::Key_Right, ctrl}}, u"G00 #X28\r\nG32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_Right, ctrl}, {Qt::Key_Right, ctrl}}, u"G00 X28#\r\nG32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_End, ctrl}, {Qt::Key_Left, ctrl}}, u"G00 X28\r\nG32 Z-80. F12.7\r\n#M30"},
+        {{{Qt::Key_Down, {}}, {Qt::Key_Down, {}}, {Qt::Key_Up, {}}},
+         u"G00 X28\r\n#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_End, {}}, {Qt::Key_Right, {}}}, u"G00 X28\r\n#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_End, shift}}, u"#\r\nG32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_Down, shift}}, u"#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_End, {}}, {Qt::Key_Delete, {}}}, u"G00 X28#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_Down, {}}, {Qt::Key_Backspace, {}}}, u"G00 X28#G32 Z-80. F12.7\r\nM30"},
+        {{{Qt::Key_PageDown, {}}}, u"G00 X28\r\nG32 Z-80. F12.7\r\n#M30"},
+        {{{Qt::Key_Right, shift}, {Qt::Key_Right, {}}}, u"G#00 X28\r\nG32 Z-80. F12.7\r\nM30"},
+    };
+    for (const auto& row : rows) {
+        pane.setProgramText(program);
+        for (const auto& [key, modifiers] : row.keys) {
+            QTest::keyClick(&pane, key, modifiers);
+        }
+        QTest::keyClicks(&pane, QStringLiteral("#"));
+        EXPECT_EQ(text(), QString::fromUtf16(row.typed));
+    }
+}
+
+TEST_F(OutputPaneTest, OverwriteTypesOverTheLineButNotItsEnd) {
+    pane.setProgramText(QStringLiteral("G00\r\nM30"));
+    pane.setOverwriteMode(true);
+    QTest::keyClicks(&pane, QStringLiteral("G011"));
+    EXPECT_EQ(text(), QStringLiteral("G011\r\nM30"));
+    pane.undo();
+    EXPECT_EQ(text(), QStringLiteral("G00\r\nM30"));
+}
+
+TEST_F(OutputPaneTest, ADoubleClickSelectsAWordAndADragSelectsText) {
+    pane.setProgramText(QStringLiteral("G00 X28\r\nM30"));
+    const auto pointOf = [this](qsizetype position) {
+        return pane.characterRectangle(position).center() - pane.viewport()->pos();
+    };
+    QTest::mouseDClick(pane.viewport(), Qt::LeftButton, {}, pointOf(5));
+    EXPECT_EQ(pane.selectedProgramText(), QStringLiteral("X28"));
+    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, pointOf(1));
+    QTest::mouseMove(pane.viewport(), pointOf(10));
+    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, pointOf(10));
+    EXPECT_EQ(pane.selectedProgramText(), QStringLiteral("00 X28\r\nM"));
+}
+
+// Japanese through an input method: the text being composed is not yet the pane's, the
+// committed text is typed.
+TEST_F(OutputPaneTest, AnInputMethodComposesAndThenTypes) {
+    pane.setProgramText(QStringLiteral("N001 "));
+    pane.moveCaretToEnd();
+    QInputMethodEvent composing(QStringLiteral("ねじ"), {});
+    QApplication::sendEvent(&pane, &composing);
+    EXPECT_EQ(text(), QStringLiteral("N001 "));
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("ねじ切り"));
+    QApplication::sendEvent(&pane, &committed);
+    EXPECT_EQ(text(), QStringLiteral("N001 ねじ切り"));
+    EXPECT_EQ(pane.inputMethodQuery(Qt::ImSurroundingText).toString(), text());
+    EXPECT_EQ(pane.inputMethodQuery(Qt::ImCursorPosition).toInt(), 9);
+}
+
+// The caret at the end of a long line and back at its start: the view follows it.
+TEST_F(OutputPaneTest, TheViewFollowsTheCaretAlongALongLine) {
+    pane.setProgramText(QStringLiteral("G00 X") + QString(500, u'1') + QStringLiteral("\r\nM30"));
+    QScrollBar* across = pane.horizontalScrollBar();
+    QTest::keyClick(&pane, Qt::Key_End);
+    EXPECT_GT(across->value(), 0);
+    EXPECT_TRUE(pane.viewport()->rect().contains(pane.characterRectangle(pane.caretPosition())
+                                                     .translated(-pane.viewport()->pos())
+                                                     .topLeft()));
+    QTest::keyClick(&pane, Qt::Key_Home);
+    EXPECT_EQ(across->value(), 0);
+}
+
+TEST_F(OutputPaneTest, AScreenReaderReadsTheTextAndTheCaret) {
+    pane.setProgramText(QStringLiteral("G00\r\nM30"));
+    pane.setSelection(5, 7);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&pane);
+    ASSERT_NE(accessible, nullptr);
+    QAccessibleTextInterface* readable = accessible->textInterface();
+    ASSERT_NE(readable, nullptr);
+    EXPECT_EQ(readable->text(0, readable->characterCount()), QStringLiteral("G00\r\nM30"));
+    EXPECT_EQ(readable->cursorPosition(), 7);
+    int from = 0;
+    int to = 0;
+    readable->selection(0, &from, &to);
+    EXPECT_EQ(readable->text(from, to), QStringLiteral("M3"));
+}
+
 // Random edits of every kind the pane meets: typing, line breaks, deleting across
 // lines, pasting several lines over a selection, undo and redo, and program sets.
-TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
+TEST_F(OutputPaneTest, TheLinesAndTheChangeReportsFollowEveryKindOfEdit) {
     std::mt19937 random(20240611);
     pane.setProgramText(QStringLiteral("N001 X32 Z17.7\r\nN002 X32 Z17.5\r\n\r\n"));
     // What changed since the graphic last looked, taken every few edits: the text
@@ -146,12 +253,9 @@ TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
     QString taken = text();
     int exactChanges = 0;
     for (int step = 0; step < 400; ++step) {
-        const int length = pane.document()->characterCount() - 1;
-        QTextCursor cursor = pane.textCursor();
-        cursor.setPosition(std::uniform_int_distribution<int>(0, length)(random));
-        cursor.setPosition(std::uniform_int_distribution<int>(0, length)(random),
-                           QTextCursor::KeepAnchor);
-        pane.setTextCursor(cursor);
+        const auto length = text().size();
+        const auto anchor = std::uniform_int_distribution<qsizetype>(0, length)(random);
+        pane.setSelection(anchor, std::uniform_int_distribution<qsizetype>(0, length)(random));
         switch (std::uniform_int_distribution<int>(0, 7)(random)) {
         case 0:
             QTest::keyClicks(&pane, QStringLiteral("G0"));
@@ -178,7 +282,7 @@ TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
             pane.setProgramText(text() + QStringLiteral("N099 X32\r\n\r\n"));
             break;
         }
-        ASSERT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document())) << "step " << step;
+        ASSERT_EQ(joinedLines(), text()) << "step " << step;
         if (step % 3 == 2) {
             const TextEdit edit = pane.takeProgramTextEdit();
             const QString now = text();
@@ -198,8 +302,7 @@ TEST_F(OutputPaneTest, TheMirrorFollowsEveryKindOfEdit) {
     EXPECT_GT(exactChanges, 100); // not just "all of it" each time
 }
 
-// A line of a million digits pasted and typed at: the pane's text, its copy and its
-// layout in paragraphs of bounded length.
+// A line of a million digits pasted and typed at: the pane's text and its copy.
 TEST_F(OutputPaneTest, TypingAtTheEndOfAMillionCharacterLineKeepsTheExactText) {
     const QString line =
         QStringLiteral("N1 G00 X1 Z1 ") + QStringLiteral("1234567890").repeated(100000);
@@ -210,37 +313,21 @@ TEST_F(OutputPaneTest, TypingAtTheEndOfAMillionCharacterLineKeepsTheExactText) {
     QTest::keyClicks(&pane, QStringLiteral("M30"));
     const QString expected = QStringLiteral("G00\r\n") + line + QStringLiteral("X5\r\nM30");
     EXPECT_EQ(text(), expected);
-    expectMirrorCurrent();
+    expectLinesCurrent();
     pane.selectAll();
     QTest::keyClick(&pane, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), expected);
-    for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
-        ASSERT_LE(block.length(), 2 * kPieceLength);
-    }
+    EXPECT_EQ(pane.lineCount(), 3);
 }
 
-// Random edits of long lines, above all where their pieces meet, against the same
-// edits made to a string: the pane's text is always exactly what was typed.
+// Random edits of long lines, above all at the places where a layout in pieces of
+// 2,000 characters would break them, against the same edits made to a string: the
+// pane's text is always exactly what was typed.
 class LongLineEdits : public OutputPaneTest {
 protected:
-    // The document position of a place in the program text; a place where two pieces
-    // meet is either the end of the first or the start of the second.
-    int documentPosition(qsizetype place, bool laterPiece) const {
-        qsizetype left = place;
-        for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
-            const qsizetype length = block.length() - 1;
-            const QTextBlock next = block.next();
-            const bool beforePiece = next.isValid() && continuesLine(next);
-            if (left < length || (left == length && !(laterPiece && beforePiece))) {
-                return block.position() + int(left);
-            }
-            left -= length + (beforePiece ? 0 : 2);
-        }
-        ADD_FAILURE() << "no place " << place;
-        return 0;
-    }
-    // A random place in the expected text, never between CR and LF; often one where
-    // two pieces meet.
+    static constexpr int kPieceLength = 2000;
+    // A random place in the expected text, never between CR and LF; often a multiple
+    // of 2,000 characters.
     qsizetype randomPlace() {
         qsizetype place = std::uniform_int_distribution<qsizetype>(0, expected.size())(random);
         if (std::uniform_int_distribution<int>(0, 2)(random) == 0) {
@@ -255,11 +342,8 @@ protected:
     qsizetype charactersAt(qsizetype place) const { // the character, or CR LF, at a place
         return expected.sliced(place).startsWith(QStringLiteral("\r\n")) ? 2 : 1;
     }
-    void placeCaret(qsizetype place, bool laterPiece, qsizetype anchor = -1) {
-        QTextCursor cursor = pane.textCursor();
-        cursor.setPosition(documentPosition(anchor < 0 ? place : anchor, laterPiece));
-        cursor.setPosition(documentPosition(place, laterPiece), QTextCursor::KeepAnchor);
-        pane.setTextCursor(cursor);
+    void placeCaret(qsizetype place, qsizetype anchor = -1) {
+        pane.setSelection(anchor < 0 ? place : anchor, place);
     }
 
     std::mt19937 random{20261207};
@@ -274,8 +358,7 @@ TEST_F(LongLineEdits, EveryEditKeepsExactlyTheTypedText) {
     const QString longPaste = QString(2500, u'P') + QStringLiteral("\n") + QString(4100, u'Q');
     for (int step = 0; step < 300; ++step) {
         const qsizetype place = randomPlace();
-        const bool later = std::uniform_int_distribution<int>(0, 1)(random) == 1;
-        placeCaret(place, later);
+        placeCaret(place);
         switch (std::uniform_int_distribution<int>(0, 6)(random)) {
         case 0:
             QTest::keyClicks(&pane, QStringLiteral("G0"));
@@ -307,7 +390,7 @@ TEST_F(LongLineEdits, EveryEditKeepsExactlyTheTypedText) {
         }
         case 5: { // a paste over a selection, sometimes of long lines
             const qsizetype anchor = randomPlace();
-            placeCaret(place, later, anchor);
+            placeCaret(place, anchor);
             const bool longOne = std::uniform_int_distribution<int>(0, 3)(random) == 0;
             pane.replaceSelection(longOne ? longPaste : QStringLiteral("X1\r\nZ2\nM3\r"));
             QString pasted = longOne ? longPaste : QStringLiteral("X1\r\nZ2\nM3\r");
@@ -322,88 +405,26 @@ TEST_F(LongLineEdits, EveryEditKeepsExactlyTheTypedText) {
             if (anchor == place) {
                 break;
             }
-            placeCaret(place, later, anchor);
+            placeCaret(place, anchor);
             QTest::keyClick(&pane, Qt::Key_Backspace);
             expected.remove(std::min(place, anchor), std::abs(place - anchor));
             break;
         }
         }
         ASSERT_EQ(text(), expected) << "step " << step;
-        ASSERT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document())) << "step " << step;
+        ASSERT_EQ(joinedLines(), expected) << "step " << step;
     }
     // Undo takes every edit back, Redo makes each again.
     const QString edited = expected;
-    while (pane.document()->isUndoAvailable()) {
+    while (pane.isUndoAvailable()) {
         pane.undo();
     }
     EXPECT_EQ(text(), initial);
-    while (pane.document()->isRedoAvailable()) {
+    while (pane.isRedoAvailable()) {
         pane.redo();
     }
     EXPECT_EQ(text(), edited);
-    EXPECT_EQ(text(), CrLfTextMirror::buildFrom(*pane.document()));
-}
-
-// A document and its mirror, connected as the pane connects them.
-struct MirroredDocument {
-    MirroredDocument() {
-        QObject::connect(
-            &document, &QTextDocument::contentsChange,
-            [this](int at, int removed, int added) { mirror.noteChange(at, removed, added); });
-    }
-    QTextDocument document;
-    CrLfTextMirror mirror{document};
-};
-
-TEST(CrLfTextMirror, FollowsADocumentEditedThroughCursors) {
-    MirroredDocument mirrored;
-    QTextDocument& document = mirrored.document;
-    CrLfTextMirror& mirror = mirrored.mirror;
-    QTextCursor cursor(&document);
-    cursor.insertText(QStringLiteral("ab\ncd"));
-    mirror.sync();
-    EXPECT_EQ(mirror.text(), QStringLiteral("ab\r\ncd"));
-    cursor.setPosition(1);
-    cursor.setPosition(4, QTextCursor::KeepAnchor);
-    cursor.insertText(QStringLiteral("X"));
-    mirror.sync();
-    EXPECT_EQ(mirror.text(), QStringLiteral("aXd"));
-    document.setPlainText(QString());
-    mirror.sync();
-    EXPECT_EQ(mirror.text(), QString());
-}
-
-TEST(CrLfTextMirror, EditsInALongTextConvertOnlyWhatChanged) {
-    MirroredDocument mirrored;
-    QTextDocument& document = mirrored.document;
-    CrLfTextMirror& mirror = mirrored.mirror;
-    QTextCursor cursor(&document);
-    cursor.insertText(QStringLiteral("N001 X32 Z17.7\n").repeated(1000));
-    mirror.sync();
-    const int rebuildsBefore = mirror.rebuildCount();
-    cursor.setPosition(15 * 500 + 4);
-    for (const QString& typed : {QStringLiteral("1"), QStringLiteral("\n"), QStringLiteral("G")}) {
-        cursor.insertText(typed);
-        mirror.sync();
-    }
-    cursor.deletePreviousChar();
-    cursor.deletePreviousChar();
-    mirror.sync();
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QStringLiteral("M30"));
-    mirror.sync();
-    EXPECT_EQ(mirror.rebuildCount(), rebuildsBefore);
-    EXPECT_EQ(mirror.text(), CrLfTextMirror::buildFrom(document));
-    EXPECT_TRUE(mirror.text().endsWith(QStringLiteral("Z17.7\r\nM30")));
-}
-
-TEST(CrLfTextMirror, ChangesNotedOutOfRangeRebuildFromTheDocument) {
-    QTextDocument document;
-    CrLfTextMirror mirror(document);
-    QTextCursor(&document).insertText(QStringLiteral("a\nb"));
-    mirror.noteChange(0, 50, 3); // not what happened
-    mirror.sync();
-    EXPECT_EQ(mirror.text(), QStringLiteral("a\r\nb"));
+    expectLinesCurrent();
 }
 
 } // namespace

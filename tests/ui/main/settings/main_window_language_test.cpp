@@ -4,13 +4,20 @@
 #include "ui/main/editor/output_pane.h"
 #include "ui/main/settings/program_language.h"
 #include "ui/seams/setting_keys.h"
+#include "ui/simulation/chip_chart.h"
+#include "ui/simulation/simulation_window.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <QToolBar>
+#include <QtCharts/QAbstractAxis>
+#include <algorithm>
 #include <optional>
 
 namespace quillmar::testing {
@@ -91,6 +98,60 @@ TEST_F(Language, EnglishChangesTheCaptionsAndNotAByteOfTheProgramsJapaneseIsTheD
             EXPECT_NE(captionText(info.caption), japanese) << info.caption;
         }
     }
+}
+
+// The words of the cut simulation window: its title, every caption, message and figure,
+// and the chart's axes.
+QStringList simulationTexts(const SimulationWindow& simulation) {
+    QStringList shown{simulation.windowTitle()};
+    for (const QLabel* label : simulation.findChildren<QLabel*>()) {
+        shown << label->text();
+    }
+    for (const QPushButton* button : simulation.findChildren<QPushButton*>()) {
+        shown << button->text();
+    }
+    for (const QAbstractAxis* axis : simulation.findChild<ChipChart*>()->chart()->axes()) {
+        shown << axis->titleText();
+    }
+    return shown;
+}
+
+bool hasJapanese(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+}
+
+TEST_F(Language, TheCutSimulationWindowSpeaksEnglish) {
+    startIn(ProgramLanguage::English);
+    EXPECT_EQ(caption("mnuToolsSimulation"), QStringLiteral("Cut simulation"));
+    outputWorkedExample();
+    trigger("mnuFileNew"); // the job stays, the panes start again
+    trigger("mnuToolsSimulation");
+    auto* simulation = window->findChild<SimulationWindow*>(QStringLiteral("frmSimulation"));
+    ASSERT_NE(simulation, nullptr);
+    auto* message = simulation->findChild<QLabel*>(QStringLiteral("lblPlanMessage"));
+    auto* limit = simulation->findChild<QLineEdit*>(QStringLiteral("txtMaxChipArea"));
+    auto* plan = simulation->findChild<QPushButton*>(QStringLiteral("cmdPlan"));
+    QTest::keyClicks(limit, "0.3x");
+    QTest::mouseClick(plan, Qt::LeftButton);
+    EXPECT_EQ(message->text(),
+              QStringLiteral("Largest chip \"0.3x\" is not a number (mm², e.g. 0.3)"));
+    limit->clear();
+    QTest::keyClicks(limit, "0.3");
+    QTest::mouseClick(plan, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return message->text().startsWith(QStringLiteral("Runs: ")); }))
+        << message->text().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return !simulation->working(); }));
+
+    EXPECT_EQ(simulation->windowTitle(), QStringLiteral("Cut simulation"));
+    EXPECT_EQ(plan->text(), QStringLiteral("Plan roughing"));
+    auto* figures = simulation->findChild<QLabel*>(QStringLiteral("lblFigures"));
+    EXPECT_TRUE(figures->text().contains(QStringLiteral("Passes over 0.3000 mm²: 0")))
+        << figures->text().toStdString();
+    for (const QString& text : simulationTexts(*simulation)) {
+        EXPECT_FALSE(hasJapanese(text)) << text.toStdString();
+    }
+    simulation->simulateNow(); // shown at once, delivered only back in the event loop
+    EXPECT_TRUE(figures->text().startsWith(QStringLiteral("Simulating\n")));
 }
 
 TEST_F(Language, TheChoiceIsRememberedAndAppliesFromTheNextStart) {
