@@ -22,19 +22,19 @@ run: build
 	  build/release/cli/quillmar-gen examples/worked-example.job; \
 	fi
 
-# The format check, the release suite, then a short run of every fuzz target on its
-# corpus, the Windows build under Wine (windows-check), then the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer (its summary closes the output; dime, the
-# DXF reader, frees some new[] memory with delete, so that one check is off). Every
-# test runs once: a failed test fails.
+# The format check, the release suite, the Windows build under Wine (windows-check), then
+# the same suite under AddressSanitizer and UndefinedBehaviorSanitizer (clang; dime, the
+# DXF reader, frees some new[] memory with delete, so that one check is off), and last a
+# short run of every fuzz target on its corpus, built in the sanitizer build from the
+# same objects. Every test runs once: a failed test fails.
 CTEST_FLAGS = -j $(JOBS)
 test: build
 	scripts/check-format
 	QT_QPA_PLATFORM=offscreen ctest --preset release $(CTEST_FLAGS)
-	scripts/fuzz 10
 	JOBS=$(JOBS) scripts/windows-check
 	$(MAKE) --no-print-directory build-asan
 	QT_QPA_PLATFORM=offscreen ctest --preset asan $(CTEST_FLAGS)
+	scripts/fuzz 10
 
 # The Qt-free layers, their tests and quillmar-gen built for Windows (MinGW-w64) and run
 # under Wine; the Windows quillmar-gen must write the Linux build's bytes for every
@@ -53,12 +53,13 @@ package: build
 memcheck: build
 	scripts/memcheck build/release
 
-# Each libFuzzer target for 60 s (clang build in build/fuzz); see scripts/fuzz.
+# Each libFuzzer target for 60 s (built in the sanitizer build, build/asan); see scripts/fuzz.
 fuzz: deps
 	scripts/fuzz 60
 
 # The speed measurements, as a table of figure against target.
 bench: build
+	cmake --build --preset release -j $(JOBS) --target benchmarks
 	scripts/bench-table build/release
 
 # Every tracked C++ file against .clang-format.

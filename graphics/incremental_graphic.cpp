@@ -151,8 +151,7 @@ bool PieceWalk<Pen>::walk(std::u16string_view text, const TextEdit& edit,
     const auto here = [&] { return WalkPoint<Pen>{position, reader, surface.state(), pen}; };
     const auto cut = [&](const WalkPoint<Pen>& at) {
         starts.push_back(pieceStart);
-        pieces.push_back(
-            std::make_shared<const DisplayPiece>(DisplayPiece{surface.takeCommands()}));
+        pieces.push_back(std::make_shared<const DisplayPiece>(surface.takeCommands()));
         extents.push_back(std::exchange(pieceExtent, std::nullopt));
         pieceStart = at;
         lines = 0;

@@ -14,10 +14,13 @@ namespace quillmar {
 namespace {
 
 bool drawsOnlyShapes(const DisplayPiece& piece) {
-    return std::all_of(piece.commands.begin(), piece.commands.end(), [](const DrawCommand& c) {
-        return std::holds_alternative<LineCommand>(c) || std::holds_alternative<PointCommand>(c) ||
-               std::holds_alternative<CircleCommand>(c);
+    bool onlyShapes = true;
+    piece.forEach([&](const DrawCommand& c) {
+        onlyShapes = onlyShapes && (std::holds_alternative<LineCommand>(c) ||
+                                    std::holds_alternative<PointCommand>(c) ||
+                                    std::holds_alternative<CircleCommand>(c));
     });
+    return onlyShapes;
 }
 
 bool drawsPixels(const std::vector<DrawCommand>& commands) {
@@ -200,12 +203,12 @@ void PieceComposite::forEachShape(const DisplayPiece& piece, const QRect& within
     std::vector<PaintPlan::Text> noTexts;
     ShapeMaker maker(pixels_, system_, noTexts);
     maker.setScale(scale_);
-    for (const DrawCommand& command : piece.commands) {
+    piece.forEach([&](const DrawCommand& command) {
         const auto shape = std::visit(maker, command);
         if (shape && (!within.isValid() || within.intersects(bounds(*shape)))) {
             visit(*shape, shape->colour | 0xff000000u);
         }
-    }
+    });
 }
 
 template <typename Plot>

@@ -27,9 +27,9 @@ void PrintTo(const Row& row, std::ostream* out) {
 }
 
 std::shared_ptr<const DisplayPiece> randomPiece(std::mt19937& random, int shapes) {
-    DisplayPiece piece;
-    addShapes(piece.commands, random, 1 + int(random() % unsigned(shapes)));
-    return std::make_shared<const DisplayPiece>(std::move(piece));
+    std::vector<DrawCommand> commands;
+    addShapes(commands, random, 1 + int(random() % unsigned(shapes)));
+    return std::make_shared<const DisplayPiece>(commands);
 }
 
 int differingPixels(const QImage& a, const QImage& b) {
