@@ -287,14 +287,7 @@ void OutputPane::selectLine(qsizetype line) {
 // screen reader may ask for), is taken as the one after them: typing there would part
 // them.
 qsizetype OutputPane::validPlace(qsizetype position) const {
-    position = std::clamp<qsizetype>(position, 0, text_.size());
-    const QStringView text = text_.text();
-    if (position > 0 && position < text.size() &&
-        ((text[position - 1] == u'\r' && text[position] == u'\n') ||
-         (text[position - 1].isHighSurrogate() && text[position].isLowSurrogate()))) {
-        ++position;
-    }
-    return position;
+    return caretPlaceAt(text_, position);
 }
 
 void OutputPane::placeCaret(qsizetype anchor, qsizetype caret, bool keepGoalX) {
@@ -523,7 +516,7 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
         moveCaret(key);
         break;
     case PaneKey::Action::DeleteBackward:
-        deleteBackward(CaretMove::PreviousChar);
+        deleteBackward(CaretMove::PreviousCodePoint);
         break;
     case PaneKey::Action::DeleteForward:
         deleteForward(CaretMove::NextChar);

@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -92,7 +94,26 @@ CharClass classOf(QChar c) {
     return c.isLetterOrNumber() || c == u'_' || c.isMark() ? CharClass::Word : CharClass::Other;
 }
 
+// A grapheme cluster (a letter with its marks, a half-width kana with its sound mark, a
+// surrogate pair) is one step, as in Qt's own editors; clusters never cross a line end.
+qsizetype clusterBoundary(QStringView line, qsizetype column, bool forward) {
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, line);
+    clusters.setPosition(column);
+    return forward ? clusters.toNextBoundary() : clusters.toPreviousBoundary();
+}
+
 qsizetype previousChar(const ProgramTextBuffer& text, qsizetype position) {
+    const qsizetype line = text.lineOf(position);
+    const qsizetype start = text.lineStart(line);
+    if (position == start) {
+        return line > 0 ? text.lineEnd(line - 1) : position;
+    }
+    return start + clusterBoundary(text.lineText(line), position - start, false);
+}
+
+// Backspace takes back one code point, as QTextCursor::deletePreviousChar does: a mark
+// typed wrongly goes alone.
+qsizetype previousCodePoint(const ProgramTextBuffer& text, qsizetype position) {
     const qsizetype line = text.lineOf(position);
     if (position == text.lineStart(line)) {
         return line > 0 ? text.lineEnd(line - 1) : position;
@@ -109,11 +130,8 @@ qsizetype nextChar(const ProgramTextBuffer& text, qsizetype position) {
     if (position == text.lineEnd(line)) {
         return line + 1 < text.lineCount() ? text.lineStart(line + 1) : position;
     }
-    const QStringView all = text.text();
-    return all[position].isHighSurrogate() && position + 1 < all.size() &&
-                   all[position + 1].isLowSurrogate()
-               ? position + 2
-               : position + 1;
+    const qsizetype start = text.lineStart(line);
+    return start + clusterBoundary(text.lineText(line), position - start, true);
 }
 
 // The start of the next word: past the run the caret is in, then past spaces; a line
@@ -196,6 +214,8 @@ qsizetype movedInText(const ProgramTextBuffer& text, qsizetype position, CaretMo
     switch (move) {
     case CaretMove::PreviousChar:
         return previousChar(text, position);
+    case CaretMove::PreviousCodePoint:
+        return previousCodePoint(text, position);
     case CaretMove::NextChar:
         return nextChar(text, position);
     case CaretMove::PreviousWord:
@@ -213,6 +233,22 @@ qsizetype movedInText(const ProgramTextBuffer& text, qsizetype position, CaretMo
     default:
         return position;
     }
+}
+
+qsizetype caretPlaceAt(const ProgramTextBuffer& text, qsizetype position) {
+    position = std::clamp<qsizetype>(position, 0, text.size());
+    const qsizetype line = text.lineOf(position);
+    const qsizetype start = text.lineStart(line);
+    const qsizetype end = text.lineEnd(line);
+    if (position == start || position == end) {
+        return position;
+    }
+    if (position > end) {
+        return text.lineStart(line + 1);
+    }
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text.lineText(line));
+    clusters.setPosition(position - start);
+    return clusters.isAtBoundary() ? position : start + clusters.toNextBoundary();
 }
 
 std::pair<qsizetype, qsizetype> runAround(const ProgramTextBuffer& text, qsizetype position) {

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <gtest/gtest.h>
 #include <random>
 #include <utility>
@@ -20,19 +21,41 @@ bool isPairStart(QStringView text, qsizetype at) {
     return at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate();
 }
 
-// CR LF and a surrogate pair are each one place for the caret; anything else is one
-// UTF-16 unit.
-qsizetype unitsAt(QStringView text, qsizetype at) {
+// What Backspace takes: a CR LF, a surrogate pair or else one UTF-16 unit.
+qsizetype codeUnitsAt(QStringView text, qsizetype at) {
     return text.sliced(at).startsWith(QStringView(u"\r\n")) || isPairStart(text, at) ? 2 : 1;
 }
 
-qsizetype unitsBefore(QStringView text, qsizetype at) {
-    return at >= 2 && unitsAt(text, at - 2) == 2 ? 2 : 1;
+qsizetype codeUnitsBefore(QStringView text, qsizetype at) {
+    return at >= 2 && codeUnitsAt(text, at - 2) == 2 ? 2 : 1;
 }
 
 // Between a CR and its LF, or between the halves of a surrogate pair.
 bool splitsAPair(QStringView text, qsizetype at) {
-    return at > 0 && unitsAt(text, at - 1) == 2;
+    return at > 0 && codeUnitsAt(text, at - 1) == 2;
+}
+
+// What an arrow or Delete steps over: one grapheme cluster, a CR LF being one.
+qsizetype unitsAt(QStringView text, qsizetype at) {
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
+    clusters.setPosition(at);
+    return clusters.toNextBoundary() - at;
+}
+
+qsizetype unitsBefore(QStringView text, qsizetype at) {
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
+    clusters.setPosition(at);
+    return at - clusters.toPreviousBoundary();
+}
+
+// The place at or after a position that splits no cluster (nor a CR LF).
+qsizetype caretPlace(QStringView text, qsizetype at) {
+    if (at == 0 || at == text.size()) {
+        return at;
+    }
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
+    clusters.setPosition(at);
+    return clusters.isAtBoundary() ? at : clusters.toNextBoundary();
 }
 
 QString withCrLf(QString text) {
@@ -88,7 +111,7 @@ struct Model {
         qsizetype last = to();
         if (caret == anchor && overwrite) { // one character over one, up to the line end
             const qsizetype end = lineEnd(caret);
-            for (qsizetype at = 0; at < typed.size() && last < end; at += unitsAt(typed, at)) {
+            for (qsizetype at = 0; at < typed.size() && last < end; at += codeUnitsAt(typed, at)) {
                 last += unitsAt(text, last);
             }
         }
@@ -98,7 +121,7 @@ struct Model {
         if (caret != anchor) {
             edit(from(), to(), {}, Kind::Other);
         } else if (caret > 0) {
-            edit(caret - unitsBefore(text, caret), caret, {}, Kind::Backspace);
+            edit(caret - codeUnitsBefore(text, caret), caret, {}, Kind::Backspace);
         }
     }
     void deleteForward() {
@@ -108,7 +131,11 @@ struct Model {
             edit(caret, caret + unitsAt(text, caret), {}, Kind::Delete);
         }
     }
+    // A caret placed by a key or a click splits no cluster; one left by an edit may.
     void place(qsizetype newAnchor, qsizetype newCaret) {
+        putCaret(caretPlace(text, newAnchor), caretPlace(text, newCaret));
+    }
+    void putCaret(qsizetype newAnchor, qsizetype newCaret) {
         anchor = newAnchor;
         caret = newCaret;
         merging = false;
@@ -210,7 +237,7 @@ protected:
             const Model before = model;
             model.newHistory(whole);
             if (appended) {
-                model.place(before.anchor, before.caret);
+                model.putCaret(before.anchor, before.caret);
             }
         } else {
             pane.setProgramText(set);
@@ -321,10 +348,7 @@ void OutputPaneModel::step(const Row& row) {
             QAccessible::queryAccessibleInterface(&pane)->textInterface();
         reader->setSelection(0, int(anchor), int(caret));
         (void)reader->characterRect(int(any()));
-        const auto valid = [this](qsizetype at) {
-            return at + (splitsAPair(model.text, at) ? 1 : 0);
-        };
-        model.place(valid(anchor), valid(caret));
+        model.place(anchor, caret);
         break;
     }
     case 12:
@@ -347,13 +371,13 @@ void OutputPaneModel::step(const Row& row) {
     case 14:
         pressStandard(QKeySequence::Undo);
         if (model.undoOrRedo(model.undos, model.redos)) {
-            followCaret(false);
+            model.putCaret(pane.caretPosition(), pane.caretPosition());
         }
         break;
     case 15:
         pressStandard(QKeySequence::Redo);
         if (model.undoOrRedo(model.redos, model.undos)) {
-            followCaret(false);
+            model.putCaret(pane.caretPosition(), pane.caretPosition());
         }
         break;
     case 16:

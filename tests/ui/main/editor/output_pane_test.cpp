@@ -34,6 +34,16 @@ protected:
         return lines.join(QStringLiteral("\r\n"));
     }
     void expectLinesCurrent() const { EXPECT_EQ(joinedLines(), text()); }
+    using Keys = std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>;
+    // The program after the keys, pressed from its start, and then "#" typed.
+    QString typedAfter(const QString& program, const Keys& keys) {
+        pane.setProgramText(program);
+        for (const auto& [key, modifiers] : keys) {
+            QTest::keyClick(&pane, key, modifiers);
+        }
+        QTest::keyClicks(&pane, QStringLiteral("#"));
+        return text();
+    }
 
     OutputPane pane;
 };
@@ -147,7 +157,7 @@ TEST_F(OutputPaneTest, KeysMoveAndSelectAsInAnyEditor) {
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
     const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
     const struct {
-        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        Keys keys;
         const char16_t* typed;
     } rows[] = {
         {{{Qt::Key_End, {}}}, u"G00 X28#\r\nG32 Z-80. F12.7\r\nM30"},
@@ -167,13 +177,38 @@ TEST_F(OutputPaneTest, KeysMoveAndSelectAsInAnyEditor) {
         {{{Qt::Key_Right, shift}, {Qt::Key_Right, {}}}, u"G#00 X28\r\nG32 Z-80. F12.7\r\nM30"},
     };
     for (const auto& row : rows) {
-        pane.setProgramText(program);
-        for (const auto& [key, modifiers] : row.keys) {
-            QTest::keyClick(&pane, key, modifiers);
-        }
-        QTest::keyClicks(&pane, QStringLiteral("#"));
-        EXPECT_EQ(text(), QString::fromUtf16(row.typed));
+        EXPECT_EQ(typedAfter(program, row.keys), QString::fromUtf16(row.typed));
     }
+}
+
+// A letter with its accent and a half-width kana with its sound mark are one step for the
+// arrows, Delete and a click; Backspace takes the mark alone, so that a wrong one can be
+// retyped.
+TEST_F(OutputPaneTest, ArrowsDeleteAndClicksTakeAWholeClusterAndBackspaceOneMark) {
+    const QString program = QStringLiteral("e\u0301\uFF7C\uFF9E\r\nM");
+    const struct {
+        Keys keys;
+        const char16_t* typed;
+    } rows[] = {
+        {{{Qt::Key_Right, {}}}, u"e\u0301#\uFF7C\uFF9E\r\nM"},
+        {{{Qt::Key_Right, {}}, {Qt::Key_Right, {}}}, u"e\u0301\uFF7C\uFF9E#\r\nM"},
+        {{{Qt::Key_Right, {}}, {Qt::Key_Right, {}}, {Qt::Key_Right, {}}},
+         u"e\u0301\uFF7C\uFF9E\r\n#M"},
+        {{{Qt::Key_End, {}}, {Qt::Key_Left, {}}}, u"e\u0301#\uFF7C\uFF9E\r\nM"},
+        {{{Qt::Key_Down, {}}, {Qt::Key_Left, {}}}, u"e\u0301\uFF7C\uFF9E#\r\nM"},
+        {{{Qt::Key_Right, Qt::ShiftModifier}}, u"#\uFF7C\uFF9E\r\nM"},
+        {{{Qt::Key_Delete, {}}}, u"#\uFF7C\uFF9E\r\nM"},
+        {{{Qt::Key_Right, {}}, {Qt::Key_Delete, {}}}, u"e\u0301#\r\nM"},
+        {{{Qt::Key_End, {}}, {Qt::Key_Backspace, {}}}, u"e\u0301\uFF7C#\r\nM"},
+        {{{Qt::Key_Right, {}}, {Qt::Key_Backspace, {}}}, u"e#\uFF7C\uFF9E\r\nM"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(typedAfter(program, row.keys), QString::fromUtf16(row.typed));
+    }
+    pane.setProgramText(program);
+    const QRect kana = pane.characterRectangle(2).translated(-pane.viewport()->pos());
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, QPoint(kana.right(), kana.center().y()));
+    EXPECT_EQ(pane.caretPosition(), 4);
 }
 
 TEST_F(OutputPaneTest, OverwriteTypesOverTheLineButNotItsEnd) {
