@@ -610,8 +610,15 @@ qsizetype OutputPane::positionAt(const QPoint& point) const {
 }
 
 void OutputPane::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        const qsizetype at = positionAt(event->position().toPoint());
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && isThirdClick(point)) {
+        // The line with its line end, as a triple click in QPlainTextEdit selects it.
+        thirdClickDeadline_ = QDeadlineTimer();
+        const qsizetype line = text_.lineOf(positionAt(point));
+        placeCaret(text_.lineStart(line),
+                   line + 1 < text_.lineCount() ? text_.lineStart(line + 1) : text_.lineEnd(line));
+    } else if (event->button() == Qt::LeftButton) {
+        const qsizetype at = positionAt(point);
         placeCaret(event->modifiers().testFlag(Qt::ShiftModifier) ? anchor_ : at, at);
     } else if (event->button() == Qt::RightButton) {
         emit rightButtonPressed(event->globalPosition().toPoint());
@@ -632,9 +639,17 @@ void OutputPane::mouseDoubleClickEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    const auto [from, to] = runAround(text_, positionAt(event->position().toPoint()));
+    doubleClickPoint_ = event->position().toPoint();
+    thirdClickDeadline_ = QDeadlineTimer(QApplication::doubleClickInterval());
+    const auto [from, to] = runAround(text_, positionAt(doubleClickPoint_));
     placeCaret(from, to);
     event->accept();
+}
+
+// A press soon after a double click, near where it was made.
+bool OutputPane::isThirdClick(const QPoint& point) const {
+    return !thirdClickDeadline_.hasExpired() &&
+           (point - doubleClickPoint_).manhattanLength() < QApplication::startDragDistance();
 }
 
 void OutputPane::dragEnterEvent(QDragEnterEvent* event) {

@@ -7,6 +7,7 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QDeadlineTimer>
 #include <string_view>
 
 class QMimeData;
@@ -135,6 +136,7 @@ private:
     qsizetype movedByLines(qsizetype position, qsizetype lines);
     qsizetype positionAt(const QPoint& point) const;
     qsizetype validPlace(qsizetype position) const;
+    bool isThirdClick(const QPoint& point) const;
     void placeCaret(qsizetype anchor, qsizetype caret, bool keepGoalX = false);
     void updateScrollBars();
     void widenFor(qsizetype fromLine, qsizetype toLine);
@@ -157,6 +159,8 @@ private:
     bool caretShown_ = false;
     bool changedSinceSaved_ = false;
     QBasicTimer blink_;
+    QDeadlineTimer thirdClickDeadline_; // expired unless a double click has just been made
+    QPoint doubleClickPoint_;
     bool couldUndo_ = false;
     bool couldRedo_ = false;
     bool couldCopy_ = false;

@@ -220,13 +220,18 @@ TEST_F(OutputPaneTest, OverwriteTypesOverTheLineButNotItsEnd) {
     EXPECT_EQ(text(), QStringLiteral("G00\r\nM30"));
 }
 
-TEST_F(OutputPaneTest, ADoubleClickSelectsAWordAndADragSelectsText) {
+TEST_F(OutputPaneTest, ADoubleClickSelectsAWordATripleClickALineAndADragSelectsText) {
     pane.setProgramText(QStringLiteral("G00 X28\r\nM30"));
     const auto pointOf = [this](qsizetype position) {
         return pane.characterRectangle(position).center() - pane.viewport()->pos();
     };
     QTest::mouseDClick(pane.viewport(), Qt::LeftButton, {}, pointOf(5));
     EXPECT_EQ(pane.selectedProgramText(), QStringLiteral("X28"));
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, pointOf(5));
+    EXPECT_EQ(pane.selectedProgramText(), QStringLiteral("G00 X28\r\n"));
+    QTest::mouseDClick(pane.viewport(), Qt::LeftButton, {}, pointOf(10));
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, pointOf(10));
+    EXPECT_EQ(pane.selectedProgramText(), QStringLiteral("M30"));
     QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, pointOf(1));
     QTest::mouseMove(pane.viewport(), pointOf(10));
     QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, pointOf(10));
