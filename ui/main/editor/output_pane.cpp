@@ -633,6 +633,11 @@ void OutputPane::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// The press was the pane's, so is its release: the widget around must not act on it.
+void OutputPane::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 // A double click selects the word (or the run of blanks or of signs) under the pointer.
 void OutputPane::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {

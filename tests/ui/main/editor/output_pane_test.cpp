@@ -238,6 +238,25 @@ TEST_F(OutputPaneTest, ADoubleClickSelectsAWordATripleClickALineAndADragSelectsT
     EXPECT_EQ(pane.selectedProgramText(), QStringLiteral("00 X28\r\nM"));
 }
 
+class ReleaseCounter : public QWidget {
+public:
+    int releases = 0;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* /*event*/) override { ++releases; }
+};
+
+// The pane takes a click whole: its release does not go on to the widget around the pane.
+TEST(OutputPaneInAWindow, AClickIsNotPassedOnToTheWidgetAroundThePane) {
+    ReleaseCounter around;
+    auto* pane = new OutputPane(&around);
+    pane->resize(200, 100);
+    around.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&around));
+    QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(around.releases, 0);
+}
+
 // Japanese through an input method: the text being composed is not yet the pane's, the
 // committed text is typed.
 TEST_F(OutputPaneTest, AnInputMethodComposesAndThenTypes) {
