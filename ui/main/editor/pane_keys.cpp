@@ -94,9 +94,20 @@ CharClass classOf(QChar c) {
     return c.isLetterOrNumber() || c == u'_' || c.isMark() ? CharClass::Word : CharClass::Other;
 }
 
+// Two ASCII characters are never one cluster (a line holds no CR LF): the lines of an NC
+// program need no look at the whole line, however long it is.
+bool isPlainBoundary(QStringView line, qsizetype column) {
+    return column == 0 || column == line.size() ||
+           (line[column - 1].unicode() < 0x80 && line[column].unicode() < 0x80);
+}
+
 // A grapheme cluster (a letter with its marks, a half-width kana with its sound mark, a
 // surrogate pair) is one step, as in Qt's own editors; clusters never cross a line end.
 qsizetype clusterBoundary(QStringView line, qsizetype column, bool forward) {
+    const qsizetype step = forward ? column + 1 : column - 1;
+    if (isPlainBoundary(line, step)) {
+        return step;
+    }
     QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, line);
     clusters.setPosition(column);
     return forward ? clusters.toNextBoundary() : clusters.toPreviousBoundary();
@@ -239,12 +250,11 @@ qsizetype caretPlaceAt(const ProgramTextBuffer& text, qsizetype position) {
     position = std::clamp<qsizetype>(position, 0, text.size());
     const qsizetype line = text.lineOf(position);
     const qsizetype start = text.lineStart(line);
-    const qsizetype end = text.lineEnd(line);
-    if (position == start || position == end) {
-        return position;
-    }
-    if (position > end) {
+    if (position > text.lineEnd(line)) {
         return text.lineStart(line + 1);
+    }
+    if (isPlainBoundary(text.lineText(line), position - start)) {
+        return position;
     }
     QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text.lineText(line));
     clusters.setPosition(position - start);
