@@ -606,7 +606,19 @@ qsizetype OutputPane::positionAt(const QPoint& point) const {
             qsizetype(std::floor((point.y() - kMargin) / advances_.lineHeight())),
         0, text_.lineCount() - 1);
     const qreal x = point.x() - kMargin + horizontalScrollBar()->value();
-    return text_.lineStart(line) + advances_.columnAt(text_.lineText(line), x);
+    const QStringView text = text_.lineText(line);
+    const qsizetype start = text_.lineStart(line);
+    const qsizetype at = start + advances_.columnAt(text, x);
+    const qsizetype after = validPlace(at);
+    if (after == at) {
+        return at;
+    }
+    // Inside a cluster: the nearer of its two ends, as a click in QPlainTextEdit.
+    const qsizetype before = movedInText(text_, after, CaretMove::PreviousChar);
+    return x - advances_.width(text.first(before - start)) <
+                   advances_.width(text.first(after - start)) - x
+               ? before
+               : after;
 }
 
 void OutputPane::mousePressEvent(QMouseEvent* event) {

@@ -205,10 +205,14 @@ TEST_F(OutputPaneTest, ArrowsDeleteAndClicksTakeAWholeClusterAndBackspaceOneMark
     for (const auto& row : rows) {
         EXPECT_EQ(typedAfter(program, row.keys), QString::fromUtf16(row.typed));
     }
+    // A click inside a cluster puts the caret at its nearer end.
     pane.setProgramText(program);
+    const QRect e = pane.characterRectangle(0).translated(-pane.viewport()->pos());
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, QPoint(e.right(), e.center().y()));
+    EXPECT_EQ(pane.caretPosition(), 2);
     const QRect kana = pane.characterRectangle(2).translated(-pane.viewport()->pos());
-    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, QPoint(kana.right(), kana.center().y()));
-    EXPECT_EQ(pane.caretPosition(), 4);
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, kana.center() + QPoint(2, 0));
+    EXPECT_EQ(pane.caretPosition(), 2);
 }
 
 TEST_F(OutputPaneTest, OverwriteTypesOverTheLineButNotItsEnd) {
