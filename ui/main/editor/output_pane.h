@@ -55,7 +55,8 @@ public:
     void markSaved() { changedSinceSaved_ = false; }
 
     // The caret and the selection, as places in the program text (a CR LF is two
-    // characters; a place between them is taken as the one after the LF).
+    // characters; a place between them, or inside a grapheme cluster, is taken as the
+    // one after it).
     qsizetype caretPosition() const { return caret_; }
     qsizetype anchorPosition() const { return anchor_; }
     void setSelection(qsizetype anchor, qsizetype caret);
